@@ -1,0 +1,7 @@
+// java/lang/ArithmeticException
+#pragma once
+#include "java/lang/RuntimeException.h"
+
+namespace java::lang {
+JAVA_EXCEPTION_CLASS(ArithmeticException, RuntimeException)
+}  // namespace java::lang

@@ -1,0 +1,15 @@
+// java/lang/IllegalAccessException
+#include "java/lang/IllegalAccessException.h"
+
+namespace java::lang {
+
+ClassDecl IllegalAccessException::klass = {
+    .name = "java/lang/IllegalAccessException",
+    .super = &Exception::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+    .defaultCtor = &IllegalAccessException::init,
+};
+
+void IllegalAccessException::init(Ref self) { Exception::init(self); }
+
+}  // namespace java::lang

@@ -1,0 +1,15 @@
+// java/lang/InstantiationException
+#include "java/lang/InstantiationException.h"
+
+namespace java::lang {
+
+ClassDecl InstantiationException::klass = {
+    .name = "java/lang/InstantiationException",
+    .super = &Exception::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+    .defaultCtor = &InstantiationException::init,
+};
+
+void InstantiationException::init(Ref self) { Exception::init(self); }
+
+}  // namespace java::lang

@@ -1,0 +1,6 @@
+// java/lang/OutOfMemoryError
+#include "java/lang/OutOfMemoryError.h"
+
+namespace java::lang {
+JAVA_EXCEPTION_BODY(OutOfMemoryError, VirtualMachineError, "java/lang/OutOfMemoryError")
+}  // namespace java::lang

@@ -1,0 +1,11 @@
+# Linux i686 with the multilib compiler: 32-bit words, the documented byte layouts.
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(CMAKE_C_COMPILER gcc)
+set(CMAKE_CXX_COMPILER g++)
+set(CMAKE_C_FLAGS_INIT "-m32")
+set(CMAKE_CXX_FLAGS_INIT "-m32")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-m32")
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_LIBRARY_ARCHITECTURE i386-linux-gnu)
+set(PALM_HEADLESS_ONLY ON CACHE BOOL "No window backend on this target" FORCE)

@@ -1,0 +1,49 @@
+// Class declarations: what each class file states about its class, and the builder that
+// turns a program's list of them into the class table, selectors and statics area.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "runtime/rt.h"
+
+struct ClassDecl;
+
+// One virtual method signature as introduced by its owner class. Overrides name the
+// owner's slot, so they keep its selector; the builder numbers the slots.
+struct MethodSlot {
+  const char* signature;  // e.g. "toString()"; one interface selector per signature
+  const ClassDecl* owner;
+  uint16_t vsel = 0;
+  uint16_t isel = 0;
+  constexpr MethodSlot(const char* sig, const ClassDecl* cls) : signature(sig), owner(cls) {}
+};
+
+struct MethodImpl {
+  MethodSlot* slot;
+  void* code;  // null: abstract, the slot gets its selector but no entry
+};
+
+struct ClassDecl {
+  const char* name;
+  const ClassDecl* super = nullptr;  // null for java/lang/Object and for array classes
+  std::vector<const ClassDecl*> interfaces;
+  size_t instanceSize = RT_HEADER_SIZE;
+  std::vector<size_t> refOffsets;  // reference fields this class itself declares
+  uint16_t flags = 0;
+  void (*classInit)() = nullptr;
+  void (*defaultCtor)(Ref) = nullptr;  // null: inherited from the superclass
+  void* ctor1 = nullptr;  // throwables: T(String); java/lang/String: String(char[])
+  std::vector<MethodImpl> methods;
+  size_t staticWords = 0;
+  // Filled in by the builder.
+  int16_t index = -1;
+  uintptr_t* statics = nullptr;
+};
+
+// An array class is known by its name alone ("[C", "[[I", "[Ljava/lang/String;").
+ClassDecl rt_array_class(const char* name);
+
+// Builds the table for a program's classes in class-index order and returns the image to
+// register. The storage lives until the next build.
+const ProgramImage& rt_build_program(const std::vector<ClassDecl*>& classes);

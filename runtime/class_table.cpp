@@ -1,0 +1,218 @@
+// Class table builder: records, selectors, statics and well-known indexes from declarations.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "runtime/class_decl.h"
+
+namespace {
+
+struct Built {
+  std::vector<ClassRecord> records;
+  std::vector<std::vector<MethodEntry>> methods;
+  std::vector<std::vector<uint16_t>> refs;
+  std::vector<std::vector<uint16_t>> interfaces;
+  std::vector<uintptr_t> statics;
+  std::vector<uint8_t> initFlags;
+  ProgramImage image{};
+};
+
+Built g_built;
+
+[[noreturn]] void build_error(const char* what, const char* name) {
+  fprintf(stderr, "class table: %s: %s\n", what, name);
+  abort();
+}
+
+bool is_ref_array(const char* name) { return name[0] == '[' && (name[1] == 'L' || name[1] == '['); }
+
+uint16_t element_size(const char* name) {
+  switch (name[1]) {
+    case 'Z':
+    case 'B':
+      return 1;
+    case 'C':
+    case 'S':
+      return 2;
+    case 'I':
+    case 'F':
+      return 4;
+    case 'J':
+    case 'D':
+      return 8;
+    default:
+      return sizeof(Ref);
+  }
+}
+
+// "[Ljava/lang/String;" -> "java/lang/String", "[[I" -> "[I".
+std::string element_name(const char* name) {
+  std::string s(name + 1);
+  if (s[0] == 'L') s = s.substr(1, s.size() - 2);
+  return s;
+}
+
+bool descends_from(const ClassDecl* c, const char* ancestor) {
+  for (; c; c = c->super)
+    if (strcmp(c->name, ancestor) == 0) return true;
+  return false;
+}
+
+bool is_ancestor(const ClassDecl* a, const ClassDecl* c) {
+  for (; c; c = c->super)
+    if (c == a) return true;
+  return false;
+}
+
+// Virtual selectors: a class's new methods number on from the highest in its superclass
+// chain; an override keeps the selector of the slot it names.
+class SelectorNumbering {
+ public:
+  explicit SelectorNumbering(size_t n) : done_(n, false), highest_(n, -1) {}
+
+  void number(const ClassDecl* c) {
+    if (done_[c->index]) return;
+    int next = -1;
+    if (c->super) {
+      number(c->super);
+      next = highest_[c->super->index];
+    }
+    for (const MethodImpl& m : c->methods) {
+      if (m.slot->owner == c) {
+        m.slot->vsel = static_cast<uint16_t>(++next);
+      } else if (!is_ancestor(m.slot->owner, c)) {
+        build_error("override of a method from outside the superclass chain", c->name);
+      }
+    }
+    highest_[c->index] = next;
+    done_[c->index] = true;
+  }
+
+ private:
+  std::vector<bool> done_;
+  std::vector<int> highest_;
+};
+
+}  // namespace
+
+ClassDecl rt_array_class(const char* name) {
+  ClassDecl d{.name = name};
+  d.instanceSize = RT_ARRAY_INSTANCE_SIZE;
+  d.flags = is_ref_array(name) ? (CLS_ARRAY | CLS_REF_ARRAY) : CLS_ARRAY;
+  return d;
+}
+
+const ProgramImage& rt_build_program(const std::vector<ClassDecl*>& classes) {
+  Built& b = g_built;
+  size_t n = classes.size();
+  if (n > 32767) build_error("too many classes", "");
+  b = Built{};
+  b.records.resize(n);
+  b.methods.resize(n);
+  b.refs.resize(n);
+  b.interfaces.resize(n);
+  b.initFlags.assign(n, 0);
+
+  const ClassDecl* object = nullptr;
+  for (size_t i = 0; i < n; i++) {
+    classes[i]->index = static_cast<int16_t>(i);
+    if (strcmp(classes[i]->name, "java/lang/Object") == 0) object = classes[i];
+  }
+  if (!object) build_error("missing class", "java/lang/Object");
+  auto in_table = [&](const ClassDecl* d) {
+    return d && d->index >= 0 && static_cast<size_t>(d->index) < n && classes[d->index] == d;
+  };
+
+  // Interface selectors: one per signature, in order of first appearance.
+  std::map<std::string, uint16_t> isel;
+  for (ClassDecl* c : classes)
+    for (MethodImpl& m : c->methods) {
+      auto it = isel.emplace(m.slot->signature, static_cast<uint16_t>(isel.size())).first;
+      m.slot->isel = it->second;
+    }
+  SelectorNumbering numbering(n);
+  for (ClassDecl* c : classes) {
+    if (c->super && !in_table(c->super)) build_error("superclass not in table", c->name);
+    numbering.number(c);
+  }
+
+  size_t staticWords = 0;
+  for (ClassDecl* c : classes) staticWords += c->staticWords;
+  b.statics.assign(staticWords ? staticWords : 1, 0);
+  staticWords = 0;
+
+  for (size_t i = 0; i < n; i++) {
+    ClassDecl* c = classes[i];
+    ClassRecord& r = b.records[i];
+    r.superIndex = c == object ? -1 : static_cast<int16_t>(c->super ? c->super->index : object->index);
+    if (c->instanceSize > 0xffff) build_error("instance too large", c->name);
+    r.instanceSize = static_cast<uint16_t>(c->instanceSize);
+    for (size_t off : c->refOffsets) b.refs[i].push_back(static_cast<uint16_t>(off));
+    r.refOffsets = b.refs[i].empty() ? nullptr : b.refs[i].data();
+    r.refCount = static_cast<uint16_t>(b.refs[i].size());
+    r.flags = c->flags;
+    if (descends_from(c, "java/lang/Throwable")) r.flags |= CLS_THROWABLE;
+    if (descends_from(c, "java/lang/Thread")) r.flags |= CLS_THREAD;
+    r.classInit = c->classInit;
+    const ClassDecl* ctorFrom = c;
+    while (ctorFrom && !ctorFrom->defaultCtor) ctorFrom = ctorFrom->super;
+    r.defaultCtor = ctorFrom ? ctorFrom->defaultCtor : object->defaultCtor;
+    r.name = c->name;
+    if (!(c->flags & CLS_INTERFACE))
+      for (const MethodImpl& m : c->methods)
+        if (m.code) b.methods[i].push_back(MethodEntry{m.slot->vsel, m.slot->isel, m.code});
+    std::stable_sort(b.methods[i].begin(), b.methods[i].end(),
+                     [](const MethodEntry& x, const MethodEntry& y) {
+                       return x.virtualSelector < y.virtualSelector;
+                     });
+    r.methods = b.methods[i].empty() ? nullptr : b.methods[i].data();
+    r.methodCount = static_cast<uint16_t>(b.methods[i].size());
+    for (const ClassDecl* itf : c->interfaces) {
+      if (!in_table(itf)) build_error("interface not in table", c->name);
+      b.interfaces[i].push_back(static_cast<uint16_t>(itf->index));
+    }
+    r.interfaces = b.interfaces[i].empty() ? nullptr : b.interfaces[i].data();
+    r.interfaceCount = static_cast<uint16_t>(b.interfaces[i].size());
+    r.extra = 0;
+    if (r.flags & CLS_REF_ARRAY) {
+      std::string elem = element_name(c->name);
+      auto it = std::find_if(classes.begin(), classes.end(),
+                             [&](const ClassDecl* d) { return elem == d->name; });
+      if (it == classes.end()) build_error("element class not in table", c->name);
+      r.extra = static_cast<uintptr_t>((*it)->index);
+    } else if (r.flags & CLS_ARRAY) {
+      r.extra = element_size(c->name);
+    } else if (r.flags & CLS_THROWABLE) {
+      r.extra = reinterpret_cast<uintptr_t>(c->ctor1);
+    } else if (r.flags & CLS_THREAD) {
+      auto it = isel.find("run()");
+      if (it == isel.end()) build_error("thread class without run()", c->name);
+      r.extra = it->second;
+    }
+    c->statics = b.statics.data() + staticWords;
+    staticWords += c->staticWords;
+  }
+
+  ProgramImage& img = b.image;
+  img.classes = b.records.data();
+  img.classCount = static_cast<int32_t>(n);
+  img.statics = b.statics.data();
+  img.staticWords = static_cast<int32_t>(staticWords);
+  img.initFlags = b.initFlags.data();
+  auto index_of = [&](const char* name) -> int16_t {
+    for (size_t i = 0; i < n; i++)
+      if (strcmp(classes[i]->name, name) == 0) return static_cast<int16_t>(i);
+    return -1;
+  };
+  img.charArrayClass = index_of("[C");
+  img.stringClass = index_of("java/lang/String");
+  img.classClass = index_of("java/lang/Class");
+  img.stringBufferClass = index_of("java/lang/StringBuffer");
+  img.threadClass = index_of("java/lang/Thread");
+  if (img.stringClass >= 0)
+    img.stringFromChars = reinterpret_cast<void (*)(Ref, Ref)>(classes[img.stringClass]->ctor1);
+  return img;
+}

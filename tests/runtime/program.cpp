@@ -1,0 +1,120 @@
+// Test harness: class list, host hooks that record what they see, program runner.
+#include "program.h"
+
+#include "java/io/IOException.h"
+#include "java/lang/ArithmeticException.h"
+#include "java/lang/ArrayIndexOutOfBoundsException.h"
+#include "java/lang/Class.h"
+#include "java/lang/ClassCastException.h"
+#include "java/lang/ClassNotFoundException.h"
+#include "java/lang/Error.h"
+#include "java/lang/IllegalAccessException.h"
+#include "java/lang/IllegalArgumentException.h"
+#include "java/lang/InstantiationException.h"
+#include "java/lang/InterruptedException.h"
+#include "java/lang/NegativeArraySizeException.h"
+#include "java/lang/NullPointerException.h"
+#include "java/lang/NumberFormatException.h"
+#include "java/lang/OutOfMemoryError.h"
+#include "java/lang/RuntimeException.h"
+#include "java/lang/String.h"
+#include "java/lang/StringIndexOutOfBoundsException.h"
+#include "java/lang/Thread.h"
+#include "java/lang/VirtualMachineError.h"
+
+HostLog host_log;
+
+int natives_init() {
+  host_log.nativesStarted++;
+  return host_log.failNatives ? 0 : 1;
+}
+void natives_shutdown() { host_log.nativesStopped++; }
+void host_release_resources(Ref, const char* className) { host_log.released.push_back(className); }
+void host_fatal_display(const char* text) { host_log.fatals.push_back(text); }
+
+static ClassDecl charArray = rt_array_class("[C");
+static ClassDecl byteArray = rt_array_class("[B");
+static ClassDecl intArray = rt_array_class("[I");
+static ClassDecl intArray2 = rt_array_class("[[I");
+static ClassDecl objectArray = rt_array_class("[Ljava/lang/Object;");
+static ClassDecl stringArray = rt_array_class("[Ljava/lang/String;");
+
+std::vector<ClassDecl*> core_classes(std::vector<ClassDecl*> extra) {
+  using namespace java::lang;
+  std::vector<ClassDecl*> list = {
+      &Object::klass,
+      &Class::klass,
+      &String::klass,
+      &charArray,
+      &byteArray,
+      &intArray,
+      &intArray2,
+      &objectArray,
+      &stringArray,
+      &Runnable::klass,
+      &Thread::klass,
+      &Throwable::klass,
+      &Exception::klass,
+      &RuntimeException::klass,
+      &Error::klass,
+      &VirtualMachineError::klass,
+      &OutOfMemoryError::klass,
+      &ArithmeticException::klass,
+      &IndexOutOfBoundsException::klass,
+      &ArrayIndexOutOfBoundsException::klass,
+      &StringIndexOutOfBoundsException::klass,
+      &ClassCastException::klass,
+      &ClassNotFoundException::klass,
+      &IllegalAccessException::klass,
+      &IllegalArgumentException::klass,
+      &NumberFormatException::klass,
+      &InstantiationException::klass,
+      &InterruptedException::klass,
+      &NegativeArraySizeException::klass,
+      &NullPointerException::klass,
+      &java::io::IOException::klass,
+  };
+  list.insert(list.end(), extra.begin(), extra.end());
+  return list;
+}
+
+__attribute__((noinline)) void run_program(const std::vector<ClassDecl*>& classes,
+                                           const std::function<void()>& body) {
+  host_log = HostLog{};
+  const ProgramImage& image = rt_build_program(classes);
+  if (!rt_init(image)) return;
+  coop_init();
+  // The head thread gets a Thread object that was allocated but not constructed.
+  Ref head = rt_new_object(image.threadClass);
+  java::lang::Thread::f(head).priority = 5;
+  coop_current()->arg = head;
+  body();
+  coop_shutdown();
+  rt_shutdown();
+}
+
+ThreadRecord* spawn(std::function<void()> fn) {
+  auto* holder = new std::function<void()>(std::move(fn));
+  ThreadRecord* t = coop_create(
+      [](void* arg) {
+        auto* f = static_cast<std::function<void()>*>(arg);
+        (*f)();
+        delete f;
+      },
+      holder);
+  coop_add(t);
+  return t;
+}
+
+bool yield_until(const std::function<bool()>& pred, int rounds) {
+  for (int i = 0; i < rounds && !pred(); i++) coop_yield();
+  return pred();
+}
+
+int thread_count() {
+  int n = 0;
+  for (ThreadRecord* t = coop_first(); t; t = coop_next(t)) n++;
+  return n;
+}
+
+std::string text(Ref s) { return s ? jstring_bytes(s) : "<null>"; }

@@ -1,0 +1,296 @@
+// Cooperative thread package: thread list, round-robin scheduler and stack-copying switch.
+#include "threads/coop.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#ifdef _WIN32
+#include <malloc.h>
+#include <windows.h>
+#else
+#include <alloca.h>
+#include <sched.h>
+#include <time.h>
+#endif
+
+// Bytes below the switch routine's frame that are saved too (the x86-64 red zone and more).
+static constexpr uintptr_t SAVE_MARGIN = 256;
+// Distance kept between the restoring frame and the lowest byte it writes back.
+static constexpr uintptr_t RESTORE_CLEARANCE = 8192;
+// Milliseconds from 1601-01-01 to 1970-01-01.
+static constexpr int64_t EPOCH_1601_MS = 11644473600000LL;
+
+// The C++ runtime's per-OS-thread exception state; its first two words are what
+// a cooperative thread owns (caught-exception chain and uncaught count).
+struct EhGlobals {
+  void* caught;
+  unsigned int uncaught;
+};
+extern "C" EhGlobals* __cxa_get_globals() noexcept;
+
+static ThreadRecord* g_head;
+static ThreadRecord* g_current;
+static int g_failed;
+
+/* ---------------------------------------------------------------------------
+ * Platform
+ * ------------------------------------------------------------------------- */
+
+int64_t coop_now_ms() {
+#ifdef _WIN32
+  SYSTEMTIME st;
+  FILETIME ft;
+  GetSystemTime(&st);
+  SystemTimeToFileTime(&st, &ft);
+  int64_t ticks = (static_cast<int64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+  return ticks / 10000;
+#else
+  timespec ts;
+  clock_gettime(CLOCK_REALTIME, &ts);
+  return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000 + EPOCH_1601_MS;
+#endif
+}
+
+// Gives up the rest of the time slice before every switch.
+static void give_up_slice() {
+#ifdef _WIN32
+  Sleep(0);
+#else
+  sched_yield();
+#endif
+}
+
+/* ---------------------------------------------------------------------------
+ * Thread list
+ * ------------------------------------------------------------------------- */
+
+__attribute__((noinline)) int coop_init() {
+  g_head = g_current = nullptr;
+  g_failed = 0;
+  auto* t = static_cast<ThreadRecord*>(calloc(1, sizeof(ThreadRecord)));
+  if (!t) {
+    g_failed = 1;
+    return 0;
+  }
+  t->stackBase = reinterpret_cast<uintptr_t>(__builtin_frame_address(0));
+  t->started = 1;
+  g_head = g_current = t;
+  return 1;
+}
+
+void coop_shutdown() {
+  ThreadRecord* t = g_head ? g_head->next : nullptr;
+  while (t) {
+    ThreadRecord* next = t->next;
+    free(t->buffer);
+    free(t);
+    t = next;
+  }
+  if (g_head) {
+    free(g_head->buffer);
+    free(g_head);
+  }
+  g_head = g_current = nullptr;
+  g_failed = 0;
+}
+
+ThreadRecord* coop_create(void (*entry)(void*), void* arg) {
+  auto* t = static_cast<ThreadRecord*>(calloc(1, sizeof(ThreadRecord)));
+  if (!t) {
+    g_failed = 1;
+    return nullptr;
+  }
+  t->entry = entry;
+  t->arg = arg;
+  t->stackBase = g_head ? g_head->stackBase : 0;
+  return t;
+}
+
+int coop_add(ThreadRecord* t) {
+  if (!g_head || !t) return 0;
+  ThreadRecord* tail = g_head;
+  while (tail->next) tail = tail->next;
+  tail->next = t;
+  t->next = nullptr;
+  return 1;
+}
+
+// Unlinks and frees a record (and whatever stack copy it still holds).
+void coop_remove(ThreadRecord* t) {
+  if (!t || !g_head) return;
+  if (t == g_head) {
+    ThreadRecord* rest = g_head->next;
+    free(g_head->buffer);
+    free(g_head);
+    g_head = g_current = nullptr;
+    (void)rest;  // the list is left empty, as its head is gone
+    return;
+  }
+  ThreadRecord* prev = g_head;
+  while (prev->next && prev->next != t) prev = prev->next;
+  if (prev->next != t) return;
+  prev->next = t->next;
+  if (g_current == t) g_current = prev;
+  free(t->buffer);
+  free(t);
+}
+
+static bool in_list(const ThreadRecord* t) {
+  for (ThreadRecord* p = g_head; p; p = p->next)
+    if (p == t) return true;
+  return false;
+}
+
+ThreadRecord* coop_current() { return g_current; }
+ThreadRecord* coop_first() { return g_head; }
+ThreadRecord* coop_next(ThreadRecord* t) { return t ? t->next : nullptr; }
+int coop_is_alive(ThreadRecord* t) { return t && t->started == 1 && t->finished == 0; }
+int coop_failed() { return g_failed; }
+
+void coop_set_priority(ThreadRecord* t, int32_t p) {
+  if (!t) return;
+  uint32_t u = static_cast<uint32_t>(p);  // compared unsigned: negative becomes 10
+  if (u < 1) u = 1;
+  if (u > 10) u = 10;
+  t->priority = t->priority2 = static_cast<int32_t>(u);
+}
+
+int32_t coop_get_priority(ThreadRecord* t) { return t ? t->priority : 1; }
+
+/* ---------------------------------------------------------------------------
+ * Context switch
+ * ------------------------------------------------------------------------- */
+
+static void save_eh(ThreadRecord* t) {
+  EhGlobals* g = __cxa_get_globals();
+  t->ehCaught = g->caught;
+  t->ehUncaught = g->uncaught;
+}
+
+static void load_eh(const ThreadRecord* t) {
+  EhGlobals* g = __cxa_get_globals();
+  g->caught = t->ehCaught;
+  g->uncaught = t->ehUncaught;
+}
+
+// Copies the used stack, from just below the caller's frame up to the base, into the
+// thread's buffer; the buffer is reused while it is large enough.
+__attribute__((noinline)) static int copy_out(ThreadRecord* t) {
+  volatile char here = 0;
+  uintptr_t sp = (reinterpret_cast<uintptr_t>(&here) - SAVE_MARGIN) & ~uintptr_t{15};
+  uintptr_t size = t->stackBase - sp;
+  if (size > t->bufferCapacity) {
+    free(t->buffer);
+    t->buffer = nullptr;
+    t->bufferCapacity = 0;
+  }
+  if (!t->buffer) {
+    t->buffer = static_cast<uint8_t*>(malloc(size));
+    if (!t->buffer) {
+      g_failed = 1;
+      return 0;
+    }
+    t->bufferCapacity = size;
+  }
+  t->savedSize = size;
+  memcpy(t->buffer, reinterpret_cast<void*>(sp), size);
+  return 1;
+}
+
+// Runs below the lowest byte it writes: puts the copy back and jumps into it.
+[[noreturn]] __attribute__((noinline)) static void write_back_and_jump(ThreadRecord* t) {
+  memcpy(reinterpret_cast<void*>(t->stackBase - t->savedSize), t->buffer, t->savedSize);
+  load_eh(t);
+  __builtin_longjmp(t->context, 1);
+}
+
+// Grows the stack below the thread's saved range (page by page on targets that probe),
+// then restores it; the thread returns 1 from its own earlier coop_switch.
+[[noreturn]] __attribute__((noinline)) static void resume(ThreadRecord* t) {
+  volatile char here = 0;
+  uintptr_t sp = reinterpret_cast<uintptr_t>(&here);
+  uintptr_t low = t->stackBase - t->savedSize;
+  if (sp + RESTORE_CLEARANCE > low) {
+    char* pad = static_cast<char*>(alloca(sp + RESTORE_CLEARANCE - low));
+    asm volatile("" : : "r"(pad) : "memory");
+  }
+  write_back_and_jump(t);
+}
+
+__attribute__((noinline)) static int coop_switch(ThreadRecord* from, ThreadRecord* to) {
+  if (!from || !to) return 0;
+  save_eh(from);
+  if (__builtin_setjmp(from->context)) {
+    load_eh(g_current);
+    return 1;
+  }
+  if (!copy_out(from)) {
+    g_current = from;  // stay on the yielding thread
+    return 0;
+  }
+  if (!to->started) {
+    to->started = 1;
+    to->resumer = nullptr;
+    EhGlobals* g = __cxa_get_globals();
+    g->caught = nullptr;
+    g->uncaught = 0;
+    if (to->entry) to->entry(to->arg);
+    // The thread has ended. This frame may since have been restored from its copy.
+    ThreadRecord* self = g_current;
+    self->finished = 1;
+    free(self->buffer);
+    self->buffer = nullptr;
+    self->bufferCapacity = 0;
+    self->savedSize = 0;
+    ThreadRecord* r = self->resumer;
+    if (!r) {  // never yielded: straight back to the thread that started it
+      g_current = from;
+      load_eh(from);
+      return 0;
+    }
+    if (!in_list(r) || r->finished) r = g_head;  // its resumer is gone
+    g_current = r;
+    resume(r);
+  }
+  resume(to);
+}
+
+/* ---------------------------------------------------------------------------
+ * Scheduler
+ * ------------------------------------------------------------------------- */
+
+int coop_yield() {
+  if (!g_head || !g_current) return 0;
+  ThreadRecord* taken = nullptr;
+  for (ThreadRecord* t = g_current->next; t;) {
+    ThreadRecord* next = t->next;
+    if (t->finished) {
+      coop_remove(t);
+      t = next;
+      continue;
+    }
+    if (t->wakeTime > 0) {
+      if (coop_now_ms() < t->wakeTime) {
+        t = next;
+        continue;
+      }
+      t->wakeTime = 0;
+    }
+    taken = t;
+    break;
+  }
+  if (!taken) {
+    if (!g_head->next) return 1;  // the head alone: nothing to switch to
+    taken = g_head;
+  }
+  taken->resumer = g_current;
+  g_current = taken;
+  give_up_slice();
+  if (taken == taken->resumer) return 1;  // round ended where it began
+  return coop_switch(taken->resumer, taken);
+}
+
+int coop_sleep(int64_t milliseconds) {
+  if (g_current) g_current->wakeTime = coop_now_ms() + milliseconds;
+  return coop_yield();
+}
