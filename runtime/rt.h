@@ -207,8 +207,14 @@ void rt_collect();
 int rt_is_live_object(Ref ref);
 int64_t rt_free_memory();
 int64_t rt_total_memory();
-void rt_set_heap_limit(int64_t limit);  // benchmarks and tests only
 int64_t rt_heap_in_use();
+
+// Benchmarks and tests: another budget, the word-by-word root search the collector's
+// hashed search must agree with, and the number of objects whose marks differ between
+// the two on one set of roots (nothing is swept).
+void rt_set_heap_limit(int64_t limit);
+void rt_collect_by_search();
+size_t rt_mark_disagreements();
 
 int rt_init(const ProgramImage& image);
 void rt_shutdown();

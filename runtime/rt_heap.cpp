@@ -54,11 +54,18 @@ void rt_set_heap_limit(int64_t limit) { g_limit = limit; }
 /* ---------------------------------------------------------------------------
  * Collector state
  *
- * The collector gives every object the mark a naive search would give it (the
- * address of the first root word, in root order, that holds it, or of the first
- * field on the depth-first trace), but finds roots with one pass over the root
- * words and a hash of the objects, so its cost is linear in objects + root words.
+ * Roots are gathered once per collection, in root order: the threads' stacks from
+ * the head on (the running thread's live stack, the others' saved copies), the
+ * statics area, the threads' `arg` words, then thrown objects in flight. An object
+ * unreached by the trace gets as its mark the first root word that holds it, as a
+ * search of every root word per object would give, but the search goes through a
+ * hash of the objects, so a collection costs objects + root words.
  * ------------------------------------------------------------------------- */
+
+struct RootWord {
+  uintptr_t addr;
+  uintptr_t value;
+};
 
 struct RootSlot {
   uintptr_t ref;    // object reference, 0 = empty slot
@@ -71,45 +78,19 @@ struct TraceFrame {
   uint32_t pos;
 };
 
+static std::vector<RootWord> g_roots;
 static std::vector<RootSlot> g_slots;
 static size_t g_slot_mask;
 static std::vector<TraceFrame> g_trace;
 
-static size_t slot_hash(uintptr_t ref) {
-  return static_cast<size_t>((ref >> 3) * 0x9E3779B97F4A7C15ull) & g_slot_mask;
-}
-
-static RootSlot* find_slot(uintptr_t ref) {
-  for (size_t i = slot_hash(ref);; i = (i + 1) & g_slot_mask) {
-    RootSlot* s = &g_slots[i];
-    if (s->ref == ref) return s;
-    if (s->ref == 0) return nullptr;
-  }
-}
-
-static void build_slots(size_t count) {
-  size_t cap = 16;
-  while (cap < count * 2) cap <<= 1;
-  g_slots.assign(cap, RootSlot{0, 0});
-  g_slot_mask = cap - 1;
-  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
-    uintptr_t ref = reinterpret_cast<uintptr_t>(o);
-    size_t i = slot_hash(ref);
-    while (g_slots[i].ref) i = (i + 1) & g_slot_mask;
-    g_slots[i].ref = ref;
-  }
-}
-
 /* ---------------------------------------------------------------------------
- * Root scan
+ * Root gathering
  * ------------------------------------------------------------------------- */
 
-static void note_word(uintptr_t* word) {
+static void note_word(const uintptr_t* word) {
   uintptr_t v;
   memcpy(&v, word, sizeof v);
-  if (!v) return;
-  RootSlot* s = find_slot(v);
-  if (s && !s->found) s->found = reinterpret_cast<uintptr_t>(word);
+  if (v) g_roots.push_back(RootWord{reinterpret_cast<uintptr_t>(word), v});
 }
 
 static void note_range(uintptr_t lo, uintptr_t hi) {
@@ -120,23 +101,23 @@ static void note_range(uintptr_t lo, uintptr_t hi) {
 
 static void note_visit(uintptr_t* word, void*) { note_word(word); }
 
-// Scans from its own frame up; the caller has spilled the callee-saved registers.
-__attribute__((noinline)) static void scan_roots() {
+// Gathers from its own frame up; the caller has spilled the callee-saved registers.
+// Thread frames all lie below the thread package's stack base, which may sit above
+// the top recorded at registration.
+__attribute__((noinline)) static void gather_roots() {
   volatile uintptr_t here = 0;
   uintptr_t low = reinterpret_cast<uintptr_t>(&here);
+  g_roots.clear();
   ThreadRecord* head = coop_first();
   uintptr_t top = rt_stack_top;
-  if (head && head->stackBase > top) top = head->stackBase;  // thread frames all lie below it
-  if (!head) {
-    note_range(low, top);
-  } else {
-    for (ThreadRecord* t = head; t; t = t->next) {
-      if (t == coop_current())
-        note_range(low, top);
-      else if (t->buffer)
-        note_range(reinterpret_cast<uintptr_t>(t->buffer),
-                   reinterpret_cast<uintptr_t>(t->buffer) + t->savedSize);
-    }
+  if (head && head->stackBase > top) top = head->stackBase;
+  if (!head) note_range(low, top);
+  for (ThreadRecord* t = head; t; t = t->next) {
+    if (t == coop_current())
+      note_range(low, top);
+    else if (t->buffer)
+      note_range(reinterpret_cast<uintptr_t>(t->buffer),
+                 reinterpret_cast<uintptr_t>(t->buffer) + t->savedSize);
   }
   for (int i = 0; i < rt_image.staticWords; i++) note_word(&rt_image.statics[i]);
   for (ThreadRecord* t = head; t; t = t->next) note_word(reinterpret_cast<uintptr_t*>(&t->arg));
@@ -147,6 +128,11 @@ __attribute__((noinline)) static void scan_roots() {
  * Trace: depth first, marking each object with the slot it was first reached by
  * ------------------------------------------------------------------------- */
 
+static void push_trace(Ref obj) {
+  const ClassRecord* r = rt_record(rt_class_of(obj));
+  g_trace.push_back(TraceFrame{obj, (r->flags & CLS_ARRAY) ? -1 : rt_class_of(obj), 0});
+}
+
 static bool reach(uintptr_t* slot) {
   uintptr_t v;
   memcpy(&v, slot, sizeof v);
@@ -154,13 +140,11 @@ static bool reach(uintptr_t* slot) {
   ObjectHeader* h = rt_header(reinterpret_cast<Ref>(v));
   if (h->mark) return false;
   h->mark = reinterpret_cast<uintptr_t>(slot);
-  const ClassRecord* r = rt_record(h->classIndex);
-  int32_t cls = (r->flags & CLS_ARRAY) ? -1 : h->classIndex;
-  g_trace.push_back(TraceFrame{reinterpret_cast<Ref>(v), cls, 0});
+  push_trace(reinterpret_cast<Ref>(v));
   return true;
 }
 
-// Finds the next unreached child of the frame's object and pushes it; false when none is left.
+// Finds the next unreached child of a frame's object and pushes it; false when none is left.
 static bool step(size_t fi) {
   TraceFrame f = g_trace[fi];
   const ClassRecord* r = rt_record(rt_class_of(f.obj));
@@ -194,9 +178,69 @@ static bool step(size_t fi) {
   return false;
 }
 
-static void trace_from_stack() {
-  while (!g_trace.empty()) {
+// Marks one root object and everything it reaches, as a recursive trace would.
+static void trace(Ref obj, uintptr_t mark) {
+  rt_header(obj)->mark = mark;
+  push_trace(obj);
+  while (!g_trace.empty())
     if (!step(g_trace.size() - 1)) g_trace.pop_back();
+}
+
+/* ---------------------------------------------------------------------------
+ * Mark: the hashed search, and the word-by-word search it must agree with
+ * ------------------------------------------------------------------------- */
+
+static size_t slot_hash(uintptr_t ref) {
+  return static_cast<size_t>((static_cast<uint64_t>(ref) >> 3) * 0x9E3779B97F4A7C15ull) &
+         g_slot_mask;
+}
+
+static RootSlot* find_slot(uintptr_t ref) {
+  for (size_t i = slot_hash(ref);; i = (i + 1) & g_slot_mask) {
+    RootSlot* s = &g_slots[i];
+    if (s->ref == ref) return s;
+    if (s->ref == 0) return nullptr;
+  }
+}
+
+static size_t clear_marks() {
+  size_t count = 0;
+  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
+    rt_header(o)->mark = 0;
+    count++;
+  }
+  return count;
+}
+
+static void mark_hashed(size_t count) {
+  size_t cap = 16;
+  while (cap < count * 2) cap <<= 1;
+  g_slots.assign(cap, RootSlot{0, 0});
+  g_slot_mask = cap - 1;
+  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
+    size_t i = slot_hash(reinterpret_cast<uintptr_t>(o));
+    while (g_slots[i].ref) i = (i + 1) & g_slot_mask;
+    g_slots[i].ref = reinterpret_cast<uintptr_t>(o);
+  }
+  for (const RootWord& w : g_roots) {
+    RootSlot* s = find_slot(w.value);
+    if (s && !s->found) s->found = w.addr;
+  }
+  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
+    if (rt_header(o)->mark) continue;
+    uintptr_t found = find_slot(reinterpret_cast<uintptr_t>(o))->found;
+    if (found) trace(o, found);
+  }
+}
+
+static void mark_by_search() {
+  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
+    if (rt_header(o)->mark) continue;
+    for (const RootWord& w : g_roots)
+      if (w.value == reinterpret_cast<uintptr_t>(o)) {
+        trace(o, w.addr);
+        break;
+      }
   }
 }
 
@@ -236,24 +280,34 @@ static void sweep() {
 
 void rt_collect() {
   __builtin_unwind_init();  // callee-saved registers into this frame, inside the scan
-  size_t count = 0;
-  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
-    rt_header(o)->mark = 0;
-    count++;
-  }
-  build_slots(count);
-  scan_roots();
-  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
-    ObjectHeader* h = rt_header(o);
-    if (h->mark) continue;
-    RootSlot* s = find_slot(reinterpret_cast<uintptr_t>(o));
-    if (!s->found) continue;
-    h->mark = s->found;
-    const ClassRecord* r = rt_record(h->classIndex);
-    g_trace.push_back(TraceFrame{o, (r->flags & CLS_ARRAY) ? -1 : h->classIndex, 0});
-    trace_from_stack();
-  }
+  size_t count = clear_marks();
+  gather_roots();
+  mark_hashed(count);
   sweep();
+}
+
+void rt_collect_by_search() {
+  __builtin_unwind_init();
+  clear_marks();
+  gather_roots();
+  mark_by_search();
+  sweep();
+}
+
+size_t rt_mark_disagreements() {
+  __builtin_unwind_init();
+  size_t count = clear_marks();
+  gather_roots();
+  mark_by_search();
+  std::vector<uintptr_t> expected;
+  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject))
+    expected.push_back(rt_header(o)->mark);
+  clear_marks();
+  mark_hashed(count);
+  size_t differ = 0, i = 0;
+  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject))
+    if (rt_header(o)->mark != expected[i++]) differ++;
+  return differ;
 }
 
 int rt_is_live_object(Ref ref) {

@@ -13,8 +13,6 @@
 #include <time.h>
 #endif
 
-// Bytes below the switch routine's frame that are saved too (the x86-64 red zone and more).
-static constexpr uintptr_t SAVE_MARGIN = 256;
 // Distance kept between the restoring frame and the lowest byte it writes back.
 static constexpr uintptr_t RESTORE_CLEARANCE = 8192;
 // Milliseconds from 1601-01-01 to 1970-01-01.
@@ -173,11 +171,12 @@ static void load_eh(const ThreadRecord* t) {
   g->uncaught = t->ehUncaught;
 }
 
-// Copies the used stack, from just below the caller's frame up to the base, into the
-// thread's buffer; the buffer is reused while it is large enough.
+// Copies the used stack, from this routine's own frame (just below the switch routine's,
+// which is not a leaf and so keeps nothing below its stack pointer) up to the base, into
+// the thread's buffer; the buffer is reused while it is large enough. Nothing below is
+// saved, so stale words of finished threads do not turn into roots.
 __attribute__((noinline)) static int copy_out(ThreadRecord* t) {
-  volatile char here = 0;
-  uintptr_t sp = (reinterpret_cast<uintptr_t>(&here) - SAVE_MARGIN) & ~uintptr_t{15};
+  uintptr_t sp = reinterpret_cast<uintptr_t>(__builtin_frame_address(0)) & ~uintptr_t{15};
   uintptr_t size = t->stackBase - sp;
   if (size > t->bufferCapacity) {
     free(t->buffer);

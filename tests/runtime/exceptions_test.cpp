@@ -1,1 +1,262 @@
+// Throwing and catching, error codes and their exceptions, uncaught and fatal reports.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "java/io/IOException.h"
+#include "java/lang/NullPointerException.h"
+#include "java/lang/RuntimeException.h"
+#include "java/lang/String.h"
+#include "program.h"
+#include "test_classes.h"
+#include "threads/thread_natives.h"
+
+using java::io::IOException;
+using java::lang::NullPointerException;
+using java::lang::RuntimeException;
+
+namespace {
+
+// A native in the runtime's style: clears the pending code, reports one, returns neutral.
+jint failing_native(jint code) {
+  rt_take_error();
+  if (code) {
+    rt_set_error(code, __LINE__);
+    return 0;
+  }
+  return 42;
+}
+
+TEST(ErrorCodes, EveryCodeGivesItsClassAndMessage) {
+  struct Row {
+    int code;
+    const char* cls;
+    const char* message;
+  };
+  const Row rows[] = {
+      {1, "java/lang/NullPointerException", "<null>"},
+      {2, "java/lang/ClassCastException", "<null>"},
+      {3, "java/lang/ClassNotFoundException", "<null>"},
+      {4, "java/lang/IllegalArgumentException", "<null>"},
+      {5, "java/lang/ArithmeticException", "Division by zero"},
+      {6, "java/lang/IndexOutOfBoundsException", "<null>"},
+      {7, "java/lang/NegativeArraySizeException", "<null>"},
+      {8, "java/lang/ArrayIndexOutOfBoundsException", "<null>"},
+      {9, "java/lang/StringIndexOutOfBoundsException", "<null>"},
+      {10, "java/lang/NumberFormatException", "<null>"},
+      {11, "java/lang/InterruptedException", "<null>"},
+      {12, "java/io/IOException", "Server socket error"},
+      {13, "java/io/IOException", "Socket error"},
+      {14, "java/io/IOException", "Datagram socket error"},
+      {15, "java/lang/ArithmeticException", "Arithmentic error"},
+      {16, "java/lang/OutOfMemoryError", "<null>"},
+      {17, "java/lang/RuntimeException", "Array element size mismatch"},
+      {18, "java/lang/RuntimeException", "Method not implemented"},
+      {19, "java/lang/RuntimeException", "Object heap corrupted"},
+      {20, "java/lang/RuntimeException", "Internal error"},
+      {21, "java/lang/RuntimeException", "Unknown error"},
+      {99, "java/lang/RuntimeException", "Unknown error"},
+      {-3, "java/lang/RuntimeException", "Unknown error"},
+  };
+  run_program(core_classes(), [&] {
+    for (const Row& r : rows) {
+      Thrown t = catch_java([&] { rt_throw_error(r.code); });
+      EXPECT_EQ(t.cls, r.cls) << r.code;
+      EXPECT_EQ(t.message, r.message) << r.code;
+    }
+    EXPECT_EQ(rt_error_message(0), nullptr);
+    EXPECT_EQ(rt_error_class(0), -1);
+  });
+}
+
+TEST(ErrorCodes, NativeProtocolTurnsPendingCodeIntoException) {
+  run_program(core_classes(), [] {
+    EXPECT_EQ(native(&failing_native, 0), 42);
+    Thrown t = catch_java([] { native(&failing_native, ERR_SOCKET); });
+    EXPECT_EQ(t.cls, "java/io/IOException");
+    EXPECT_EQ(t.message, "Socket error");
+    EXPECT_EQ(rt_take_error(), ERR_NONE);  // taken by the protocol
+    rt_set_error(ERR_SOCKET, 7);
+    EXPECT_EQ(native(&failing_native, 0), 42);  // a stale code does not leak into a result
+  });
+}
+
+TEST(ErrorCodes, PendingErrorKeepsLastCodeAndLine) {
+  run_program(core_classes(), [] {
+    rt_set_error(ERR_SOCKET, 10);
+    rt_set_error(ERR_INTERNAL, 20);
+    EXPECT_EQ(rt_error_line(), 20);
+    EXPECT_EQ(rt_take_error(), ERR_INTERNAL);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
+  });
+}
+
+TEST(ErrorCodes, MissingExceptionClassIsFatal) {
+  auto classes = core_classes();
+  std::erase(classes, &IOException::klass);
+  run_program(classes, [] {
+    EXPECT_EQ(fatal_on_thread([] { rt_throw_error(ERR_SOCKET); }),
+              std::vector<std::string>{"Fatal error: Exception class not found."});
+  });
+}
+
+// A table whose NullPointerException lacks the String constructor.
+ClassDecl bareNpe = {
+    .name = "java/lang/NullPointerException",
+    .super = &RuntimeException::klass,
+    .instanceSize = RT_HEADER_SIZE + RuntimeException::kEnd,
+};
+
+TEST(ErrorCodes, MissingStringConstructorIsFatal) {
+  auto classes = core_classes();
+  std::replace(classes.begin(), classes.end(), &NullPointerException::klass, &bareNpe);
+  run_program(classes, [] {
+    EXPECT_EQ(fatal_on_thread([] { rt_throw_error(ERR_NULL_POINTER); }),
+              std::vector<std::string>{
+                  "Fatal error: Required constructor of throwable object not found."});
+  });
+}
+
+TEST(Throwing, NullThrowsNullPointerException) {
+  run_program(core_classes(), [] {
+    EXPECT_EQ(catch_java([] { rt_throw(nullptr); }).cls, "java/lang/NullPointerException");
+  });
+}
+
+TEST(Throwing, HandlerForAnotherClassIsPassedOver) {
+  run_program(core_classes(), [] {
+    std::vector<std::string> seen;
+    try {
+      try {
+        rt_throw(jnew<NullPointerException>());
+      } catch (JavaThrow& e) {
+        if (!caught<IOException>(e)) throw;
+        seen.push_back("io");
+      }
+    } catch (JavaThrow& e) {
+      if (caught<RuntimeException>(e)) seen.push_back("runtime");
+    }
+    EXPECT_EQ(seen, std::vector<std::string>{"runtime"});
+  });
+}
+
+TEST(Throwing, RethrowAndCatchAllKeepTheSameObject) {
+  run_program(core_classes(), [] {
+    Ref volatile thrown = nullptr;
+    bool finallyRan = false;
+    Thrown outer = catch_java([&] {
+      try {
+        thrown = jnew<IOException>(lit("boom"));
+        rt_throw(thrown);
+      } catch (JavaThrow&) {  // catch-all, as a finally block
+        finallyRan = true;
+        throw;
+      }
+    });
+    EXPECT_TRUE(finallyRan);
+    EXPECT_EQ(outer.cls, "java/io/IOException");
+    EXPECT_EQ(outer.message, "boom");
+  });
+}
+
+TEST(Throwing, ThrownObjectSurvivesCollectionWhileInFlight) {
+  run_program(core_classes(), [] {
+    try {
+      rt_throw(jnew<IOException>(lit("kept")));
+    } catch (JavaThrow& e) {
+      rt_collect();  // the catch clause holds it only through the C++ exception
+      EXPECT_TRUE(rt_is_live_object(e.object()));
+      EXPECT_EQ(text(java::lang::Throwable::f(e.object()).detailMessage), "kept");
+    }
+  });
+}
+
+// State the tests' threads share: threads share no stack memory.
+int g_after;
+int g_ticks;
+bool g_past_fatal;
+std::vector<std::string> g_results;
+int g_done;
+
+TEST(Uncaught, EscapingRunParksOnlyThatThread) {
+  run_program(core_classes(test::all()), [] {
+    g_after = 0;
+    Ref volatile bad = jnew<test::Worker>(test::worker_body(
+        [] { rt_throw(jnew<RuntimeException>(lit("message not shown"))); }));
+    Ref volatile good = jnew<test::Worker>(test::worker_body([] {
+      for (int i = 0; i < 5; i++) {
+        g_after++;
+        coop_yield();
+      }
+    }));
+    java::lang::Thread::start(bad);
+    java::lang::Thread::start(good);
+    EXPECT_TRUE(yield_until([] { return g_after == 5; }));
+    EXPECT_EQ(host_log.fatals,
+              std::vector<std::string>{"Uncaught exception: java/lang/RuntimeException"});
+    ThreadRecord* parked = coop_thread_record(bad);
+    ASSERT_NE(parked, nullptr);
+    EXPECT_TRUE(coop_is_alive(parked));  // never finishes
+  });
+}
+
+TEST(Uncaught, NullExceptionReportsNoFurtherInformation) {
+  run_program(core_classes(), [] {
+    spawn([] { rt_uncaught(nullptr); });
+    yield_until([] { return !host_log.fatals.empty(); });
+    EXPECT_EQ(host_log.fatals,
+              std::vector<std::string>{"Uncaught exception: no further information"});
+  });
+}
+
+TEST(Fatal, ReportParksTheThreadAndOthersGoOn) {
+  run_program(core_classes(), [] {
+    g_ticks = 0;
+    g_past_fatal = false;
+    spawn([] {
+      rt_fatal("Something broke.");
+      g_past_fatal = true;
+    });
+    spawn([] {
+      for (;;) {
+        g_ticks++;
+        coop_yield();
+      }
+    });
+    EXPECT_TRUE(yield_until([] { return g_ticks > 20; }));
+    EXPECT_FALSE(g_past_fatal);
+    EXPECT_EQ(host_log.fatals, std::vector<std::string>{"Fatal error: Something broke."});
+  });
+}
+
+// Each thread throws, yields inside its catch clause while the others throw and catch
+// their own, then rethrows: the C++ runtime's exception state is per thread.
+TEST(Switching, ExceptionsInFlightSurviveThreadSwitches) {
+  run_program(core_classes(), [] {
+    g_results.assign(3, "");
+    g_done = 0;
+    for (int k = 0; k < 3; k++) {
+      spawn([k] {
+        std::string name = "t" + std::to_string(k);
+        Thrown t = catch_java([&] {
+          try {
+            rt_throw(jnew<IOException>(lit(name.c_str())));
+          } catch (JavaThrow& e) {
+            for (int i = 0; i < 10; i++) {
+              coop_yield();
+              rt_collect();
+            }
+            if (std::uncaught_exceptions() != 0) g_results[k] = "uncaught count leaked";
+            throw;
+          }
+        });
+        if (g_results[k].empty()) g_results[k] = t.message;
+        g_done++;
+      });
+    }
+    EXPECT_TRUE(yield_until([] { return g_done == 3; }));
+    EXPECT_EQ(g_results, (std::vector<std::string>{"t0", "t1", "t2"}));
+  });
+}
+
+}  // namespace

@@ -117,4 +117,34 @@ int thread_count() {
   return n;
 }
 
+__attribute__((noinline)) void scrub_stack() {
+  volatile char area[32768];
+  for (size_t i = 0; i < sizeof area; i++) area[i] = 0;
+}
+
 std::string text(Ref s) { return s ? jstring_bytes(s) : "<null>"; }
+
+Thrown catch_java(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (JavaThrow& e) {
+    Ref ex = e.object();
+    Ref msg = java::lang::Throwable::f(ex).detailMessage;
+    return Thrown{rt_record(rt_class_of(ex))->name, msg ? text(msg) : "<null>"};
+  }
+  return Thrown{};
+}
+
+static bool g_follower_ran;
+
+std::vector<std::string> fatal_on_thread(const std::function<void()>& fn) {
+  size_t before = host_log.fatals.size();
+  ThreadRecord* t = spawn(fn);
+  g_follower_ran = false;
+  spawn([] { g_follower_ran = true; });  // runs after t has had its first turn
+  yield_until([&] {
+    return g_follower_ran && (host_log.fatals.size() > before || !coop_is_alive(t));
+  });
+  return std::vector<std::string>(host_log.fatals.begin() + static_cast<long>(before),
+                                  host_log.fatals.end());
+}
