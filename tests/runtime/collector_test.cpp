@@ -14,10 +14,11 @@ using test::Pair;
 
 namespace {
 
-// References kept out of sight of the collector (and of the stack scan).
-constexpr uintptr_t kHide = 0x5a5a5a5a;
-uintptr_t hide(Ref r) { return reinterpret_cast<uintptr_t>(r) ^ kHide; }
-Ref unhide(uintptr_t h) { return reinterpret_cast<Ref>(h ^ kHide); }
+// References kept out of sight of the collector. The key is read from memory at every
+// use, so the compiler cannot keep an unhidden copy in a register across a collection.
+volatile uintptr_t g_key = 0x5a5a5a5a;
+uintptr_t hide(Ref r) { return reinterpret_cast<uintptr_t>(r) ^ g_key; }
+Ref unhide(uintptr_t h) { return reinterpret_cast<Ref>(h ^ g_key); }
 
 // State shared with the tests' threads: threads share no stack memory.
 uintptr_t g_hidden;
@@ -108,13 +109,13 @@ TEST(Collector, ReferenceArrayElementsAreTracedPrimitiveStorageIsNot) {
     test::Keeper::S().kept = rt_new_ref_array(objects, 0, 3);
     rt_array_store_ref(test::Keeper::S().kept, 2, jnew<Node>());
     uintptr_t elem = hide(rt_array_load_ref(test::Keeper::S().kept, 2));
-    Ref ints = rt_new_array(rt_class_index_by_name("[I"), 4, 4);
-    uintptr_t hiddenInts = hide(ints);
     // A word pointing into the storage does not keep the array alive.
-    rt_array_store32(ints, 0, 0);
     static void* volatile into;
-    into = rt_array(ints)->storage;
-    ints = nullptr;
+    uintptr_t hiddenInts = [] () __attribute__((noinline)) {
+      Ref ints = rt_new_array(rt_class_index_by_name("[I"), 4, 4);
+      into = rt_array(ints)->storage;
+      return hide(ints);
+    }();
     scrub_stack();
     rt_collect();
     EXPECT_TRUE(rt_is_live_object(unhide(elem)));
@@ -173,20 +174,42 @@ TEST(Collector, ObjectOnlyOnAnotherThreadsSavedStackSurvives) {
 }
 
 #if defined(__x86_64__) || defined(__i386__)
-#if defined(__x86_64__)
-#define CALLEE_SAVED "rbx"
-#else
-#define CALLEE_SAVED "esi"
-#endif
-
-// Puts the reference into a callee-saved register and nowhere else, then runs `between`
-// (a collection, or a switch to a thread that collects) and gives the register back.
+// Puts the reference into a callee-saved register and nowhere else, calls `between` (a
+// collection, or a switch to a thread that collects) and gives the register back. One
+// asm block, so the compiler cannot move the value anywhere in between.
 __attribute__((noinline)) uintptr_t held_in_register(uintptr_t hidden, void (*between)()) {
-  register uintptr_t reg asm(CALLEE_SAVED);
-  asm volatile("mov %1, %0\n\txor %2, %0" : "=r"(reg) : "m"(hidden), "r"(kHide));
-  between();
-  asm volatile("" : "+r"(reg));
-  return reg;
+  uintptr_t key = g_key, out;
+#if defined(__x86_64__)
+  asm volatile(
+      "mov %1, %%rbx\n\t"
+      "xor %2, %%rbx\n\t"
+      "mov %3, %%rax\n\t"
+      "mov %%rsp, %%r12\n\t"
+      "sub $128, %%rsp\n\t"  // past the red zone
+      "and $-16, %%rsp\n\t"
+      "call *%%rax\n\t"
+      "mov %%r12, %%rsp\n\t"
+      "mov %%rbx, %0"
+      : "=r"(out)
+      : "m"(hidden), "m"(key), "m"(between)
+      : "rbx", "r12", "rax", "rcx", "rdx", "rsi", "rdi", "r8", "r9", "r10", "r11", "xmm0",
+        "xmm1", "xmm2", "xmm3", "xmm4", "xmm5", "xmm6", "xmm7", "xmm8", "xmm9", "xmm10",
+        "xmm11", "xmm12", "xmm13", "xmm14", "xmm15", "memory", "cc");
+#else
+  asm volatile(
+      "mov %1, %%esi\n\t"
+      "xor %2, %%esi\n\t"
+      "mov %3, %%eax\n\t"
+      "mov %%esp, %%edi\n\t"
+      "and $-16, %%esp\n\t"
+      "call *%%eax\n\t"
+      "mov %%edi, %%esp\n\t"
+      "mov %%esi, %0"
+      : "=m"(out)
+      : "m"(hidden), "m"(key), "m"(between)
+      : "esi", "edi", "eax", "ecx", "edx", "memory", "cc");
+#endif
+  return out;
 }
 
 __attribute__((noinline)) uintptr_t fresh_hidden_node() { return hide(jnew<Node>()); }
@@ -201,7 +224,7 @@ TEST(Collector, ObjectOnlyInACalleeSavedRegisterSurvives) {
     uintptr_t h = fresh_hidden_node();
     scrub_stack();
     uintptr_t back = held_in_register(h, [] { rt_collect(); });
-    EXPECT_EQ(back, reinterpret_cast<uintptr_t>(unhide(h)));
+    EXPECT_EQ(back ^ g_key, h);
     EXPECT_TRUE(rt_is_live_object(unhide(h)));
 
     // The same while the holder is switched out and another thread collects.
