@@ -1,0 +1,193 @@
+// Record storage files: one small interface over the POSIX and the Win32 file calls.
+#include "host/db_files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+// Largest piece handed to one read or write call (the Win32 calls take 32-bit counts).
+static constexpr int64_t IO_CHUNK = 1 << 30;
+
+#ifdef _WIN32
+
+/* ---------------------------------------------------------------------------
+ * Win32: C runtime descriptors, find-file enumeration, replacing moves
+ * ------------------------------------------------------------------------- */
+
+int db_file_open(const char* name, DbOpenHow how) {
+  int flags = _O_BINARY | _O_NOINHERIT;
+  if (how == DB_OPEN_READ)
+    flags |= _O_RDONLY;
+  else if (how == DB_OPEN_READ_WRITE)
+    flags |= _O_RDWR;
+  else
+    flags |= _O_RDWR | _O_CREAT | _O_TRUNC;
+  int fd = _open(name, flags, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+  struct _stat64 st;
+  if (_fstat64(fd, &st) != 0 || !(st.st_mode & _S_IFREG)) {
+    _close(fd);
+    return DB_FILE_FAILED;
+  }
+  return fd;
+}
+
+bool db_file_close(int fd) { return _close(fd) == 0; }
+
+int64_t db_file_size(int fd) { return _lseeki64(fd, 0, SEEK_END); }
+
+bool db_file_seek(int fd, int64_t pos) { return _lseeki64(fd, pos, SEEK_SET) == pos; }
+
+int64_t db_file_read(int fd, void* buf, int64_t n) {
+  int64_t done = 0;
+  while (done < n) {
+    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
+    int got = _read(fd, static_cast<char*>(buf) + done, static_cast<unsigned>(want));
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
+bool db_file_write(int fd, const void* buf, int64_t n) {
+  int64_t done = 0;
+  while (done < n) {
+    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
+    int put = _write(fd, static_cast<const char*>(buf) + done, static_cast<unsigned>(want));
+    if (put <= 0) return false;
+    done += put;
+  }
+  return true;
+}
+
+bool db_file_flush(int fd) { return _commit(fd) == 0; }
+
+static int last_error_result() {
+  DWORD e = GetLastError();
+  return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? DB_FILE_MISSING
+                                                                : DB_FILE_FAILED;
+}
+
+int db_file_remove(const char* name) {
+  return DeleteFileA(name) ? DB_FILE_OK : last_error_result();
+}
+
+int db_file_move(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) ? DB_FILE_OK : last_error_result();
+}
+
+int32_t db_file_count(const char* prefix) {
+  std::string pattern = std::string(prefix) + "*";
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA(pattern.c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return 0;
+  int32_t n = 0;
+  do n++;
+  while (FindNextFileA(h, &found));
+  FindClose(h);
+  return n;
+}
+
+#else
+
+/* ---------------------------------------------------------------------------
+ * POSIX
+ * ------------------------------------------------------------------------- */
+
+// Opening never waits (a pipe of the record's name would otherwise block for good), and
+// only regular files are handed out. Descriptor 0 is moved up: 0 means "not open".
+int db_file_open(const char* name, DbOpenHow how) {
+  int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+  if (how == DB_OPEN_READ)
+    flags |= O_RDONLY;
+  else if (how == DB_OPEN_READ_WRITE)
+    flags |= O_RDWR;
+  else
+    flags |= O_RDWR | O_CREAT | O_TRUNC;
+  int fd;
+  do fd = open(name, flags, 0666);
+  while (fd < 0 && errno == EINTR);
+  if (fd < 0) return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return DB_FILE_FAILED;
+  }
+  if (fd == 0) {
+    int moved = fcntl(fd, F_DUPFD_CLOEXEC, 1);
+    close(fd);
+    if (moved < 0) return DB_FILE_FAILED;
+    fd = moved;
+  }
+  return fd;
+}
+
+bool db_file_close(int fd) { return close(fd) == 0; }
+
+int64_t db_file_size(int fd) { return lseek(fd, 0, SEEK_END); }
+
+bool db_file_seek(int fd, int64_t pos) { return lseek(fd, pos, SEEK_SET) == pos; }
+
+int64_t db_file_read(int fd, void* buf, int64_t n) {
+  int64_t done = 0;
+  while (done < n) {
+    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
+    ssize_t got = read(fd, static_cast<char*>(buf) + done, static_cast<size_t>(want));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
+bool db_file_write(int fd, const void* buf, int64_t n) {
+  int64_t done = 0;
+  while (done < n) {
+    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
+    ssize_t put = write(fd, static_cast<const char*>(buf) + done, static_cast<size_t>(want));
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;  // a full disk shows here as a short count, then an error
+    done += put;
+  }
+  return true;
+}
+
+// File systems that cannot sync say so with EINVAL; that loses nothing.
+bool db_file_flush(int fd) { return fsync(fd) == 0 || errno == EINVAL; }
+
+int db_file_remove(const char* name) {
+  if (unlink(name) == 0) return DB_FILE_OK;
+  return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+}
+
+int db_file_move(const char* from, const char* to) {
+  if (rename(from, to) == 0) return DB_FILE_OK;
+  return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+}
+
+int32_t db_file_count(const char* prefix) {
+  DIR* dir = opendir(".");
+  if (!dir) return 0;
+  size_t len = strlen(prefix);
+  int32_t n = 0;
+  while (dirent* e = readdir(dir))
+    if (strncmp(e->d_name, prefix, len) == 0) n++;
+  closedir(dir);
+  return n;
+}
+
+#endif
