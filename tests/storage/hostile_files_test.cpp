@@ -1,0 +1,215 @@
+// Corrupt and hostile files: none of them may crash, block or lose another record.
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/fsuid.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "host/db.h"
+#include "storage_program.h"
+
+namespace {
+
+class Hostile : public StorageTest {};
+
+const char* const kName = "00000001-00000002-name";
+std::string rec(int n) { return "00000001-00000002-rec." + std::to_string(n); }
+std::vector<uint8_t> v(std::initializer_list<uint8_t> b) { return b; }
+Ref get(Ref db, jint n) { return db_get_record(db, n, byte_array({})); }
+
+Ref database_with(const std::vector<std::vector<uint8_t>>& records) {
+  EXPECT_EQ(db_create(0, lit("Test"), 1, 2, 0), 1);
+  for (size_t i = 0; i < records.size(); i++) write_file(rec(static_cast<int>(i)), records[i]);
+  return raw_database(1, 2, 3);
+}
+
+// Runs fn with file permissions enforced: as root that means another file-system user.
+template <class F>
+auto as_unprivileged(F fn) {
+  bool root = geteuid() == 0;
+  if (root) setfsuid(65534);
+  auto result = fn();
+  if (root) setfsuid(0);
+  return result;
+}
+
+bool can_open(const std::string& name, int flags) {
+  return as_unprivileged([&] {
+    int fd = open(name.c_str(), flags);
+    if (fd >= 0) close(fd);
+    return fd >= 0;
+  });
+}
+
+TEST_F(Hostile, TruncatedNameFileHasNoIds) {
+  run_storage_program([] {
+    database_with({v({0})});
+    write_file(kName, {0, 0, 0, 1, 0});  // five bytes: the type is cut off
+    Ref db = raw_database(1, 2, 3);
+    ASSERT_GE(handle(db), 1);
+    EXPECT_EQ(db_record_count(db), 0);
+    EXPECT_EQ(get(db, 0), nullptr);
+    EXPECT_EQ(db_set_record(db, DB_APPEND, byte_array({9})), 0);
+    EXPECT_EQ(db_delete_record(db, 0), 0);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0)}));
+  });
+}
+
+TEST_F(Hostile, EmptyNameFileHasNoIds) {
+  run_storage_program([] {
+    write_file(kName, {});
+    write_file(rec(0), {1});
+    Ref db = raw_database(1, 2, 1);
+    ASSERT_GE(handle(db), 1);
+    EXPECT_EQ(db_record_count(db), 0);
+    EXPECT_EQ(get(db, 0), nullptr);
+  });
+}
+
+TEST_F(Hostile, IdsAreReadFromTheNameFileNotItsName) {
+  run_storage_program([] {
+    database_with({v({0})});
+    write_file("00000003-00000004-rec.0", {3, 4});
+    write_file(kName, {0, 0, 0, 3, 0, 0, 0, 4});  // names another database inside
+    Ref db = raw_database(1, 2, 1);
+    EXPECT_EQ(array_bytes(get(db, 0)), v({3, 4}));
+  });
+}
+
+TEST_F(Hostile, RecordFileThatIsADirectory) {
+  run_storage_program([] {
+    Ref db = database_with({v({0})});
+    ASSERT_EQ(mkdir(rec(1).c_str(), 0755), 0);
+    write_file(rec(2), {2});
+    EXPECT_EQ(db_record_count(db), 3);  // an entry of the pattern all the same
+    EXPECT_EQ(get(db, 1), nullptr);
+    EXPECT_EQ(db_set_record(db, 1, byte_array({9})), 0);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
+    struct stat st;
+    ASSERT_EQ(stat(rec(1).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(array_bytes(get(db, 2)), v({2}));
+  });
+}
+
+// Deleting the directory fails, and the walk stops there: record 2 is neither renamed
+// onto the directory nor deleted.
+TEST_F(Hostile, FailedDeleteOfADirectoryLosesNoOtherRecord) {
+  run_storage_program([] {
+    Ref db = database_with({v({0})});
+    ASSERT_EQ(mkdir(rec(1).c_str(), 0755), 0);
+    write_file(rec(2), {2});
+    write_file(rec(3), {3});
+    EXPECT_EQ(db_delete_record(db, 1), 0);
+    EXPECT_EQ(file_bytes(rec(0)), v({0}));
+    EXPECT_EQ(file_bytes(rec(2)), v({2}));
+    EXPECT_EQ(file_bytes(rec(3)), v({3}));
+  });
+}
+
+// An immutable record file cannot be renamed: the walk stops before it would delete it.
+TEST_F(Hostile, RenameThatFailsInTheMiddleOfADeleteLosesNoRecord) {
+  run_storage_program([] {
+    Ref db = database_with({v({0}), v({1}), v({2}), v({3})});
+    int fd = open(rec(2).c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    int flags = 0;
+    bool immutable = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                     (flags |= FS_IMMUTABLE_FL, ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+    if (!immutable) {
+      close(fd);
+      GTEST_SKIP() << "this file system or process cannot make a file immutable";
+    }
+    jint result = db_delete_record(db, 0);
+    flags &= ~FS_IMMUTABLE_FL;
+    ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    close(fd);
+    EXPECT_EQ(result, 0);
+    // Record 1 moved to 0; record 2 could not move, so it and record 3 stay where they are.
+    EXPECT_EQ(file_bytes(rec(0)), v({1}));
+    EXPECT_FALSE(file_exists(rec(1)));
+    EXPECT_EQ(file_bytes(rec(2)), v({2}));
+    EXPECT_EQ(file_bytes(rec(3)), v({3}));
+  });
+}
+
+TEST_F(Hostile, RecordFileThatIsAPipeNeitherBlocksNorIsRead) {
+  run_storage_program([] {
+    Ref db = database_with({});
+    ASSERT_EQ(mkfifo(rec(0).c_str(), 0666), 0);
+    alarm(10);  // a blocking open would hang here for good
+    Ref got = get(db, 0);
+    jint set = db_set_record(db, 0, byte_array({1}));
+    alarm(0);
+    EXPECT_EQ(got, nullptr);
+    EXPECT_EQ(set, 0);
+    struct stat st;
+    ASSERT_EQ(stat(rec(0).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  });
+}
+
+TEST_F(Hostile, NameFileThatIsAPipeIsNoDatabase) {
+  run_storage_program([] {
+    ASSERT_EQ(mkfifo(kName, 0666), 0);
+    alarm(10);
+    jint fd = db_open(2, 1, 1);
+    alarm(0);
+    EXPECT_EQ(fd, 0);
+  });
+}
+
+TEST_F(Hostile, UnreadableRecordFileGivesNull) {
+  run_storage_program([] {
+    Ref db = database_with({v({1, 2})});
+    ASSERT_EQ(chmod(".", 0755), 0);
+    ASSERT_EQ(chmod(rec(0).c_str(), 0), 0);
+    ASSERT_FALSE(can_open(rec(0), O_RDONLY)) << "permissions are not enforced here";
+    int fds = open_fd_count();
+    Ref got = as_unprivileged([&] { return get(db, 0); });
+    EXPECT_EQ(got, nullptr);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
+    EXPECT_EQ(open_fd_count(), fds);
+  });
+}
+
+TEST_F(Hostile, UnwritableRecordFileIsNotReplaced) {
+  run_storage_program([] {
+    Ref db = database_with({v({1, 2})});
+    ASSERT_EQ(chmod(".", 0777), 0);
+    ASSERT_EQ(chmod(rec(0).c_str(), 0444), 0);
+    ASSERT_FALSE(can_open(rec(0), O_RDWR));
+    jint set = as_unprivileged([&] { return db_set_record(db, 0, byte_array({9})); });
+    EXPECT_EQ(set, 0);
+    EXPECT_EQ(file_bytes(rec(0)), v({1, 2}));
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0)}));
+  });
+}
+
+TEST_F(Hostile, UnreadableNameFileCannotBeOpened) {
+  run_storage_program([] {
+    database_with({});
+    ASSERT_EQ(chmod(".", 0755), 0);
+    ASSERT_EQ(chmod(kName, 0), 0);
+    ASSERT_FALSE(can_open(kName, O_RDONLY));
+    jint fd = as_unprivileged([] { return db_open(2, 1, 1); });
+    EXPECT_EQ(fd, 0);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
+  });
+}
+
+TEST_F(Hostile, DanglingLinkInPlaceOfARecordGivesNull) {
+  run_storage_program([] {
+    Ref db = database_with({});
+    ASSERT_EQ(symlink("nowhere", rec(0).c_str()), 0);
+    EXPECT_EQ(db_record_count(db), 1);
+    EXPECT_EQ(get(db, 0), nullptr);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
+  });
+}
+
+}  // namespace

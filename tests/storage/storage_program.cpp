@@ -1,0 +1,213 @@
+// Storage test harness: class list, host hooks, per-test directory and file helpers.
+#include "storage_program.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "com/sun/kjava/Database.h"
+#include "host/db.h"
+#include "java/io/IOException.h"
+#include "java/lang/ArithmeticException.h"
+#include "java/lang/ArrayIndexOutOfBoundsException.h"
+#include "java/lang/Class.h"
+#include "java/lang/ClassCastException.h"
+#include "java/lang/ClassNotFoundException.h"
+#include "java/lang/Error.h"
+#include "java/lang/IllegalArgumentException.h"
+#include "java/lang/IndexOutOfBoundsException.h"
+#include "java/lang/InterruptedException.h"
+#include "java/lang/NegativeArraySizeException.h"
+#include "java/lang/NullPointerException.h"
+#include "java/lang/NumberFormatException.h"
+#include "java/lang/OutOfMemoryError.h"
+#include "java/lang/RuntimeException.h"
+#include "java/lang/String.h"
+#include "java/lang/StringIndexOutOfBoundsException.h"
+#include "java/lang/Thread.h"
+#include "java/lang/VirtualMachineError.h"
+#include "javax/microedition/rms/InvalidRecordIDException.h"
+#include "javax/microedition/rms/RecordStore.h"
+#include "javax/microedition/rms/RecordStoreException.h"
+#include "javax/microedition/rms/RecordStoreFullException.h"
+#include "javax/microedition/rms/RecordStoreNotOpenException.h"
+#include "threads/coop.h"
+
+StorageHostLog storage_log;
+
+/* ---------------------------------------------------------------------------
+ * Host hooks
+ * ------------------------------------------------------------------------- */
+
+int natives_init() { return 1; }
+void natives_shutdown() {}
+
+// The database row of the host's release table.
+void host_release_resources(Ref object, const char* className) {
+  if (!object || !className) return;
+  storage_log.released.push_back(className);
+  if (strcmp(className, "com/sun/kjava/Database") == 0) db_release(object);
+}
+
+void host_fatal_display(const char* text) {
+  storage_log.fatals.push_back(text);
+  throw FatalReport{text};
+}
+
+/* ---------------------------------------------------------------------------
+ * Program
+ * ------------------------------------------------------------------------- */
+
+static ClassDecl charArray = rt_array_class("[C");
+static ClassDecl byteArray = rt_array_class("[B");
+static ClassDecl intArray = rt_array_class("[I");
+
+static std::vector<ClassDecl*> storage_classes() {
+  using namespace java::lang;
+  namespace rms = javax::microedition::rms;
+  return {
+      &Object::klass,
+      &Class::klass,
+      &String::klass,
+      &charArray,
+      &byteArray,
+      &intArray,
+      &Runnable::klass,
+      &Thread::klass,
+      &Throwable::klass,
+      &Exception::klass,
+      &RuntimeException::klass,
+      &Error::klass,
+      &VirtualMachineError::klass,
+      &OutOfMemoryError::klass,
+      &ArithmeticException::klass,
+      &IndexOutOfBoundsException::klass,
+      &ArrayIndexOutOfBoundsException::klass,
+      &StringIndexOutOfBoundsException::klass,
+      &ClassCastException::klass,
+      &ClassNotFoundException::klass,
+      &IllegalArgumentException::klass,
+      &NumberFormatException::klass,
+      &InterruptedException::klass,
+      &NegativeArraySizeException::klass,
+      &NullPointerException::klass,
+      &java::io::IOException::klass,
+      &com::sun::kjava::Database::klass,
+      &rms::RecordStore::klass,
+      &rms::RecordStoreException::klass,
+      &rms::RecordStoreNotOpenException::klass,
+      &rms::RecordStoreFullException::klass,
+      &rms::InvalidRecordIDException::klass,
+  };
+}
+
+__attribute__((noinline)) void run_storage_program(const std::function<void()>& body) {
+  storage_log = StorageHostLog{};
+  const ProgramImage& image = rt_build_program(storage_classes());
+  ASSERT_EQ(rt_init(image), 1);
+  coop_init();
+  Ref head = rt_new_object(image.threadClass);
+  coop_current()->arg = head;
+  rt_init_all_classes();
+  body();
+  coop_shutdown();
+  rt_shutdown();
+}
+
+/* ---------------------------------------------------------------------------
+ * Directory per test
+ * ------------------------------------------------------------------------- */
+
+void StorageTest::SetUp() {
+  char cwd[4096];
+  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+  old_cwd_ = cwd;
+  std::string tmpl = (std::filesystem::temp_directory_path() / "storage-XXXXXX").string();
+  ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+  dir_ = tmpl;
+  ASSERT_EQ(chdir(dir_.c_str()), 0);
+}
+
+void StorageTest::TearDown() {
+  if (!old_cwd_.empty()) {
+    EXPECT_EQ(chdir(old_cwd_.c_str()), 0);
+  }
+  std::error_code ec;
+  if (!dir_.empty()) std::filesystem::remove_all(dir_, ec);
+}
+
+std::vector<uint8_t> file_bytes(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void write_file(const std::string& name, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(out.good()) << name;
+}
+
+bool file_exists(const std::string& name) { return access(name.c_str(), F_OK) == 0; }
+
+std::vector<std::string> dir_entries() {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator("."))
+    names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+/* ---------------------------------------------------------------------------
+ * Java values
+ * ------------------------------------------------------------------------- */
+
+Ref byte_array(const std::vector<uint8_t>& bytes) {
+  Ref a = rt_new_array(byteArray.index, 1, static_cast<jint>(bytes.size()));
+  if (!bytes.empty()) memcpy(rt_array(a)->storage, bytes.data(), bytes.size());
+  return a;
+}
+
+std::vector<uint8_t> array_bytes(Ref array) {
+  const ArrayFields* a = rt_array(array);
+  const auto* p = static_cast<const uint8_t*>(a->storage);
+  return std::vector<uint8_t>(p, p + a->length);
+}
+
+Ref jstring_of(const std::u16string& chars) {
+  Ref volatile value = new_char_array(static_cast<jint>(chars.size()));
+  for (size_t i = 0; i < chars.size(); i++) elements<jchar>(value)[i] = chars[i];
+  return jnew<java::lang::String>(static_cast<Ref>(value));
+}
+
+Ref raw_database(jint creator, jint type, jint mode) {
+  Ref db = rt_new_object(com::sun::kjava::Database::klass.index);
+  com::sun::kjava::Database::f(db).dbRef = db_open(type, creator, mode);
+  return db;
+}
+
+jint handle(Ref database) { return com::sun::kjava::Database::f(database).dbRef; }
+
+/* ---------------------------------------------------------------------------
+ * Process state
+ * ------------------------------------------------------------------------- */
+
+bool fd_is_open(int fd) { return fcntl(fd, F_GETFD) != -1; }
+
+int open_fd_count() {
+  int n = 0;
+  for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
+    (void)e;
+    n++;
+  }
+  return n;
+}
+
+__attribute__((noinline)) void scrub_stack() {
+  volatile char junk[32768];
+  for (size_t i = 0; i < sizeof junk; i++) junk[i] = 0;
+}

@@ -1,0 +1,80 @@
+// Storage test harness: a program carrying the database classes, host hooks that close
+// database files as the real release hook does, and a fresh directory per test.
+#pragma once
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "class_code.h"
+
+// What the host hooks saw.
+struct StorageHostLog {
+  std::vector<std::string> released;
+  std::vector<std::string> fatals;
+  std::vector<std::string> modules;  // start and stop calls of the stub modules, in order
+};
+extern StorageHostLog storage_log;
+
+// Thrown by the test's fatal display, so a fatal report ends the test instead of parking.
+struct FatalReport {
+  std::string text;
+};
+
+// Builds the program, starts the runtime and the thread package, runs body as the head
+// thread, tears both down. Java references must live in frames below body.
+void run_storage_program(const std::function<void()>& body);
+
+// Every test runs in a new empty directory of its own, made the current directory.
+class StorageTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  std::string dir_;
+  std::string old_cwd_;
+};
+
+// Files of the current directory.
+std::vector<uint8_t> file_bytes(const std::string& name);
+void write_file(const std::string& name, const std::vector<uint8_t>& bytes);
+bool file_exists(const std::string& name);
+std::vector<std::string> dir_entries();  // sorted
+
+// Java values.
+Ref byte_array(const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> array_bytes(Ref array);
+Ref jstring_of(const std::u16string& chars);  // any 16-bit chars
+// A Database object whose handle is db_open's result, without running the constructor.
+Ref raw_database(jint creator, jint type, jint mode);
+// The handle field of a Database object.
+jint handle(Ref database);
+
+// True when fd is an open descriptor of this process.
+bool fd_is_open(int fd);
+// Number of open descriptors of this process.
+int open_fd_count();
+
+// While it lives, files cannot grow past a size: a write comes up short, as on a full disk.
+struct FileSizeLimit {
+  rlimit saved;
+  void (*oldHandler)(int);
+  explicit FileSizeLimit(rlim_t bytes) {
+    oldHandler = signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit lim = saved;
+    lim.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lim);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+  }
+};
+
+// Overwrites the stack below the caller, so stale references in dead frames do not
+// keep objects alive across a collection the test expects to free them.
+void scrub_stack();
