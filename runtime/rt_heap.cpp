@@ -59,7 +59,7 @@ void rt_set_heap_limit(int64_t limit) { g_limit = limit; }
  * statics area, the threads' `arg` words, then thrown objects in flight. An object
  * unreached by the trace gets as its mark the first root word that holds it, as a
  * search of every root word per object would give, but the search goes through a
- * hash of the objects, so a collection costs objects + root words.
+ * hash of the root words, so a collection costs objects + root words.
  * ------------------------------------------------------------------------- */
 
 struct RootWord {
@@ -68,7 +68,7 @@ struct RootWord {
 };
 
 struct RootSlot {
-  uintptr_t ref;    // object reference, 0 = empty slot
+  uintptr_t ref;    // a root word's value, 0 = empty slot
   uintptr_t found;  // address of the first root word holding it
 };
 
@@ -203,33 +203,27 @@ static RootSlot* find_slot(uintptr_t ref) {
   }
 }
 
-static size_t clear_marks() {
-  size_t count = 0;
-  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
+static void clear_marks() {
+  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject))
     rt_header(o)->mark = 0;
-    count++;
-  }
-  return count;
 }
 
-static void mark_hashed(size_t count) {
+// Hashes the root words by value, keeping the first address of each value; every
+// unmarked object in list order then finds its first root with one lookup.
+static void mark_hashed() {
   size_t cap = 16;
-  while (cap < count * 2) cap <<= 1;
+  while (cap < g_roots.size() * 2) cap <<= 1;
   g_slots.assign(cap, RootSlot{0, 0});
   g_slot_mask = cap - 1;
-  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
-    size_t i = slot_hash(reinterpret_cast<uintptr_t>(o));
-    while (g_slots[i].ref) i = (i + 1) & g_slot_mask;
-    g_slots[i].ref = reinterpret_cast<uintptr_t>(o);
-  }
   for (const RootWord& w : g_roots) {
-    RootSlot* s = find_slot(w.value);
-    if (s && !s->found) s->found = w.addr;
+    size_t i = slot_hash(w.value);
+    while (g_slots[i].ref && g_slots[i].ref != w.value) i = (i + 1) & g_slot_mask;
+    if (!g_slots[i].ref) g_slots[i] = RootSlot{w.value, w.addr};
   }
   for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
     if (rt_header(o)->mark) continue;
-    uintptr_t found = find_slot(reinterpret_cast<uintptr_t>(o))->found;
-    if (found) trace(o, found);
+    RootSlot* s = find_slot(reinterpret_cast<uintptr_t>(o));
+    if (s) trace(o, s->found);
   }
 }
 
@@ -280,9 +274,9 @@ static void sweep() {
 
 void rt_collect() {
   __builtin_unwind_init();  // callee-saved registers into this frame, inside the scan
-  size_t count = clear_marks();
+  clear_marks();
   gather_roots();
-  mark_hashed(count);
+  mark_hashed();
   sweep();
 }
 
@@ -296,14 +290,14 @@ void rt_collect_by_search() {
 
 size_t rt_mark_disagreements() {
   __builtin_unwind_init();
-  size_t count = clear_marks();
+  clear_marks();
   gather_roots();
   mark_by_search();
   std::vector<uintptr_t> expected;
   for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject))
     expected.push_back(rt_header(o)->mark);
   clear_marks();
-  mark_hashed(count);
+  mark_hashed();
   size_t differ = 0, i = 0;
   for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject))
     if (rt_header(o)->mark != expected[i++]) differ++;

@@ -29,6 +29,7 @@ extern "C" EhGlobals* __cxa_get_globals() noexcept;
 static ThreadRecord* g_head;
 static ThreadRecord* g_current;
 static int g_failed;
+static bool g_keep_slice;  // benchmarks time the switch alone
 
 /* ---------------------------------------------------------------------------
  * Platform
@@ -51,6 +52,7 @@ int64_t coop_now_ms() {
 
 // Gives up the rest of the time slice before every switch.
 static void give_up_slice() {
+  if (g_keep_slice) return;
 #ifdef _WIN32
   Sleep(0);
 #else
@@ -288,6 +290,8 @@ int coop_yield() {
   if (taken == taken->resumer) return 1;  // round ended where it began
   return coop_switch(taken->resumer, taken);
 }
+
+void coop_bench_keep_slice(int keep) { g_keep_slice = keep != 0; }
 
 int coop_sleep(int64_t milliseconds) {
   if (g_current) g_current->wakeTime = coop_now_ms() + milliseconds;

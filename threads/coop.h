@@ -39,3 +39,6 @@ void coop_set_priority(ThreadRecord* t, int32_t p);
 int32_t coop_get_priority(ThreadRecord* t);
 int coop_failed();
 int64_t coop_now_ms();
+
+// Benchmarks only: nonzero skips giving up the time slice, so a switch is timed alone.
+void coop_bench_keep_slice(int keep);
