@@ -1,4 +1,5 @@
 // Record storage files: one small interface over the POSIX and the Win32 file calls.
+#define _FILE_OFFSET_BITS 64  // record files past 2 GiB are sized, not misread, on 32-bit hosts
 #include "host/db_files.h"
 
 #include <cerrno>
@@ -50,27 +51,12 @@ int64_t db_file_size(int fd) { return _lseeki64(fd, 0, SEEK_END); }
 
 bool db_file_seek(int fd, int64_t pos) { return _lseeki64(fd, pos, SEEK_SET) == pos; }
 
-int64_t db_file_read(int fd, void* buf, int64_t n) {
-  int64_t done = 0;
-  while (done < n) {
-    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
-    int got = _read(fd, static_cast<char*>(buf) + done, static_cast<unsigned>(want));
-    if (got < 0) return -1;
-    if (got == 0) break;
-    done += got;
-  }
-  return done;
+static int64_t raw_read(int fd, void* buf, int64_t n) {
+  return _read(fd, buf, static_cast<unsigned>(n));
 }
 
-bool db_file_write(int fd, const void* buf, int64_t n) {
-  int64_t done = 0;
-  while (done < n) {
-    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
-    int put = _write(fd, static_cast<const char*>(buf) + done, static_cast<unsigned>(want));
-    if (put <= 0) return false;
-    done += put;
-  }
-  return true;
+static int64_t raw_write(int fd, const void* buf, int64_t n) {
+  return _write(fd, buf, static_cast<unsigned>(n));
 }
 
 bool db_file_flush(int fd) { return _commit(fd) == 0; }
@@ -141,29 +127,18 @@ int64_t db_file_size(int fd) { return lseek(fd, 0, SEEK_END); }
 
 bool db_file_seek(int fd, int64_t pos) { return lseek(fd, pos, SEEK_SET) == pos; }
 
-int64_t db_file_read(int fd, void* buf, int64_t n) {
-  int64_t done = 0;
-  while (done < n) {
-    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
-    ssize_t got = read(fd, static_cast<char*>(buf) + done, static_cast<size_t>(want));
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return -1;
-    if (got == 0) break;
-    done += got;
-  }
-  return done;
+static int64_t raw_read(int fd, void* buf, int64_t n) {
+  ssize_t got;
+  do got = read(fd, buf, static_cast<size_t>(n));
+  while (got < 0 && errno == EINTR);
+  return got;
 }
 
-bool db_file_write(int fd, const void* buf, int64_t n) {
-  int64_t done = 0;
-  while (done < n) {
-    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
-    ssize_t put = write(fd, static_cast<const char*>(buf) + done, static_cast<size_t>(want));
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;  // a full disk shows here as a short count, then an error
-    done += put;
-  }
-  return true;
+static int64_t raw_write(int fd, const void* buf, int64_t n) {
+  ssize_t put;
+  do put = write(fd, buf, static_cast<size_t>(n));
+  while (put < 0 && errno == EINTR);
+  return put;
 }
 
 // File systems that cannot sync say so with EINVAL; that loses nothing.
@@ -191,3 +166,29 @@ int32_t db_file_count(const char* prefix) {
 }
 
 #endif
+
+/* ---------------------------------------------------------------------------
+ * Whole reads and writes, in pieces the platform calls take
+ * ------------------------------------------------------------------------- */
+
+int64_t db_file_read(int fd, void* buf, int64_t n) {
+  int64_t done = 0;
+  while (done < n) {
+    int64_t got = raw_read(fd, static_cast<char*>(buf) + done, n - done < IO_CHUNK ? n - done : IO_CHUNK);
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += got;
+  }
+  return done;
+}
+
+// A full disk shows as a short count, then an error.
+bool db_file_write(int fd, const void* buf, int64_t n) {
+  int64_t done = 0;
+  while (done < n) {
+    int64_t put = raw_write(fd, static_cast<const char*>(buf) + done, n - done < IO_CHUNK ? n - done : IO_CHUNK);
+    if (put <= 0) return false;
+    done += put;
+  }
+  return true;
+}
