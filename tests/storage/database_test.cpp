@@ -174,7 +174,7 @@ TEST_F(DatabaseClass, RecordOfMoreThanFourGigabytesIsOutOfMemoryWithoutReading) 
   run_storage_program([] {
     Database::create(0, lit("Abc"), 1, 2, false);
     write_file(rec(0), {});
-    ASSERT_EQ(truncate(rec(0).c_str(), (int64_t{1} << 32) + 5), 0);  // sparse: no disk used
+    ASSERT_EQ(truncate64(rec(0).c_str(), (int64_t{1} << 32) + 5), 0);  // sparse: no disk used
     Ref volatile db = jnew<Database>(2, 1, 1);
     int fds = open_fd_count();
     EXPECT_EQ(thrown_by([&] { vcall(Database::m_getRecord, db, 0); }), "java/lang/OutOfMemoryError");
