@@ -39,10 +39,11 @@ static std::string record_file(uint32_t creator, uint32_t type, jint index) {
   return record_prefix(creator, type) + std::to_string(index);
 }
 
-// Where a record's new bytes are written before they take the record's name; it matches
-// no record pattern, so a leftover never counts as a record.
-static std::string scratch_file(uint32_t creator, uint32_t type) {
-  return ids_prefix(creator, type) + "new";
+// Where a record's new bytes are written before they take the record's name: one per
+// record, so writers of different records never share one, and of no record pattern, so
+// a leftover never counts as a record.
+static std::string scratch_file(uint32_t creator, uint32_t type, jint index) {
+  return ids_prefix(creator, type) + "new." + std::to_string(index);
 }
 
 static void put_be32(uint8_t* p, uint32_t v) {
@@ -222,7 +223,7 @@ jint db_set_record(Ref database, jint index, Ref array) {
     return 0;
   const ArrayFields* a = rt_array(array);
   int64_t bytes = a->storage && a->length > 0 ? int64_t{a->length} * a->elementSize : 0;
-  std::string scratch = scratch_file(creator, type);
+  std::string scratch = scratch_file(creator, type, index);
   int fd = db_file_open(scratch.c_str(), DB_OPEN_CREATE);
   if (fd < 1) return 0;
   bool written = db_file_write(fd, a->storage, bytes) && db_file_flush(fd);
