@@ -32,17 +32,18 @@ MethodImpl abstract_method(Method<Fn>& slot) {
 }
 
 // receiver.m(args...) by virtual selector.
+// Arguments are taken by value, so packed fields can be passed as they are.
 template <class R, class... A, class... P>
-R vcall(Method<R(Ref, A...)>& m, Ref self, P&&... args) {
+R vcall(Method<R(Ref, A...)>& m, Ref self, P... args) {
   auto code = reinterpret_cast<R (*)(Ref, A...)>(rt_dispatch_virtual(self, m.vsel));
-  return code(self, static_cast<A>(std::forward<P>(args))...);
+  return code(self, static_cast<A>(args)...);
 }
 
 // receiver.m(args...) through an interface.
 template <class R, class... A, class... P>
-R icall(Method<R(Ref, A...)>& m, Ref self, P&&... args) {
+R icall(Method<R(Ref, A...)>& m, Ref self, P... args) {
   auto code = reinterpret_cast<R (*)(Ref, A...)>(rt_dispatch_interface(self, m.isel));
-  return code(self, static_cast<A>(std::forward<P>(args))...);
+  return code(self, static_cast<A>(args)...);
 }
 
 // ---------------------------------------------------------------------------
@@ -86,10 +87,20 @@ void clinit() {
 
 // new C(args...): allocate, initialise the class, run the constructor.
 template <class C, class... P>
-Ref jnew(P&&... args) {
+Ref jnew(P... args) {
   Ref volatile obj = rt_new_object(C::klass.index);
   rt_init_class(C::klass.index);
-  C::init(obj, std::forward<P>(args)...);
+  C::init(obj, args...);
+  return obj;
+}
+
+// new C(args...) through a constructor named explicitly, for overloads that C++ cannot
+// tell apart by argument type (String(char[]) and String(byte[])).
+template <class C, class... A, class... P>
+Ref jnew_by(void (*ctor)(Ref, A...), P... args) {
+  Ref volatile obj = rt_new_object(C::klass.index);
+  rt_init_class(C::klass.index);
+  ctor(obj, static_cast<A>(args)...);
   return obj;
 }
 
@@ -125,6 +136,15 @@ inline Ref lit(const char* text) { return rt_new_string(text); }
 // ---------------------------------------------------------------------------
 
 inline jint alen(Ref a) { return rt_array_length(a); }
+
+// off..off+len-1 within n elements, tested without overflow for any ints.
+inline bool in_range(jint n, jint off, jint len) { return off >= 0 && len >= 0 && off <= n - len; }
+
+// The stream bounds check: a null array is a NullPointerException, a range outside it an
+// IndexOutOfBoundsException.
+inline void check_bounds(Ref a, jint off, jint len) {
+  if (!in_range(alen(a), off, len)) rt_throw_error(ERR_INDEX_OUT_OF_BOUNDS);
+}
 template <class T>
 T* elements(Ref a) {
   return static_cast<T*>(rt_array(a)->storage);
@@ -135,12 +155,12 @@ T* elements(Ref a) {
 // ---------------------------------------------------------------------------
 
 template <class R, class... A, class... P>
-R native(R (*fn)(A...), P&&... args) {
+R native(R (*fn)(A...), P... args) {
   if constexpr (std::is_void_v<R>) {
-    fn(static_cast<A>(std::forward<P>(args))...);
+    fn(static_cast<A>(args)...);
     if (int32_t code = rt_take_error()) rt_throw_error(code);
   } else {
-    R result = fn(static_cast<A>(std::forward<P>(args))...);
+    R result = fn(static_cast<A>(args)...);
     if (int32_t code = rt_take_error()) rt_throw_error(code);
     return result;
   }
@@ -164,6 +184,15 @@ void run_entry(Ref self) {
 }
 
 inline Ref new_char_array(jint n) { return rt_new_array(rt_image.charArrayClass, 2, n); }
+
+// The "[B" class is not a well-known index; its index is looked up again whenever the
+// remembered one does not name it in the current table.
+inline Ref new_byte_array(jint n) {
+  static int16_t index = -1;
+  if (index < 0 || index >= rt_image.classCount || __builtin_strcmp(rt_record(index)->name, "[B") != 0)
+    index = rt_class_index_by_name("[B");
+  return rt_new_array(index, 1, n);
+}
 
 // The characters of a String as 8-bit text (each char's low byte), for natives.
 std::string jstring_bytes(Ref s);

@@ -26,12 +26,12 @@ void Throwable::init(Ref self, Ref message) {
 
 Ref Throwable::getMessage(Ref self) { return f(self).detailMessage; }
 
-// The class name, then ": " and the message when there is one.
+// The class name, then ": " and the message when there is one (its chars kept whole).
 Ref Throwable::toString(Ref self) {
-  std::string text = jstring_bytes(Class::getName(Object::getClass(self)));
-  Ref message = vcall(m_getMessage, self);
-  if (message) text += ": " + jstring_bytes(message);
-  return lit(text.c_str());
+  Ref volatile name = Class::getName(Object::getClass(self));
+  Ref volatile message = vcall(m_getMessage, self);
+  if (!message) return name;
+  return jconcat({name, lit(": "), message});
 }
 
 }  // namespace java::lang

@@ -1,0 +1,11 @@
+// Class lists a program's table is built from: the library classes every program carries.
+#pragma once
+#include <vector>
+
+#include "runtime/class_decl.h"
+
+// The core library in class-index order, array classes included: the language classes,
+// streams and encodings, the connector with every handler it can find by name, and the
+// collections. java/lang/System comes before com/sun/cldc/i18n/Helper, so that the
+// console stream is made before the encoding helper starts.
+std::vector<ClassDecl*> cldc_core_classes();

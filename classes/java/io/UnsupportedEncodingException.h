@@ -1,0 +1,7 @@
+// java/io/UnsupportedEncodingException
+#pragma once
+#include "java/io/IOException.h"
+
+namespace java::io {
+JAVA_EXCEPTION_CLASS(UnsupportedEncodingException, IOException)
+}  // namespace java::io

@@ -1,0 +1,13 @@
+// javax/microedition/io/OutputConnection
+#include "javax/microedition/io/OutputConnection.h"
+
+namespace javax::microedition::io {
+
+ClassDecl OutputConnection::klass = {
+    .name = "javax/microedition/io/OutputConnection",
+    .interfaces = {&Connection::klass},
+    .flags = CLS_INTERFACE,
+    .methods = {abstract_method(m_openOutputStream), abstract_method(m_openDataOutputStream)},
+};
+
+}  // namespace javax::microedition::io

@@ -1,0 +1,12 @@
+// javax/microedition/io/StreamConnection
+#include "javax/microedition/io/StreamConnection.h"
+
+namespace javax::microedition::io {
+
+ClassDecl StreamConnection::klass = {
+    .name = "javax/microedition/io/StreamConnection",
+    .interfaces = {&InputConnection::klass, &OutputConnection::klass},
+    .flags = CLS_INTERFACE,
+};
+
+}  // namespace javax::microedition::io

@@ -1,0 +1,45 @@
+// Test harness: the library's class list run as a program on the head thread, with the
+// host hooks and host natives replaced by recording doubles (fake_host_natives.cpp).
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "class_code.h"
+#include "threads/coop.h"
+
+// What the host doubles saw.
+struct HostLog {
+  std::vector<std::string> fatals;
+  struct Released {
+    std::string className;
+    jint handle;
+  };
+  std::vector<Released> released;
+  std::u16string console;  // every con_write_char, in order
+  std::vector<jint> exits;
+  bool colour = true;  // "kawt.colordepth" is "8" when on
+};
+extern HostLog host_log;
+
+// Builds the library's table plus `extra`, starts the runtime and the thread package,
+// initialises every class in index order (as a program's main thread does), runs body as
+// the head thread and tears both down. Java references must live in frames below body.
+void run_library(const std::function<void()>& body, std::vector<ClassDecl*> extra = {});
+// The same over a class list of the test's own.
+void run_program(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
+
+// The text of a String, each char as its low byte; "<null>" for null.
+std::string text(Ref s);
+// The chars of a String.
+std::u16string chars(Ref s);
+// A String with the given 16-bit chars.
+Ref jstr16(const std::u16string& s);
+
+// Runs fn and describes what it threw: the Throwable's toString() (class name, then ": "
+// and the message when there is one), or "no exception".
+std::string thrown(const std::function<void()>& fn);
+
+// A byte array holding the given bytes.
+Ref bytes(const std::vector<int>& values);
+std::vector<int> bytes_of(Ref array);
