@@ -1,0 +1,154 @@
+// The tests' own peer over the operating system's sockets.
+#include "loopback_peer.h"
+
+#include <cstring>
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+using socklen_t = int;
+static int os_close(SOCKET s) { return closesocket(s); }
+static void set_timeout(SOCKET s, int ms) {
+  DWORD t = static_cast<DWORD>(ms);
+  setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&t), sizeof t);
+}
+#else
+#include <arpa/inet.h>
+#include <cerrno>
+#include <netinet/in.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unistd.h>
+using SOCKET = int;
+static int os_close(int s) { return close(s); }
+static void set_timeout(int s, int ms) {
+  timeval t{ms / 1000, (ms % 1000) * 1000};
+  setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &t, sizeof t);
+}
+#endif
+
+namespace nettest {
+
+static SOCKET S(os_handle h) { return static_cast<SOCKET>(h); }
+
+static sockaddr_in loopback(int port) {
+  sockaddr_in a;
+  memset(&a, 0, sizeof a);
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  a.sin_port = htons(static_cast<uint16_t>(port));
+  return a;
+}
+
+os_handle peer_listen(int* port) {
+  SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a = loopback(0);
+  if (bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(s, 5) != 0) {
+    os_close(s);
+    return -1;
+  }
+  *port = local_port(s);
+  return s;
+}
+
+os_handle peer_accept(os_handle listener) {
+  SOCKET c = accept(S(listener), nullptr, nullptr);
+  return static_cast<os_handle>(c);
+}
+
+bool peer_has_client(os_handle listener) {
+  fd_set ready;
+  FD_ZERO(&ready);
+  FD_SET(S(listener), &ready);
+  timeval wait{0, 100000};
+  return select(static_cast<int>(S(listener)) + 1, &ready, nullptr, nullptr, &wait) > 0;
+}
+
+os_handle peer_connect(int port) {
+  SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a = loopback(port);
+  if (connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+    os_close(s);
+    return -1;
+  }
+  return s;
+}
+
+void peer_send(os_handle s, const std::string& bytes) {
+  send(S(s), bytes.data(), static_cast<int>(bytes.size()), 0);
+}
+
+std::string peer_recv(os_handle s, size_t n) {
+  set_timeout(S(s), 1000);
+  std::string out;
+  char buf[512];
+  while (out.size() < n) {
+    size_t want = n - out.size() < sizeof buf ? n - out.size() : sizeof buf;
+    int got = static_cast<int>(recv(S(s), buf, static_cast<int>(want), 0));
+    if (got <= 0) break;
+    out.append(buf, static_cast<size_t>(got));
+  }
+  return out;
+}
+
+bool peer_sees_end(os_handle s) {
+  set_timeout(S(s), 2000);
+  char b;
+  for (;;) {
+    int got = static_cast<int>(recv(S(s), &b, 1, 0));
+    if (got == 0) return true;
+    if (got > 0) continue;  // data still in flight before the end
+#ifdef _WIN32
+    return WSAGetLastError() == WSAECONNRESET;
+#else
+    return errno == ECONNRESET;
+#endif
+  }
+}
+
+bool peer_is_quiet(os_handle s) {
+  set_timeout(S(s), 200);
+  char b;
+  return recv(S(s), &b, 1, 0) < 0;
+}
+
+void peer_reset(os_handle s) {
+  linger l{1, 0};
+  setsockopt(S(s), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&l), sizeof l);
+  os_close(S(s));
+}
+
+void peer_close(os_handle s) {
+  if (s >= 0) os_close(S(s));
+}
+
+bool peer_is_open(os_handle s) {
+  int type = 0;
+  socklen_t size = sizeof type;
+  return getsockopt(S(s), SOL_SOCKET, SO_TYPE, reinterpret_cast<char*>(&type), &size) == 0;
+}
+
+int local_port(os_handle s) {
+  sockaddr_in a;
+  socklen_t size = sizeof a;
+  if (getsockname(S(s), reinterpret_cast<sockaddr*>(&a), &size) != 0) return -1;
+  return ntohs(a.sin_port);
+}
+
+std::string remote_address(os_handle s) {
+  sockaddr_in a;
+  socklen_t size = sizeof a;
+  if (getpeername(S(s), reinterpret_cast<sockaddr*>(&a), &size) != 0) return "";
+  char text[INET_ADDRSTRLEN] = {0};
+  inet_ntop(AF_INET, &a.sin_addr, text, sizeof text);
+  return text;
+}
+
+int free_port() {
+  int port = 0;
+  os_handle l = peer_listen(&port);
+  peer_close(l);
+  return port;
+}
+
+}  // namespace nettest

@@ -1,0 +1,115 @@
+// Test harness: the program with the network classes and the host hooks it needs.
+#include "net_program.h"
+
+#include <cstring>
+
+#include "java/lang/Runnable.h"
+#include "java/lang/String.h"
+#include "java/lang/Thread.h"
+#include "natives/modules.h"
+#include "threads/coop.h"
+
+using java::lang::Object;
+
+namespace nettest {
+
+HostLog host_log;
+
+}  // namespace nettest
+
+// Host hooks, as the host would give them for this one module.
+int natives_init() { return Cldc10NetworkWin32_start(); }
+void natives_shutdown() { Cldc10NetworkWin32_stop(); }
+void host_release_resources(Ref object, const char* className) {
+  if (net_release_resources(object, className)) nettest::host_log.released.push_back(className);
+}
+void host_fatal_display(const char* text) { nettest::host_log.fatals.push_back(text); }
+
+namespace nettest {
+
+ClassDecl SocketProtocol::klass = {
+    .name = "com/sun/cldc/io/j2me/socket/Protocol",
+    .super = &Object::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+};
+ClassDecl ServerProtocol::klass = {
+    .name = "com/sun/cldc/io/j2me/serversocket/Protocol",
+    .super = &Object::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+};
+ClassDecl DatagramProtocol::klass = {
+    .name = "com/sun/cldc/io/j2me/datagram/Protocol",
+    .super = &Object::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+    .refOffsets = {JAVA_REF(host)},
+};
+ClassDecl Unrelated::klass = {
+    .name = "test/Unrelated",
+    .super = &Object::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+};
+
+static ClassDecl charArray = rt_array_class("[C");
+static ClassDecl byteArray = rt_array_class("[B");
+
+static std::vector<ClassDecl*> net_classes() {
+  using namespace java::lang;
+  return {&Object::klass,         &String::klass,         &charArray,
+          &byteArray,             &Runnable::klass,       &Thread::klass,
+          &SocketProtocol::klass, &ServerProtocol::klass, &DatagramProtocol::klass,
+          &Unrelated::klass};
+}
+
+__attribute__((noinline)) void run_net_program(const std::function<void()>& body) {
+  host_log = HostLog{};
+  const ProgramImage& image = rt_build_program(net_classes());
+  if (!rt_init(image)) return;
+  coop_init();
+  Ref head = rt_new_object(image.threadClass);  // allocated, not constructed
+  java::lang::Thread::f(head).priority = 5;
+  coop_current()->arg = head;
+  net_startup();
+  body();
+  coop_shutdown();
+  rt_shutdown();
+}
+
+Ref jstr(const std::string& text) { return rt_new_string(text.c_str()); }
+
+Ref jstr_with(const std::string& text, size_t at, jchar c) {
+  Ref s = rt_new_string(text.c_str());
+  elements<jchar>(rt_string(s)->value)[at] = c;
+  return s;
+}
+
+Ref jbytes(const std::string& text) {
+  Ref a = rt_new_array(byteArray.index, 1, static_cast<jint>(text.size()));
+  memcpy(elements<char>(a), text.data(), text.size());
+  return a;
+}
+
+Ref jbytes(jint n) { return rt_new_array(byteArray.index, 1, n); }
+
+std::string bytes_of(Ref array, jint offset, jint count) {
+  return std::string(elements<char>(array) + offset, static_cast<size_t>(count));
+}
+
+__attribute__((noinline)) void scrub_stack() {
+  volatile char pad[16384];
+  for (size_t i = 0; i < sizeof pad; i++) pad[i] = 0;
+}
+
+ThreadRecord* spawn(std::function<void()> fn) {
+  auto* holder = new std::function<void()>(std::move(fn));
+  ThreadRecord* t = coop_create(
+      [](void* arg) {
+        auto* f = static_cast<std::function<void()>*>(arg);
+        (*f)();
+        delete f;
+      },
+      holder);
+  coop_add(t);
+  return t;
+}
+
+}  // namespace nettest
