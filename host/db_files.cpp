@@ -174,7 +174,8 @@ int32_t db_file_count(const char* prefix) {
 int64_t db_file_read(int fd, void* buf, int64_t n) {
   int64_t done = 0;
   while (done < n) {
-    int64_t got = raw_read(fd, static_cast<char*>(buf) + done, n - done < IO_CHUNK ? n - done : IO_CHUNK);
+    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
+    int64_t got = raw_read(fd, static_cast<char*>(buf) + done, want);
     if (got < 0) return -1;
     if (got == 0) break;
     done += got;
@@ -186,7 +187,8 @@ int64_t db_file_read(int fd, void* buf, int64_t n) {
 bool db_file_write(int fd, const void* buf, int64_t n) {
   int64_t done = 0;
   while (done < n) {
-    int64_t put = raw_write(fd, static_cast<const char*>(buf) + done, n - done < IO_CHUNK ? n - done : IO_CHUNK);
+    int64_t want = n - done < IO_CHUNK ? n - done : IO_CHUNK;
+    int64_t put = raw_write(fd, static_cast<const char*>(buf) + done, want);
     if (put <= 0) return false;
     done += put;
   }

@@ -128,7 +128,8 @@ jint db_open(jint type, jint creator, jint mode) {
     rt_set_error(ERR_ILLEGAL_ARGUMENT, __LINE__);
     return -1;
   }
-  int fd = db_file_open(name_file(static_cast<uint32_t>(creator), static_cast<uint32_t>(type)).c_str(), how);
+  std::string file = name_file(static_cast<uint32_t>(creator), static_cast<uint32_t>(type));
+  int fd = db_file_open(file.c_str(), how);
   return fd >= 1 ? fd : 0;
 }
 
@@ -216,7 +217,8 @@ jint db_set_record(Ref database, jint index, Ref array) {
   if (index == DB_APPEND) index = count_records(creator, type);
   if (index < 0) return 0;
   std::string target = record_file(creator, type, index);
-  int probe = db_file_open(target.c_str(), DB_OPEN_READ_WRITE);  // an existing record must be writable
+  // An existing record must be writable, as it is when written in place.
+  int probe = db_file_open(target.c_str(), DB_OPEN_READ_WRITE);
   if (probe >= 1)
     db_file_close(probe);
   else if (probe != DB_FILE_MISSING)

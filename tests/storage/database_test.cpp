@@ -42,7 +42,8 @@ TEST_F(DatabaseClass, CreateOpenAddGetDeleteClose) {
     EXPECT_EQ(file_bytes("00000001-00000002-name").size(), 40u);
     Ref volatile db = jnew<Database>(2, 1, 3);  // type before creator
     EXPECT_TRUE(vcall(Database::m_isOpen, db));
-    for (uint8_t i = 0; i < 3; i++) EXPECT_TRUE(vcall(Database::m_addRecord, db, byte_array({i, i})));
+    for (uint8_t i = 0; i < 3; i++)
+      EXPECT_TRUE(vcall(Database::m_addRecord, db, byte_array({i, i})));
     EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 3);
     EXPECT_EQ(file_bytes(rec(2)), v({2, 2}));
     EXPECT_TRUE(vcall(Database::m_deleteRecord, db, 0));
@@ -156,7 +157,8 @@ TEST_F(DatabaseClass, RecordLargerThanTheHeapThrowsOutOfMemoryAndLeaksNothing) {
     rt_collect();
     int64_t before = rt_heap_in_use();
     int fds = open_fd_count();
-    EXPECT_EQ(thrown_by([&] { vcall(Database::m_getRecord, db, 0); }), "java/lang/OutOfMemoryError");
+    EXPECT_EQ(thrown_by([&] { vcall(Database::m_getRecord, db, 0); }),
+              "java/lang/OutOfMemoryError");
     EXPECT_EQ(open_fd_count(), fds);
     scrub_stack();
     rt_collect();
@@ -177,7 +179,8 @@ TEST_F(DatabaseClass, RecordOfMoreThanFourGigabytesIsOutOfMemoryWithoutReading) 
     ASSERT_EQ(truncate64(rec(0).c_str(), (int64_t{1} << 32) + 5), 0);  // sparse: no disk used
     Ref volatile db = jnew<Database>(2, 1, 1);
     int fds = open_fd_count();
-    EXPECT_EQ(thrown_by([&] { vcall(Database::m_getRecord, db, 0); }), "java/lang/OutOfMemoryError");
+    EXPECT_EQ(thrown_by([&] { vcall(Database::m_getRecord, db, 0); }),
+              "java/lang/OutOfMemoryError");
     EXPECT_EQ(open_fd_count(), fds);
   });
 }

@@ -273,7 +273,8 @@ TEST_F(Records, ReadOnlyOpenStillReadsAndWritesRecords) {
     database_with({v({0})});
     Ref ro = raw_database(1, 2, 1);
     EXPECT_EQ(array_bytes(get(ro, 0)), v({0}));
-    EXPECT_EQ(db_set_record(ro, DB_APPEND, byte_array({1})), 1);  // the mode guards the name file only
+    // The mode guards the name file only.
+    EXPECT_EQ(db_set_record(ro, DB_APPEND, byte_array({1})), 1);
     EXPECT_EQ(db_record_count(ro), 2);
   });
 }

@@ -148,7 +148,8 @@ std::vector<uint8_t> file_bytes(const std::string& name) {
 
 void write_file(const std::string& name, const std::vector<uint8_t>& bytes) {
   std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(out.good()) << name;
 }
 

@@ -151,7 +151,8 @@ TEST(StubModules, ClassCodeThrowsRuntimeExceptionOrNullPointer) {
     try {
       native(storage_s8, x, x, static_cast<Ref>(x));
     } catch (JavaThrow& e) {
-      runtime = caught<java::lang::RuntimeException>(e) && !caught<java::lang::NullPointerException>(e);
+      runtime = caught<java::lang::RuntimeException>(e) &&
+                !caught<java::lang::NullPointerException>(e);
       message = jstring_bytes(java::lang::Throwable::f(e.object()).detailMessage);
     }
     try {
