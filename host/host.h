@@ -1,0 +1,85 @@
+// The host: program entry, device window, event queue and drawing state shared by its parts.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/win32.h"
+#include "runtime/rt.h"
+#include "threads/coop.h"
+
+// What a program tells the host about itself.
+struct HostApplication {
+  const char* name;                  // main class: window class, window title, console title
+  int colourByDefault;               // 1: "-nocolor" turns colour off; 0: "-color" turns it on
+  const ProgramImage& (*program)();  // builds the class table
+  void (*main)(Ref args);            // the main class's static main(String[])
+};
+
+// Supplied by each program; the host's WinMain (or main) runs it.
+extern const HostApplication host_application;
+
+// Window geometry: the screen bitmap is one pixel larger than the screen area.
+constexpr int HOST_SCREEN_SIZE = 320;
+constexpr int HOST_CLIENT_WIDTH = 319;
+constexpr int HOST_CLIENT_HEIGHT = 459;
+
+struct HostState {
+  // Start-up
+  HWND window;
+  int console;  // AllocConsole's result when the console switch was given
+  int colour;   // 1 colour, 0 monochrome
+  const char* appName;
+  // Device window
+  RECT windowRect;
+  RECT screenArea;
+  HBITMAP screen;
+  HBITMAP offscreen;
+  HPEN blackPen;
+  HPEN greyPen;
+  HFONT font;
+  // Drawing
+  HRGN drawRegion;
+  int autoRefresh;
+  // Clock
+  int64_t epoch;
+  // Event queue
+  int32_t* queue;
+  int32_t capacity;
+  int32_t count;
+  int32_t systemKeys;
+  Ref eventOwner;
+  // Seams for failure tests; the real allocator and thread creation otherwise.
+  void* (*alloc)(size_t);
+  ThreadRecord* (*createThread)(void (*entry)(void*), void* arg);
+};
+extern HostState host;
+
+// The body of WinMain: start-up, main loop, teardown; returns the exit status.
+int host_main(const HostApplication& app, HINSTANCE instance, HINSTANCE previous,
+              const char* commandLine, int show);
+
+// Device window (registration, creation and its window procedure).
+BOOL host_register_class(HINSTANCE instance);
+int host_create_window(HINSTANCE instance, int show);
+LRESULT CALLBACK host_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+// Silk-screen button: control id of a label, -1 when there is none.
+int host_button_id(const char* label);
+// Key code a silk-screen button queues (by control id), 0 for no button.
+int host_button_key(WPARAM id);
+
+// Event subsystem.
+int evt_start();
+void evt_stop();
+int evt_enqueue(UINT msg, WPARAM wp, LPARAM lp);
+
+// Automation (PALM_SCRIPT): load the script, and run it a step from the main loop.
+void script_start(const char* path);
+void script_step();
+void script_stop();
+
+// Writes a 32-bit DIB (top-down, B G R x) as an RGB PNG file; false on failure.
+bool png_write(const char* path, const uint32_t* pixels, int width, int height);
+
+// The screen bitmap as top-down 0x00RRGGBB pixels (through GetDIBits); false without one.
+bool host_read_screen(uint32_t* pixels);

@@ -1,0 +1,171 @@
+// Start-up, options and shutdown: the program entry's steps, the message pump thread,
+// the application thread and the native modules' start and stop.
+#include <cstdlib>
+#include <cstring>
+
+#include "host/host.h"
+#include "host/natives.h"
+#include "java/lang/Thread.h"
+#include "natives/modules.h"
+#include "threads/thread_natives.h"
+
+static const char* const MSG_RUNTIME =
+    "Failed to start application: unable to init java run-time subsystem";
+static const char* const MSG_THREADS =
+    "Failed to start application: unable to init cooperative thread package";
+static const char* const MSG_EVENTS =
+    "Failed to start application: unable to init user event subsystem";
+static const char* const MSG_MEMORY = "Failed to start application: out of memory";
+static const char* const MSG_UNKNOWN = "Failed to start application: unknown reason";
+
+HostState host = [] {
+  HostState h{};
+  h.autoRefresh = 1;
+  h.alloc = malloc;
+  h.createThread = coop_create;
+  return h;
+}();
+
+static const HostApplication* g_app;
+
+/* ---------------------------------------------------------------------------
+ * Native modules
+ * ------------------------------------------------------------------------- */
+
+int natives_init() {
+  if (!Cldc10Core_start()) return 0;
+  if (!Cldc10NetworkWin32_start()) return 0;
+  if (!Cldc10PalmHttpWin32_start()) return 0;
+  if (!Cldc10PalmCommWin32_start()) return 0;
+  if (!Cldc10StorageWin32_start()) return 0;
+  srand(GetTickCount());
+  return 1;
+}
+
+void natives_shutdown() {
+  Cldc10StorageWin32_stop();
+  Cldc10PalmCommWin32_stop();
+  Cldc10PalmHttpWin32_stop();
+  Cldc10NetworkWin32_stop();
+  Cldc10Core_stop();
+}
+
+/* ---------------------------------------------------------------------------
+ * Threads
+ * ------------------------------------------------------------------------- */
+
+static void startup_message(const char* text) {
+  MessageBoxA(nullptr, text ? text : MSG_UNKNOWN, nullptr, MB_ICONHAND);
+}
+
+// Takes window messages off the queue while it has the processor; ends on WM_QUIT, which
+// it leaves in the shared record for the main loop.
+static void message_pump(void* arg) {
+  auto* msg = static_cast<MSG*>(arg);
+  if (!msg) return;
+  for (;;) {
+    if (PeekMessageA(msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg->message == WM_QUIT) break;
+      TranslateMessage(msg);
+      DispatchMessageA(msg);
+    }
+    coop_yield();
+  }
+}
+
+static void application_main(Ref args) { g_app->main(args); }
+
+/* ---------------------------------------------------------------------------
+ * Program entry
+ * ------------------------------------------------------------------------- */
+
+static void write_banner() {
+  SetConsoleTitleA(host.appName);
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (out && out != INVALID_HANDLE_VALUE) {
+    static const char started[] = " console started ...\n";
+    DWORD n;
+    WriteConsoleA(out, host.appName, static_cast<DWORD>(strlen(host.appName)), &n, nullptr);
+    WriteConsoleA(out, started, static_cast<DWORD>(sizeof started - 1), &n, nullptr);
+  }
+  SetForegroundWindow(host.window);
+}
+
+// Orbitale's switch turns colour off, the others' turns it on; each looks for its own pair.
+static void apply_switches(const HostApplication& app, const char* line) {
+  if (strstr(line, "-console") || strstr(line, "/console")) host.console = AllocConsole();
+  host.colour = 0;
+  if (app.colourByDefault) {
+    host.colour = !(strstr(line, "-nocolor") || strstr(line, "/nocolor"));
+  } else {
+    host.colour = strstr(line, "-color") || strstr(line, "/color") ? 1 : 0;
+  }
+}
+
+// Kept out of line: Java references made here live in frames below the caller of coop_init.
+__attribute__((noinline)) static int run_threads(MSG* msg) {
+  ThreadRecord* pump = host.createThread(message_pump, msg);
+  if (!pump) {
+    startup_message(MSG_MEMORY);
+    return 0;
+  }
+  coop_add(pump);
+
+  // The head thread's Thread object is allocated without running its constructor.
+  Ref head = rt_new_object(rt_image.threadClass);
+  java::lang::Thread::f(head).priority = 5;
+  java::lang::Thread::f(head).target = nullptr;
+  coop_current()->arg = head;
+
+  Ref volatile appThread = rt_new_object(rt_image.threadClass);
+  rt_init_class(rt_image.threadClass);
+  java::lang::Thread::init(appThread);
+  ThreadRecord* app = host.createThread(coop_application_entry, appThread);
+  if (!app) {
+    startup_message(MSG_MEMORY);
+    return 0;
+  }
+  coop_add(app);
+
+  const char* script = getenv("PALM_SCRIPT");
+  if (script && *script) script_start(script);
+  for (;;) {
+    coop_yield();
+    if (msg->message == WM_QUIT) break;
+    script_step();
+  }
+  script_stop();
+  return static_cast<int>(msg->wParam);
+}
+
+int host_main(const HostApplication& app, HINSTANCE instance, HINSTANCE previous,
+              const char* commandLine, int show) {
+  MSG msg{};
+  int runtimeStarted = 0, threadsStarted = 0, eventsStarted = 0, status = 0;
+  g_app = &app;
+  host.appName = app.name;
+  if (!previous && !host_register_class(instance)) return 0;
+  if (!host_create_window(instance, show)) return 0;
+
+  host.console = 0;
+  host.colour = 0;
+  apply_switches(app, commandLine ? commandLine : "");
+  if (host.console) write_banner();
+
+  coop_application_main = application_main;
+  if (!(runtimeStarted = rt_init(app.program()))) {
+    startup_message(MSG_RUNTIME);
+  } else if (!(threadsStarted = coop_init())) {
+    startup_message(MSG_THREADS);
+  } else if (!(eventsStarted = evt_start())) {
+    startup_message(MSG_EVENTS);
+  } else {
+    status = run_threads(&msg);
+  }
+
+  if (eventsStarted == 1) evt_stop();
+  if (threadsStarted == 1) coop_shutdown();
+  if (runtimeStarted == 1) rt_shutdown();
+  if (host.console == 1) FreeConsole();
+  return status;
+}

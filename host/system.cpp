@@ -1,0 +1,177 @@
+// Console, properties and clock: console output, the fatal display, the system property
+// table, the wall clock, array copying, memory figures, exit and resource release.
+#include <cstring>
+
+#include "host/host.h"
+#include "host/natives.h"
+
+// Release routines of the socket and database natives. Weak: a program without either
+// module's objects has nothing of theirs to release.
+__attribute__((weak)) int net_release_resources(Ref object, const char* className);
+__attribute__((weak)) void db_release(Ref database);
+
+/* ---------------------------------------------------------------------------
+ * Console
+ * ------------------------------------------------------------------------- */
+
+static HANDLE console_out() {
+  if (!host.console) return nullptr;
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  return out == INVALID_HANDLE_VALUE ? nullptr : out;
+}
+
+void con_write_line(const char* text) {
+  HANDLE out = console_out();
+  if (!out) return;
+  DWORD n;
+  WriteConsoleA(out, text, static_cast<DWORD>(strlen(text)), &n, nullptr);
+  WriteConsoleA(out, "\n", 1, &n, nullptr);
+}
+
+void con_write_char(jint c) {
+  HANDLE out = console_out();
+  if (!out) return;
+  WCHAR unit = static_cast<WCHAR>(c & 0xFFFF);
+  DWORD n;
+  WriteConsoleW(out, &unit, 1, &n, nullptr);
+}
+
+// The runtime parks the failing thread after this returns; the other threads go on.
+void host_fatal_display(const char* text) {
+  con_write_line(text ? text : "null");
+  MessageBoxA(host.window, text ? text : "null", "Fatal error", MB_ICONEXCLAMATION);
+}
+
+/* ---------------------------------------------------------------------------
+ * System properties
+ * ------------------------------------------------------------------------- */
+
+struct Property {
+  const char* key;
+  const char* value;
+};
+
+static const Property PROPERTIES[] = {
+    {"microedition.configuration", "cldc"},
+    {"microedition.platform", "j2me"},
+    {"microedition.protocolpath", nullptr},
+    {"microedition.encodingClass", "ISO8859_1"},
+    {"microedition.i18npath", nullptr},
+    {"microedition.caseConverter", nullptr},
+    {"kawt.colordepth", "8"},  // null when colour is off
+    {"de.kawt.classbase", "de.kawt.impl.kjava"},
+};
+
+// Compares at most n characters, stopping after the row's key ends: so a key matches a
+// row it equals or is a prefix of, and not one it is longer than.
+static bool key_matches(const jchar* k, jint n, const char* row) {
+  for (jint i = 0; i < n; i++) {
+    auto c = static_cast<jchar>(static_cast<unsigned char>(row[i]));
+    if (k[i] != c) return false;
+    if (c == 0) break;
+  }
+  return true;
+}
+
+const char* sys_get_property(Ref key) {
+  if (!key || !rt_string(key)->value) return nullptr;
+  StringFields* f = rt_string(key);
+  jint length = rt_array(f->value)->length;
+  if (f->offset < 0 || f->offset > length) return "";
+  jint n = f->count < length - f->offset ? f->count : length - f->offset;
+  const jchar* k = static_cast<const jchar*>(rt_array(f->value)->storage) + f->offset;
+  for (const Property& p : PROPERTIES) {
+    if (!key_matches(k, n, p.key)) continue;
+    if (strcmp(p.key, "kawt.colordepth") == 0 && !host.colour) return nullptr;
+    return p.value;
+  }
+  return "";
+}
+
+/* ---------------------------------------------------------------------------
+ * Clock
+ * ------------------------------------------------------------------------- */
+
+static int64_t file_time_now(const SYSTEMTIME& st) {
+  FILETIME ft;
+  if (!SystemTimeToFileTime(&st, &ft)) return 0;
+  return static_cast<int64_t>((static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime);
+}
+
+jlong sys_current_time_millis() {
+  if (!host.epoch) {
+    SYSTEMTIME epoch = {1970, 1, 0, 1, 0, 0, 0, 0};
+    host.epoch = file_time_now(epoch);
+  }
+  SYSTEMTIME now;
+  GetSystemTime(&now);
+  return (file_time_now(now) - host.epoch) / 10000;
+}
+
+/* ---------------------------------------------------------------------------
+ * Arrays, memory, exit
+ * ------------------------------------------------------------------------- */
+
+void sys_array_copy(Ref src, jint srcPos, Ref dst, jint dstPos, jint length) {
+  rt_take_error();
+  if (!src || !dst) {
+    rt_set_error(ERR_NULL_POINTER, __LINE__);
+    return;
+  }
+  if (length < 0) {
+    rt_set_error(ERR_ILLEGAL_ARGUMENT, __LINE__);
+    return;
+  }
+  if (length == 0) return;
+  ArrayFields* s = rt_array(src);
+  ArrayFields* d = rt_array(dst);
+  if (!s->storage || !d->storage) {
+    rt_set_error(ERR_NULL_POINTER, __LINE__);
+    return;
+  }
+  if (srcPos < 0 || srcPos >= s->length || dstPos < 0 || dstPos >= d->length ||
+      int64_t{srcPos} + length > s->length || int64_t{dstPos} + length > d->length) {
+    rt_set_error(ERR_ARRAY_INDEX_OUT_OF_BOUNDS, __LINE__);
+    return;
+  }
+  if (s->elementSize != d->elementSize) {
+    rt_set_error(ERR_ARRAY_ELEMENT_SIZE, __LINE__);
+    return;
+  }
+  size_t size = s->elementSize;
+  memmove(static_cast<char*>(d->storage) + static_cast<size_t>(dstPos) * size,
+          static_cast<char*>(s->storage) + static_cast<size_t>(srcPos) * size,
+          static_cast<size_t>(length) * size);
+}
+
+// The window closes when the message pump handles WM_CLOSE; the status goes no further.
+void sys_exit(Ref, jint status) {
+  PostMessageA(host.window, WM_CLOSE, static_cast<WPARAM>(static_cast<uint32_t>(status)), 0);
+}
+
+jlong sys_free_memory(Ref) { return rt_free_memory(); }
+jlong sys_total_memory(Ref) { return rt_total_memory(); }
+
+static jint not_implemented(Ref object) {
+  rt_take_error();
+  rt_set_error(object ? ERR_NOT_IMPLEMENTED : ERR_NULL_POINTER, __LINE__);
+  return 0;
+}
+jint sys_not_implemented(Ref object) { return not_implemented(object); }
+jint sys_not_implemented2(Ref object) { return not_implemented(object); }
+void sys_not_implemented3(Ref object) { not_implemented(object); }
+
+/* ---------------------------------------------------------------------------
+ * Resources of freed objects
+ * ------------------------------------------------------------------------- */
+
+void host_release_resources(Ref object, const char* className) {
+  if (!object || !className) return;
+  // A freed stream can no longer own the event queue (its address may be reused).
+  if (object == host.eventOwner) host.eventOwner = nullptr;
+  if (strcmp(className, "com/sun/kjava/Database") == 0) {
+    if (db_release) db_release(object);
+    return;
+  }
+  if (net_release_resources) net_release_resources(object, className);
+}

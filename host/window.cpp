@@ -1,0 +1,194 @@
+// Device window and silk-screen input: registration, creation with the ten buttons, and
+// the window procedure that paints the screen and turns input into events.
+#include <cstring>
+
+#include "host/host.h"
+#include "host/natives.h"
+
+static const DWORD WINDOW_STYLE = WS_CAPTION | WS_SYSMENU;
+static const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP;  // 0x50010000
+static const int BUTTON_WIDTH = 55;
+static const int BUTTON_HEIGHT = 25;
+
+struct SilkButton {
+  const char* text;
+  int id;
+  int left;
+  int top;
+  int key;         // key code queued
+  bool systemKey;  // queued only while the system-keys flag is 1
+};
+
+// In creation order.
+static const SilkButton BUTTONS[] = {
+    {"Apps", 1001, 7, 330, 0x108, true},    {"Menu", 1002, 7, 360, 0x105, false},
+    {"Calc", 1003, 255, 330, 0x10B, true},  {"Find", 1004, 255, 360, 0x10A, true},
+    {"Date", 1005, 7, 415, 0x204, true},    {"Addr", 1006, 69, 415, 0x205, true},
+    {"PgUp", 1007, 131, 400, 0x0B, false},  {"PgDn", 1008, 131, 430, 0x0C, false},
+    {"To Do", 1009, 193, 415, 0x206, true}, {"Memo", 1010, 255, 415, 0x207, true},
+};
+
+static const SilkButton* button_of(WPARAM id) {
+  for (const SilkButton& b : BUTTONS)
+    if (static_cast<WPARAM>(b.id) == id) return &b;
+  return nullptr;
+}
+
+int host_button_id(const char* label) {
+  for (const SilkButton& b : BUTTONS)
+    if (label && strcmp(label, b.text) == 0) return b.id;
+  return -1;
+}
+
+int host_button_key(WPARAM id) {
+  const SilkButton* b = button_of(id);
+  return b ? b->key : 0;
+}
+
+BOOL host_register_class(HINSTANCE instance) {
+  WNDCLASSA wc{};
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = host_window_proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  wc.lpszClassName = host.appName;
+  return RegisterClassA(&wc) != 0;
+}
+
+int host_create_window(HINSTANCE instance, int show) {
+  host.windowRect = {0, 0, HOST_CLIENT_WIDTH, HOST_CLIENT_HEIGHT};
+  host.screenArea = {0, 0, HOST_SCREEN_SIZE - 1, HOST_SCREEN_SIZE - 1};
+  RECT r = host.windowRect;
+  AdjustWindowRect(&r, WINDOW_STYLE, FALSE);
+  host.window = CreateWindowExA(0, host.appName, host.appName, WINDOW_STYLE, 0, 0, r.right - r.left,
+                                r.bottom - r.top, nullptr, nullptr, instance, nullptr);
+  if (!host.window) return 0;
+  for (const SilkButton& b : BUTTONS) {
+    HWND button = CreateWindowExA(
+        0, "BUTTON", b.text, BUTTON_STYLE, b.left, b.top, BUTTON_WIDTH, BUTTON_HEIGHT, host.window,
+        reinterpret_cast<HMENU>(static_cast<intptr_t>(b.id)), instance, nullptr);
+    if (!button) return 0;
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
+  }
+  ShowWindow(host.window, show);
+  UpdateWindow(host.window);
+  SetFocus(host.window);
+  return 1;
+}
+
+/* ---------------------------------------------------------------------------
+ * Window procedure
+ * ------------------------------------------------------------------------- */
+
+// Clears a bitmap to white with one window line per row, as the drawing natives draw.
+static void clear_white(HDC mem, HBITMAP bitmap) {
+  HGDIOBJ oldBitmap = SelectObject(mem, bitmap);
+  HGDIOBJ oldPen = SelectObject(mem, host.blackPen);
+  int oldRop = SetROP2(mem, R2_WHITE);
+  for (int y = 0; y < HOST_SCREEN_SIZE; y++) {
+    MoveToEx(mem, 0, y, nullptr);
+    LineTo(mem, HOST_SCREEN_SIZE, y);
+  }
+  SetROP2(mem, oldRop);
+  SelectObject(mem, oldPen);
+  SelectObject(mem, oldBitmap);
+}
+
+static void on_create(HWND hwnd) {
+  HDC dc = GetDC(hwnd);
+  HDC mem = CreateCompatibleDC(dc);
+  host.screen = CreateCompatibleBitmap(dc, HOST_SCREEN_SIZE, HOST_SCREEN_SIZE);
+  host.offscreen = CreateCompatibleBitmap(dc, HOST_SCREEN_SIZE, HOST_SCREEN_SIZE);
+  host.blackPen = CreatePen(PS_SOLID, 0, RGB(0, 0, 0));
+  host.greyPen = CreatePen(PS_SOLID, 0, RGB(127, 127, 127));
+  host.font = CreateFontA(22, 8, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, FF_SWISS, "");
+  clear_white(mem, host.screen);
+  clear_white(mem, host.offscreen);
+  DeleteDC(mem);
+  ReleaseDC(hwnd, dc);
+  gfx_reset_draw_region();
+  SetFocus(hwnd);
+}
+
+// Only the screen area is painted, always whole; the bitmap's last column and row are
+// never shown.
+static void on_paint(HWND hwnd) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  HDC mem = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(mem, host.screen);
+  BitBlt(dc, 0, 0, host.screenArea.right - host.screenArea.left,
+         host.screenArea.bottom - host.screenArea.top, mem, 0, 0, SRCCOPY);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+  EndPaint(hwnd, &ps);
+}
+
+static void delete_object(HGDIOBJ* field) {
+  if (*field) DeleteObject(*field);
+  *field = nullptr;
+}
+
+static void on_close(HWND hwnd) {
+  delete_object(reinterpret_cast<HGDIOBJ*>(&host.screen));
+  delete_object(reinterpret_cast<HGDIOBJ*>(&host.offscreen));
+  delete_object(reinterpret_cast<HGDIOBJ*>(&host.blackPen));
+  delete_object(reinterpret_cast<HGDIOBJ*>(&host.greyPen));
+  delete_object(reinterpret_cast<HGDIOBJ*>(&host.font));
+  DestroyWindow(hwnd);
+}
+
+static bool in_screen(LPARAM lp) {
+  POINT pt = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  return PtInRect(&host.screenArea, pt) != 0;
+}
+
+// The event was lost because the queue could not grow; the program goes on.
+static void enqueue(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!evt_enqueue(msg, wp, lp))
+    MessageBoxA(host.window, "Internal event queue overflow.", "Java run-time error",
+                MB_ICONEXCLAMATION);
+}
+
+LRESULT CALLBACK host_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE:
+      on_create(hwnd);
+      return 0;
+    case WM_PAINT:
+      on_paint(hwnd);
+      return 0;
+    case WM_CLOSE:
+      on_close(hwnd);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_LBUTTONDOWN:
+      SetCapture(hwnd);
+      if (in_screen(lp)) enqueue(msg, wp, lp);
+      break;
+    case WM_LBUTTONUP:
+      ReleaseCapture();
+      if (in_screen(lp)) enqueue(msg, wp, lp);
+      break;
+    case WM_MOUSEMOVE:
+      if ((wp & MK_LBUTTON) && in_screen(lp)) enqueue(msg, wp, lp);
+      break;
+    case WM_KEYDOWN:
+      if (wp >= VK_LEFT && wp <= VK_DOWN) enqueue(msg, wp, lp);
+      break;
+    case WM_CHAR:
+      enqueue(msg, wp, lp);
+      break;
+    case WM_COMMAND:
+      if (const SilkButton* b = button_of(wp))
+        if (!b->systemKey || host.systemKeys == 1) enqueue(msg, wp, lp);
+      break;
+    default:
+      return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+  SetFocus(hwnd);  // key strokes keep arriving here after a button click
+  return 0;
+}

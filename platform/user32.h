@@ -1,0 +1,125 @@
+// Window and messages: the USER32 calls the host makes, over a headless or SDL2 display.
+#pragma once
+
+#include "platform/win_types.h"
+
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_PAINT 0x000F
+#define WM_CLOSE 0x0010
+#define WM_QUIT 0x0012
+#define WM_SETFONT 0x0030
+#define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
+#define WM_CHAR 0x0102
+#define WM_COMMAND 0x0111
+#define WM_MOUSEMOVE 0x0200
+#define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONUP 0x0202
+
+#define MK_LBUTTON 0x0001
+#define PM_NOREMOVE 0x0000
+#define PM_REMOVE 0x0001
+#define BN_CLICKED 0
+
+#define CS_VREDRAW 0x0001
+#define CS_HREDRAW 0x0002
+
+#define WS_OVERLAPPED 0x00000000L
+#define WS_TABSTOP 0x00010000L
+#define WS_SYSMENU 0x00080000L
+#define WS_CAPTION 0x00C00000L
+#define WS_VISIBLE 0x10000000L
+#define WS_CHILD 0x40000000L
+
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOW 5
+#define SW_SHOWDEFAULT 10
+
+#define MB_OK 0x00000000L
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONSTOP MB_ICONHAND
+#define MB_ICONEXCLAMATION 0x00000030L
+#define IDOK 1
+
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_ESCAPE 0x1B
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+
+#define IDC_ARROW (reinterpret_cast<LPCSTR>(static_cast<uintptr_t>(32512)))
+
+typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+
+struct WNDCLASSA {
+  UINT style;
+  WNDPROC lpfnWndProc;
+  int cbClsExtra;
+  int cbWndExtra;
+  HINSTANCE hInstance;
+  HICON hIcon;
+  HCURSOR hCursor;
+  HBRUSH hbrBackground;
+  LPCSTR lpszMenuName;
+  LPCSTR lpszClassName;
+};
+
+struct MSG {
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  DWORD time;
+  POINT pt;
+};
+typedef MSG* LPMSG;
+
+struct PAINTSTRUCT {
+  HDC hdc;
+  BOOL fErase;
+  RECT rcPaint;
+  BOOL fRestore;
+  BOOL fIncUpdate;
+  BYTE rgbReserved[32];
+};
+typedef PAINTSTRUCT* LPPAINTSTRUCT;
+
+WORD RegisterClassA(const WNDCLASSA* wc);
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     LPVOID param);
+BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu);
+BOOL ShowWindow(HWND hwnd, int show);
+BOOL UpdateWindow(HWND hwnd);
+BOOL DestroyWindow(HWND hwnd);
+BOOL IsWindow(HWND hwnd);
+HWND SetFocus(HWND hwnd);
+BOOL SetForegroundWindow(HWND hwnd);
+HWND GetDlgItem(HWND parent, int id);
+LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
+
+BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove);
+BOOL TranslateMessage(const MSG* msg);
+LRESULT DispatchMessageA(const MSG* msg);
+BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+void PostQuitMessage(int code);
+
+HDC GetDC(HWND hwnd);
+int ReleaseDC(HWND hwnd, HDC hdc);
+HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps);
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
+
+HWND SetCapture(HWND hwnd);
+BOOL ReleaseCapture();
+HWND GetCapture();
+BOOL PtInRect(const RECT* rect, POINT pt);
+
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);

@@ -1,0 +1,17 @@
+// The Win32 subset the host is written against: the real one on Windows, our stand-in
+// elsewhere (window and messages, drawing, console and time).
+#pragma once
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include "platform/gdi32.h"
+#include "platform/kernel32.h"
+#include "platform/user32.h"
+#endif

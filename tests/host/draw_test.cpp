@@ -1,0 +1,263 @@
+// Drawing primitives, checked pixel by pixel on the screen bitmap.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "harness.h"
+
+namespace {
+
+std::vector<uint32_t> g_s;
+
+// Device pixels of a colour, as (x, y) pairs.
+std::set<std::pair<int, int>> pixels_of(const std::vector<uint32_t>& s, uint32_t colour) {
+  std::set<std::pair<int, int>> out;
+  for (int y = 0; y < 160; y++)
+    for (int x = 0; x < 160; x++)
+      if (device_pixel(s, x, y) == colour) out.insert({x, y});
+  return out;
+}
+
+using Pixels = std::set<std::pair<int, int>>;
+
+Pixels box(int l, int t, int r, int b) {
+  Pixels p;
+  for (int y = t; y <= b; y++)
+    for (int x = l; x <= r; x++) p.insert({x, y});
+  return p;
+}
+
+void draw(const std::function<void()>& f) {
+  run_body([f] {
+    clear_screen();
+    f();
+    g_s = screen();
+  });
+}
+
+TEST(Draw, ScreenStartsWhite) {
+  run_body([] { g_s = screen(); });
+  EXPECT_EQ(count_device(g_s, WHITE), 160 * 160);
+}
+
+TEST(Draw, LineWithEqualEndsDrawsOneBlockOnceEvenInverted) {
+  draw([] { gfx_draw_line(7, 9, 7, 9, DRAW_INVERT); });
+  EXPECT_EQ(pixels_of(g_s, BLACK), (Pixels{{7, 9}}));
+  EXPECT_EQ(count_device(g_s, 0xFF000000u), 0);  // every block whole
+}
+
+TEST(Draw, HorizontalLineRightToLeftCoversBothEnds) {
+  draw([] { gfx_draw_line(10, 3, 5, 3, DRAW_INVERT); });
+  EXPECT_EQ(pixels_of(g_s, BLACK), box(5, 3, 10, 3));
+}
+
+TEST(Draw, VerticalAndDiagonalLinesCoverEachPixelOnce) {
+  draw([] {
+    gfx_draw_line(20, 30, 20, 10, DRAW_INVERT);
+    gfx_draw_line(40, 40, 50, 45, DRAW_INVERT);
+  });
+  Pixels black = pixels_of(g_s, BLACK);
+  for (int y = 10; y <= 30; y++) EXPECT_TRUE(black.count({20, y})) << y;
+  // The diagonal: one pixel per column from 40 to 50, starting and ending on its ends.
+  int diagonal = 0;
+  for (int x = 40; x <= 50; x++) {
+    int inColumn = 0;
+    for (int y = 40; y <= 45; y++) inColumn += black.count({x, y}) ? 1 : 0;
+    EXPECT_EQ(inColumn, 1) << x;
+    diagonal += inColumn;
+  }
+  EXPECT_TRUE(black.count({40, 40}));
+  EXPECT_TRUE(black.count({50, 45}));
+  EXPECT_EQ(black.size(), 21u + diagonal);
+}
+
+TEST(Draw, ModesSelectTheirColours) {
+  draw([] {
+    gfx_draw_line(0, 0, 0, 0, DRAW_BLACK);
+    gfx_draw_line(1, 0, 1, 0, DRAW_GRAY);
+    gfx_fill_rectangle(2, 0, 2, 1, DRAW_BLACK, 0);
+    gfx_draw_line(2, 0, 2, 0, DRAW_ERASE);
+    gfx_draw_line(4, 0, 4, 0, 0x00FF0005);  // colour mode off: black
+    gfx_draw_line(5, 0, 5, 0, 6);
+    gfx_draw_line(6, 0, 6, 0, 0);
+    gfx_draw_line(7, 0, 7, 0, 7);
+  });
+  std::vector<uint32_t> want = {BLACK, GREY, WHITE, BLACK, BLACK, BLACK, BLACK, BLACK};
+  for (int x = 0; x < 8; x++) EXPECT_EQ(device_pixel(g_s, x, 0), want[x]) << x;
+}
+
+TEST(Draw, ColourModeDrawsTheModeWordsColour) {
+  HostRun run;
+  run.commandLine = "-color";
+  run.body = [] {
+    clear_screen();
+    gfx_draw_line(3, 3, 3, 3, 0x00FF0005);
+    gfx_draw_line(4, 3, 4, 3, static_cast<jint>(0x12345605u));
+    g_s = screen();
+  };
+  run_host(run);
+  EXPECT_EQ(device_pixel(g_s, 3, 3), 0x00FF00u);
+  EXPECT_EQ(device_pixel(g_s, 4, 3), 0x123456u);
+}
+
+TEST(Draw, NegativeWidthCoversThePixelsEndingAtX) {
+  draw([] { gfx_fill_rectangle(10, 5, -3, 2, DRAW_BLACK, 0); });
+  EXPECT_EQ(pixels_of(g_s, BLACK), box(8, 5, 10, 6));
+}
+
+TEST(Draw, EmptyRectangleFillsNothing) {
+  draw([] {
+    gfx_fill_rectangle(10, 5, 0, 4, DRAW_BLACK, 0);
+    gfx_fill_rectangle(10, 5, 4, 0, DRAW_BLACK, 0);
+  });
+  EXPECT_EQ(count_device(g_s, BLACK), 0);
+}
+
+TEST(Draw, WidthOneWithCornerRadiusTwoFillsOneColumn) {
+  draw([] { gfx_fill_rectangle(30, 20, 1, 10, DRAW_BLACK, 2); });
+  EXPECT_EQ(pixels_of(g_s, BLACK), box(30, 20, 30, 29));
+}
+
+// The rounded shape by the quadrant rule, for radius 3 in a 12 x 10 rectangle at (20, 30):
+// circle_walk(3) gives rows py 3 (px 0..1), 2 (px 2), 1 (px 3).
+Pixels rounded_12x10_r3() {
+  Pixels p = box(20, 33, 31, 36);  // rows t' .. b' full width
+  int l2 = 23, r2 = 28, t2 = 33, b2 = 36;
+  int maxpx[4] = {0, 3, 2, 1};
+  for (int py = 1; py <= 3; py++) {
+    Pixels top = box(l2 - maxpx[py], t2 - py, r2 + maxpx[py], t2 - py);
+    Pixels bottom = box(l2 - maxpx[py], b2 + py, r2 + maxpx[py], b2 + py);
+    p.insert(top.begin(), top.end());
+    p.insert(bottom.begin(), bottom.end());
+  }
+  return p;
+}
+
+TEST(Draw, InvertedRoundedFillInvertsEveryPixelOfTheShapeOnce) {
+  draw([] { gfx_fill_rectangle(20, 30, 12, 10, DRAW_INVERT, 3); });
+  EXPECT_EQ(pixels_of(g_s, BLACK), rounded_12x10_r3());
+  EXPECT_EQ(count_device(g_s, 0xFF000000u), 0);
+}
+
+TEST(Draw, BorderOfThicknessZeroDrawsNothing) {
+  draw([] { gfx_draw_border(10, 10, 20, 20, DRAW_BLACK, 0x0500); });
+  EXPECT_EQ(count_device(g_s, BLACK), 0);
+}
+
+TEST(Draw, SquareBorderLiesOutsideTheRectangleAndIsDrawnOnce) {
+  draw([] { gfx_draw_border(10, 10, 5, 4, DRAW_INVERT, 1); });
+  Pixels ring = box(9, 9, 15, 14);
+  for (auto p : box(10, 10, 14, 13)) ring.erase(p);
+  EXPECT_EQ(pixels_of(g_s, BLACK), ring);
+}
+
+TEST(Draw, TwoRingBorderWithRadiusFourLeavesNoGapBetweenRings) {
+  draw([] { gfx_draw_border(40, 40, 30, 30, DRAW_INVERT, 0x0402); });
+  Pixels black = pixels_of(g_s, BLACK);
+  // Outside the rectangle, every column and row crossing the border from the rectangle
+  // outward meets two inked pixels in a row before leaving the border.
+  EXPECT_EQ(count_device(g_s, 0xFF000000u), 0);
+  for (int x = 45; x <= 64; x++) EXPECT_TRUE(black.count({x, 39}) && black.count({x, 38})) << x;
+  // Inside the rectangle only the rounded corners cut in.
+  for (auto p : box(40, 44, 69, 65)) EXPECT_FALSE(black.count(p)) << p.first << "," << p.second;
+  for (auto p : box(44, 40, 65, 69)) EXPECT_FALSE(black.count(p)) << p.first << "," << p.second;
+  // Corner: the diagonal from the rectangle's corner outward crosses ink without a hole
+  // between the rings.
+  bool inked = false, holeAfterInk = false, inkAfterHole = false;
+  for (int d = 0; d < 8; d++) {
+    bool b = black.count({40 - d, 40 - d}) > 0;
+    if (b && holeAfterInk) inkAfterHole = true;
+    if (!b && inked) holeAfterInk = true;
+    inked = inked || b;
+  }
+  EXPECT_TRUE(inked);
+  EXPECT_FALSE(inkAfterHole);
+}
+
+TEST(Draw, LineIsCutAtTheDrawRegion) {
+  draw([] {
+    gfx_set_draw_region(10, 10, 5, 5);
+    gfx_draw_line(0, 12, 30, 12, DRAW_BLACK);
+    gfx_reset_draw_region();
+    gfx_draw_line(0, 20, 2, 20, DRAW_BLACK);
+  });
+  Pixels want = box(10, 12, 14, 12);
+  Pixels after = box(0, 20, 2, 20);
+  want.insert(after.begin(), after.end());
+  EXPECT_EQ(pixels_of(g_s, BLACK), want);
+}
+
+TEST(Draw, NegativeDrawRegionSizesCountBackwards) {
+  draw([] {
+    gfx_set_draw_region(14, 14, -5, -5);
+    gfx_fill_rectangle(0, 0, 160, 160, DRAW_BLACK, 0);
+    gfx_reset_draw_region();
+  });
+  EXPECT_EQ(pixels_of(g_s, BLACK), box(10, 10, 14, 14));
+}
+
+TEST(Draw, AnyCoordinatesAreClippedWithoutHarm) {
+  draw([] {
+    gfx_draw_line(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, DRAW_BLACK);
+    gfx_draw_line(-1000000, 5, 1000000, 5, DRAW_BLACK);
+    gfx_fill_rectangle(INT32_MIN, 100, INT32_MAX, 2, DRAW_BLACK, INT32_MAX);
+    gfx_draw_border(INT32_MAX, INT32_MAX, INT32_MAX, INT32_MIN, DRAW_BLACK, -1);
+    gfx_set_draw_region(INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN);
+    gfx_fill_rectangle(0, 0, 3, 3, DRAW_BLACK, 0);
+    gfx_reset_draw_region();
+    gfx_copy_region(INT32_MIN, 0, INT32_MAX, 5, INT32_MAX, 0, 0);
+  });
+  Pixels black = pixels_of(g_s, BLACK);
+  EXPECT_EQ(black.count({0, 0}) + black.count({159, 159}), 2u);  // the long diagonal
+  for (int x = 0; x < 160; x++) EXPECT_TRUE(black.count({x, 5})) << x;
+}
+
+TEST(Draw, AutoRefreshOffLeavesTheWindowUntilTurnedOnAgain) {
+  static std::vector<uint32_t> before, during, after;
+  run_body([] {
+    before = window_pixels();
+    gfx_draw_string(jstr(""), 0, -100, DRAW_BLACK);
+    gfx_fill_rectangle(0, 0, 50, 50, DRAW_BLACK, 0);
+    gfx_draw_line(0, 100, 100, 100, DRAW_BLACK);
+    during = window_pixels();
+    gfx_draw_string(jstr(""), 0, -200, DRAW_BLACK);
+    after = window_pixels();
+    g_s = screen();
+  });
+  EXPECT_EQ(before, during);
+  EXPECT_EQ(count_device(after, BLACK), 50 * 50 + 101);
+  EXPECT_EQ(host.autoRefresh, 1);
+}
+
+TEST(Draw, CopyRegionOperationsCombineSourceAndTarget) {
+  draw([] {
+    gfx_fill_rectangle(0, 0, 2, 1, DRAW_BLACK, 0);   // source: black black white white
+    gfx_fill_rectangle(10, 0, 1, 1, DRAW_BLACK, 0);  // target: black white black white
+    gfx_fill_rectangle(12, 0, 1, 1, DRAW_BLACK, 0);
+    for (int mode = 0; mode <= 5; mode++) {
+      for (int i = 0; i < 4; i++) gfx_copy_region(10 + i, 0, 1, 1, 10 + i, 2 + mode, 0);
+      gfx_copy_region(0, 0, 4, 1, 10, 2 + mode, mode);
+    }
+    // Off-screen round trip with the inverting XOR.
+    gfx_copy_offscreen_region(0, 0, 4, 1, 0, 0, 0, 0, 1);
+    gfx_copy_offscreen_region(10, 0, 4, 1, 0, 0, 3, 0, 1);
+    gfx_copy_offscreen_region(0, 0, 4, 1, 20, 0, 0, 1, 0);
+  });
+  auto row = [](int y) {
+    std::string s;
+    for (int x = 10; x < 14; x++) s += device_pixel(g_s, x, y) == BLACK ? 'B' : 'w';
+    return s;
+  };
+  // Black is 0 bits: AND of colours is OR of black.
+  EXPECT_EQ(row(2), "BBww");  // SRCCOPY
+  EXPECT_EQ(row(3), "BBBw");  // SRCAND
+  EXPECT_EQ(row(4), "BBwB");  // SRCERASE: src & ~dst
+  EXPECT_EQ(row(5), "BwwB");  // SRCINVERT
+  EXPECT_EQ(row(6), "Bwww");  // SRCPAINT
+  EXPECT_EQ(row(7), "wwBB");  // NOTSRCCOPY
+  std::string inverse;
+  for (int x = 20; x < 24; x++) inverse += device_pixel(g_s, x, 0) == BLACK ? 'B' : 'w';
+  EXPECT_EQ(inverse, "wBBw");  // not (source xor target)
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+// Event queue: ownership, growth points, options and reading.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+namespace {
+
+std::vector<int32_t> g_v;
+
+LPARAM at(int x, int y) { return MAKELPARAM(x, y); }
+
+TEST(Events, InputWithoutAnOwnerIsDroppedAndReportsSuccess) {
+  run_body([] { g_v = {evt_enqueue(WM_LBUTTONDOWN, MK_LBUTTON, at(10, 10)), host.count}; });
+  EXPECT_EQ(g_v, (std::vector<int32_t>{1, 0}));
+}
+
+TEST(Events, FivePenRecordsFitTheSixthGrowsTheBuffer) {
+  run_body([] {
+    Ref s = jstr("s");
+    evt_open(s);
+    g_v.clear();
+    for (int i = 0; i < 6; i++) {
+      evt_enqueue(WM_MOUSEMOVE, MK_LBUTTON, at(2 * i, 4 * i));
+      g_v.push_back(host.capacity);
+    }
+    for (int32_t w; (w = evt_read(s)) != -1;) g_v.push_back(w);
+  });
+  EXPECT_EQ(g_v, (std::vector<int32_t>{16, 16, 16, 16, 16, 32, 3, 0, 0, 3, 1, 2,
+                                       3,  2,  4,  3,  3,  6,  3, 4, 8, 3, 5, 10}));
+}
+
+TEST(Events, KeyRecordAtFourteenWordsGrows) {
+  run_body([] {
+    Ref s = jstr("s");
+    evt_open(s);
+    for (int i = 0; i < 7; i++) evt_enqueue(WM_CHAR, 'a', 0);
+    g_v = {host.count, host.capacity};
+    evt_enqueue(WM_CHAR, 'b', 0);
+    g_v.push_back(host.capacity);
+  });
+  EXPECT_EQ(g_v, (std::vector<int32_t>{14, 16, 32}));
+}
+
+TEST(Events, PenCoordinatesAreSignedHalves) {
+  run_body([] {
+    Ref s = jstr("s");
+    evt_open(s);
+    evt_enqueue(WM_LBUTTONUP, 0, at(-3, 65535));  // -3 / 2 and -1 / 2 truncate toward zero
+    g_v.clear();
+    for (int i = 0; i < 3; i++) g_v.push_back(evt_read(s));
+  });
+  EXPECT_EQ(g_v, (std::vector<int32_t>{2, -1, 0}));
+}
+
+TEST(Events, OnlyOneStreamOwnsTheQueue) {
+  run_body([] {
+    Ref a = jstr("a");
+    Ref b = jstr("b");
+    g_v = {evt_open(nullptr), evt_open(a), evt_open(b)};
+    evt_enqueue(WM_CHAR, 'x', 0);
+    g_v.push_back(evt_read(b));  // not the owner: -1, the words stay
+    g_v.push_back(host.count);
+    g_v.push_back(evt_close(b));
+    g_v.push_back(evt_close(a));
+    g_v.push_back(evt_read(a));    // closed: -1
+    evt_enqueue(WM_CHAR, 'y', 0);  // unowned: dropped
+    g_v.push_back(evt_open(b));
+    g_v.push_back(evt_read(b));  // queued words go to the next owner
+    g_v.push_back(evt_read(b));
+    g_v.push_back(evt_read(b));
+    g_v.push_back(evt_read_bytes(b, nullptr));
+  });
+  EXPECT_EQ(g_v, (std::vector<int32_t>{0, 1, 0, -1, 2, 0, 1, -1, 1, 4, 'x', -1, 0}));
+}
+
+TEST(Events, SetOptionsBetweenKindAndOperandsDropsTheRestOfTheRecord) {
+  run_body([] {
+    Ref s = jstr("s");
+    evt_open(s);
+    evt_enqueue(WM_LBUTTONDOWN, MK_LBUTTON, at(20, 40));
+    g_v = {evt_read(s)};
+    evt_set_options(1);
+    g_v.push_back(host.systemKeys);
+    evt_enqueue(WM_CHAR, 'z', 0);
+    g_v.push_back(evt_read(s));
+    g_v.push_back(evt_read(s));
+  });
+  EXPECT_EQ(g_v, (std::vector<int32_t>{1, 1, 4, 'z'}));
+}
+
+TEST(Events, FreedOwnerNoLongerOwnsTheQueue) {
+  run_body([] {
+    evt_open(jstr("soon garbage"));
+    rt_collect();
+    g_v = {host.eventOwner == nullptr ? 1 : 0, evt_open(jstr("next"))};
+  });
+  EXPECT_EQ(g_v, (std::vector<int32_t>{1, 1}));
+}
+
+}  // namespace
