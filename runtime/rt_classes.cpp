@@ -20,24 +20,26 @@ __attribute__((noinline)) void rt_register_module(const ProgramImage& image) {
  * Dispatch: search the receiver's class and then each superclass
  * ------------------------------------------------------------------------- */
 
-void* rt_dispatch_virtual(Ref receiver, int virtualSelector) {
+// The first entry, from the receiver's class up, whose selector of the given kind matches.
+static void* find_method(Ref receiver, uint16_t MethodEntry::*selector, int wanted,
+                         const char* missing) {
   if (!receiver) rt_throw_error(ERR_NULL_POINTER);
   for (int c = rt_class_of(receiver); c >= 0; c = rt_record(c)->superIndex) {
     const ClassRecord* r = rt_record(c);
     for (int i = 0; i < r->methodCount; i++)
-      if (r->methods[i].virtualSelector == virtualSelector) return r->methods[i].code;
+      if (r->methods[i].*selector == wanted) return r->methods[i].code;
   }
-  rt_fatal("Virtual method not found.");
+  rt_fatal(missing);
+}
+
+void* rt_dispatch_virtual(Ref receiver, int virtualSelector) {
+  return find_method(receiver, &MethodEntry::virtualSelector, virtualSelector,
+                     "Virtual method not found.");
 }
 
 void* rt_dispatch_interface(Ref receiver, int interfaceSelector) {
-  if (!receiver) rt_throw_error(ERR_NULL_POINTER);
-  for (int c = rt_class_of(receiver); c >= 0; c = rt_record(c)->superIndex) {
-    const ClassRecord* r = rt_record(c);
-    for (int i = 0; i < r->methodCount; i++)
-      if (r->methods[i].interfaceSelector == interfaceSelector) return r->methods[i].code;
-  }
-  rt_fatal("Interface method not found.");
+  return find_method(receiver, &MethodEntry::interfaceSelector, interfaceSelector,
+                     "Interface method not found.");
 }
 
 /* ---------------------------------------------------------------------------

@@ -237,7 +237,7 @@ TEST(Switching, ExceptionsInFlightSurviveThreadSwitches) {
     g_done = 0;
     for (int k = 0; k < 3; k++) {
       spawn([k] {
-        std::string name = "t" + std::to_string(k);
+        std::string name = std::string(1, 't') + std::to_string(k);
         Thrown t = catch_java([&] {
           try {
             rt_throw(jnew<IOException>(lit(name.c_str())));
