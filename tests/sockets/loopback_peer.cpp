@@ -8,6 +8,11 @@
 #include <ws2tcpip.h>
 using socklen_t = int;
 static int os_close(SOCKET s) { return closesocket(s); }
+// The test's own sockets must outlive the module's start-up and clean-up of Winsock.
+static const int g_winsock = [] {
+  WSADATA data;
+  return WSAStartup(0x0202, &data);
+}();
 static void set_timeout(SOCKET s, int ms) {
   DWORD t = static_cast<DWORD>(ms);
   setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&t), sizeof t);
