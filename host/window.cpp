@@ -114,7 +114,7 @@ static void on_create(HWND hwnd) {
 // Only the screen area is painted, always whole; the bitmap's last column and row are
 // never shown.
 static void on_paint(HWND hwnd) {
-  PAINTSTRUCT ps;
+  PAINTSTRUCT ps{};
   HDC dc = BeginPaint(hwnd, &ps);
   HDC mem = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(mem, host.screen);

@@ -130,7 +130,7 @@ BOOL DeleteDC(HDC dc) {
   return TRUE;
 }
 
-Surface* dc_surface(HDC__* dc) {
+static Surface* find_surface(HDC__* dc) {
   if (dc->window) {
     HWND__* top = dc->window;
     while (top->parent) top = top->parent;
@@ -139,8 +139,8 @@ Surface* dc_surface(HDC__* dc) {
   return dc->bitmap ? &dc->bitmap->surface : nullptr;
 }
 
-RECT dc_bounds(HDC__* dc) {
-  Surface* s = dc_surface(dc);
+static RECT find_bounds(HDC__* dc) {
+  Surface* s = find_surface(dc);
   RECT r = {0, 0, s ? s->width : 0, s ? s->height : 0};
   if (dc->window && !dc->window->parent) {  // a window draws only on its client area
     r.right = std::min<LONG>(r.right, dc->window->rect.right - dc->window->rect.left);
@@ -153,6 +153,24 @@ RECT dc_bounds(HDC__* dc) {
     r.bottom = std::min(r.bottom, dc->clip.bottom);
   }
   return r;
+}
+
+// Window contexts are never cached: their window may be destroyed under them.
+static void refresh_cache(HDC__* dc) {
+  if (dc->cached) return;
+  dc->surface = find_surface(dc);
+  dc->bounds = find_bounds(dc);
+  dc->cached = !dc->window;
+}
+
+Surface* dc_surface(HDC__* dc) {
+  refresh_cache(dc);
+  return dc->surface;
+}
+
+RECT dc_bounds(HDC__* dc) {
+  refresh_cache(dc);
+  return dc->bounds;
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj) {
@@ -168,6 +186,7 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj) {
       if (dc->bitmap && !dc->bitmap->stock) dc->bitmap->selectedIn = nullptr;
       dc->bitmap = b;
       if (!b->stock) b->selectedIn = dc;
+      dc_changed(dc);
       return old;
     }
     case GDI_PEN:
@@ -192,6 +211,7 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj) {
 // The context keeps a copy of the region, so the region may be deleted afterwards.
 int SelectClipRgn(HDC dc, HRGN rgn) {
   if (!dc) return ERROR;
+  dc_changed(dc);
   if (!rgn) {
     dc->clipped = false;
     return SIMPLEREGION;
@@ -258,22 +278,23 @@ static void hspan(Surface* s, const RECT& b, int y, int x0, int x1, int rop2, ui
   x0 = std::max<int>(x0, b.left);
   x1 = std::min<int>(x1, b.right);
   if (x0 >= x1) return;
-  uint32_t* p = &s->pixels[static_cast<size_t>(y) * s->width];
+  uint32_t* p = &s->pixels[static_cast<size_t>(y) * s->width + x0];
+  int n = x1 - x0;
   switch (rop2) {
     case R2_BLACK:
-      std::fill(p + x0, p + x1, 0u);
+      for (int i = 0; i < n; i++) p[i] = 0;
       return;
     case R2_WHITE:
-      std::fill(p + x0, p + x1, WHITE);
+      for (int i = 0; i < n; i++) p[i] = WHITE;
       return;
     case R2_COPYPEN:
-      std::fill(p + x0, p + x1, pen);
+      for (int i = 0; i < n; i++) p[i] = pen;
       return;
     case R2_NOT:
-      for (int x = x0; x < x1; x++) p[x] = ~p[x] & WHITE;
+      for (int i = 0; i < n; i++) p[i] = ~p[i] & WHITE;
       return;
   }
-  for (int x = x0; x < x1; x++) p[x] = apply_rop2(rop2, pen, p[x]);
+  for (int i = 0; i < n; i++) p[i] = apply_rop2(rop2, pen, p[i]);
 }
 
 static inline void plot(Surface* s, const RECT& b, int x, int y, int rop2, uint32_t pen) {

@@ -62,7 +62,14 @@ struct HDC__ {
   POINT pos;
   bool clipped;
   RECT clip;  // in surface pixels, right and bottom exclusive
+  // Drawing target and its clipped bounds, kept until the bitmap or the clip changes.
+  bool cached;
+  Surface* surface;
+  RECT bounds;
 };
+
+// Recomputes the cached target when the context's bitmap or clip has changed.
+inline void dc_changed(HDC__* dc) { dc->cached = false; }
 
 struct HWND__ {
   std::string className;

@@ -190,7 +190,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM, LPARAM) {
       DestroyWindow(hwnd);
       return 0;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
+      PAINTSTRUCT ps{};
       BeginPaint(hwnd, &ps);
       EndPaint(hwnd, &ps);
       return 0;
@@ -359,6 +359,7 @@ BOOL UpdateWindow(HWND hwnd) {
 
 // The paint context is clipped to the invalid area, which painting then validates.
 HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
+  if (ps) *ps = PAINTSTRUCT{};
   if (!alive(hwnd) || !ps) return nullptr;
   HWND__* w = top_of(hwnd);
   *ps = PAINTSTRUCT{};
