@@ -297,6 +297,40 @@ TEST_F(Records, TwoDatabaseObjectsShareTheSameFiles) {
   });
 }
 
+TEST_F(Records, GetIntoAFilledArrayReplacesItsStorageAndCountsExactly) {
+  run_storage_program([] {
+    Ref db = database_with({v({1, 2, 3})});
+    Ref volatile array = byte_array(std::vector<uint8_t>(100, 7));
+    int64_t before = rt_heap_in_use();
+    EXPECT_EQ(db_get_record(db, 0, array), array);
+    EXPECT_EQ(array_bytes(array), v({1, 2, 3}));
+    EXPECT_EQ(rt_heap_in_use(), before - 100 + 3);  // the old storage went back
+  });
+}
+
+TEST_F(Records, GetIntoAnArrayOfWiderElementsIsRefused) {
+  run_storage_program([] {
+    Ref db = database_with({v({1, 2, 3})});
+    Ref volatile ints = rt_new_array(rt_class_index_by_name("[I"), 4, 0);
+    EXPECT_EQ(db_get_record(db, 0, ints), nullptr);
+    EXPECT_EQ(rt_take_error(), ERR_ILLEGAL_ARGUMENT);
+    EXPECT_EQ(rt_array(ints)->length, 0);
+  });
+}
+
+// A scratch file left behind by a run that stopped mid-write is no record, and the next
+// write of that record replaces it.
+TEST_F(Records, LeftoverScratchFileIsNoRecord) {
+  run_storage_program([] {
+    Ref db = database_with({v({0})});
+    write_file("00000001-00000002-new.0", {9, 9, 9, 9});
+    EXPECT_EQ(db_record_count(db), 1);
+    EXPECT_EQ(db_set_record(db, 0, byte_array({5})), 1);
+    EXPECT_EQ(file_bytes(rec(0)), v({5}));
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0)}));
+  });
+}
+
 TEST_F(Records, ShortWriteReportsFailureAndKeepsTheOldRecord) {
   run_storage_program([] {
     Ref db = database_with({v({1, 2, 3})});
