@@ -1,0 +1,12 @@
+// Tumbler's class list.
+#pragma once
+#include <vector>
+
+#include "runtime/class_decl.h"
+
+namespace tumbler {
+
+// The core library, the palm profile, then the application's classes, in class-index order.
+std::vector<ClassDecl*> classes();
+
+}  // namespace tumbler
