@@ -349,7 +349,7 @@ BOOL LineTo(HDC dc, int x, int y) {
 }
 
 // The points of a line from (x1, y1), included, to (x2, y2), excluded: one per step of
-// the major axis, the minor coordinate rounded half away from the start.
+// the major axis, the minor coordinate rounded to the nearest, halves toward the start.
 BOOL LineDDA(int x1, int y1, int x2, int y2, LINEDDAPROC proc, LPARAM data) {
   if (!proc) return FALSE;
   int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
@@ -357,7 +357,7 @@ BOOL LineDDA(int x1, int y1, int x2, int y2, LINEDDAPROC proc, LPARAM data) {
   for (int64_t i = 0; i < n; i++) {
     auto step = [&](int64_t d) {
       int64_t num = 2 * i * d;
-      return num >= 0 ? (num + n) / (2 * n) : -((-num + n) / (2 * n));
+      return num >= 0 ? (num + n - 1) / (2 * n) : -((-num + n - 1) / (2 * n));
     };
     proc(static_cast<int>(x1 + step(dx)), static_cast<int>(y1 + step(dy)), data);
   }
@@ -412,14 +412,14 @@ BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWOR
   Surface* d = dc_surface(dst);
   Surface* s = needSrc ? dc_surface(src) : nullptr;
   if (!d || (needSrc && !s)) return TRUE;
-  if (cx < 0) {  // mirrored transfers are not needed here; take the plain rectangle
-    x += cx;
-    x1 += cx;
+  if (cx < 0) {  // a negative size spans the pixels ending at the given point, unmirrored
+    x += cx + 1;
+    x1 += cx + 1;
     cx = -cx;
   }
   if (cy < 0) {
-    y += cy;
-    y1 += cy;
+    y += cy + 1;
+    y1 += cy + 1;
     cy = -cy;
   }
   RECT b = dc_bounds(dst);
@@ -433,16 +433,17 @@ BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWOR
     int j = upward ? cy - 1 - k : k;
     int ty = y + j, sy = y1 + j;
     if (ty < b.top || ty >= b.bottom) continue;
+    // Where the source lies outside its bitmap the target is left as it is.
+    if (s && (sy < 0 || sy >= s->height)) continue;
     for (int i = 0; i < cx; i++) {
       int sx = x1 + i;
-      row[i] = WHITE;  // source pixels outside the source bitmap read as white
-      if (s && sx >= 0 && sx < s->width && sy >= 0 && sy < s->height)
-        row[i] = s->pixels[static_cast<size_t>(sy) * s->width + sx];
+      row[i] =
+          s && sx >= 0 && sx < s->width ? s->pixels[static_cast<size_t>(sy) * s->width + sx] : 0;
     }
     uint32_t* out = &d->pixels[static_cast<size_t>(ty) * d->width];
     for (int i = 0; i < cx; i++) {
-      int tx = x + i;
-      if (tx < b.left || tx >= b.right) continue;
+      int tx = x + i, sx = x1 + i;
+      if (tx < b.left || tx >= b.right || (s && (sx < 0 || sx >= s->width))) continue;
       out[tx] = apply_rop3(rop, pat, row[i], out[tx]);
     }
   }

@@ -71,6 +71,33 @@ TEST(Draw, VerticalAndDiagonalLinesCoverEachPixelOnce) {
   EXPECT_EQ(black.size(), 21u + diagonal);
 }
 
+TEST(Draw, DiagonalPointsRoundHalfwayStepsTowardTheStart) {
+  draw([] {
+    gfx_draw_line(0, 0, 4, 2, DRAW_BLACK);
+    gfx_draw_line(20, 10, 16, 12, DRAW_BLACK);
+  });
+  EXPECT_EQ(pixels_of(g_s, BLACK), (Pixels{{0, 0},
+                                           {1, 0},
+                                           {2, 1},
+                                           {3, 1},
+                                           {4, 2},
+                                           {20, 10},
+                                           {19, 10},
+                                           {18, 11},
+                                           {17, 11},
+                                           {16, 12}}));
+}
+
+TEST(Draw, CopyFromOutsideTheBitmapLeavesTheTarget) {
+  draw([] {
+    gfx_fill_rectangle(0, 0, 10, 1, DRAW_BLACK, 0);
+    gfx_copy_region(-3, 5, 6, 1, 0, 0, 0);  // source columns -3..-1 are off the bitmap
+  });
+  std::string row;
+  for (int x = 0; x < 8; x++) row += device_pixel(g_s, x, 0) == BLACK ? 'B' : 'w';
+  EXPECT_EQ(row, "BBBwwwBB");
+}
+
 TEST(Draw, ModesSelectTheirColours) {
   draw([] {
     gfx_draw_line(0, 0, 0, 0, DRAW_BLACK);
