@@ -1,0 +1,19 @@
+// Runs a real program headless with a PALM_SCRIPT, as a person's session recorded.
+#pragma once
+#include <string>
+
+struct ProgramRun {
+  int status = -1;      // exit status; -1 when it had to be killed
+  bool timedOut = false;
+  double seconds = 0;   // wall time until it ended
+  std::string out;      // standard output: the console when "-console" is given
+  std::string err;      // standard error: message boxes and script complaints
+};
+
+// A fresh scratch folder for one test's script and shots.
+std::string scratch_dir(const std::string& test);
+
+// Starts `program` with `args` in `dir`, PALM_HEADLESS=1 and the script text written to
+// dir/script.txt; kills it after `timeout` seconds.
+ProgramRun run_program(const std::string& program, const std::string& args, const std::string& dir,
+                       const std::string& script, double timeout = 30);

@@ -1,0 +1,338 @@
+// The three programs end to end: each real executable run headless with a script, judged
+// by its screenshots, its console and its exit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "program_run.h"
+#include "screenshot.h"
+
+namespace {
+
+// Device pixels inside the box x0..x1, y0..y1 that differ between two shots.
+int changed(const Screen& a, const Screen& b, int x0, int y0, int x1, int y1) {
+  int n = 0;
+  for (int y = y0; y <= y1; y++)
+    for (int x = x0; x <= x1; x++) n += a.at(x, y) != b.at(x, y);
+  return n;
+}
+
+struct Box {
+  int x0 = 160, y0 = 160, x1 = -1, y1 = -1;
+  int width() const { return x1 - x0 + 1; }
+  int height() const { return y1 - y0 + 1; }
+};
+Box ink_box(const Screen& s, int x0, int y0, int x1, int y1) {
+  Box b;
+  for (int y = y0; y <= y1; y++)
+    for (int x = x0; x <= x1; x++)
+      if (!s.white(x, y)) {
+        b.x0 = std::min(b.x0, x);
+        b.y0 = std::min(b.y0, y);
+        b.x1 = std::max(b.x1, x);
+        b.y1 = std::max(b.y1, y);
+      }
+  return b;
+}
+
+// A push button's frame: one ring just outside its rectangle, corners rounded by 3, so
+// the left column of the ring is solid black between the corners.
+void expect_button_frame(const Screen& s, int x, int y, int height) {
+  for (int row = y + 2; row <= y + height - 3; row++) EXPECT_TRUE(s.black(x - 1, row)) << "row " << row;
+  EXPECT_GT(s.inked(x, y, x + 12, y + height - 1), 10) << "no label inside the frame";
+}
+
+// Tap at a device point (the script speaks window pixels, twice as many).
+std::string tap(int x, int y) { return "tap " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\n"; }
+
+// ---------------------------------------------------------------------------
+// Spindrift
+// ---------------------------------------------------------------------------
+
+TEST(Spindrift, ShowsTheHintTheExitButtonAndTheTurningLogo) {
+  std::string dir = scratch_dir("spindrift_frames");
+  ProgramRun r = run_program(SPINDRIFT, "", dir,
+                             "shot first.png\n"
+                             "wait 400\nshot a.png\nwait 150\nshot b.png\nclose\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const char* name : {"first.png", "a.png"}) {
+    Screen s = read_shot(dir + "/" + name);
+    ASSERT_TRUE(s.ok) << name;
+    EXPECT_GT(s.inked(2, 1, 70, 11), 40) << name << ": the hint text at the top";
+    EXPECT_EQ(s.inked(100, 0, 159, 12), 0) << name << ": nothing right of the hint";
+    expect_button_frame(s, 138, 145, 13);
+    EXPECT_GT(s.inked(30, 30, 130, 130), 100) << name << ": the logo in the middle";
+  }
+  Screen a = read_shot(dir + "/a.png"), b = read_shot(dir + "/b.png");
+  EXPECT_GT(changed(a, b, 0, 14, 159, 140), 20) << "the logo moved between the two shots";
+  EXPECT_TRUE(a.sameRegion(b, 136, 143, 159, 159)) << "the Exit button stays put";
+}
+
+TEST(Spindrift, StatusLineShowsMillisecondsPerFrame) {
+  std::string dir = scratch_dir("spindrift_status");
+  ProgramRun r = run_program(SPINDRIFT, "", dir, "wait 500\nshot s.png\nclose\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  Screen s = read_shot(dir + "/s.png");
+  ASSERT_TRUE(s.ok);
+  Box status = ink_box(s, 0, 146, 130, 159);
+  EXPECT_EQ(status.x0, 2) << "the status line starts at the left margin";
+  EXPECT_GT(status.width(), 40) << "\"N msec/frame\" is a line of text";
+}
+
+TEST(Spindrift, TheXKeyEndsTheProgramWithStatusZero) {
+  std::string dir = scratch_dir("spindrift_x");
+  // No close in the script: only the program itself can end the run in time.
+  ProgramRun r = run_program(SPINDRIFT, "", dir, "wait 200\nchar 120\nwait 20000\n", 10);
+  EXPECT_FALSE(r.timedOut);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_LT(r.seconds, 5);
+}
+
+TEST(Spindrift, TheExitButtonEndsTheProgramWithStatusZero) {
+  std::string dir = scratch_dir("spindrift_exit");
+  ProgramRun r = run_program(SPINDRIFT, "", dir, "wait 200\n" + tap(145, 151) + "wait 20000\n", 10);
+  EXPECT_FALSE(r.timedOut);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_LT(r.seconds, 5);
+}
+
+TEST(Spindrift, OtherKeysAndStrokesDoNotEndIt) {
+  std::string dir = scratch_dir("spindrift_keys");
+  ProgramRun r = run_program(SPINDRIFT, "", dir,
+                             "wait 100\nchar 97\nkey 38\nkey 38\nkey 40\n" + tap(60, 60) +
+                                 "down 80 80\nmove 100 90\nup 120 100\nwait 300\nshot s.png\nwait 20000\n",
+                             3);
+  EXPECT_TRUE(r.timedOut) << "the program ended by itself";
+  EXPECT_TRUE(read_shot(dir + "/s.png").ok);
+}
+
+TEST(Spindrift, ConsoleShowsTheBannerFirst) {
+  std::string dir = scratch_dir("spindrift_console");
+  ProgramRun r = run_program(SPINDRIFT, "-console", dir, "wait 100\nclose\n");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), "Spindrift console started ...\n");
+}
+
+// ---------------------------------------------------------------------------
+// Glimmer
+// ---------------------------------------------------------------------------
+
+constexpr int kLogoBottom = 143;  // the logo's area ends above the button strip
+
+TEST(Glimmer, StopFreezesThePictureAndStartResumesIt) {
+  std::string dir = scratch_dir("glimmer_stop");
+  ProgramRun r = run_program(GLIMMER, "", dir,
+                             "wait 300\nshot run1.png\nwait 100\nshot run2.png\n" + tap(8, 151) +
+                                 "wait 400\nshot stop1.png\nwait 400\nshot stop2.png\n" + tap(8, 151) +
+                                 "wait 400\nshot go1.png\nwait 100\nshot go2.png\nclose\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  Screen run1 = read_shot(dir + "/run1.png"), run2 = read_shot(dir + "/run2.png");
+  Screen stop1 = read_shot(dir + "/stop1.png"), stop2 = read_shot(dir + "/stop2.png");
+  Screen go1 = read_shot(dir + "/go1.png"), go2 = read_shot(dir + "/go2.png");
+  for (const Screen* s : {&run1, &run2, &stop1, &stop2, &go1, &go2}) ASSERT_TRUE(s->ok);
+
+  EXPECT_GT(changed(run1, run2, 0, 0, 159, kLogoBottom), 20) << "the logo tumbles while running";
+  EXPECT_EQ(stop1.px, stop2.px) << "Stop freezes the picture";
+  EXPECT_GT(stop1.inked(0, 0, 159, kLogoBottom), 50) << "the last frame stays on screen";
+  EXPECT_GT(changed(go1, go2, 0, 0, 159, kLogoBottom), 20) << "Start resumes the motion";
+
+  // The label: "Start" is wider than "Stop", so the frame's right edge moves right, and
+  // back again after Start.
+  Box stopLabel = ink_box(run1, 0, 144, 40, 159), startLabel = ink_box(stop1, 0, 144, 40, 159);
+  EXPECT_EQ(startLabel.x0, stopLabel.x0);
+  EXPECT_GT(startLabel.x1, stopLabel.x1) << "the button reads \"Start\" while paused";
+  EXPECT_TRUE(go1.sameRegion(run1, 0, 144, 40, 159)) << "and \"Stop\" again when running";
+  expect_button_frame(run1, 2, 146, 13);
+  expect_button_frame(stop1, 2, 146, 13);
+}
+
+TEST(Glimmer, TheBottomCornersAreNeverErased) {
+  std::string dir = scratch_dir("glimmer_corners");
+  std::string script = "wait 100\n";
+  for (int i = 0; i < 6; i++) script += "shot c" + std::to_string(i) + ".png\nwait 70\n";
+  script += "key 40\nkey 38\nkey 38\nwait 100\nshot c6.png\nclose\n";
+  ProgramRun r = run_program(GLIMMER, "", dir, script);
+  ASSERT_EQ(r.status, 0) << r.err;
+  Screen first = read_shot(dir + "/c0.png");
+  ASSERT_TRUE(first.ok);
+  expect_button_frame(first, 138, 146, 13);
+  for (int i = 1; i <= 6; i++) {
+    Screen s = read_shot(dir + "/c" + std::to_string(i) + ".png");
+    ASSERT_TRUE(s.ok);
+    EXPECT_TRUE(s.sameRegion(first, 0, 144, 29, 159)) << "shot " << i << ": the Stop corner";
+    EXPECT_TRUE(s.sameRegion(first, 130, 144, 159, 159)) << "shot " << i << ": the Exit corner";
+  }
+}
+
+TEST(Glimmer, PageKeysMoveTheLogoAndPageUpStopsAtTheNearLimit) {
+  std::string dir = scratch_dir("glimmer_pages");
+  // Paused, so that only the keys change the picture.
+  ProgramRun r = run_program(GLIMMER, "", dir,
+                             "wait 200\n" + tap(8, 151) +
+                                 "wait 300\nshot start.png\n"
+                                 "key 40\nkey 40\nkey 40\nkey 40\nwait 200\nshot far.png\n"
+                                 "key 38\nkey 38\nkey 38\nkey 38\nkey 38\nwait 200\nshot near.png\n"
+                                 "key 38\nwait 200\nshot nearer.png\nclose\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  Screen start = read_shot(dir + "/start.png"), far = read_shot(dir + "/far.png");
+  Screen near = read_shot(dir + "/near.png"), nearer = read_shot(dir + "/nearer.png");
+  for (const Screen* s : {&start, &far, &near, &nearer}) ASSERT_TRUE(s->ok);
+  Box b0 = ink_box(start, 0, 0, 159, kLogoBottom), bFar = ink_box(far, 0, 0, 159, kLogoBottom);
+  Box bNear = ink_box(near, 0, 0, 159, kLogoBottom);
+  EXPECT_LT(bFar.width() * bFar.height(), b0.width() * b0.height()) << "page down moves it away";
+  EXPECT_GT(bNear.width() * bNear.height(), b0.width() * b0.height()) << "page up brings it nearer";
+  EXPECT_EQ(near.px, nearer.px) << "page up at the near limit changes nothing";
+}
+
+// ---------------------------------------------------------------------------
+// Tumbler
+// ---------------------------------------------------------------------------
+
+// The character's pictures, top row first, most significant bit leftmost.
+const uint16_t kFrames[8][24] = {
+    {0x0000, 0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662, 0x4662, 0x4002, 0x4182, 0x2392,
+     0x16E4, 0x1008, 0x0C1C, 0x33E2, 0x4001, 0x980D, 0xE80B, 0x0808, 0x1004, 0x33E6, 0x2412, 0x380E},
+    {0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662, 0x4662, 0x4002, 0x4182, 0x2392, 0x56E4,
+     0xB00B, 0x9C1D, 0x43E1, 0x2002, 0x180C, 0x0808, 0x0808, 0x0804, 0x11C4, 0x1224, 0x1224, 0x0C18},
+    {0x0000, 0x0038, 0x1844, 0x27C4, 0x2C34, 0x300C, 0x2002, 0x4CC2, 0x4CC2, 0x4002, 0x4302, 0x2722,
+     0x1DC4, 0x1008, 0x0C1C, 0x33E2, 0x4001, 0x980D, 0xE80B, 0x0808, 0x0B08, 0x1E38, 0x20C4, 0x3F3C},
+    {0x0000, 0x0038, 0x1844, 0x27C4, 0x2C34, 0x300C, 0x2002, 0x4CC2, 0x4CC2, 0x4002, 0x4302, 0x2722,
+     0x1DC4, 0x1008, 0x0C18, 0x13E4, 0x1004, 0x18E4, 0x0908, 0x09FC, 0x1004, 0x33E6, 0x2412, 0x380E},
+    {0x0000, 0x1C00, 0x2218, 0x23E4, 0x2C34, 0x300C, 0x4004, 0x4332, 0x4332, 0x4002, 0x4062, 0x44E4,
+     0x23B8, 0x1008, 0x3830, 0x47CC, 0x8002, 0xB019, 0xD017, 0x1010, 0x10D0, 0x1C78, 0x2304, 0x3CFC},
+    {0x0000, 0x1C00, 0x2218, 0x23E4, 0x2C34, 0x300C, 0x4004, 0x4332, 0x4332, 0x4002, 0x4062, 0x44E4,
+     0x23B8, 0x1008, 0x1830, 0x27C8, 0x2008, 0x2718, 0x1090, 0x3F90, 0x2008, 0x67CC, 0x4824, 0x701C},
+    {0x0000, 0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662, 0x4662, 0x4002, 0x4182, 0x2392,
+     0x56E4, 0xB008, 0x9C1C, 0x43E2, 0x2001, 0x180D, 0x080B, 0x0808, 0x1004, 0x33E6, 0x2412, 0x380E},
+    {0x0000, 0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662, 0x4662, 0x4002, 0x4982, 0x3592,
+     0x26E4, 0x4808, 0x4C1C, 0x23E2, 0x2001, 0x180D, 0x080B, 0x0808, 0x1004, 0x33E6, 0x2412, 0x380E},
+};
+
+// Stage (2, 2, 156, 136): its inside is x 2..157, y 2..137, less the corners, where the
+// border's rounding (radius 4) reaches in.
+constexpr int kStageX0 = 2, kStageY0 = 2, kStageX1 = 157, kStageY1 = 137;
+bool in_corner(int x, int y) {
+  return (x - kStageX0 < 4 || kStageX1 - x < 4) && (y - kStageY0 < 4 || kStageY1 - y < 4);
+}
+int stage_ink(const Screen& s) {
+  int n = 0;
+  for (int y = kStageY0; y <= kStageY1; y++)
+    for (int x = kStageX0; x <= kStageX1; x++) n += !in_corner(x, y) && !s.white(x, y);
+  return n;
+}
+
+struct Found {
+  int frame = -1, x = -1, y = -1, count = 0;
+};
+
+// Every place inside the stage where a picture sits pixel-exact, its 16 x 24 block matching
+// the frame bit for bit (set bits black, clear bits white).
+Found find_character(const Screen& s) {
+  Found f;
+  for (int y = kStageY0; y + 23 <= kStageY1; y++)
+    for (int x = kStageX0; x + 15 <= kStageX1; x++)
+      for (int k = 0; k < 8; k++) {
+        bool match = true;
+        for (int row = 0; row < 24 && match; row++)
+          for (int col = 0; col < 16 && match; col++) {
+            bool set = kFrames[k][row] & (0x8000 >> col);
+            match = set ? s.black(x + col, y + row) : s.white(x + col, y + row);
+          }
+        if (match) {
+          if (f.count++ == 0) f = {k, x, y, 1};
+          break;
+        }
+      }
+  return f;
+}
+
+// Ink inside the stage outside the character's block.
+int stray_ink(const Screen& s, const Found& c) {
+  int n = 0;
+  for (int y = kStageY0; y <= kStageY1; y++)
+    for (int x = kStageX0; x <= kStageX1; x++) {
+      bool inside = c.count && x >= c.x && x < c.x + 16 && y >= c.y && y < c.y + 24;
+      n += !inside && !in_corner(x, y) && !s.white(x, y);
+    }
+  return n;
+}
+
+void expect_stage_and_buttons(const Screen& s) {
+  // The border: one ring around the stage, corners rounded by 4.
+  for (int x = 10; x <= 150; x++) {
+    EXPECT_TRUE(s.black(x, kStageY0 - 1)) << "top edge at x " << x;
+    EXPECT_TRUE(s.black(x, kStageY1 + 1)) << "bottom edge at x " << x;
+  }
+  for (int y = 10; y <= 130; y++) {
+    EXPECT_TRUE(s.black(kStageX0 - 1, y)) << "left edge at y " << y;
+    EXPECT_TRUE(s.black(kStageX1 + 1, y)) << "right edge at y " << y;
+  }
+  expect_button_frame(s, 8, 142, 13);    // Come on
+  expect_button_frame(s, 56, 142, 13);   // Bye
+  expect_button_frame(s, 136, 142, 13);  // Exit
+}
+
+TEST(Tumbler, ShowsTheStageAndThreeButtonsAndNoCharacter) {
+  std::string dir = scratch_dir("tumbler_start");
+  ProgramRun r = run_program(TUMBLER, "", dir, "wait 700\nshot s.png\nclose\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  Screen s = read_shot(dir + "/s.png");
+  ASSERT_TRUE(s.ok);
+  expect_stage_and_buttons(s);
+  EXPECT_EQ(stage_ink(s), 0) << "an empty stage";
+}
+
+TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
+  std::string dir = scratch_dir("tumbler_visit");
+  ProgramRun r = run_program(TUMBLER, "", dir,
+                             "wait 300\n" + tap(20, 148) + "wait 700\nshot come.png\n" + tap(20, 148) +
+                                 "wait 700\nshot again.png\n" + tap(62, 148) +
+                                 "wait 2200\nshot wave.png\nwait 6500\nshot gone.png\nclose\n",
+                             40);
+  ASSERT_EQ(r.status, 0) << r.err;
+  Screen come = read_shot(dir + "/come.png"), again = read_shot(dir + "/again.png");
+  Screen wave = read_shot(dir + "/wave.png"), gone = read_shot(dir + "/gone.png");
+  for (const Screen* s : {&come, &again, &wave, &gone}) ASSERT_TRUE(s->ok);
+
+  // Come on: one character, walking (frames 2 to 5), up from the floor where it was placed.
+  Found c = find_character(come);
+  ASSERT_EQ(c.count, 1) << "one picture, pixel-exact";
+  EXPECT_GE(c.frame, 2);
+  EXPECT_LE(c.frame, 5);
+  EXPECT_EQ(c.x % 2, 0) << "placed at an even x";
+  EXPECT_GE(c.y, 114 - 2 * 5) << "near the stage floor";
+  EXPECT_LE(c.y + 23, kStageY1);
+  EXPECT_EQ(stray_ink(come, c), 0) << "nothing else on the stage";
+
+  // A second Come on changes nothing: still exactly one character.
+  Found a = find_character(again);
+  EXPECT_EQ(a.count, 1);
+  EXPECT_EQ(stray_ink(again, a), 0);
+
+  // Bye: back down to the floor it walked up from, where it waves (frames 6 and 7).
+  Found w = find_character(wave);
+  ASSERT_EQ(w.count, 1);
+  EXPECT_GE(w.frame, 6) << "waving goodbye";
+  EXPECT_EQ(stray_ink(wave, w), 0);
+
+  // Then it vanishes, leaving no trace; the stage and buttons are whole.
+  EXPECT_EQ(stage_ink(gone), 0);
+  expect_stage_and_buttons(gone);
+}
+
+TEST(Tumbler, ExitEndsTheProgramWithStatusZero) {
+  std::string dir = scratch_dir("tumbler_exit");
+  ProgramRun r = run_program(TUMBLER, "-console", dir, "wait 200\n" + tap(140, 148) + "wait 20000\n", 10);
+  EXPECT_FALSE(r.timedOut);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "Tumbler console started ...\n") << "nothing printed but the banner";
+}
+
+TEST(Glimmer, ConsoleShowsTheBannerFirst) {
+  std::string dir = scratch_dir("glimmer_console");
+  ProgramRun r = run_program(GLIMMER, "-console /console", dir, "wait 100\nclose\n");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "Glimmer console started ...\n") << "one console, one banner";
+}
+
+}  // namespace
