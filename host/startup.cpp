@@ -51,6 +51,32 @@ void natives_shutdown() {
 }
 
 /* ---------------------------------------------------------------------------
+ * Runtime hooks (kept with the program entry, so that linking the entry brings them)
+ * ------------------------------------------------------------------------- */
+
+// Release routines of the socket and database natives. Weak: a program without either
+// module's objects has nothing of theirs to release.
+__attribute__((weak)) int net_release_resources(Ref object, const char* className);
+__attribute__((weak)) void db_release(Ref database);
+
+// The runtime parks the failing thread after this returns; the other threads go on.
+void host_fatal_display(const char* text) {
+  con_write_line(text ? text : "null");
+  MessageBoxA(host.window, text ? text : "null", "Fatal error", MB_ICONEXCLAMATION);
+}
+
+void host_release_resources(Ref object, const char* className) {
+  if (!object || !className) return;
+  // A freed stream can no longer own the event queue (its address may be reused).
+  if (object == host.eventOwner) host.eventOwner = nullptr;
+  if (strcmp(className, "com/sun/kjava/Database") == 0) {
+    if (db_release) db_release(object);
+    return;
+  }
+  if (net_release_resources) net_release_resources(object, className);
+}
+
+/* ---------------------------------------------------------------------------
  * Threads
  * ------------------------------------------------------------------------- */
 

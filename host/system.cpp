@@ -5,11 +5,6 @@
 #include "host/host.h"
 #include "host/natives.h"
 
-// Release routines of the socket and database natives. Weak: a program without either
-// module's objects has nothing of theirs to release.
-__attribute__((weak)) int net_release_resources(Ref object, const char* className);
-__attribute__((weak)) void db_release(Ref database);
-
 /* ---------------------------------------------------------------------------
  * Console
  * ------------------------------------------------------------------------- */
@@ -34,12 +29,6 @@ void con_write_char(jint c) {
   WCHAR unit = static_cast<WCHAR>(c & 0xFFFF);
   DWORD n;
   WriteConsoleW(out, &unit, 1, &n, nullptr);
-}
-
-// The runtime parks the failing thread after this returns; the other threads go on.
-void host_fatal_display(const char* text) {
-  con_write_line(text ? text : "null");
-  MessageBoxA(host.window, text ? text : "null", "Fatal error", MB_ICONEXCLAMATION);
 }
 
 /* ---------------------------------------------------------------------------
@@ -160,18 +149,3 @@ static jint not_implemented(Ref object) {
 jint sys_not_implemented(Ref object) { return not_implemented(object); }
 jint sys_not_implemented2(Ref object) { return not_implemented(object); }
 void sys_not_implemented3(Ref object) { not_implemented(object); }
-
-/* ---------------------------------------------------------------------------
- * Resources of freed objects
- * ------------------------------------------------------------------------- */
-
-void host_release_resources(Ref object, const char* className) {
-  if (!object || !className) return;
-  // A freed stream can no longer own the event queue (its address may be reused).
-  if (object == host.eventOwner) host.eventOwner = nullptr;
-  if (strcmp(className, "com/sun/kjava/Database") == 0) {
-    if (db_release) db_release(object);
-    return;
-  }
-  if (net_release_resources) net_release_resources(object, className);
-}
