@@ -203,6 +203,7 @@ TEST(SocketHandlerTest, ConnectWriteReadEndOfStream) {
     peer.end = -1;
     EXPECT_EQ(vcall(InputStream::m_read, in), -1);
     EXPECT_EQ(vcall(InputStream::m_read, in), -1);  // eof stays; the host is not asked again
+    EXPECT_EQ(thrown([&] { icall(java::io::DataInput::m_readInt, in); }), "java/io/EOFException");
     Ref volatile buf = bytes({0, 0});
     EXPECT_EQ(vcall(InputStream::m_readArray, in, buf, 0, 2), -1);
   });

@@ -47,6 +47,20 @@ TEST(ClassTest, ForNameMapsDotsAndNeedsTheWholeName) {
   });
 }
 
+TEST(ClassTest, InstanceTestsAreNotImplemented) {
+  run_library([] {
+    Ref c = Class::forName(lit("java.lang.Object"));
+    EXPECT_EQ(thrown([&] { Class::isInstance(c, c); }), "java/lang/RuntimeException: Method not implemented");
+    EXPECT_EQ(thrown([&] { Class::isInstance(c, nullptr); }), "java/lang/NullPointerException");
+    EXPECT_EQ(thrown([&] { Class::isAssignableFrom(c, c); }), "java/lang/RuntimeException: Method not implemented");
+    EXPECT_EQ(thrown([&] { Class::isAssignableFrom(nullptr, c); }), "java/lang/NullPointerException");
+    EXPECT_TRUE(Class::isArray(Class::forName(lit("[B"))));
+    EXPECT_FALSE(Class::isInterface(c));
+    Ref made = Class::newInstance(Class::forName(lit("java.util.Vector")));
+    EXPECT_EQ(rt_class_of(made), rt_class_index_by_name("java/util/Vector"));
+  });
+}
+
 TEST(ClassTest, GetClassMakesANewObjectEachTime) {
   run_library([] {
     Ref o = jnew<Object>();

@@ -48,6 +48,15 @@ Ref Class::newInstance(Ref self) {
   return obj;
 }
 
+// Not implemented: null is a NullPointerException, anything else "Method not implemented".
+jbool Class::isInstance(Ref self, Ref obj) {
+  rt_throw_error(self && obj ? ERR_NOT_IMPLEMENTED : ERR_NULL_POINTER);
+}
+
+jbool Class::isAssignableFrom(Ref self, Ref cls) {
+  rt_throw_error(self && cls ? ERR_NOT_IMPLEMENTED : ERR_NULL_POINTER);
+}
+
 jbool Class::isInterface(Ref self) {
   return (rt_record(f(nn(self)).index)->flags & CLS_INTERFACE) != 0;
 }

@@ -14,6 +14,8 @@ struct Class {
   static Ref forIndex(int index);  // a new Class object: they are not unique
   static Ref forName(Ref name);
   static Ref newInstance(Ref self);
+  static jbool isInstance(Ref self, Ref obj);
+  static jbool isAssignableFrom(Ref self, Ref cls);
   static jbool isInterface(Ref self);
   static jbool isArray(Ref self);
   static Ref getName(Ref self);

@@ -156,7 +156,7 @@ Ref StringBuffer::insert(Ref self, jint offset, Ref obj) {
 }
 
 Ref StringBuffer::insertString(Ref self, jint offset, Ref str) {
-  if (offset < 0 || offset > f(nn(self)).count) jthrow(jnew<StringIndexOutOfBoundsException>());
+  if (offset < 0 || offset > f(nn(self)).count) jthrow(jnew<StringIndexOutOfBoundsException>(offset));
   Ref volatile s = str ? str : lit("null");
   jint len = String::length(s);
   reserve(self, len);
