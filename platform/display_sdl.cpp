@@ -50,23 +50,19 @@ struct Sdl : Display {
       case SDLK_DOWN:
         input_key(top, WM_KEYDOWN, VK_DOWN);
         return;
-      // Keys that type a control character, as the keyboard translation gives them.
+      // Keys that type a control character: the translation adds the character.
       case SDLK_RETURN:
       case SDLK_KP_ENTER:
         input_key(top, WM_KEYDOWN, VK_RETURN);
-        input_key(top, WM_CHAR, 13);
         return;
       case SDLK_ESCAPE:
         input_key(top, WM_KEYDOWN, VK_ESCAPE);
-        input_key(top, WM_CHAR, 27);
         return;
       case SDLK_BACKSPACE:
         input_key(top, WM_KEYDOWN, VK_BACK);
-        input_key(top, WM_CHAR, 8);
         return;
       case SDLK_TAB:
         input_key(top, WM_KEYDOWN, VK_TAB);
-        input_key(top, WM_CHAR, 9);
         return;
     }
     if (k >= SDLK_a && k <= SDLK_z)

@@ -308,7 +308,20 @@ BOOL PeekMessageA(LPMSG msg, HWND, UINT, UINT, UINT remove) {
   return FALSE;
 }
 
-BOOL TranslateMessage(const MSG*) { return FALSE; }  // the display delivers characters itself
+// Keys that type a control character post it after their key-down message; printable
+// characters come from the display as character messages of their own.
+BOOL TranslateMessage(const MSG* msg) {
+  if (!msg || msg->message != WM_KEYDOWN) return FALSE;
+  switch (msg->wParam) {
+    case VK_BACK:
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE:
+      g_queue.push_front(MSG{msg->hwnd, WM_CHAR, msg->wParam, msg->lParam, msg->time, msg->pt});
+      return TRUE;
+  }
+  return FALSE;
+}
 
 LRESULT DispatchMessageA(const MSG* msg) {
   if (!msg || !alive(msg->hwnd)) return 0;

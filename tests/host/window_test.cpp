@@ -130,6 +130,17 @@ TEST(Window, KeysAndCharactersMapAsTheDeviceKeys) {
   EXPECT_EQ(g_words, (Words{4, 517, 4, 11, 4, 518, 4, 12, 4, 10, 4, 520, 4, 8, 4, 'q'}));
 }
 
+TEST(Window, ControlKeysTypeTheirCharacterThroughTheTranslation) {
+  run_body([] {
+    deliver([] {
+      platform_key(host.window, WM_KEYDOWN, VK_RETURN);
+      platform_key(host.window, WM_KEYDOWN, VK_ESCAPE);
+      platform_key(host.window, WM_KEYDOWN, VK_BACK);
+    });
+  });
+  EXPECT_EQ(g_words, (Words{4, 10, 4, 520, 4, 8}));
+}
+
 TEST(Window, KeysStillReachTheWindowAfterAButtonClick) {
   run_body([] {
     deliver([] {
