@@ -1,0 +1,190 @@
+// Spindrift's classes in process: the rotator's angles under taps and strokes, the near
+// limit, the status line after ten frames, the trigonometry and the model's shape.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "apps/spindrift/ObjectRotator.h"
+#include "apps/spindrift/Spindrift.h"
+#include "apps/spindrift/ThreeDeeObject.h"
+#include "apps/spindrift/Trigonometric.h"
+#include "apps/spindrift/class_list.h"
+#include "com/sun/kjava/Spotlet.h"
+#include "in_process.h"
+#include "trigonometry_checks.h"
+
+using com::sun::kjava::Spotlet;
+using spindrift::ObjectRotator;
+using spindrift::Spindrift;
+using spindrift::ThreeDeeObject;
+
+namespace {
+
+void run(std::function<void()> body) {
+  InProcessResult r = run_in_process({.classes = spindrift::classes, .body = std::move(body)});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.boxes, std::vector<std::string>{});
+}
+
+Ref started() {
+  Spindrift::main(nullptr);
+  return Spotlet::current();
+}
+ObjectRotator::Fields& rotator(Ref spindrift) { return ObjectRotator::f(Spindrift::f(spindrift).rotator); }
+jint z_of(Ref spindrift) { return ThreeDeeObject::f(rotator(spindrift).object).z; }
+
+TEST(SpindriftClasses, ATapPutsTheLogoBackToItsStartingPose) {
+  run([] {
+    Ref s = started();
+    pump(5);
+    ASSERT_GT(rotator(s).angleA, 0) << "it has been turning";
+    vcall(Spotlet::m_penDown, s, 50, 60);
+    vcall(Spotlet::m_penUp, s, 51, 59);  // within one pixel both ways
+    EXPECT_EQ(rotator(s).angleA, 0);
+    EXPECT_EQ(rotator(s).angleB, 0);
+    pump(3);
+    EXPECT_EQ(rotator(s).angleA, 2 * 3) << "and it goes on turning from there";
+    EXPECT_EQ(rotator(s).angleB, 3);
+  });
+}
+
+TEST(SpindriftClasses, AStrokeTurnsTheLogoByItsLength) {
+  run([] {
+    Ref s = started();
+    pump(4);
+    jint a = rotator(s).angleA, b = rotator(s).angleB;
+    vcall(Spotlet::m_penDown, s, 40, 50);
+    vcall(Spotlet::m_penMove, s, 140, 5);  // only the two ends count
+    vcall(Spotlet::m_penUp, s, 70, 40);
+    EXPECT_EQ(rotator(s).angleA, a + 30) << "horizontal: about the vertical axis";
+    EXPECT_EQ(rotator(s).angleB, b - 10) << "vertical: about the horizontal axis";
+    EXPECT_EQ(Spindrift::f(s).penX, -1);
+    EXPECT_EQ(Spindrift::f(s).penY, -1);
+  });
+}
+
+TEST(SpindriftClasses, APenDownOnTheEdgeNeverTurnsTheLogo) {
+  run([] {
+    Ref s = started();
+    pump(2);
+    jint a = rotator(s).angleA, b = rotator(s).angleB;
+    vcall(Spotlet::m_penDown, s, 0, 50);
+    vcall(Spotlet::m_penUp, s, 90, 90);
+    vcall(Spotlet::m_penDown, s, 50, 0);
+    vcall(Spotlet::m_penUp, s, 90, 90);
+    vcall(Spotlet::m_penUp, s, 10, 10);  // an up with no down before it
+    EXPECT_EQ(rotator(s).angleA, a);
+    EXPECT_EQ(rotator(s).angleB, b);
+  });
+}
+
+TEST(SpindriftClasses, PageUpStopsAtTheNearLimitAndPageDownHasNone) {
+  run([] {
+    Ref s = started();
+    EXPECT_EQ(z_of(s), -6000);
+    vcall(Spotlet::m_keyDown, s, 11);
+    EXPECT_EQ(z_of(s), -5750);
+    vcall(Spotlet::m_keyDown, s, 11);
+    EXPECT_EQ(z_of(s), -5750);
+    for (int i = 0; i < 40; i++) vcall(Spotlet::m_keyDown, s, 12);
+    EXPECT_EQ(z_of(s), -5750 - 40 * 250);
+    vcall(Spotlet::m_keyDown, s, 'a');
+    EXPECT_EQ(z_of(s), -5750 - 40 * 250);
+  });
+}
+
+TEST(SpindriftClasses, TheStatusLineIsAbsentForTheFirstTenFrames) {
+  run([] {
+    Ref s = started();
+    int seen = -1;
+    for (int pass = 0; pass < 40; pass++) {
+      jint frames = rotator(s).angleA / 2;  // two degrees a frame
+      bool status = screen_now().inked(2, 148, 60, 158) > 0;
+      EXPECT_EQ(status, frames > 10) << "frame " << frames;
+      if (status && seen < 0) seen = frames;
+      pump(1);
+    }
+    EXPECT_EQ(seen, 11) << "measured over the first ten, shown from the eleventh";
+  });
+}
+
+TEST(SpindriftClasses, XAndTheExitButtonStopTheRotatorAndCloseTheWindow) {
+  bool stoppedByKey = false, stoppedByButton = false;
+  run([&] {
+    Ref s = started();
+    vcall(Spotlet::m_keyDown, s, 'x');
+    stoppedByKey = rotator(s).stopped;
+  });
+  run([&] {
+    Ref s = started();
+    vcall(Spotlet::m_penDown, s, 150, 152);
+    stoppedByButton = rotator(s).stopped;
+  });
+  EXPECT_TRUE(stoppedByKey);
+  EXPECT_TRUE(stoppedByButton);
+}
+
+// ---------------------------------------------------------------------------
+// Trigonometry: both names, one implementation, the same tables.
+// ---------------------------------------------------------------------------
+
+TEST(SpindriftClasses, TrigonometryFollowsTheTablesForAnyAngle) {
+  run([] {
+    expect_sines<spindrift::Trigonometric>();
+  });
+}
+
+// ---------------------------------------------------------------------------
+// The model
+// ---------------------------------------------------------------------------
+
+TEST(SpindriftClasses, TheModelIsEightClosedOutlinesInFourTurnedQuadrantsAndAnAxis) {
+  run([] {
+    Ref model = ThreeDeeObject::S().model;
+    ASSERT_EQ(alen(model), 130);
+    auto v = [&](int i, int k) { return rt_array_load32(rt_array_load_ref(model, i), k); };
+    for (int i = 0; i < 128; i++) {
+      EXPECT_EQ(v(i, 2), 0);
+      EXPECT_LE(std::abs(v(i, 0)), 2725);
+      EXPECT_LE(std::abs(v(i, 1)), 2725);
+    }
+    for (int k = 0; k < 8; k++)
+      for (int c = 0; c < 3; c++) EXPECT_EQ(v(16 * k + 15, c), v(16 * k, c)) << "outline " << k << " closes";
+    for (int i = 0; i < 32; i++) {
+      EXPECT_GT(v(i, 0), 0);
+      EXPECT_GT(v(i, 1), 0);
+      EXPECT_EQ(v(32 + i, 0), -v(i, 1));
+      EXPECT_EQ(v(32 + i, 1), v(i, 0));
+      EXPECT_EQ(v(64 + i, 0), -v(i, 0));
+      EXPECT_EQ(v(64 + i, 1), -v(i, 1));
+      EXPECT_EQ(v(96 + i, 0), v(i, 1));
+      EXPECT_EQ(v(96 + i, 1), -v(i, 0));
+    }
+    EXPECT_EQ(v(128, 0) | v(128, 1) | v(128, 2), 0);
+    EXPECT_EQ(v(129, 2), 2000);
+  });
+}
+
+TEST(SpindriftClasses, RotationStartsFromTheModelEachTime) {
+  run([] {
+    Ref volatile o = jnew<ThreeDeeObject>(0, 0, -6000);
+    ThreeDeeObject::rotate(o, 40, -70, 0);
+    ThreeDeeObject::rotate(o, 0, 0, 0);
+    Ref model = ThreeDeeObject::S().model;
+    for (int i = 0; i < 130; i++) {
+      Ref v = rt_array_load_ref(model, i);
+      EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).rx, i), rt_array_load32(v, 0));
+      EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).ry, i), rt_array_load32(v, 1));
+      EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).rz, i), rt_array_load32(v, 2));
+    }
+    // A quarter turn about the y axis carries the axis's tip from +z to -x.
+    ThreeDeeObject::rotate(o, 0, 90, 0);
+    EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).rx, 129), -2000);
+    EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).rz, 129), 0);
+    ThreeDeeObject::project(o, 0, 0, 0);
+    EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).sx, 129), 80 + (-2000 * -100) / -6000);
+    EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).sy, 129), 80);
+  });
+}
+
+}  // namespace

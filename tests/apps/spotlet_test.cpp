@@ -1,0 +1,269 @@
+// The spotlet's event rules through the real event thread, the events connection and the
+// host's queue: registration, idle passes, raw dispatch, beam events and failing handlers.
+#include <gtest/gtest.h>
+
+#include "class_lists.h"
+#include "com/sun/cldc/io/j2me/events/PrivateInputStream.h"
+#include "com/sun/kjava/Spotlet.h"
+#include "com/sun/kjava/class_list.h"
+#include "host/host.h"
+#include "in_process.h"
+#include "java/io/DataInput.h"
+#include "java/io/PrintStream.h"
+#include "java/lang/RuntimeException.h"
+#include "java/lang/String.h"
+#include "java/lang/System.h"
+
+using com::sun::kjava::Spotlet;
+
+namespace {
+
+std::vector<std::string> g_log;
+int g_idle;  // unknownEvent(-1) calls
+bool g_throw;
+
+std::string text(const char* what, jint a) { return std::string(what) + " " + std::to_string(a); }
+std::string text(const char* what, jint a, jint b) { return text(what, a) + " " + std::to_string(b); }
+
+// Records every handler call; keyDown also prints the code on System.out.
+struct Recording {
+  static ClassDecl klass;
+  JAVA_NO_FIELDS(Spotlet)
+  static void init(Ref self) { Spotlet::init(self); }
+  static void unknownEvent(Ref, jint kind, Ref) {
+    if (kind == -1) {
+      g_idle++;
+    } else {
+      g_log.push_back(text("unknown", kind));
+    }
+  }
+  static void penDown(Ref, jint x, jint y) {
+    g_log.push_back(text("down", x, y));
+    if (g_throw) jthrow(jnew<java::lang::RuntimeException>(lit("handler failed")));
+  }
+  static void penUp(Ref, jint x, jint y) { g_log.push_back(text("up", x, y)); }
+  static void penMove(Ref, jint x, jint y) { g_log.push_back(text("move", x, y)); }
+  static void keyDown(Ref, jint code) {
+    g_log.push_back(text("key", code));
+    clinit<java::lang::System>();
+    java::io::PrintStream::println(java::lang::System::S().out, jconcat({lit("key "), java::lang::String::valueOf(code)}));
+  }
+  static void beamReceive(Ref, Ref data) { g_log.push_back(data ? "beam data" : "beam null"); }
+};
+ClassDecl Recording::klass = {
+    .name = "test/Recording",
+    .super = &Spotlet::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+    .defaultCtor = &Recording::init,
+    .methods = {impl(Spotlet::m_unknownEvent, &Recording::unknownEvent), impl(Spotlet::m_penDown, &Recording::penDown),
+                impl(Spotlet::m_penUp, &Recording::penUp), impl(Spotlet::m_penMove, &Recording::penMove),
+                impl(Spotlet::m_keyDown, &Recording::keyDown),
+                impl(Spotlet::m_beamReceive, &Recording::beamReceive)},
+};
+
+// Replaces dispatch: gets the bare kind and reads the parameters itself.
+struct Raw {
+  static ClassDecl klass;
+  JAVA_NO_FIELDS(Spotlet)
+  static void init(Ref self) { Spotlet::init(self); }
+  static void dispatch(Ref, jint kind, Ref in) {
+    if (kind == -1) return;
+    g_log.push_back(text("kind", kind));
+    if (kind >= 1 && kind <= 3) {
+      jint x = icall(java::io::DataInput::m_readInt, in);
+      jint y = icall(java::io::DataInput::m_readInt, in);
+      g_log.push_back(text("raw", x, y));
+    }
+  }
+  static void penDown(Ref, jint x, jint y) { g_log.push_back(text("down", x, y)); }
+};
+ClassDecl Raw::klass = {
+    .name = "test/Raw",
+    .super = &Spotlet::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+    .defaultCtor = &Raw::init,
+    .methods = {impl(Spotlet::m_dispatch, &Raw::dispatch), impl(Spotlet::m_penDown, &Raw::penDown)},
+};
+
+std::vector<ClassDecl*> classes() {
+  std::vector<ClassDecl*> list = cldc_core_classes();
+  for (ClassDecl* c : palm_profile_classes()) list.push_back(c);
+  list.push_back(&Recording::klass);
+  list.push_back(&Raw::klass);
+  return list;
+}
+
+InProcessResult run(std::function<void()> body, std::string commandLine = "") {
+  g_log.clear();
+  g_idle = 0;
+  g_throw = false;
+  return run_in_process({.classes = classes, .body = std::move(body), .commandLine = std::move(commandLine)});
+}
+
+void registered(Ref spotlet) {
+  vcall(Spotlet::m_register, spotlet, Spotlet::NO_EVENT_OPTIONS);
+}
+
+void tap(int x, int y) {
+  queue_pen(WM_LBUTTONDOWN, x, y);
+  queue_pen(WM_LBUTTONUP, x, y);
+}
+
+using Log = std::vector<std::string>;
+
+TEST(Spotlet, EventsQueuedBeforeRegisterAreDiscarded) {
+  run([] {
+    Ref volatile s = jnew<Recording>();
+    tap(100, 100);
+    queue_char('a');
+    registered(s);
+    queue_char('b');
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"key 98"}));
+}
+
+TEST(Spotlet, WithoutASpotletEventsAreReadAndDropped) {
+  run([] {
+    tap(100, 100);
+    pump(10);
+    EXPECT_EQ(host.count, 0) << "the event thread drained the queue";
+    registered(jnew<Recording>());
+    queue_char('c');
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"key 99"}));
+}
+
+TEST(Spotlet, AnIdleSpotletGetsUnknownEventMinusOneOncePerPass) {
+  run([] {
+    registered(jnew<Recording>());
+    pump(2);
+    g_idle = 0;
+    pump(20);
+    EXPECT_GE(g_idle, 19);
+    EXPECT_LE(g_idle, 21);
+  });
+  EXPECT_EQ(g_log, Log{}) << "nothing but idle calls";
+}
+
+TEST(Spotlet, PenEventsArriveInOrderInDevicePixels) {
+  run([] {
+    registered(jnew<Recording>());
+    queue_pen(WM_LBUTTONDOWN, 101, 61);
+    queue_pen(WM_MOUSEMOVE, 121, 81);
+    queue_pen(WM_LBUTTONUP, 141, 101);
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"down 50 30", "move 60 40", "up 70 50"}));
+}
+
+TEST(Spotlet, KeyCodesArriveUnchanged) {
+  run([] {
+    registered(jnew<Recording>());
+    queue_char('x');
+    queue_vkey(38);  // up arrow: page up
+    queue_char(27);  // escape
+    queue_char(13);  // carriage return
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"key 120", "key 11", "key 520", "key 10"}));
+}
+
+TEST(Spotlet, KindZeroDeliversNullToBeamReceive) {
+  run([] {
+    registered(jnew<Recording>());
+    host.queue[host.count++] = 0;  // a beam event, as the host would queue one
+    queue_char('k');
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"beam null", "key 107"}));
+}
+
+TEST(Spotlet, KindsOutsideTheTableGoToUnknownEventAndReadNothingMore) {
+  run([] {
+    registered(jnew<Recording>());
+    host.queue[host.count++] = 7;
+    host.queue[host.count++] = 4;
+    host.queue[host.count++] = 33;
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"unknown 7", "key 33"}));
+}
+
+TEST(Spotlet, AnOverriddenDispatchReadsTheRawStream) {
+  run([] {
+    registered(jnew<Raw>());
+    queue_pen(WM_LBUTTONDOWN, 20, 40);
+    queue_char('z');
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"kind 1", "raw 10 20", "kind 4", "kind 122"}))
+      << "the key's code was left in the stream and read as a kind";
+}
+
+TEST(Spotlet, AHandlerExceptionIsPrintedOnceAndLaterEventsStillArrive) {
+  InProcessResult r = run(
+      [] {
+        registered(jnew<Recording>());
+        g_throw = true;
+        tap(10, 10);
+        queue_char('q');
+        pump(10);
+      },
+      "-console");
+  EXPECT_EQ(g_log, (Log{"down 5 5", "up 5 5", "key 113"}));
+  EXPECT_EQ(r.console,
+            "Test console started ...\n"
+            "java/lang/RuntimeException: handler failed\n"
+            "key 113\n");
+}
+
+TEST(Spotlet, SystemOutGoesToTheConsoleOnlyWhenOneWasAskedFor) {
+  InProcessResult r = run([] {
+    registered(jnew<Recording>());
+    queue_char('q');
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"key 113"}));
+  EXPECT_EQ(r.console, "");
+}
+
+TEST(Spotlet, ASecondEventsStreamDoesNotGetTheQueue) {
+  run([] {
+    registered(jnew<Recording>());
+    Ref volatile second = jnew<com::sun::cldc::io::j2me::events::PrivateInputStream>();
+    queue_char('w');
+    EXPECT_EQ(icall(java::io::DataInput::m_readInt, second), -1);
+    EXPECT_EQ(host.count, 2) << "the words stay for the owner";
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"key 119"}));
+}
+
+TEST(Spotlet, ReadingBytesFromTheEventsStreamIsRefused) {
+  std::string message;
+  run([&] {
+    try {
+      vcall(java::io::InputStream::m_read, Spotlet::eventInput());
+    } catch (JavaThrow& e) {
+      if (caught<java::lang::RuntimeException>(e))
+        message = jstring_bytes(vcall(java::lang::Throwable::m_getMessage, e.object()));
+    }
+  });
+  EXPECT_EQ(message, "events: function not implemented");
+}
+
+TEST(Spotlet, RegisteringAnotherSpotletMovesTheInput) {
+  run([] {
+    registered(jnew<Recording>());
+    queue_char('1');
+    pump(10);
+    registered(jnew<Raw>());
+    queue_char('2');
+    pump(10);
+  });
+  EXPECT_EQ(g_log, (Log{"key 49", "kind 4", "kind 50"}));
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+// Tumbler's classes in process: placing, stepping and sending away the character, its
+// slot, its random numbers and the trace it leaves.
+#include <gtest/gtest.h>
+
+#include "apps/tumbler/AnimChar.h"
+#include "apps/tumbler/AnimException.h"
+#include "apps/tumbler/AnimManager.h"
+#include "apps/tumbler/Pellow.h"
+#include "apps/tumbler/Rectangle.h"
+#include "apps/tumbler/Tumbler.h"
+#include "apps/tumbler/class_list.h"
+#include "com/sun/kjava/Graphics.h"
+#include "in_process.h"
+#include "java/util/Random.h"
+
+using tumbler::AnimChar;
+using tumbler::AnimManager;
+using tumbler::Pellow;
+using tumbler::Rectangle;
+
+namespace {
+
+void run(std::function<void()> body) {
+  InProcessResult r = run_in_process({.classes = tumbler::classes, .body = std::move(body)});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.boxes, std::vector<std::string>{});
+}
+
+// A manager on Tumbler's stage whose thread is never started: the test ticks it.
+Ref still_manager() {
+  Ref volatile m = rt_new_object(AnimManager::klass.index);
+  rt_init_class(AnimManager::klass.index);
+  AnimManager::f(m).stage = tumbler::Tumbler::S().stage;
+  AnimManager::f(m).chars = rt_new_ref_array(rt_class_index_by_name("[LAnimChar;"), AnimChar::klass.index, 1);
+  return m;
+}
+
+Ref placed(Ref manager) {
+  Ref volatile p = jnew<Pellow>();
+  AnimManager::add(manager, p);
+  return p;
+}
+
+jint state(Ref p) { return vcall(AnimChar::m_getState, p); }
+
+void expect_on_stage(Ref p) {
+  auto& c = Pellow::f(p);
+  EXPECT_GE(c.x, 2);
+  EXPECT_LE(c.x + 15, 157);
+  EXPECT_GE(c.y, 2);
+  EXPECT_LE(c.y + 23, 137);
+}
+
+TEST(TumblerClasses, ANewCharacterStandsOnTheFloorAtAnEvenXAndWalksUp) {
+  run([] {
+    Ref m = still_manager();
+    for (int i = 0; i < 50; i++) {
+      AnimManager::remove(m, rt_array_load_ref(AnimManager::f(m).chars, 0));
+      Ref p = placed(m);
+      auto& c = Pellow::f(p);
+      EXPECT_EQ(c.y, 114);
+      EXPECT_EQ(c.x % 2, 0);
+      EXPECT_GE(c.x, 2);
+      EXPECT_LE(c.x, 140);
+      EXPECT_EQ(state(p), Pellow::WALKING);
+      EXPECT_EQ(c.dy, -2);
+      EXPECT_TRUE(c.dx == 2 || c.dx == -2);
+      EXPECT_TRUE(c.visible);
+    }
+  });
+}
+
+TEST(TumblerClasses, TheOneSlotTakesOneCharacter) {
+  std::string message;
+  run([&] {
+    Ref m = still_manager();
+    placed(m);
+    try {
+      placed(m);
+    } catch (JavaThrow& e) {
+      if (caught<tumbler::AnimException>(e))
+        message = jstring_bytes(vcall(java::lang::Throwable::m_getMessage, e.object()));
+    }
+    AnimManager::remove(m, rt_array_load_ref(AnimManager::f(m).chars, 0));
+    placed(m);  // a freed slot takes the next one
+  });
+  EXPECT_EQ(message, "Can't add any more");
+}
+
+TEST(TumblerClasses, TheCharacterNeverLeavesTheStage) {
+  run([] {
+    Ref m = still_manager();
+    Ref p = placed(m);
+    for (int tick = 0; tick < 20000 && state(p) != Pellow::FINISHED; tick++) {
+      vcall(AnimChar::m_update, p);
+      expect_on_stage(p);
+      if (state(p) == Pellow::LEAVING) Pellow::setState(p, Pellow::WALKING);  // keep it about
+      if (::testing::Test::HasFailure()) return;
+    }
+  });
+}
+
+TEST(TumblerClasses, ByeMakesItLeaveWaveForSixteenTicksAndFinish) {
+  run([] {
+    Ref m = still_manager();
+    Ref p = placed(m);
+    for (int i = 0; i < 3; i++) vcall(AnimChar::m_update, p);
+    jint dx = Pellow::f(p).dx, dy = Pellow::f(p).dy;
+    Pellow::bye(p);
+    EXPECT_EQ(state(p), Pellow::LEAVING);
+    EXPECT_EQ(Pellow::f(p).dx, -dx) << "a walking character turns round";
+    EXPECT_EQ(Pellow::f(p).dy, -dy);
+    int ticks = 0;
+    while (state(p) == Pellow::LEAVING && ticks++ < 200) vcall(AnimChar::m_update, p);
+    ASSERT_EQ(state(p), Pellow::WAVING) << "it reached an edge";
+    Pellow::bye(p);
+    EXPECT_EQ(state(p), Pellow::WAVING) << "bye while waving does nothing";
+    int waves = 0;
+    while (state(p) == Pellow::WAVING && waves < 100) {
+      vcall(AnimChar::m_update, p);
+      waves++;
+    }
+    EXPECT_EQ(waves, 16);
+    EXPECT_EQ(state(p), Pellow::FINISHED);
+    Pellow::bye(p);
+    EXPECT_EQ(state(p), Pellow::FINISHED);
+  });
+}
+
+TEST(TumblerClasses, ByeWhileStandingLeavesInANewDirection) {
+  run([] {
+    Ref m = still_manager();
+    Ref p = placed(m);
+    Pellow::setState(p, Pellow::STANDING);
+    Pellow::bye(p);
+    EXPECT_EQ(state(p), Pellow::LEAVING);
+    EXPECT_NE(Pellow::f(p).dx, 0) << "every direction moves sideways";
+  });
+}
+
+TEST(TumblerClasses, AFinishedCharacterErasesItsPictureOnceAndNoMore) {
+  run([] {
+    com::sun::kjava::Graphics::clearScreen();
+    Ref m = still_manager();
+    Ref p = placed(m);
+    Ref g = com::sun::kjava::Graphics::getGraphics();
+    vcall(AnimChar::m_update, p);
+    vcall(AnimChar::m_paint, p, g);
+    auto& c = Pellow::f(p);
+    EXPECT_GT(screen_now().inked(c.x, c.y, c.x + 15, c.y + 23), 40) << "drawn";
+    Pellow::setState(p, Pellow::WAVING);
+    c.timer = 1;
+    vcall(AnimChar::m_update, p);
+    ASSERT_EQ(state(p), Pellow::FINISHED);
+    vcall(AnimChar::m_paint, p, g);
+    EXPECT_EQ(screen_now().inked(0, 0, 159, 159), 0) << "erased where it stood";
+    EXPECT_FALSE(c.visible);
+    com::sun::kjava::Graphics::drawLine(c.x + 5, c.y + 5, c.x + 5, c.y + 5, com::sun::kjava::Graphics::PLAIN);
+    vcall(AnimChar::m_paint, p, g);
+    EXPECT_TRUE(screen_now().black(c.x + 5, c.y + 5)) << "no second erase";
+  });
+}
+
+// The absolute value of the smallest int is itself: taken before the remainder it would
+// give a negative slot (and an index outside the direction tables).
+TEST(TumblerClasses, RandomStaysInRangeWhenTheGeneratorGivesTheSmallestInt) {
+  run([] {
+    Ref random = AnimManager::S().random;
+    // The seed whose next step yields 0x80000000 as the top 32 of its 48 bits.
+    const uint64_t mask = (uint64_t{1} << 48) - 1, mul = 0x5DEECE66DULL;
+    uint64_t inverse = 1;  // of mul modulo 2^48, by Newton's iteration
+    for (int i = 0; i < 6; i++) inverse = (inverse * (2 - mul * inverse)) & mask;
+    uint64_t wanted = uint64_t{0x80000000} << 16;
+    for (jint n : {5, 6, 10, 70}) {
+      java::util::Random::f(random).seed = static_cast<jlong>(((wanted - 0xB) * inverse) & mask);
+      jint r = AnimManager::random(n);
+      EXPECT_GE(r, 0) << "n " << n;
+      EXPECT_LT(r, n) << "n " << n;
+    }
+    java::util::Random::f(random).seed = static_cast<jlong>(((wanted - 0xB) * inverse) & mask);
+    EXPECT_EQ(vcall(java::util::Random::m_nextInt, random), INT32_MIN) << "the seed is the one meant";
+  });
+}
+
+}  // namespace
