@@ -36,6 +36,21 @@ static void BM_Frame(benchmark::State& state) {
 }
 BENCHMARK(BM_Frame)->Unit(benchmark::kMicrosecond);
 
+// The frame's parts alone.
+static void BM_Clear(benchmark::State& state) {
+  gfx_draw_string(rt_new_string(""), 0, -100, DRAW_BLACK);
+  for (auto _ : state) gfx_fill_rectangle(0, 0, 160, 160, DRAW_ERASE, 0);
+  gfx_draw_string(rt_new_string(""), 0, -200, DRAW_BLACK);
+}
+BENCHMARK(BM_Clear)->Unit(benchmark::kMicrosecond);
+
+static void BM_DiagonalLine(benchmark::State& state) {
+  gfx_draw_string(rt_new_string(""), 0, -100, DRAW_BLACK);
+  for (auto _ : state) gfx_draw_line(0, 0, 159, 80, DRAW_BLACK);
+  gfx_draw_string(rt_new_string(""), 0, -200, DRAW_BLACK);
+}
+BENCHMARK(BM_DiagonalLine)->Unit(benchmark::kMicrosecond);
+
 static void bench_main(Ref) {
   benchmark::RunSpecifiedBenchmarks();
   sys_exit(nullptr, 0);

@@ -156,7 +156,7 @@ static RECT find_bounds(HDC__* dc) {
 }
 
 // Window contexts are never cached: their window may be destroyed under them.
-static void refresh_cache(HDC__* dc) {
+static inline void refresh_cache(HDC__* dc) {
   if (dc->cached) return;
   dc->surface = find_surface(dc);
   dc->bounds = find_bounds(dc);
@@ -273,26 +273,37 @@ static inline uint32_t apply_rop2(int rop2, uint32_t pen, uint32_t dst) {
   return r & WHITE;
 }
 
-static void hspan(Surface* s, const RECT& b, int y, int x0, int x1, int rop2, uint32_t pen) {
+static inline void hspan(Surface* s, const RECT& b, int y, int x0, int x1, int rop2, uint32_t pen) {
   if (y < b.top || y >= b.bottom) return;
   x0 = std::max<int>(x0, b.left);
   x1 = std::min<int>(x1, b.right);
   if (x0 >= x1) return;
   uint32_t* p = &s->pixels[static_cast<size_t>(y) * s->width + x0];
   int n = x1 - x0;
-  switch (rop2) {
-    case R2_BLACK:
-      for (int i = 0; i < n; i++) p[i] = 0;
+  if (rop2 == R2_BLACK || rop2 == R2_WHITE || rop2 == R2_COPYPEN) {
+    uint32_t v = rop2 == R2_BLACK ? 0 : rop2 == R2_WHITE ? WHITE : pen;
+    if (n <= 4) {  // the rows of device blocks: no library call
+      switch (n) {
+        case 4:
+          p[3] = v;
+          [[fallthrough]];
+        case 3:
+          p[2] = v;
+          [[fallthrough]];
+        case 2:
+          p[1] = v;
+          [[fallthrough]];
+        case 1:
+          p[0] = v;
+      }
       return;
-    case R2_WHITE:
-      for (int i = 0; i < n; i++) p[i] = WHITE;
-      return;
-    case R2_COPYPEN:
-      for (int i = 0; i < n; i++) p[i] = pen;
-      return;
-    case R2_NOT:
-      for (int i = 0; i < n; i++) p[i] = ~p[i] & WHITE;
-      return;
+    }
+    std::fill(p, p + n, v);
+    return;
+  }
+  if (rop2 == R2_NOT) {
+    for (int i = 0; i < n; i++) p[i] = ~p[i] & WHITE;
+    return;
   }
   for (int i = 0; i < n; i++) p[i] = apply_rop2(rop2, pen, p[i]);
 }
@@ -308,9 +319,10 @@ BOOL LineTo(HDC dc, int x, int y) {
   if (!dc) return FALSE;
   int x0 = dc->pos.x, y0 = dc->pos.y;
   dc->pos = {x, y};
-  Surface* s = dc_surface(dc);
+  refresh_cache(dc);
+  Surface* s = dc->surface;
   if (!s) return TRUE;
-  RECT b = dc_bounds(dc);
+  const RECT& b = dc->bounds;
   uint32_t pen = pixel_of(dc->pen->color);
   if (y0 == y) {
     if (x0 <= x)
@@ -353,13 +365,22 @@ BOOL LineTo(HDC dc, int x, int y) {
 BOOL LineDDA(int x1, int y1, int x2, int y2, LINEDDAPROC proc, LPARAM data) {
   if (!proc) return FALSE;
   int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
-  int64_t n = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
+  int64_t ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy, n = std::max(ax, ay);
+  int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+  // Offset i * d / n rounded, kept as quotient and remainder of (2 i |d| + n - 1) / 2n.
+  int64_t qx = 0, qy = 0, rx = n - 1, ry = n - 1;
   for (int64_t i = 0; i < n; i++) {
-    auto step = [&](int64_t d) {
-      int64_t num = 2 * i * d;
-      return num >= 0 ? (num + n - 1) / (2 * n) : -((-num + n - 1) / (2 * n));
-    };
-    proc(static_cast<int>(x1 + step(dx)), static_cast<int>(y1 + step(dy)), data);
+    proc(static_cast<int>(x1 + sx * qx), static_cast<int>(y1 + sy * qy), data);
+    rx += 2 * ax;
+    if (rx >= 2 * n) {
+      rx -= 2 * n;
+      qx++;
+    }
+    ry += 2 * ay;
+    if (ry >= 2 * n) {
+      ry -= 2 * n;
+      qy++;
+    }
   }
   return TRUE;
 }
