@@ -1,6 +1,8 @@
 // java/lang/Integer
 #include "java/lang/Integer.h"
 
+#include <limits>
+
 #include "java/lang/Character.h"
 #include "java/lang/NumberFormatException.h"
 #include "java/lang/String.h"
@@ -25,24 +27,30 @@ void Integer::staticInit() {
 
 static jchar digit_char(jint d) { return elements<jchar>(Integer::S().digits)[d]; }
 
-// Works on the negative magnitude, so the smallest int prints too.
-Ref Integer::toString(jint i, jint radix) {
+// Works on the negative magnitude, so the smallest value prints too.
+template <class T>
+Ref format_signed(T i, jint radix) {
   clinit<Integer>();
   if (radix < 2 || radix > 36) radix = 10;
-  jchar buf[33];
-  jint pos = 32;
+  constexpr jint size = sizeof(T) * 8 + 1;  // every binary digit and a sign
+  jchar buf[size];
+  jint pos = size - 1;
   bool negative = i < 0;
   if (!negative) i = -i;
   while (i <= -radix) {
-    buf[pos--] = digit_char(-(i % radix));
+    buf[pos--] = digit_char(static_cast<jint>(-(i % radix)));
     i = i / radix;
   }
-  buf[pos] = digit_char(-i);
+  buf[pos] = digit_char(static_cast<jint>(-i));
   if (negative) buf[--pos] = '-';
-  Ref volatile chars = new_char_array(33 - pos);
-  for (jint k = pos; k < 33; k++) elements<jchar>(chars)[k - pos] = buf[k];
-  return String::shared(chars, 0, 33 - pos);
+  Ref volatile chars = new_char_array(size - pos);
+  for (jint k = pos; k < size; k++) elements<jchar>(chars)[k - pos] = buf[k];
+  return String::shared(chars, 0, size - pos);
 }
+template Ref format_signed<jint>(jint, jint);
+template Ref format_signed<jlong>(jlong, jint);
+
+Ref Integer::toString(jint i, jint radix) { return format_signed(i, radix); }
 
 // The unsigned value, `shift` bits per digit, no leading zeros.
 static Ref unsigned_string(jint i, int shift) {
@@ -68,25 +76,29 @@ Ref Integer::toString(jint i) { return toString(i, 10); }
 
 [[noreturn]] static void bad_number(Ref message) { jthrow(jnew<NumberFormatException>(message)); }
 
-// Accumulates negatively with overflow tests, so the smallest int parses.
-jint Integer::parseInt(Ref s, jint radix) {
+// Accumulates negatively with overflow tests, so the smallest value parses.
+template <class T>
+T parse_signed(Ref s, jint radix) {
   clinit<Integer>();
+  constexpr T kMin = std::numeric_limits<T>::min(), kMax = std::numeric_limits<T>::max();
   if (!s) bad_number(lit("null"));
-  if (radix < 2) bad_number(jconcat({lit("radix "), toString(radix), lit(" less than Character.MIN_RADIX")}));
-  if (radix > 36) bad_number(jconcat({lit("radix "), toString(radix), lit(" greater than Character.MAX_RADIX")}));
+  if (radix < 2)
+    bad_number(jconcat({lit("radix "), Integer::toString(radix), lit(" less than Character.MIN_RADIX")}));
+  if (radix > 36)
+    bad_number(jconcat({lit("radix "), Integer::toString(radix), lit(" greater than Character.MAX_RADIX")}));
   jint max = String::length(s);
   if (max == 0) bad_number(s);
   jint i = 0;
   bool negative = false;
-  jint limit = -MAX_VALUE;
+  T limit = -kMax;
   if (String::charAt(s, 0) == '-') {
     negative = true;
-    limit = MIN_VALUE;
+    limit = kMin;
     i++;
     if (max == 1) bad_number(s);
   }
-  jint multmin = limit / radix;
-  jint result = 0;
+  T multmin = limit / radix;
+  T result = 0;
   while (i < max) {
     jint digit = Character::digit(String::charAt(s, i++), radix);
     if (digit < 0 || result < multmin) bad_number(s);
@@ -96,6 +108,10 @@ jint Integer::parseInt(Ref s, jint radix) {
   }
   return negative ? result : -result;
 }
+template jint parse_signed<jint>(Ref, jint);
+template jlong parse_signed<jlong>(Ref, jint);
+
+jint Integer::parseInt(Ref s, jint radix) { return parse_signed<jint>(s, radix); }
 
 jint Integer::parseInt(Ref s) { return parseInt(s, 10); }
 

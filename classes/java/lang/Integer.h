@@ -38,4 +38,10 @@ struct Integer {
   static jbool equals(Ref self, Ref obj);
 };
 
+// The formatting and parsing rules of Integer, shared by Long over the long range.
+template <class T>
+Ref format_signed(T i, jint radix);
+template <class T>
+T parse_signed(Ref s, jint radix);
+
 }  // namespace java::lang

@@ -1,9 +1,7 @@
 // java/lang/Long
 #include "java/lang/Long.h"
 
-#include "java/lang/Character.h"
 #include "java/lang/Integer.h"
-#include "java/lang/NumberFormatException.h"
 #include "java/lang/String.h"
 
 namespace java::lang {
@@ -16,59 +14,11 @@ ClassDecl Long::klass = {
                 impl(Object::m_toString, &Long::toString)},
 };
 
-// Negative magnitude, as Integer.toString: the smallest long prints too.
-Ref Long::toString(jlong i, jint radix) {
-  clinit<Integer>();
-  if (radix < 2 || radix > 36) radix = 10;
-  jchar buf[65];
-  jint pos = 64;
-  bool negative = i < 0;
-  if (!negative) i = -i;
-  const jchar* digits = elements<jchar>(Integer::S().digits);
-  while (i <= -radix) {
-    buf[pos--] = digits[-(i % radix)];
-    i = i / radix;
-  }
-  buf[pos] = digits[-i];
-  if (negative) buf[--pos] = '-';
-  Ref volatile chars = new_char_array(65 - pos);
-  for (jint k = pos; k < 65; k++) elements<jchar>(chars)[k - pos] = buf[k];
-  return String::shared(chars, 0, 65 - pos);
-}
+Ref Long::toString(jlong i, jint radix) { return format_signed(i, radix); }
 
 Ref Long::toString(jlong i) { return toString(i, 10); }
 
-[[noreturn]] static void bad_number(Ref message) { jthrow(jnew<NumberFormatException>(message)); }
-
-// The rules and messages of Integer.parseInt over the long range.
-jlong Long::parseLong(Ref s, jint radix) {
-  if (!s) bad_number(lit("null"));
-  if (radix < 2)
-    bad_number(jconcat({lit("radix "), Integer::toString(radix), lit(" less than Character.MIN_RADIX")}));
-  if (radix > 36)
-    bad_number(jconcat({lit("radix "), Integer::toString(radix), lit(" greater than Character.MAX_RADIX")}));
-  jint max = String::length(s);
-  if (max == 0) bad_number(s);
-  jint i = 0;
-  bool negative = false;
-  jlong limit = -MAX_VALUE;
-  if (String::charAt(s, 0) == '-') {
-    negative = true;
-    limit = MIN_VALUE;
-    i++;
-    if (max == 1) bad_number(s);
-  }
-  jlong multmin = limit / radix;
-  jlong result = 0;
-  while (i < max) {
-    jint digit = Character::digit(String::charAt(s, i++), radix);
-    if (digit < 0 || result < multmin) bad_number(s);
-    result *= radix;
-    if (result < limit + digit) bad_number(s);
-    result -= digit;
-  }
-  return negative ? result : -result;
-}
+jlong Long::parseLong(Ref s, jint radix) { return parse_signed<jlong>(s, radix); }
 
 jlong Long::parseLong(Ref s) { return parseLong(s, 10); }
 
