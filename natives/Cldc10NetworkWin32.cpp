@@ -285,16 +285,26 @@ uint32_t resolve_host(const char* text) {
 }
 #endif
 
-// The name String's characters, or null with error 1.
-static bool name_fields(Ref name, Ref* chars, jint* offset, jint* count) {
-  if (!name || !rt_string(name)->value || !rt_array(rt_string(name)->value)->storage) {
+// A name String's characters: its char array and the range of it the String holds.
+struct NameRange {
+  Ref chars;
+  jint offset;
+  jint count;
+};
+
+// The first steps of both opens: the object and name tests, the ready test (failing with
+// notReady), then the host of the name. Null with the error set on failure.
+static char* open_host(Ref self, Ref name, int32_t notReady, NameRange* n) {
+  if (!self || !name || !rt_string(name)->value || !rt_array(rt_string(name)->value)->storage) {
     FAIL(ERR_NULL_POINTER);
-    return false;
+    return nullptr;
   }
-  *chars = rt_string(name)->value;
-  *offset = rt_string(name)->offset;
-  *count = rt_string(name)->count;
-  return true;
+  if (!g_ready) {
+    FAIL(notReady);
+    return nullptr;
+  }
+  *n = NameRange{rt_string(name)->value, rt_string(name)->offset, rt_string(name)->count};
+  return parse_host(n->chars, n->offset, n->count);
 }
 
 /* ---------------------------------------------------------------------------
@@ -347,25 +357,15 @@ int net_release_resources(Ref object, const char* className) {
 
 void sock_open(Ref self, Ref name, jint mode, jbool timeouts) {
   rt_take_error();
-  Ref chars;
-  jint offset, count;
-  if (!self) {
-    FAIL(ERR_NULL_POINTER);
-    return;
-  }
-  if (!name_fields(name, &chars, &offset, &count)) return;
-  if (!g_ready) {
-    FAIL(ERR_SOCKET);
-    return;
-  }
-  char* host = parse_host(chars, offset, count);
+  NameRange n;
+  char* host = open_host(self, name, ERR_SOCKET, &n);
   if (!host) return;
   if (!host[0]) {
     free(host);
     FAIL(ERR_INTERRUPTED);  // no host: the class code opens a server socket instead
     return;
   }
-  jint port = parse_port(chars, offset, count);
+  jint port = parse_port(n.chars, n.offset, n.count);
   uint32_t address = port < 0 ? UNRESOLVED : resolve_host(host);
   free(host);
   if (port < 0) return;
@@ -470,18 +470,8 @@ void sock_close(Ref self) {
 
 void srv_open(Ref self, Ref name, jint mode, jbool timeouts) {
   rt_take_error();
-  Ref chars;
-  jint offset, count;
-  if (!self) {
-    FAIL(ERR_NULL_POINTER);
-    return;
-  }
-  if (!name_fields(name, &chars, &offset, &count)) return;
-  if (!g_ready) {
-    FAIL(ERR_SERVER_SOCKET);
-    return;
-  }
-  char* host = parse_host(chars, offset, count);
+  NameRange n;
+  char* host = open_host(self, name, ERR_SERVER_SOCKET, &n);
   if (!host) return;
   bool named = host[0] != '\0';
   free(host);
@@ -489,7 +479,7 @@ void srv_open(Ref self, Ref name, jint mode, jbool timeouts) {
     FAIL(ERR_ILLEGAL_ARGUMENT);  // a server listens on every local address
     return;
   }
-  jint port = parse_port(chars, offset, count);
+  jint port = parse_port(n.chars, n.offset, n.count);
   if (port < 0) return;
   sock_t s = os_stream_socket();
   if (s == INVALID_SOCKET) {

@@ -5,10 +5,8 @@
 #include "class_lists.h"
 #include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
 #include "com/sun/cldc/io/j2me/socket/Protocol.h"
-#include "java/lang/Thread.h"
 #include "loopback_peer.h"
-#include "natives/net.h"
-#include "threads/coop.h"
+#include "net_program.h"
 
 using namespace nettest;
 namespace socket_ = com::sun::cldc::io::j2me::socket;
@@ -20,24 +18,6 @@ __attribute__((used)) static void* const kHostHooks[] = {
     reinterpret_cast<void*>(&host_release_resources), reinterpret_cast<void*>(&host_fatal_display)};
 
 namespace {
-
-// The core library's program with the host's own hooks (natives_init, the release hook).
-__attribute__((noinline)) void run_library_program(const std::function<void()>& body) {
-  const ProgramImage& image = rt_build_program(cldc_core_classes());
-  ASSERT_EQ(rt_init(image), 1);
-  coop_init();
-  Ref head = rt_new_object(image.threadClass);
-  java::lang::Thread::f(head).priority = 5;
-  coop_current()->arg = head;
-  body();
-  coop_shutdown();
-  rt_shutdown();
-}
-
-__attribute__((noinline)) void scrub_stack() {
-  volatile char pad[16384];
-  for (size_t i = 0; i < sizeof pad; i++) pad[i] = 0;
-}
 
 // A connection object that nothing references once this returns.
 __attribute__((noinline)) void open_and_drop_connection(int port) {
@@ -57,7 +37,7 @@ __attribute__((noinline)) int open_and_drop_server() {
 }  // namespace
 
 TEST(SocketHostHook, CollectedConnectionHasItsSocketClosed) {
-  run_library_program([] {
+  run_classes(cldc_core_classes(), [] {
     int port = 0;
     os_handle listener = peer_listen(&port);
     open_and_drop_connection(port);
@@ -72,7 +52,7 @@ TEST(SocketHostHook, CollectedConnectionHasItsSocketClosed) {
 }
 
 TEST(SocketHostHook, CollectedServerStopsListening) {
-  run_library_program([] {
+  run_classes(cldc_core_classes(), [] {
     int port = open_and_drop_server();
     os_handle probe = peer_connect(port);
     EXPECT_GE(probe, 0);
@@ -87,7 +67,7 @@ TEST(SocketHostHook, TeardownClosesAConnectionStillReferenced) {
   int port = 0;
   os_handle listener = peer_listen(&port);
   os_handle peer = -1;
-  run_library_program([&] {
+  run_classes(cldc_core_classes(), [&] {
     Ref con = jnew<socket_::Protocol>();
     sock_open(con, lit(("//127.0.0.1:" + std::to_string(port)).c_str()), 3, 0);
     EXPECT_EQ(rt_take_error(), ERR_NONE);

@@ -1,12 +1,13 @@
 // Test harness: the program with the network classes and the host hooks it needs.
 #include "net_program.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 
 #include "java/lang/Runnable.h"
 #include "java/lang/String.h"
 #include "java/lang/Thread.h"
-#include "natives/modules.h"
 #include "threads/coop.h"
 
 using java::lang::Object;
@@ -14,18 +15,6 @@ using java::lang::Object;
 namespace nettest {
 
 HostLog host_log;
-
-}  // namespace nettest
-
-// Host hooks, as the host would give them for this one module.
-int natives_init() { return Cldc10NetworkWin32_start(); }
-void natives_shutdown() { Cldc10NetworkWin32_stop(); }
-void host_release_resources(Ref object, const char* className) {
-  if (net_release_resources(object, className)) nettest::host_log.released.push_back(className);
-}
-void host_fatal_display(const char* text) { nettest::host_log.fatals.push_back(text); }
-
-namespace nettest {
 
 ClassDecl SocketProtocol::klass = {
     .name = "com/sun/cldc/io/j2me/socket/Protocol",
@@ -60,18 +49,25 @@ static std::vector<ClassDecl*> net_classes() {
           &Unrelated::klass};
 }
 
-__attribute__((noinline)) void run_net_program(const std::function<void()>& body) {
+__attribute__((noinline)) void run_classes(const std::vector<ClassDecl*>& classes,
+                                           const std::function<void()>& body) {
   host_log = HostLog{};
-  const ProgramImage& image = rt_build_program(net_classes());
-  if (!rt_init(image)) return;
+  const ProgramImage& image = rt_build_program(classes);
+  ASSERT_EQ(rt_init(image), 1);
   coop_init();
   Ref head = rt_new_object(image.threadClass);  // allocated, not constructed
   java::lang::Thread::f(head).priority = 5;
   coop_current()->arg = head;
-  net_startup();
   body();
   coop_shutdown();
   rt_shutdown();
+}
+
+void run_net_program(const std::function<void()>& body) {
+  run_classes(net_classes(), [&body] {
+    net_startup();  // as the connection base class's initialiser does
+    body();
+  });
 }
 
 Ref jstr(const std::string& text) { return rt_new_string(text.c_str()); }

@@ -16,6 +16,7 @@ namespace nettest {
 // What the host hooks saw during the last program.
 struct HostLog {
   std::vector<std::string> released;  // class names of the freed objects the module handled
+                                      // (filled by the test hooks, not by the real host)
   std::vector<std::string> fatals;
 };
 extern HostLog host_log;
@@ -59,9 +60,10 @@ struct Unrelated {
   JAVA_FIELDS(java::lang::Object)
 };
 
-// Starts the runtime and the thread package with the network classes, starts the socket
-// layer as the connection base's class initialiser would, runs body as the head thread,
-// then tears everything down. Java references must live in frames below body.
+// Builds a program of these classes, starts the runtime and the thread package, runs body
+// as the head thread, then tears both down. Java references must live in frames below body.
+void run_classes(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
+// The same with the network classes, the socket layer started first.
 void run_net_program(const std::function<void()>& body);
 
 // A new protocol object with its handle field set to -1, as a constructor leaves it.
