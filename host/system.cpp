@@ -18,6 +18,7 @@ static HANDLE console_out() {
 void con_write_line(const char* text) {
   HANDLE out = console_out();
   if (!out) return;
+  if (!text) text = "null";
   DWORD n;
   WriteConsoleA(out, text, static_cast<DWORD>(strlen(text)), &n, nullptr);
   WriteConsoleA(out, "\n", 1, &n, nullptr);

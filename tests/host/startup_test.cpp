@@ -22,12 +22,13 @@ TEST(Startup, ConsoleLinesFollowTheBanner) {
   run.commandLine = "-console";
   run.body = [] {
     con_write_line("one");
+    con_write_line(nullptr);
     con_write_char(0xE9);     // one UTF-16 unit, shown as its character
     con_write_char(0x10041);  // only the low 16 bits count
   };
   HostResult r = run_host(run);
   EXPECT_EQ(r.console,
-            "Test console started ...\none\n\xC3\xA9"
+            "Test console started ...\none\nnull\n\xC3\xA9"
             "A");
 }
 
