@@ -326,7 +326,7 @@ void net_startup() {
 }
 
 void net_cleanup() {
-  while (!g_open.empty()) close_owned(g_open.back(), SHUT_BOTH);  // held by no object
+  while (!g_open.empty()) close_owned(g_open.back(), SHUT_BOTH);  // the layer goes: none may stay open
   if (g_ready != 1) return;
   g_ready = 0;
 #ifdef _WIN32
