@@ -29,8 +29,8 @@ static const char* const SOCKET_CLASS = "com/sun/cldc/io/j2me/socket/Protocol";
 static const char* const SERVER_CLASS = "com/sun/cldc/io/j2me/serversocket/Protocol";
 static const char* const DATAGRAM_CLASS = "com/sun/cldc/io/j2me/datagram/Protocol";
 
-static int g_ready;                 // 1 while the socket layer is started
-static std::vector<jint> g_open;    // handles this module opened and has not closed yet
+static int g_ready;               // 1 while the socket layer is started
+static std::vector<jint> g_open;  // handles this module opened and has not closed yet
 
 #define FAIL(code) rt_set_error((code), __LINE__)
 
@@ -326,7 +326,8 @@ void net_startup() {
 }
 
 void net_cleanup() {
-  while (!g_open.empty()) close_owned(g_open.back(), SHUT_BOTH);  // the layer goes: none may stay open
+  // The layer goes away: no socket may stay open, whoever holds it.
+  while (!g_open.empty()) close_owned(g_open.back(), SHUT_BOTH);
   if (g_ready != 1) return;
   g_ready = 0;
 #ifdef _WIN32
@@ -334,7 +335,8 @@ void net_cleanup() {
 #endif
 }
 
-int Cldc10NetworkWin32_start() { return 1; }  // the socket layer starts with the first connection class
+// The socket layer starts with the first connection class, not with the module.
+int Cldc10NetworkWin32_start() { return 1; }
 void Cldc10NetworkWin32_stop() { net_cleanup(); }
 
 int net_release_resources(Ref object, const char* className) {

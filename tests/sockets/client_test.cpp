@@ -144,16 +144,24 @@ TEST(SocketClient, BoundsTestsHoldForExtremeIntArguments) {
     Ref conn = connect_link(link);
     peer_send(link.peer, "x");
     Ref buf = jbytes(8);
-    const jint cases[][2] = {{INT_MAX, INT_MAX}, {1, INT_MAX},  {INT_MAX, 1},  {8, 1},
-                             {-1, 2},           {0, -1},        {INT_MIN, 8},  {0, INT_MIN},
-                             {9, 0},            {INT_MIN, INT_MIN}, {7, 2}};
+    const jint cases[][2] = {{INT_MAX, INT_MAX},
+                             {1, INT_MAX},
+                             {INT_MAX, 1},
+                             {8, 1},
+                             {-1, 2},
+                             {0, -1},
+                             {INT_MIN, 8},
+                             {0, INT_MIN},
+                             {9, 0},
+                             {INT_MIN, INT_MIN},
+                             {7, 2}};
     for (const auto& c : cases) {
       EXPECT_EQ(sock_read(conn, buf, c[0], c[1]), 0) << c[0] << "," << c[1];
       EXPECT_EQ(rt_take_error(), ERR_INDEX_OUT_OF_BOUNDS) << c[0] << "," << c[1];
       EXPECT_EQ(sock_write(conn, buf, c[0], c[1]), 0) << c[0] << "," << c[1];
       EXPECT_EQ(rt_take_error(), ERR_INDEX_OUT_OF_BOUNDS) << c[0] << "," << c[1];
     }
-    EXPECT_TRUE(peer_is_quiet(link.peer));  // no write went out
+    EXPECT_TRUE(peer_is_quiet(link.peer));     // no write went out
     EXPECT_EQ(sock_read(conn, buf, 7, 1), 1);  // the last byte is in range
     EXPECT_EQ(bytes_of(buf, 7, 1), "x");
   });

@@ -19,11 +19,12 @@ static void set_timeout(SOCKET s, int ms) {
 }
 #else
 #include <arpa/inet.h>
-#include <cerrno>
 #include <netinet/in.h>
 #include <sys/select.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <cerrno>
 using SOCKET = int;
 static int os_close(int s) { return close(s); }
 static void set_timeout(int s, int ms) {

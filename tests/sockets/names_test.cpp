@@ -130,16 +130,16 @@ TEST(SocketNames, PortIsTheDigitsAfterTheFirstColon) {
     EXPECT_EQ(port_of("//:0").port, 0);
     EXPECT_EQ(port_of("//h:8080;timeout=5").port, 8080);
     EXPECT_EQ(port_of("//h:8080;").port, 8080);
-    EXPECT_EQ(port_of("//h:000000000000080").port, 80);  // 15 digits
+    EXPECT_EQ(port_of("//h:000000000000080").port, 80);         // 15 digits
     EXPECT_EQ(port_of("//h:1:2").error, ERR_ILLEGAL_ARGUMENT);  // a second colon is no digit
   });
 }
 
 TEST(SocketNames, PortErrorsAreIllegalArgument) {
   run_net_program([] {
-    for (const char* name : {"//localhost", "//localhost:", "//localhost:x", "//localhost:80x",
-                             "//localhost:8 0", "//localhost:;80", "//h:0000000000000080",
-                             "//h:-1"}) {
+    for (const char* name :
+         {"//localhost", "//localhost:", "//localhost:x", "//localhost:80x", "//localhost:8 0",
+          "//localhost:;80", "//h:0000000000000080", "//h:-1"}) {
       PortResult r = port_of(name);
       EXPECT_EQ(r.port, -1) << name;
       EXPECT_EQ(r.error, ERR_ILLEGAL_ARGUMENT) << name;
@@ -150,8 +150,8 @@ TEST(SocketNames, PortErrorsAreIllegalArgument) {
 TEST(SocketNames, PortAbove65535IsRefusedNotCutToSixteenBits) {
   run_net_program([] {
     EXPECT_EQ(port_of("//h:65536").error, ERR_ILLEGAL_ARGUMENT);
-    EXPECT_EQ(port_of("//h:65616").error, ERR_ILLEGAL_ARGUMENT);  // low 16 bits: 80
-    EXPECT_EQ(port_of("//h:4294967376").error, ERR_ILLEGAL_ARGUMENT);  // 2^32 + 80
+    EXPECT_EQ(port_of("//h:65616").error, ERR_ILLEGAL_ARGUMENT);            // low 16 bits: 80
+    EXPECT_EQ(port_of("//h:4294967376").error, ERR_ILLEGAL_ARGUMENT);       // 2^32 + 80
     EXPECT_EQ(port_of("//h:999999999999999").error, ERR_ILLEGAL_ARGUMENT);  // 15 nines
     EXPECT_EQ(port_of("//h:999999999999999x").error, ERR_ILLEGAL_ARGUMENT);
   });

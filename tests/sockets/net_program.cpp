@@ -43,9 +43,15 @@ static ClassDecl byteArray = rt_array_class("[B");
 
 static std::vector<ClassDecl*> net_classes() {
   using namespace java::lang;
-  return {&Object::klass,         &String::klass,         &charArray,
-          &byteArray,             &Runnable::klass,       &Thread::klass,
-          &SocketProtocol::klass, &ServerProtocol::klass, &DatagramProtocol::klass,
+  return {&Object::klass,
+          &String::klass,
+          &charArray,
+          &byteArray,
+          &Runnable::klass,
+          &Thread::klass,
+          &SocketProtocol::klass,
+          &ServerProtocol::klass,
+          &DatagramProtocol::klass,
           &Unrelated::klass};
 }
 
