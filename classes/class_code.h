@@ -156,6 +156,7 @@ T* elements(Ref a) {
 
 template <class R, class... A, class... P>
 R native(R (*fn)(A...), P... args) {
+  if (!fn) rt_fatal("Native not linked.");  // a weak reference the program left unresolved
   if constexpr (std::is_void_v<R>) {
     fn(static_cast<A>(args)...);
     if (int32_t code = rt_take_error()) rt_throw_error(code);
