@@ -125,6 +125,18 @@ TEST(Text, ModesChooseColoursAndBackgrounds) {
   EXPECT_EQ(g_v, (std::vector<int32_t>{1, 1, 1, 1, 7, 7, 7, 1}));
 }
 
+TEST(Text, GreyTextIsDrawnInGreyOnWhite) {
+  run_body([] {
+    clear_screen();
+    gfx_fill_rectangle(0, 0, 40, 11, DRAW_BLACK, 0);
+    gfx_draw_string(jstr("HH"), 0, 0, DRAW_GRAY);
+    g_s = screen();
+    g_v = {count_device(g_s, GREY) > 0, device_pixel(g_s, 0, 0) == WHITE,
+           count_device(g_s, BLACK) > 0};
+  });
+  EXPECT_EQ(g_v, (std::vector<int32_t>{1, 1, 1}));  // black stays only beyond the text
+}
+
 TEST(Text, ColourTextIsTransparentInColourModeAndOpaqueBlackOtherwise) {
   for (const char* line : {"-color", ""}) {
     HostRun run;
