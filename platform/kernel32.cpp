@@ -106,7 +106,7 @@ BOOL WriteConsoleW(HANDLE out, const void* text, DWORD count, LPDWORD written, L
  * Time
  * ------------------------------------------------------------------------- */
 
-// Days from 1970-01-01 to a proleptic Gregorian date (Howard Hinnant's civil algorithm).
+// Days from 1970-01-01 to a proleptic Gregorian date (era and day-of-era arithmetic).
 static int64_t days_from_civil(int64_t y, unsigned m, unsigned d) {
   y -= m <= 2;
   int64_t era = (y >= 0 ? y : y - 399) / 400;
