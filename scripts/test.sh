@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and tests the x86-64, UBSan and i686 configurations, warnings as errors.
+# Builds and tests the x86-64, UBSan and i686 configurations, warnings as errors; then,
+# where wine and the cross compiler are present, the Windows build under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -9,3 +10,19 @@ for preset in ${PALM_PRESETS:-release ubsan i686}; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+if [ -n "${PALM_SKIP_WINDOWS:-}" ] || ! command -v wine >/dev/null ||
+   ! command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
+  echo "=== windows: skipped (no wine or no cross compiler)"
+  exit 0
+fi
+echo "=== windows"
+export WINEDEBUG=-all
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs" --target runtime_tests drawdiff
+run_wine() {
+  if [ -n "${DISPLAY:-}" ]; then wine "$@"; else xvfb-run -a wine "$@"; fi
+}
+run_wine build/windows/tests/runtime/runtime_tests.exe --gtest_brief=1 </dev/null
+tests/platform/drawdiff.sh build/release/tests/platform/drawdiff \
+  build/windows/tests/platform/drawdiff.exe
