@@ -14,10 +14,25 @@
 #include <thread>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 extern char** environ;
 
+static std::filesystem::path scratch_root() {
+  return std::filesystem::temp_directory_path() / ("palm_apps_" + std::to_string(getpid()));
+}
+
+namespace {
+struct ScratchCleanup : ::testing::Environment {
+  void TearDown() override {
+    if (::testing::UnitTest::GetInstance()->Passed()) std::filesystem::remove_all(scratch_root());
+  }
+};
+const auto* g_cleanup = ::testing::AddGlobalTestEnvironment(new ScratchCleanup);
+}  // namespace
+
 std::string scratch_dir(const std::string& test) {
-  auto dir = std::filesystem::temp_directory_path() / ("palm_apps_" + std::to_string(getpid())) / test;
+  auto dir = scratch_root() / test;
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir.string();

@@ -10,7 +10,8 @@ struct ProgramRun {
   std::string err;      // standard error: message boxes and script complaints
 };
 
-// A fresh scratch folder for one test's script and shots.
+// A fresh scratch folder for one test's script and shots; all of them are removed when
+// the test program ends, unless a test failed.
 std::string scratch_dir(const std::string& test);
 
 // Starts `program` with `args` in `dir`, PALM_HEADLESS=1 and the script text written to
