@@ -50,6 +50,24 @@ ClassDecl BogusProtocol::klass = {
     .defaultCtor = &BogusProtocol::init,
 };
 
+// A connection whose read() gives the bytes 1, 2, 3, 4, 5 and then the end.
+struct CountingBase {
+  static ClassDecl klass;
+  struct RT_PACKED Fields {
+    jint next;
+  };
+  JAVA_FIELDS(ConnectionBase)
+  static void init(Ref self) { ConnectionBase::init(self); }
+  static jint read(Ref self) { return f(self).next < 5 ? ++f(self).next : -1; }
+};
+ClassDecl CountingBase::klass = {
+    .name = "test/CountingBase",
+    .super = &ConnectionBase::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+    .defaultCtor = &CountingBase::init,
+    .methods = {impl(GeneralBase::m_read, &CountingBase::read)},
+};
+
 std::string open_error(const std::string& name, jint mode = Connector::READ_WRITE) {
   return thrown([&] { Connector::open(lit(name.c_str()), mode); });
 }
@@ -106,6 +124,21 @@ TEST(DebugHandlerTest, OptionsStreamsAndClose) {
     EXPECT_EQ(thrown([&] { vcall(GeneralBase::m_read, con); }), "java/lang/RuntimeException: No read()");
     EXPECT_EQ(thrown([&] { icall(java::io::DataInput::m_readInt, con); }), "java/lang/RuntimeException: No read()");
   });
+}
+
+TEST(ConnectionBaseTest, ReadIntIsBigEndianAndEndsInEOFException) {
+  run_library(
+      [] {
+        Ref con = jnew<CountingBase>();
+        EXPECT_EQ(icall(java::io::DataInput::m_readInt, con), 0x01020304);
+        EXPECT_EQ(thrown([&] { icall(java::io::DataInput::m_readInt, con); }), "java/io/EOFException");
+        EXPECT_EQ(thrown([&] { vcall(ConnectionBase::m_openDataInputStream, con); }),
+                  "java/lang/RuntimeException: No openInputStream");
+        EXPECT_EQ(thrown([&] { icall(OutputConnection::m_openDataOutputStream, con); }),
+                  "java/lang/RuntimeException: No openOutputStream");
+        EXPECT_EQ(thrown([&] { vcall(GeneralBase::m_write, con, 1); }), "java/lang/RuntimeException: No write()");
+      },
+      {&CountingBase::klass});
 }
 
 TEST(DatagramHandlerTest, NameChecksThenTheNativeRefuses) {
