@@ -34,7 +34,7 @@ struct Spotlet {
   static void init(Ref self);
   static void dispatch(Ref self, jint event, Ref in);
   static void unknownEvent(Ref self, jint event, Ref in);
-  static void register_(Ref self, jint eventOptions);
+  static void register_(Ref self, jint eventOptions);  // register(int): a C++ keyword
   static void unregister(Ref self);
   static void penDown(Ref self, jint x, jint y);
   static void penUp(Ref self, jint x, jint y);
