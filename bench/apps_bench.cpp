@@ -19,22 +19,30 @@ static void BM_SpindriftFrameLoop(benchmark::State& state) {
   for (auto _ : state) {
     double seconds = 0;
     jint frames = 0;
-    run_in_process({.classes = spindrift::classes, .body = [&] {
-                      Spindrift::main(nullptr);
-                      auto& rotator = ObjectRotator::f(Spindrift::f(com::sun::kjava::Spotlet::current()).rotator);
-                      pump(50);  // past the first collections and the first status line
-                      // Like the program's main thread once main has returned: it only yields.
-                      jint before = rotator.angleA;
-                      auto start = std::chrono::steady_clock::now();
-                      while (std::chrono::steady_clock::now() - start < window) pump(1);
-                      seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-                      frames = (rotator.angleA - before) / 2;
-                    }});
+    run_in_process(
+        {.classes = spindrift::classes, .body = [&] {
+           Spindrift::main(nullptr);
+           auto& rotator =
+               ObjectRotator::f(Spindrift::f(com::sun::kjava::Spotlet::current()).rotator);
+           pump(50);  // past the first collections and the first status line
+           // Like the program's main thread once main has returned: it only yields.
+           jint before = rotator.angleA;
+           auto start = std::chrono::steady_clock::now();
+           while (std::chrono::steady_clock::now() - start < window) pump(1);
+           seconds =
+               std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+           frames = (rotator.angleA - before) / 2;
+         }});
     state.SetIterationTime(seconds / frames);
     state.counters["frames_per_second"] = frames / seconds;
     state.counters["frames"] = frames;
   }
 }
-BENCHMARK(BM_SpindriftFrameLoop)->Arg(2000)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpindriftFrameLoop)
+    ->Arg(2000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -21,7 +21,8 @@ ClassDecl Glimmer::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(object), JAVA_REF(exitButton), JAVA_REF(startStopButton)},
     .classInit = &Glimmer::staticInit,
-    .methods = {impl(Spotlet::m_penDown, &Glimmer::penDown), impl(Spotlet::m_keyDown, &Glimmer::keyDown)},
+    .methods = {impl(Spotlet::m_penDown, &Glimmer::penDown),
+                impl(Spotlet::m_keyDown, &Glimmer::keyDown)},
     .staticWords = JAVA_STATIC_WORDS,
 };
 

@@ -1,16 +1,12 @@
 // VorelObject: Glimmer's word logo, its rotation and its projection.
 #pragma once
-#include "java/lang/Object.h"
+#include "apps/shared/WireFrame.h"
 
 namespace glimmer {
 
 struct VorelObject {
   static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint x, y, z;    // position of the model's origin
-    Ref rx, ry, rz;  // int[124]: the vertices as last rotated
-    Ref sx, sy;      // int[124]: their screen points
-  };
+  using Fields = apps::WireFrameFields;  // x, y, z; rx, ry, rz, sx, sy: int[124]
   JAVA_FIELDS(java::lang::Object)
   struct Statics {
     Ref model;  // int[124][3]

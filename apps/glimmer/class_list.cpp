@@ -14,7 +14,8 @@ static ClassDecl intArrays = rt_array_class("[[I");
 std::vector<ClassDecl*> classes() {
   std::vector<ClassDecl*> list = cldc_core_classes();
   for (ClassDecl* c : palm_profile_classes()) list.push_back(c);
-  for (ClassDecl* c : {&com::sun::kjava::Trigonometric::klass, &intArrays, &VorelObject::klass, &Glimmer::klass})
+  for (ClassDecl* c :
+       {&com::sun::kjava::Trigonometric::klass, &intArrays, &VorelObject::klass, &Glimmer::klass})
     list.push_back(c);
   return list;
 }

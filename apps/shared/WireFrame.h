@@ -7,18 +7,32 @@
 namespace apps {
 
 // Wrapping 32-bit arithmetic, as the hosted language computes it.
-inline jint imul(jint a, jint b) { return static_cast<jint>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b)); }
-inline jint iadd(jint a, jint b) { return static_cast<jint>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b)); }
-inline jint isub(jint a, jint b) { return static_cast<jint>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b)); }
+inline jint imul(jint a, jint b) {
+  return static_cast<jint>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
+}
+inline jint iadd(jint a, jint b) {
+  return static_cast<jint>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+inline jint isub(jint a, jint b) {
+  return static_cast<jint>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
 
-// C is the model class: Fields x, y, z, rx, ry, rz, sx, sy; Statics model (int[N][3]);
+// The instance fields of a model class, in declaration order.
+struct RT_PACKED WireFrameFields {
+  jint x, y, z;    // position of the model's origin
+  Ref rx, ry, rz;  // int[N]: the vertices as last rotated
+  Ref sx, sy;      // int[N]: their screen points
+};
+
+// C is the model class: Fields = WireFrameFields; Statics model (int[N][3]);
 // kVertices; startsStroke(i), true where no line joins vertex i-1 to i. Trig is the
 // trigonometry class it uses.
 template <class C, class Trig>
 struct WireFrame {
   // The static vertex table, filled by setVertex.
   static Ref newModel() {
-    return rt_new_ref_array(rt_class_index_by_name("[[I"), rt_class_index_by_name("[I"), C::kVertices);
+    return rt_new_ref_array(rt_class_index_by_name("[[I"), rt_class_index_by_name("[I"),
+                            C::kVertices);
   }
   static void setVertex(Ref model, jint i, jint x, jint y, jint z) {
     Ref volatile v = rt_new_array(rt_class_index_by_name("[I"), 4, 3);
@@ -47,9 +61,15 @@ struct WireFrame {
     }
   }
 
-  static jint worldX(Ref self, jint i) { return iadd(C::f(self).x, rt_array_load32(C::f(self).rx, i)); }
-  static jint worldY(Ref self, jint i) { return iadd(C::f(self).y, rt_array_load32(C::f(self).ry, i)); }
-  static jint worldZ(Ref self, jint i) { return iadd(C::f(self).z, rt_array_load32(C::f(self).rz, i)); }
+  static jint worldX(Ref self, jint i) {
+    return iadd(C::f(self).x, rt_array_load32(C::f(self).rx, i));
+  }
+  static jint worldY(Ref self, jint i) {
+    return iadd(C::f(self).y, rt_array_load32(C::f(self).ry, i));
+  }
+  static jint worldZ(Ref self, jint i) {
+    return iadd(C::f(self).z, rt_array_load32(C::f(self).rz, i));
+  }
 
   static void setPosition(Ref self, jint x, jint y, jint z) {
     C::f(self).x = x;
@@ -97,7 +117,8 @@ struct WireFrame {
   // Centre (80, 80), focal length 100.
   static void project(Ref self, jint ox, jint oy, jint oz) {
     for (jint i = 0; i < C::kVertices; i++) {
-      jint X = iadd(worldX(self, i), ox), Y = iadd(worldY(self, i), oy), Z = iadd(worldZ(self, i), oz);
+      jint X = iadd(worldX(self, i), ox), Y = iadd(worldY(self, i), oy),
+           Z = iadd(worldZ(self, i), oz);
       rt_array_store32(C::f(self).sx, i, iadd(80, rt_idiv(imul(X, -100), Z)));
       rt_array_store32(C::f(self).sy, i, isub(80, rt_idiv(imul(Y, -100), Z)));
     }

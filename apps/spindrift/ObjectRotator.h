@@ -10,7 +10,7 @@ struct ObjectRotator {
     Ref exitButton;  // repainted every frame
     jbool stopped;
     jint eyeX, eyeY, eyeZ;
-    Ref object;  // ThreeDeeObject
+    Ref object;           // ThreeDeeObject
     jint rateA, rateB;    // degrees a frame
     jint angleA, angleB;  // never wrapped
   };

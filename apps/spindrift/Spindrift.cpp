@@ -15,7 +15,8 @@ ClassDecl Spindrift::klass = {
     .super = &Spotlet::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(exitButton), JAVA_REF(rotator)},
-    .methods = {impl(Spotlet::m_penDown, &Spindrift::penDown), impl(Spotlet::m_penUp, &Spindrift::penUp),
+    .methods = {impl(Spotlet::m_penDown, &Spindrift::penDown),
+                impl(Spotlet::m_penUp, &Spindrift::penUp),
                 impl(Spotlet::m_penMove, &Spindrift::penMove),
                 impl(Spotlet::m_keyDown, &Spindrift::keyDown)},
 };

@@ -20,9 +20,9 @@ ClassDecl ThreeDeeObject::klass = {
 // The emblem of one quadrant: a swept blade (A) and a drop of spray beyond its back (B),
 // each a closed outline of 16 points in the plane z = 0.
 static const jint kBlade[16][2] = {
-    {117, 221},   {310, 462},   {552, 663},   {835, 817},  {1154, 918}, {1500, 960},
-    {1864, 940},  {2237, 853},  {2608, 699},  {1849, 1520}, {1135, 1752}, {604, 1676},
-    {294, 1445},  {164, 1157},  {141, 851},   {117, 221},
+    {117, 221},  {310, 462},  {552, 663},  {835, 817},   {1154, 918},  {1500, 960},
+    {1864, 940}, {2237, 853}, {2608, 699}, {1849, 1520}, {1135, 1752}, {604, 1676},
+    {294, 1445}, {164, 1157}, {141, 851},  {117, 221},
 };
 static const jint kDrop[16][2] = {
     {445, 2607}, {315, 2579}, {207, 2501}, {141, 2386}, {127, 2254}, {168, 2127},
@@ -62,7 +62,9 @@ jint ThreeDeeObject::worldX(Ref self, jint i) { return Model::worldX(self, i); }
 jint ThreeDeeObject::worldY(Ref self, jint i) { return Model::worldY(self, i); }
 jint ThreeDeeObject::worldZ(Ref self, jint i) { return Model::worldZ(self, i); }
 
-void ThreeDeeObject::setPosition(Ref self, jint x, jint y, jint z) { Model::setPosition(self, x, y, z); }
+void ThreeDeeObject::setPosition(Ref self, jint x, jint y, jint z) {
+  Model::setPosition(self, x, y, z);
+}
 
 void ThreeDeeObject::translate(Ref self, jint dx, jint dy, jint dz) {
   Model::translate(self, dx, dy, dz, kNearest);
@@ -70,7 +72,9 @@ void ThreeDeeObject::translate(Ref self, jint dx, jint dy, jint dz) {
 
 void ThreeDeeObject::rotate(Ref self, jint a, jint b, jint c) { Model::rotate(self, a, b, c); }
 
-void ThreeDeeObject::project(Ref self, jint ox, jint oy, jint oz) { Model::project(self, ox, oy, oz); }
+void ThreeDeeObject::project(Ref self, jint ox, jint oy, jint oz) {
+  Model::project(self, ox, oy, oz);
+}
 
 void ThreeDeeObject::draw(Ref self, Ref) { Model::draw(self); }
 

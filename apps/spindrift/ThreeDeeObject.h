@@ -1,16 +1,12 @@
 // ThreeDeeObject: Spindrift's model, its rotation and its projection.
 #pragma once
-#include "java/lang/Object.h"
+#include "apps/shared/WireFrame.h"
 
 namespace spindrift {
 
 struct ThreeDeeObject {
   static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint x, y, z;  // position of the model's origin
-    Ref rx, ry, rz;  // int[130]: the vertices as last rotated
-    Ref sx, sy;      // int[130]: their screen points
-  };
+  using Fields = apps::WireFrameFields;  // x, y, z; rx, ry, rz, sx, sy: int[130]
   JAVA_FIELDS(java::lang::Object)
   struct Statics {
     Ref model;  // int[130][3]

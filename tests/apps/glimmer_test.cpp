@@ -1,8 +1,9 @@
 // Glimmer's classes in process: the page keys and the near limit, the Start/Stop button,
 // the word model and the trigonometry it uses.
+#include "apps/glimmer/Glimmer.h"
+
 #include <gtest/gtest.h>
 
-#include "apps/glimmer/Glimmer.h"
 #include "apps/glimmer/VorelObject.h"
 #include "apps/glimmer/class_list.h"
 #include "com/sun/kjava/Button.h"
@@ -19,11 +20,7 @@ using glimmer::VorelObject;
 
 namespace {
 
-void run(std::function<void()> body) {
-  InProcessResult r = run_in_process({.classes = glimmer::classes, .body = std::move(body)});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.boxes, std::vector<std::string>{});
-}
+void run(std::function<void()> body) { run_cleanly(glimmer::classes, std::move(body)); }
 
 // The spotlet as main makes it, without its frame loop: nothing moves unless told to.
 Ref still_glimmer() {
@@ -77,7 +74,9 @@ TEST(GlimmerClasses, TheModelIsThreeLetterOutlinesSideBySideAndAnAxis) {
     Ref model = VorelObject::S().model;
     ASSERT_EQ(alen(model), 124);
     auto v = [&](int i, int k) { return rt_array_load32(rt_array_load_ref(model, i), k); };
-    auto same = [&](int i, int j) { return v(i, 0) == v(j, 0) && v(i, 1) == v(j, 1) && v(i, 2) == v(j, 2); };
+    auto same = [&](int i, int j) {
+      return v(i, 0) == v(j, 0) && v(i, 1) == v(j, 1) && v(i, 2) == v(j, 2);
+    };
     int minX = 0, maxX = 0, minY = 0, maxY = 0;
     for (int i = 0; i < 122; i++) {
       EXPECT_EQ(v(i, 2), 0);

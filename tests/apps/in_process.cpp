@@ -54,9 +54,12 @@ Screen screen_now() {
   s.px.resize(160 * 160);
   for (int y = 0; y < 160; y++)
     for (int x = 0; x < 160; x++) {
-      auto w = [&](int dx, int dy) { return window[static_cast<size_t>(2 * y + dy) * 320 + 2 * x + dx]; };
+      auto w = [&](int dx, int dy) {
+        return window[static_cast<size_t>(2 * y + dy) * 320 + 2 * x + dx];
+      };
       uint32_t a = w(0, 0);
-      s.px[static_cast<size_t>(y) * 160 + x] = a == w(1, 0) && a == w(0, 1) && a == w(1, 1) ? a : 0xFF000000u;
+      s.px[static_cast<size_t>(y) * 160 + x] =
+          a == w(1, 0) && a == w(0, 1) && a == w(1, 1) ? a : 0xFF000000u;
     }
   s.ok = true;
   return s;

@@ -22,6 +22,10 @@ struct InProcessResult {
 
 InProcessResult run_in_process(const InProcess& run);
 
+// The same, expecting what every run of a well-behaved program ends with: status 0 and no
+// message box (no fatal error, no uncaught exception). In clean_run.cpp, for the tests.
+void run_cleanly(std::vector<ClassDecl*> (*classes)(), std::function<void()> body);
+
 // Gives every other thread `rounds` turns of the scheduler.
 void pump(int rounds);
 

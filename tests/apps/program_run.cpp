@@ -2,6 +2,7 @@
 #include "program_run.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -13,8 +14,6 @@
 #include <sstream>
 #include <thread>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 extern char** environ;
 
@@ -48,7 +47,8 @@ static std::string slurp(const std::string& path) {
 ProgramRun run_program(const std::string& program, const std::string& args, const std::string& dir,
                        const std::string& script, double timeout) {
   ProgramRun r;
-  std::string scriptPath = dir + "/script.txt", outPath = dir + "/stdout.txt", errPath = dir + "/stderr.txt";
+  std::string scriptPath = dir + "/script.txt", outPath = dir + "/stdout.txt",
+              errPath = dir + "/stderr.txt";
   std::ofstream(scriptPath) << script;
 
   std::vector<std::string> env = {"PALM_HEADLESS=1", "PALM_SCRIPT=" + scriptPath};

@@ -3,11 +3,11 @@
 #include <string>
 
 struct ProgramRun {
-  int status = -1;      // exit status; -1 when it had to be killed
+  int status = -1;  // exit status; -1 when it had to be killed
   bool timedOut = false;
-  double seconds = 0;   // wall time until it ended
-  std::string out;      // standard output: the console when "-console" is given
-  std::string err;      // standard error: message boxes and script complaints
+  double seconds = 0;  // wall time until it ended
+  std::string out;     // standard output: the console when "-console" is given
+  std::string err;     // standard error: message boxes and script complaints
 };
 
 // A fresh scratch folder for one test's script and shots; all of them are removed when

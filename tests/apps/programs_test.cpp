@@ -39,12 +39,15 @@ Box ink_box(const Screen& s, int x0, int y0, int x1, int y1) {
 // A push button's frame: one ring just outside its rectangle, corners rounded by 3, so
 // the left column of the ring is solid black between the corners.
 void expect_button_frame(const Screen& s, int x, int y, int height) {
-  for (int row = y + 2; row <= y + height - 3; row++) EXPECT_TRUE(s.black(x - 1, row)) << "row " << row;
+  for (int row = y + 2; row <= y + height - 3; row++)
+    EXPECT_TRUE(s.black(x - 1, row)) << "row " << row;
   EXPECT_GT(s.inked(x, y, x + 12, y + height - 1), 10) << "no label inside the frame";
 }
 
 // Tap at a device point (the script speaks window pixels, twice as many).
-std::string tap(int x, int y) { return "tap " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\n"; }
+std::string tap(int x, int y) {
+  return "tap " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\n";
+}
 
 // ---------------------------------------------------------------------------
 // Spindrift
@@ -99,10 +102,11 @@ TEST(Spindrift, TheExitButtonEndsTheProgramWithStatusZero) {
 
 TEST(Spindrift, OtherKeysAndStrokesDoNotEndIt) {
   std::string dir = scratch_dir("spindrift_keys");
-  ProgramRun r = run_program(SPINDRIFT, "", dir,
-                             "wait 100\nchar 97\nkey 38\nkey 38\nkey 40\n" + tap(60, 60) +
-                                 "down 80 80\nmove 100 90\nup 120 100\nwait 300\nshot s.png\nwait 20000\n",
-                             3);
+  ProgramRun r =
+      run_program(SPINDRIFT, "", dir,
+                  "wait 100\nchar 97\nkey 38\nkey 38\nkey 40\n" + tap(60, 60) +
+                      "down 80 80\nmove 100 90\nup 120 100\nwait 300\nshot s.png\nwait 20000\n",
+                  3);
   EXPECT_TRUE(r.timedOut) << "the program ended by itself";
   EXPECT_TRUE(read_shot(dir + "/s.png").ok);
 }
@@ -122,10 +126,11 @@ constexpr int kLogoBottom = 143;  // the logo's area ends above the button strip
 
 TEST(Glimmer, StopFreezesThePictureAndStartResumesIt) {
   std::string dir = scratch_dir("glimmer_stop");
-  ProgramRun r = run_program(GLIMMER, "", dir,
-                             "wait 300\nshot run1.png\nwait 100\nshot run2.png\n" + tap(8, 151) +
-                                 "wait 400\nshot stop1.png\nwait 400\nshot stop2.png\n" + tap(8, 151) +
-                                 "wait 400\nshot go1.png\nwait 100\nshot go2.png\nclose\n");
+  ProgramRun r =
+      run_program(GLIMMER, "", dir,
+                  "wait 300\nshot run1.png\nwait 100\nshot run2.png\n" + tap(8, 151) +
+                      "wait 400\nshot stop1.png\nwait 400\nshot stop2.png\n" + tap(8, 151) +
+                      "wait 400\nshot go1.png\nwait 100\nshot go2.png\nclose\n");
   ASSERT_EQ(r.status, 0) << r.err;
   Screen run1 = read_shot(dir + "/run1.png"), run2 = read_shot(dir + "/run2.png");
   Screen stop1 = read_shot(dir + "/stop1.png"), stop2 = read_shot(dir + "/stop2.png");
@@ -191,22 +196,30 @@ TEST(Glimmer, PageKeysMoveTheLogoAndPageUpStopsAtTheNearLimit) {
 
 // The character's pictures, top row first, most significant bit leftmost.
 const uint16_t kFrames[8][24] = {
-    {0x0000, 0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662, 0x4662, 0x4002, 0x4182, 0x2392,
-     0x16E4, 0x1008, 0x0C1C, 0x33E2, 0x4001, 0x980D, 0xE80B, 0x0808, 0x1004, 0x33E6, 0x2412, 0x380E},
-    {0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662, 0x4662, 0x4002, 0x4182, 0x2392, 0x56E4,
-     0xB00B, 0x9C1D, 0x43E1, 0x2002, 0x180C, 0x0808, 0x0808, 0x0804, 0x11C4, 0x1224, 0x1224, 0x0C18},
-    {0x0000, 0x0038, 0x1844, 0x27C4, 0x2C34, 0x300C, 0x2002, 0x4CC2, 0x4CC2, 0x4002, 0x4302, 0x2722,
-     0x1DC4, 0x1008, 0x0C1C, 0x33E2, 0x4001, 0x980D, 0xE80B, 0x0808, 0x0B08, 0x1E38, 0x20C4, 0x3F3C},
-    {0x0000, 0x0038, 0x1844, 0x27C4, 0x2C34, 0x300C, 0x2002, 0x4CC2, 0x4CC2, 0x4002, 0x4302, 0x2722,
-     0x1DC4, 0x1008, 0x0C18, 0x13E4, 0x1004, 0x18E4, 0x0908, 0x09FC, 0x1004, 0x33E6, 0x2412, 0x380E},
-    {0x0000, 0x1C00, 0x2218, 0x23E4, 0x2C34, 0x300C, 0x4004, 0x4332, 0x4332, 0x4002, 0x4062, 0x44E4,
-     0x23B8, 0x1008, 0x3830, 0x47CC, 0x8002, 0xB019, 0xD017, 0x1010, 0x10D0, 0x1C78, 0x2304, 0x3CFC},
-    {0x0000, 0x1C00, 0x2218, 0x23E4, 0x2C34, 0x300C, 0x4004, 0x4332, 0x4332, 0x4002, 0x4062, 0x44E4,
-     0x23B8, 0x1008, 0x1830, 0x27C8, 0x2008, 0x2718, 0x1090, 0x3F90, 0x2008, 0x67CC, 0x4824, 0x701C},
-    {0x0000, 0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662, 0x4662, 0x4002, 0x4182, 0x2392,
-     0x56E4, 0xB008, 0x9C1C, 0x43E2, 0x2001, 0x180D, 0x080B, 0x0808, 0x1004, 0x33E6, 0x2412, 0x380E},
-    {0x0000, 0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662, 0x4662, 0x4002, 0x4982, 0x3592,
-     0x26E4, 0x4808, 0x4C1C, 0x23E2, 0x2001, 0x180D, 0x080B, 0x0808, 0x1004, 0x33E6, 0x2412, 0x380E},
+    {0x0000, 0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662,
+     0x4662, 0x4002, 0x4182, 0x2392, 0x16E4, 0x1008, 0x0C1C, 0x33E2,
+     0x4001, 0x980D, 0xE80B, 0x0808, 0x1004, 0x33E6, 0x2412, 0x380E},
+    {0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662, 0x4662,
+     0x4002, 0x4182, 0x2392, 0x56E4, 0xB00B, 0x9C1D, 0x43E1, 0x2002,
+     0x180C, 0x0808, 0x0808, 0x0804, 0x11C4, 0x1224, 0x1224, 0x0C18},
+    {0x0000, 0x0038, 0x1844, 0x27C4, 0x2C34, 0x300C, 0x2002, 0x4CC2,
+     0x4CC2, 0x4002, 0x4302, 0x2722, 0x1DC4, 0x1008, 0x0C1C, 0x33E2,
+     0x4001, 0x980D, 0xE80B, 0x0808, 0x0B08, 0x1E38, 0x20C4, 0x3F3C},
+    {0x0000, 0x0038, 0x1844, 0x27C4, 0x2C34, 0x300C, 0x2002, 0x4CC2,
+     0x4CC2, 0x4002, 0x4302, 0x2722, 0x1DC4, 0x1008, 0x0C18, 0x13E4,
+     0x1004, 0x18E4, 0x0908, 0x09FC, 0x1004, 0x33E6, 0x2412, 0x380E},
+    {0x0000, 0x1C00, 0x2218, 0x23E4, 0x2C34, 0x300C, 0x4004, 0x4332,
+     0x4332, 0x4002, 0x4062, 0x44E4, 0x23B8, 0x1008, 0x3830, 0x47CC,
+     0x8002, 0xB019, 0xD017, 0x1010, 0x10D0, 0x1C78, 0x2304, 0x3CFC},
+    {0x0000, 0x1C00, 0x2218, 0x23E4, 0x2C34, 0x300C, 0x4004, 0x4332,
+     0x4332, 0x4002, 0x4062, 0x44E4, 0x23B8, 0x1008, 0x1830, 0x27C8,
+     0x2008, 0x2718, 0x1090, 0x3F90, 0x2008, 0x67CC, 0x4824, 0x701C},
+    {0x0000, 0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662,
+     0x4662, 0x4002, 0x4182, 0x2392, 0x56E4, 0xB008, 0x9C1C, 0x43E2,
+     0x2001, 0x180D, 0x080B, 0x0808, 0x1004, 0x33E6, 0x2412, 0x380E},
+    {0x0000, 0x1C1C, 0x2222, 0x47E2, 0x4C1A, 0x5004, 0x2002, 0x4662,
+     0x4662, 0x4002, 0x4982, 0x3592, 0x26E4, 0x4808, 0x4C1C, 0x23E2,
+     0x2001, 0x180D, 0x080B, 0x0808, 0x1004, 0x33E6, 0x2412, 0x380E},
 };
 
 // Stage (2, 2, 156, 136): its inside is x 2..157, y 2..137, less the corners, where the
@@ -286,8 +299,8 @@ TEST(Tumbler, ShowsTheStageAndThreeButtonsAndNoCharacter) {
 TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
   std::string dir = scratch_dir("tumbler_visit");
   ProgramRun r = run_program(TUMBLER, "", dir,
-                             "wait 300\n" + tap(20, 148) + "wait 700\nshot come.png\n" + tap(20, 148) +
-                                 "wait 700\nshot again.png\n" + tap(62, 148) +
+                             "wait 300\n" + tap(20, 148) + "wait 700\nshot come.png\n" +
+                                 tap(20, 148) + "wait 700\nshot again.png\n" + tap(62, 148) +
                                  "wait 2200\nshot wave.png\nwait 6500\nshot gone.png\nclose\n",
                              40);
   ASSERT_EQ(r.status, 0) << r.err;
@@ -325,8 +338,10 @@ TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
 // show as two pixels each. "-nocolor" is another program's switch and changes nothing.
 TEST(Tumbler, ColorSwitchTurnsColourOnAndNocolorIsNotItsSwitch) {
   for (const char* args : {"-color", "/color", "-nocolor"}) {
-    std::string dir = scratch_dir(std::string("tumbler_colour") + (args[0] == '/' ? "_slash" : args));
-    ProgramRun r = run_program(TUMBLER, args, dir, "wait 300\n" + tap(20, 148) + "wait 800\nshot s.png\nclose\n");
+    std::string dir =
+        scratch_dir(std::string("tumbler_colour") + (args[0] == '/' ? "_slash" : args));
+    ProgramRun r = run_program(TUMBLER, args, dir,
+                               "wait 300\n" + tap(20, 148) + "wait 800\nshot s.png\nclose\n");
     ASSERT_EQ(r.status, 0) << r.err;
     Screen s = read_shot(dir + "/s.png");
     ASSERT_TRUE(s.ok);
@@ -344,7 +359,8 @@ TEST(Tumbler, ColorSwitchTurnsColourOnAndNocolorIsNotItsSwitch) {
 
 TEST(Tumbler, ExitEndsTheProgramWithStatusZero) {
   std::string dir = scratch_dir("tumbler_exit");
-  ProgramRun r = run_program(TUMBLER, "-console", dir, "wait 200\n" + tap(140, 148) + "wait 20000\n", 10);
+  ProgramRun r =
+      run_program(TUMBLER, "-console", dir, "wait 200\n" + tap(140, 148) + "wait 20000\n", 10);
   EXPECT_FALSE(r.timedOut);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "Tumbler console started ...\n") << "nothing printed but the banner";
@@ -357,7 +373,6 @@ TEST(Glimmer, ConsoleShowsTheBannerFirst) {
   EXPECT_EQ(r.out, "Glimmer console started ...\n") << "one console, one banner";
 }
 
-
 // ---------------------------------------------------------------------------
 // The Windows build under wine (on a virtual X display): each program starts and shows its
 // first screen. PALM_WINDOWS_APPS names the Windows build's apps folder; without it, or
@@ -366,12 +381,14 @@ TEST(Glimmer, ConsoleShowsTheBannerFirst) {
 
 std::string windows_program(const char* name) {
   const char* apps = getenv("PALM_WINDOWS_APPS");
-  if (!apps || !*apps || system("command -v wine >/dev/null 2>&1 && command -v xvfb-run >/dev/null 2>&1") != 0)
+  if (!apps || !*apps ||
+      system("command -v wine >/dev/null 2>&1 && command -v xvfb-run >/dev/null 2>&1") != 0)
     return "";
   return std::string(apps) + "/" + name + "/" + name + ".exe";
 }
 
-ProgramRun run_under_wine(const std::string& exe, const std::string& dir, const std::string& script) {
+ProgramRun run_under_wine(const std::string& exe, const std::string& dir,
+                          const std::string& script) {
   setenv("WINEDEBUG", "-all", 1);
   return run_program("/usr/bin/env", "xvfb-run -a wine " + exe, dir, script, 180);
 }
@@ -393,7 +410,8 @@ TEST(WindowsBuild, GlimmerStartsAndShowsItsFirstScreen) {
   std::string exe = windows_program("glimmer");
   if (exe.empty()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
   std::string dir = scratch_dir("windows_glimmer");
-  ProgramRun r = run_under_wine(exe, dir, "wait 1500\nshot s.png\n" + tap(145, 152) + "wait 20000\n");
+  ProgramRun r =
+      run_under_wine(exe, dir, "wait 1500\nshot s.png\n" + tap(145, 152) + "wait 20000\n");
   EXPECT_EQ(r.status, 0) << r.err;
   Screen s = read_shot(dir + "/s.png");
   ASSERT_TRUE(s.ok);
@@ -406,7 +424,8 @@ TEST(WindowsBuild, TumblerStartsAndShowsItsFirstScreen) {
   std::string exe = windows_program("tumbler");
   if (exe.empty()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
   std::string dir = scratch_dir("windows_tumbler");
-  ProgramRun r = run_under_wine(exe, dir, "wait 1500\nshot s.png\n" + tap(140, 148) + "wait 20000\n");
+  ProgramRun r =
+      run_under_wine(exe, dir, "wait 1500\nshot s.png\n" + tap(140, 148) + "wait 20000\n");
   EXPECT_EQ(r.status, 0) << r.err;
   Screen s = read_shot(dir + "/s.png");
   ASSERT_TRUE(s.ok);

@@ -19,7 +19,8 @@ static bool inflate_stored(const std::vector<uint8_t>& z, std::vector<uint8_t>& 
     size_t n = z[pos + 1] | (z[pos + 2] << 8);
     size_t check = z[pos + 3] | (z[pos + 4] << 8);
     if ((n ^ 0xFFFF) != check || pos + 5 + n > z.size()) return false;
-    out.insert(out.end(), z.begin() + static_cast<long>(pos + 5), z.begin() + static_cast<long>(pos + 5 + n));
+    out.insert(out.end(), z.begin() + static_cast<long>(pos + 5),
+               z.begin() + static_cast<long>(pos + 5 + n));
     pos += 5 + n;
     if (head & 1) return true;
   }
@@ -48,9 +49,11 @@ Screen read_shot(const std::string& path) {
     pos += 12 + len;
   }
   std::vector<uint8_t> raw;
-  if (width != 320 || height != 320 || !inflate_stored(z, raw) || raw.size() != 320 * (1 + 3 * 320)) return s;
+  if (width != 320 || height != 320 || !inflate_stored(z, raw) || raw.size() != 320 * (1 + 3 * 320))
+    return s;
   auto window = [&](int x, int y) {
-    const uint8_t* p = &raw[static_cast<size_t>(y) * (1 + 3 * 320) + 1 + 3 * static_cast<size_t>(x)];
+    const uint8_t* p =
+        &raw[static_cast<size_t>(y) * (1 + 3 * 320) + 1 + 3 * static_cast<size_t>(x)];
     return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
   };
   for (int y = 0; y < 320; y++)

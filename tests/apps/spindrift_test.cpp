@@ -1,11 +1,12 @@
 // Spindrift's classes in process: the rotator's angles under taps and strokes, the near
 // limit, the status line after ten frames, the trigonometry and the model's shape.
+#include "apps/spindrift/Spindrift.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "apps/spindrift/ObjectRotator.h"
-#include "apps/spindrift/Spindrift.h"
 #include "apps/spindrift/ThreeDeeObject.h"
 #include "apps/spindrift/Trigonometric.h"
 #include "apps/spindrift/class_list.h"
@@ -20,17 +21,15 @@ using spindrift::ThreeDeeObject;
 
 namespace {
 
-void run(std::function<void()> body) {
-  InProcessResult r = run_in_process({.classes = spindrift::classes, .body = std::move(body)});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.boxes, std::vector<std::string>{});
-}
+void run(std::function<void()> body) { run_cleanly(spindrift::classes, std::move(body)); }
 
 Ref started() {
   Spindrift::main(nullptr);
   return Spotlet::current();
 }
-ObjectRotator::Fields& rotator(Ref spindrift) { return ObjectRotator::f(Spindrift::f(spindrift).rotator); }
+ObjectRotator::Fields& rotator(Ref spindrift) {
+  return ObjectRotator::f(Spindrift::f(spindrift).rotator);
+}
 jint z_of(Ref spindrift) { return ThreeDeeObject::f(rotator(spindrift).object).z; }
 
 TEST(SpindriftClasses, ATapPutsTheLogoBackToItsStartingPose) {
@@ -129,9 +128,7 @@ TEST(SpindriftClasses, XAndTheExitButtonStopTheRotatorAndCloseTheWindow) {
 // ---------------------------------------------------------------------------
 
 TEST(SpindriftClasses, TrigonometryFollowsTheTablesForAnyAngle) {
-  run([] {
-    expect_sines<spindrift::Trigonometric>();
-  });
+  run([] { expect_sines<spindrift::Trigonometric>(); });
 }
 
 // ---------------------------------------------------------------------------
@@ -149,7 +146,8 @@ TEST(SpindriftClasses, TheModelIsEightClosedOutlinesInFourTurnedQuadrantsAndAnAx
       EXPECT_LE(std::abs(v(i, 1)), 2725);
     }
     for (int k = 0; k < 8; k++)
-      for (int c = 0; c < 3; c++) EXPECT_EQ(v(16 * k + 15, c), v(16 * k, c)) << "outline " << k << " closes";
+      for (int c = 0; c < 3; c++)
+        EXPECT_EQ(v(16 * k + 15, c), v(16 * k, c)) << "outline " << k << " closes";
     for (int i = 0; i < 32; i++) {
       EXPECT_GT(v(i, 0), 0);
       EXPECT_GT(v(i, 1), 0);

@@ -1,10 +1,11 @@
 // The spotlet's event rules through the real event thread, the events connection and the
 // host's queue: registration, idle passes, raw dispatch, beam events and failing handlers.
+#include "com/sun/kjava/Spotlet.h"
+
 #include <gtest/gtest.h>
 
 #include "class_lists.h"
 #include "com/sun/cldc/io/j2me/events/PrivateInputStream.h"
-#include "com/sun/kjava/Spotlet.h"
 #include "com/sun/kjava/class_list.h"
 #include "host/host.h"
 #include "in_process.h"
@@ -23,7 +24,9 @@ int g_idle;  // unknownEvent(-1) calls
 bool g_throw;
 
 std::string text(const char* what, jint a) { return std::string(what) + " " + std::to_string(a); }
-std::string text(const char* what, jint a, jint b) { return text(what, a) + " " + std::to_string(b); }
+std::string text(const char* what, jint a, jint b) {
+  return text(what, a) + " " + std::to_string(b);
+}
 
 // Records every handler call; keyDown also prints the code on System.out.
 struct Recording {
@@ -46,7 +49,8 @@ struct Recording {
   static void keyDown(Ref, jint code) {
     g_log.push_back(text("key", code));
     clinit<java::lang::System>();
-    java::io::PrintStream::println(java::lang::System::S().out, jconcat({lit("key "), java::lang::String::valueOf(code)}));
+    java::io::PrintStream::println(java::lang::System::S().out,
+                                   jconcat({lit("key "), java::lang::String::valueOf(code)}));
   }
   static void beamReceive(Ref, Ref data) { g_log.push_back(data ? "beam data" : "beam null"); }
 };
@@ -55,8 +59,10 @@ ClassDecl Recording::klass = {
     .super = &Spotlet::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = &Recording::init,
-    .methods = {impl(Spotlet::m_unknownEvent, &Recording::unknownEvent), impl(Spotlet::m_penDown, &Recording::penDown),
-                impl(Spotlet::m_penUp, &Recording::penUp), impl(Spotlet::m_penMove, &Recording::penMove),
+    .methods = {impl(Spotlet::m_unknownEvent, &Recording::unknownEvent),
+                impl(Spotlet::m_penDown, &Recording::penDown),
+                impl(Spotlet::m_penUp, &Recording::penUp),
+                impl(Spotlet::m_penMove, &Recording::penMove),
                 impl(Spotlet::m_keyDown, &Recording::keyDown),
                 impl(Spotlet::m_beamReceive, &Recording::beamReceive)},
 };
@@ -97,12 +103,11 @@ InProcessResult run(std::function<void()> body, std::string commandLine = "") {
   g_log.clear();
   g_idle = 0;
   g_throw = false;
-  return run_in_process({.classes = classes, .body = std::move(body), .commandLine = std::move(commandLine)});
+  return run_in_process(
+      {.classes = classes, .body = std::move(body), .commandLine = std::move(commandLine)});
 }
 
-void registered(Ref spotlet) {
-  vcall(Spotlet::m_register, spotlet, Spotlet::NO_EVENT_OPTIONS);
-}
+void registered(Ref spotlet) { vcall(Spotlet::m_register, spotlet, Spotlet::NO_EVENT_OPTIONS); }
 
 void tap(int x, int y) {
   queue_pen(WM_LBUTTONDOWN, x, y);

@@ -28,4 +28,3 @@ inline void expect_sines() {
     EXPECT_EQ(Trig::sin(7777, a), Trig::sin(7777, reduced)) << "angle " << a;
   }
 }
-

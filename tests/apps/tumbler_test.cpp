@@ -1,5 +1,7 @@
 // Tumbler's classes in process: placing, stepping and sending away the character, its
 // slot, its random numbers and the trace it leaves.
+#include "apps/tumbler/Tumbler.h"
+
 #include <gtest/gtest.h>
 
 #include "apps/tumbler/AnimChar.h"
@@ -7,7 +9,6 @@
 #include "apps/tumbler/AnimManager.h"
 #include "apps/tumbler/Pellow.h"
 #include "apps/tumbler/Rectangle.h"
-#include "apps/tumbler/Tumbler.h"
 #include "apps/tumbler/class_list.h"
 #include "com/sun/kjava/Graphics.h"
 #include "in_process.h"
@@ -20,18 +21,15 @@ using tumbler::Rectangle;
 
 namespace {
 
-void run(std::function<void()> body) {
-  InProcessResult r = run_in_process({.classes = tumbler::classes, .body = std::move(body)});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.boxes, std::vector<std::string>{});
-}
+void run(std::function<void()> body) { run_cleanly(tumbler::classes, std::move(body)); }
 
 // A manager on Tumbler's stage whose thread is never started: the test ticks it.
 Ref still_manager() {
   Ref volatile m = rt_new_object(AnimManager::klass.index);
   rt_init_class(AnimManager::klass.index);
   AnimManager::f(m).stage = tumbler::Tumbler::S().stage;
-  AnimManager::f(m).chars = rt_new_ref_array(rt_class_index_by_name("[LAnimChar;"), AnimChar::klass.index, 1);
+  AnimManager::f(m).chars =
+      rt_new_ref_array(rt_class_index_by_name("[LAnimChar;"), AnimChar::klass.index, 1);
   return m;
 }
 
@@ -155,7 +153,8 @@ TEST(TumblerClasses, AFinishedCharacterErasesItsPictureOnceAndNoMore) {
     vcall(AnimChar::m_paint, p, g);
     EXPECT_EQ(screen_now().inked(0, 0, 159, 159), 0) << "erased where it stood";
     EXPECT_FALSE(c.visible);
-    com::sun::kjava::Graphics::drawLine(c.x + 5, c.y + 5, c.x + 5, c.y + 5, com::sun::kjava::Graphics::PLAIN);
+    com::sun::kjava::Graphics::drawLine(c.x + 5, c.y + 5, c.x + 5, c.y + 5,
+                                        com::sun::kjava::Graphics::PLAIN);
     vcall(AnimChar::m_paint, p, g);
     EXPECT_TRUE(screen_now().black(c.x + 5, c.y + 5)) << "no second erase";
   });
@@ -178,7 +177,8 @@ TEST(TumblerClasses, RandomStaysInRangeWhenTheGeneratorGivesTheSmallestInt) {
       EXPECT_LT(r, n) << "n " << n;
     }
     java::util::Random::f(random).seed = static_cast<jlong>(((wanted - 0xB) * inverse) & mask);
-    EXPECT_EQ(vcall(java::util::Random::m_nextInt, random), INT32_MIN) << "the seed is the one meant";
+    EXPECT_EQ(vcall(java::util::Random::m_nextInt, random), INT32_MIN)
+        << "the seed is the one meant";
   });
 }
 

@@ -33,7 +33,8 @@ void Graphics::drawLine(jint srcX, jint srcY, jint dstX, jint dstY, jint mode) {
 }
 
 // A negative size extends left or up from the given edge.
-void Graphics::drawRectangle(jint left, jint top, jint width, jint height, jint mode, jint cornerDiam) {
+void Graphics::drawRectangle(jint left, jint top, jint width, jint height, jint mode,
+                             jint cornerDiam) {
   clinit<Graphics>();
   gfx_fill_rectangle(left, top, width, height, mode, cornerDiam);
 }
@@ -58,7 +59,9 @@ jint Graphics::drawString(Ref text, jint left, jint top, jint mode) {
   return native(gfx_draw_string, text, left, top, mode);
 }
 
-jint Graphics::drawString(Ref text, jint left, jint top) { return drawString(text, left, top, PLAIN); }
+jint Graphics::drawString(Ref text, jint left, jint top) {
+  return drawString(text, left, top, PLAIN);
+}
 
 jint Graphics::getWidth(Ref text) {
   clinit<Graphics>();
@@ -89,13 +92,14 @@ void Graphics::resetDrawRegion() {
   gfx_reset_draw_region();
 }
 
-void Graphics::copyRegion(jint left, jint top, jint width, jint height, jint dstX, jint dstY, jint mode) {
+void Graphics::copyRegion(jint left, jint top, jint width, jint height, jint dstX, jint dstY,
+                          jint mode) {
   clinit<Graphics>();
   gfx_copy_region(left, top, width, height, dstX, dstY, mode);
 }
 
-void Graphics::copyOffScreenRegion(jint left, jint top, jint width, jint height, jint dstX, jint dstY,
-                                   jint mode, jint srcWind, jint dstWind) {
+void Graphics::copyOffScreenRegion(jint left, jint top, jint width, jint height, jint dstX,
+                                   jint dstY, jint mode, jint srcWind, jint dstWind) {
   clinit<Graphics>();
   gfx_copy_offscreen_region(left, top, width, height, dstX, dstY, mode, srcWind, dstWind);
 }

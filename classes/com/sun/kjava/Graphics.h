@@ -23,7 +23,8 @@ struct Graphics {
   static void init(Ref self);
   static Ref getGraphics();
   static void drawLine(jint srcX, jint srcY, jint dstX, jint dstY, jint mode);
-  static void drawRectangle(jint left, jint top, jint width, jint height, jint mode, jint cornerDiam);
+  static void drawRectangle(jint left, jint top, jint width, jint height, jint mode,
+                            jint cornerDiam);
   static void drawBorder(jint left, jint top, jint width, jint height, jint mode, jint frameType);
   static jint borderType(jint cornerDiam, jint shadow, jint width);
   static jint drawString(Ref text, jint left, jint top, jint mode);
@@ -34,9 +35,10 @@ struct Graphics {
   static void drawBitmap(jint left, jint top, Ref bitmap);
   static void setDrawRegion(jint left, jint top, jint width, jint height);
   static void resetDrawRegion();
-  static void copyRegion(jint left, jint top, jint width, jint height, jint dstX, jint dstY, jint mode);
-  static void copyOffScreenRegion(jint left, jint top, jint width, jint height, jint dstX, jint dstY,
-                                  jint mode, jint srcWind, jint dstWind);
+  static void copyRegion(jint left, jint top, jint width, jint height, jint dstX, jint dstY,
+                         jint mode);
+  static void copyOffScreenRegion(jint left, jint top, jint width, jint height, jint dstX,
+                                  jint dstY, jint mode, jint srcWind, jint dstWind);
   static void playSound(jint sound);
 };
 

@@ -34,8 +34,10 @@ ClassDecl Spotlet::klass = {
 // Without the connection the class still works but no event arrives.
 void Spotlet::staticInit() {
   try {
-    S().eventConnection = cast<InputConnection>(javax::microedition::io::Connector::open(lit("events:")));
-    S().eventInput = cast<DataInput>(icall(InputConnection::m_openInputStream, S().eventConnection));
+    S().eventConnection =
+        cast<InputConnection>(javax::microedition::io::Connector::open(lit("events:")));
+    S().eventInput =
+        cast<DataInput>(icall(InputConnection::m_openInputStream, S().eventConnection));
     Ref volatile thread = jnew<Spotlet_1>();
     java::lang::Thread::start(thread);
   } catch (JavaThrow& e) {
@@ -53,8 +55,10 @@ void Spotlet::init(Ref self) { java::lang::Object::init(self); }
 void Spotlet::dispatch(Ref self, jint event, Ref in) {
   switch (event) {
     case 0: {
-      Ref volatile connection = cast<com::sun::cldc::io::j2me::events::Protocol>(S().eventConnection);
-      Ref volatile data = vcall(com::sun::cldc::io::j2me::events::Protocol::m_readBeamData, connection, in);
+      Ref volatile connection =
+          cast<com::sun::cldc::io::j2me::events::Protocol>(S().eventConnection);
+      Ref volatile data =
+          vcall(com::sun::cldc::io::j2me::events::Protocol::m_readBeamData, connection, in);
       vcall(m_beamReceive, self, data);
       return;
     }
