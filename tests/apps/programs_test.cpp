@@ -366,6 +366,14 @@ TEST(Tumbler, ExitEndsTheProgramWithStatusZero) {
   EXPECT_EQ(r.out, "Tumbler console started ...\n") << "nothing printed but the banner";
 }
 
+TEST(Glimmer, ExitEndsTheProgramWithStatusZero) {
+  std::string dir = scratch_dir("glimmer_exit");
+  ProgramRun r = run_program(GLIMMER, "", dir, "wait 200\n" + tap(145, 152) + "wait 20000\n", 10);
+  EXPECT_FALSE(r.timedOut);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_LT(r.seconds, 5);
+}
+
 TEST(Glimmer, ConsoleShowsTheBannerFirst) {
   std::string dir = scratch_dir("glimmer_console");
   ProgramRun r = run_program(GLIMMER, "-console /console", dir, "wait 100\nclose\n");
