@@ -301,7 +301,7 @@ TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
   ProgramRun r = run_program(TUMBLER, "", dir,
                              "wait 300\n" + tap(20, 148) + "wait 700\nshot come.png\n" +
                                  tap(20, 148) + "wait 700\nshot again.png\n" + tap(62, 148) +
-                                 "wait 2200\nshot wave.png\nwait 6500\nshot gone.png\nclose\n",
+                                 "wait 3000\nshot wave.png\nwait 5700\nshot gone.png\nclose\n",
                              40);
   ASSERT_EQ(r.status, 0) << r.err;
   Screen come = read_shot(dir + "/come.png"), again = read_shot(dir + "/again.png");
