@@ -4,7 +4,12 @@
 
 #include "runtime/class_decl.h"
 
-// The core library in class-index order, array classes included: the language classes,
+// What the runtime itself needs, in class-index order: Object, Class, String, the common
+// array classes, Thread and Runnable, Throwable and every class the error table throws.
+// (In a file of its own, so that a program linking only these pulls nothing else in.)
+std::vector<ClassDecl*> runtime_classes();
+
+// The core library in class-index order, starting with runtime_classes(), array classes included: the language classes,
 // streams and encodings, the connector with every handler it can find by name, and the
 // collections. java/lang/System comes before com/sun/cldc/i18n/Helper, so that the
 // console stream is made before the encoding helper starts.

@@ -1,26 +1,9 @@
 // Test harness: class list, host hooks that record what they see, program runner.
 #include "program.h"
 
-#include "java/io/IOException.h"
-#include "java/lang/ArithmeticException.h"
-#include "java/lang/ArrayIndexOutOfBoundsException.h"
-#include "java/lang/Class.h"
-#include "java/lang/ClassCastException.h"
-#include "java/lang/ClassNotFoundException.h"
-#include "java/lang/Error.h"
-#include "java/lang/IllegalAccessException.h"
-#include "java/lang/IllegalArgumentException.h"
-#include "java/lang/InstantiationException.h"
-#include "java/lang/InterruptedException.h"
-#include "java/lang/NegativeArraySizeException.h"
-#include "java/lang/NullPointerException.h"
-#include "java/lang/NumberFormatException.h"
-#include "java/lang/OutOfMemoryError.h"
-#include "java/lang/RuntimeException.h"
-#include "java/lang/String.h"
-#include "java/lang/StringIndexOutOfBoundsException.h"
+#include "class_lists.h"
 #include "java/lang/Thread.h"
-#include "java/lang/VirtualMachineError.h"
+#include "java/lang/Throwable.h"
 
 HostLog host_log;
 
@@ -32,48 +15,11 @@ void natives_shutdown() { host_log.nativesStopped++; }
 void host_release_resources(Ref, const char* className) { host_log.released.push_back(className); }
 void host_fatal_display(const char* text) { host_log.fatals.push_back(text); }
 
-static ClassDecl charArray = rt_array_class("[C");
-static ClassDecl byteArray = rt_array_class("[B");
-static ClassDecl intArray = rt_array_class("[I");
 static ClassDecl intArray2 = rt_array_class("[[I");
-static ClassDecl objectArray = rt_array_class("[Ljava/lang/Object;");
-static ClassDecl stringArray = rt_array_class("[Ljava/lang/String;");
 
 std::vector<ClassDecl*> core_classes(std::vector<ClassDecl*> extra) {
-  using namespace java::lang;
-  std::vector<ClassDecl*> list = {
-      &Object::klass,
-      &Class::klass,
-      &String::klass,
-      &charArray,
-      &byteArray,
-      &intArray,
-      &intArray2,
-      &objectArray,
-      &stringArray,
-      &Runnable::klass,
-      &Thread::klass,
-      &Throwable::klass,
-      &Exception::klass,
-      &RuntimeException::klass,
-      &Error::klass,
-      &VirtualMachineError::klass,
-      &OutOfMemoryError::klass,
-      &ArithmeticException::klass,
-      &IndexOutOfBoundsException::klass,
-      &ArrayIndexOutOfBoundsException::klass,
-      &StringIndexOutOfBoundsException::klass,
-      &ClassCastException::klass,
-      &ClassNotFoundException::klass,
-      &IllegalAccessException::klass,
-      &IllegalArgumentException::klass,
-      &NumberFormatException::klass,
-      &InstantiationException::klass,
-      &InterruptedException::klass,
-      &NegativeArraySizeException::klass,
-      &NullPointerException::klass,
-      &java::io::IOException::klass,
-  };
+  std::vector<ClassDecl*> list = runtime_classes();
+  list.push_back(&intArray2);
   list.insert(list.end(), extra.begin(), extra.end());
   return list;
 }
@@ -142,9 +88,8 @@ std::vector<std::string> fatal_on_thread(const std::function<void()>& fn) {
   ThreadRecord* t = spawn(fn);
   g_follower_ran = false;
   spawn([] { g_follower_ran = true; });  // runs after t has had its first turn
-  yield_until([&] {
-    return g_follower_ran && (host_log.fatals.size() > before || !coop_is_alive(t));
-  });
+  yield_until(
+      [&] { return g_follower_ran && (host_log.fatals.size() > before || !coop_is_alive(t)); });
   return std::vector<std::string>(host_log.fatals.begin() + static_cast<long>(before),
                                   host_log.fatals.end());
 }

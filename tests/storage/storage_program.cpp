@@ -10,27 +10,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "class_lists.h"
 #include "com/sun/kjava/Database.h"
 #include "host/db.h"
-#include "java/io/IOException.h"
-#include "java/lang/ArithmeticException.h"
-#include "java/lang/ArrayIndexOutOfBoundsException.h"
-#include "java/lang/Class.h"
-#include "java/lang/ClassCastException.h"
-#include "java/lang/ClassNotFoundException.h"
-#include "java/lang/Error.h"
-#include "java/lang/IllegalArgumentException.h"
-#include "java/lang/IndexOutOfBoundsException.h"
-#include "java/lang/InterruptedException.h"
-#include "java/lang/NegativeArraySizeException.h"
-#include "java/lang/NullPointerException.h"
-#include "java/lang/NumberFormatException.h"
-#include "java/lang/OutOfMemoryError.h"
-#include "java/lang/RuntimeException.h"
 #include "java/lang/String.h"
-#include "java/lang/StringIndexOutOfBoundsException.h"
-#include "java/lang/Thread.h"
-#include "java/lang/VirtualMachineError.h"
 #include "javax/microedition/rms/InvalidRecordIDException.h"
 #include "javax/microedition/rms/RecordStore.h"
 #include "javax/microedition/rms/RecordStoreException.h"
@@ -63,47 +46,18 @@ void host_fatal_display(const char* text) {
  * Program
  * ------------------------------------------------------------------------- */
 
-static ClassDecl charArray = rt_array_class("[C");
-static ClassDecl byteArray = rt_array_class("[B");
-static ClassDecl intArray = rt_array_class("[I");
-
 static std::vector<ClassDecl*> storage_classes() {
-  using namespace java::lang;
   namespace rms = javax::microedition::rms;
-  return {
-      &Object::klass,
-      &Class::klass,
-      &String::klass,
-      &charArray,
-      &byteArray,
-      &intArray,
-      &Runnable::klass,
-      &Thread::klass,
-      &Throwable::klass,
-      &Exception::klass,
-      &RuntimeException::klass,
-      &Error::klass,
-      &VirtualMachineError::klass,
-      &OutOfMemoryError::klass,
-      &ArithmeticException::klass,
-      &IndexOutOfBoundsException::klass,
-      &ArrayIndexOutOfBoundsException::klass,
-      &StringIndexOutOfBoundsException::klass,
-      &ClassCastException::klass,
-      &ClassNotFoundException::klass,
-      &IllegalArgumentException::klass,
-      &NumberFormatException::klass,
-      &InterruptedException::klass,
-      &NegativeArraySizeException::klass,
-      &NullPointerException::klass,
-      &java::io::IOException::klass,
-      &com::sun::kjava::Database::klass,
-      &rms::RecordStore::klass,
-      &rms::RecordStoreException::klass,
-      &rms::RecordStoreNotOpenException::klass,
-      &rms::RecordStoreFullException::klass,
-      &rms::InvalidRecordIDException::klass,
-  };
+  std::vector<ClassDecl*> list = runtime_classes();
+  list.insert(list.end(), {
+                              &com::sun::kjava::Database::klass,
+                              &rms::RecordStore::klass,
+                              &rms::RecordStoreException::klass,
+                              &rms::RecordStoreNotOpenException::klass,
+                              &rms::RecordStoreFullException::klass,
+                              &rms::InvalidRecordIDException::klass,
+                          });
+  return list;
 }
 
 __attribute__((noinline)) void run_storage_program(const std::function<void()>& body) {
@@ -168,7 +122,7 @@ std::vector<std::string> dir_entries() {
  * ------------------------------------------------------------------------- */
 
 Ref byte_array(const std::vector<uint8_t>& bytes) {
-  Ref a = rt_new_array(byteArray.index, 1, static_cast<jint>(bytes.size()));
+  Ref a = rt_new_array(rt_class_index_by_name("[B"), 1, static_cast<jint>(bytes.size()));
   if (!bytes.empty()) memcpy(rt_array(a)->storage, bytes.data(), bytes.size());
   return a;
 }
