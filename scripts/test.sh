@@ -19,10 +19,12 @@ fi
 echo "=== windows"
 export WINEDEBUG=-all
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$jobs" --target runtime_tests drawdiff
+cmake --build --preset windows -j "$jobs" --target runtime_tests drawdiff spindrift glimmer tumbler
 run_wine() {
   if [ -n "${DISPLAY:-}" ]; then wine "$@"; else xvfb-run -a wine "$@"; fi
 }
 run_wine build/windows/tests/runtime/runtime_tests.exe --gtest_brief=1 </dev/null
 tests/platform/drawdiff.sh build/release/tests/platform/drawdiff \
   build/windows/tests/platform/drawdiff.exe
+# Each Windows program starts under wine and shows its first screen.
+PALM_WINDOWS_APPS=$PWD/build/windows/apps ctest --preset release -R WindowsBuild
