@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "com/sun/cldc/io/ConnectionBase.h"
+#include "coop_test.h"
 #include "com/sun/cldc/io/GeneralBase.h"
 #include "com/sun/cldc/io/j2me/datagram/Protocol.h"
 #include "com/sun/cldc/io/j2me/debug/Protocol.h"
@@ -301,12 +302,6 @@ TEST(SocketHandlerTest, OutputStreamViaConnectorOutlivesItsConnection) {
     peer_close(end);
     peer_close(listener);
   });
-}
-
-// Wipes the stack below the caller, so no stale copy of a reference stays there.
-__attribute__((noinline)) void scrub_stack() {
-  volatile char junk[16384];
-  memset(const_cast<char*>(junk), 0, sizeof junk);
 }
 
 __attribute__((noinline)) void open_and_drop(Peer& peer) {

@@ -39,19 +39,6 @@ __attribute__((noinline)) void run_program(const std::vector<ClassDecl*>& classe
   rt_shutdown();
 }
 
-ThreadRecord* spawn(std::function<void()> fn) {
-  auto* holder = new std::function<void()>(std::move(fn));
-  ThreadRecord* t = coop_create(
-      [](void* arg) {
-        auto* f = static_cast<std::function<void()>*>(arg);
-        (*f)();
-        delete f;
-      },
-      holder);
-  coop_add(t);
-  return t;
-}
-
 bool yield_until(const std::function<bool()>& pred, int rounds) {
   for (int i = 0; i < rounds && !pred(); i++) coop_yield();
   return pred();
@@ -61,11 +48,6 @@ int thread_count() {
   int n = 0;
   for (ThreadRecord* t = coop_first(); t; t = coop_next(t)) n++;
   return n;
-}
-
-__attribute__((noinline)) void scrub_stack() {
-  volatile char area[32768];
-  for (size_t i = 0; i < sizeof area; i++) area[i] = 0;
 }
 
 std::string text(Ref s) { return s ? jstring_bytes(s) : "<null>"; }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "class_code.h"
+#include "coop_test.h"
 #include "threads/coop.h"
 
 // What the host hooks saw.
@@ -24,10 +25,6 @@ std::vector<ClassDecl*> core_classes(std::vector<ClassDecl*> extra = {});
 // thread, then tears both down. Java references must live in frames below body.
 void run_program(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
 
-// A plain cooperative thread running fn. Threads share nothing on the stack: a thread
-// that writes into another thread's frame writes into memory that the other thread's
-// saved copy overwrites, so state shared between threads must live in globals.
-ThreadRecord* spawn(std::function<void()> fn);
 
 // Yields from the calling thread until pred() holds or `rounds` yields have passed.
 bool yield_until(const std::function<bool()>& pred, int rounds = 1000);
@@ -35,8 +32,6 @@ bool yield_until(const std::function<bool()>& pred, int rounds = 1000);
 // Number of records in the thread list.
 int thread_count();
 
-// Zeroes the unused stack below the caller, so stale words cannot act as roots.
-void scrub_stack();
 
 // Java text of a String reference.
 std::string text(Ref s);

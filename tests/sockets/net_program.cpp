@@ -96,22 +96,4 @@ std::string bytes_of(Ref array, jint offset, jint count) {
   return std::string(elements<char>(array) + offset, static_cast<size_t>(count));
 }
 
-__attribute__((noinline)) void scrub_stack() {
-  volatile char pad[16384];
-  for (size_t i = 0; i < sizeof pad; i++) pad[i] = 0;
-}
-
-ThreadRecord* spawn(std::function<void()> fn) {
-  auto* holder = new std::function<void()>(std::move(fn));
-  ThreadRecord* t = coop_create(
-      [](void* arg) {
-        auto* f = static_cast<std::function<void()>*>(arg);
-        (*f)();
-        delete f;
-      },
-      holder);
-  coop_add(t);
-  return t;
-}
-
 }  // namespace nettest

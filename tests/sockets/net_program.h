@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "class_code.h"
+#include "coop_test.h"
 #include "java/lang/Object.h"
 #include "natives/net.h"
 #include "threads/coop.h"
@@ -85,11 +86,5 @@ Ref jstr_with(const std::string& text, size_t at, jchar c);
 Ref jbytes(const std::string& text);
 Ref jbytes(jint n);
 std::string bytes_of(Ref array, jint offset, jint count);
-
-// Overwrites the unused stack below the caller, so that no stale reference survives there.
-void scrub_stack();
-
-// Runs a cooperative thread.
-ThreadRecord* spawn(std::function<void()> fn);
 
 }  // namespace nettest

@@ -162,7 +162,3 @@ int open_fd_count() {
   return n;
 }
 
-__attribute__((noinline)) void scrub_stack() {
-  volatile char junk[32768];
-  for (size_t i = 0; i < sizeof junk; i++) junk[i] = 0;
-}

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "class_code.h"
+#include "coop_test.h"
 
 // What the host hooks saw.
 struct StorageHostLog {
@@ -75,6 +76,3 @@ struct FileSizeLimit {
   }
 };
 
-// Overwrites the stack below the caller, so stale references in dead frames do not
-// keep objects alive across a collection the test expects to free them.
-void scrub_stack();

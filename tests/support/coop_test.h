@@ -1,0 +1,14 @@
+// Helpers every test program uses with the thread package and the collector.
+#pragma once
+#include <functional>
+
+#include "threads/coop.h"
+
+// A plain cooperative thread running fn. Threads share nothing on the stack: a thread
+// that writes into another thread's frame writes into memory that the other thread's
+// saved copy overwrites, so state shared between threads must live in globals or the heap.
+ThreadRecord* spawn(std::function<void()> fn);
+
+// Zeroes the unused stack below the caller, so stale words in dead frames cannot act as
+// roots across a collection the test expects to free something.
+void scrub_stack();
