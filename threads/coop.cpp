@@ -118,12 +118,10 @@ int coop_add(ThreadRecord* t) {
 // Unlinks and frees a record (and whatever stack copy it still holds).
 void coop_remove(ThreadRecord* t) {
   if (!t || !g_head) return;
-  if (t == g_head) {
-    ThreadRecord* rest = g_head->next;
+  if (t == g_head) {  // the list is left empty, as its head is gone
     free(g_head->buffer);
     free(g_head);
     g_head = g_current = nullptr;
-    (void)rest;  // the list is left empty, as its head is gone
     return;
   }
   ThreadRecord* prev = g_head;
