@@ -1,0 +1,110 @@
+// The window toolkit's classes as a program's class list takes them.
+#include "java/awt/class_list.h"
+
+#include "de/kawt/impl/Laf.h"
+#include "de/kawt/impl/kjava/FontMetricsImpl.h"
+#include "de/kawt/impl/kjava/GraphicsImpl.h"
+#include "de/kawt/impl/kjava/LafImpl.h"
+#include "de/kawt/impl/kjava/SpotletImpl.h"
+#include "de/kawt/impl/kjava/ToolkitImpl.h"
+#include "java/awt/AWTEvent.h"
+#include "java/awt/BorderLayout.h"
+#include "java/awt/Color.h"
+#include "java/awt/Component.h"
+#include "java/awt/Container.h"
+#include "java/awt/Dialog.h"
+#include "java/awt/Dimension.h"
+#include "java/awt/EventQueue.h"
+#include "java/awt/FlowLayout.h"
+#include "java/awt/Font.h"
+#include "java/awt/FontMetrics.h"
+#include "java/awt/Frame.h"
+#include "java/awt/Graphics.h"
+#include "java/awt/Insets.h"
+#include "java/awt/KawtThread.h"
+#include "java/awt/LayoutManager.h"
+#include "java/awt/Panel.h"
+#include "java/awt/Point.h"
+#include "java/awt/Rectangle.h"
+#include "java/awt/SystemColor.h"
+#include "java/awt/Toolkit.h"
+#include "java/awt/TooManyListenersException.h"
+#include "java/awt/Window.h"
+#include "java/awt/event/ActionEvent.h"
+#include "java/awt/event/ActionListener.h"
+#include "java/awt/event/AdjustmentEvent.h"
+#include "java/awt/event/AdjustmentListener.h"
+#include "java/awt/event/FocusEvent.h"
+#include "java/awt/event/InputEvent.h"
+#include "java/awt/event/ItemEvent.h"
+#include "java/awt/event/ItemListener.h"
+#include "java/awt/event/KeyEvent.h"
+#include "java/awt/event/KeyListener.h"
+#include "java/awt/event/MouseEvent.h"
+#include "java/awt/event/MouseListener.h"
+#include "java/awt/event/MouseMotionListener.h"
+#include "java/awt/event/WindowAdapter.h"
+#include "java/awt/event/WindowListener.h"
+#include "java/util/EventObject.h"
+
+namespace jae = java::awt::event;
+namespace kj = de::kawt::impl::kjava;
+
+// The Toolkit's class initialiser finds its implementation classes by name and initialises
+// them as it goes, so they may come after it.
+std::vector<ClassDecl*> toolkit_classes() {
+  return {
+      // events and listeners
+      &java::util::EventObject::klass,
+      &java::awt::AWTEvent::klass,
+      &jae::InputEvent::klass,
+      &jae::KeyEvent::klass,
+      &jae::MouseEvent::klass,
+      &jae::FocusEvent::klass,
+      &jae::ActionEvent::klass,
+      &jae::ItemEvent::klass,
+      &jae::AdjustmentEvent::klass,
+      &jae::MouseListener::klass,
+      &jae::MouseMotionListener::klass,
+      &jae::KeyListener::klass,
+      &jae::ActionListener::klass,
+      &jae::ItemListener::klass,
+      &jae::AdjustmentListener::klass,
+      &jae::WindowListener::klass,
+      &jae::WindowAdapter::klass,
+      &java::awt::TooManyListenersException::klass,
+      // values, colours, fonts, drawing
+      &java::awt::Insets::klass,
+      &java::awt::Dimension::klass,
+      &java::awt::Point::klass,
+      &java::awt::Rectangle::klass,
+      &java::awt::Color::klass,
+      &java::awt::SystemColor::klass,
+      &java::awt::Font::klass,
+      &java::awt::FontMetrics::klass,
+      &java::awt::Graphics::klass,
+      &de::kawt::impl::Laf::klass,
+      // components and layouts
+      &java::awt::LayoutManager::klass,
+      &java::awt::FlowLayout::klass,
+      &java::awt::BorderLayout::klass,
+      &java::awt::Component::klass,
+      &java::awt::Container::klass,
+      &java::awt::Panel::klass,
+      &java::awt::Window::klass,
+      &java::awt::Frame::klass,
+      &java::awt::Dialog::klass,
+      // widgets (after Component/Container/Window, before the toolkit)
+      // dispatch and the toolkit
+      &java::awt::EventQueue::klass,
+      &java::awt::KawtThread::klass,
+      &java::awt::Toolkit::klass,
+      // the palm implementation package
+      &kj::LafImpl::klass,
+      &kj::FontMetricsImpl::klass,
+      &kj::GraphicsImpl::klass,
+      &kj::SpotletImpl::klass,
+      &kj::ToolkitImpl::klass,
+      // images and record stores
+  };
+}

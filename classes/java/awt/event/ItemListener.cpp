@@ -1,0 +1,12 @@
+// java/awt/event/ItemListener
+#include "java/awt/event/ItemListener.h"
+
+namespace java::awt::event {
+
+ClassDecl ItemListener::klass = {
+    .name = "java/awt/event/ItemListener",
+    .flags = CLS_INTERFACE,
+    .methods = {abstract_method(m_itemStateChanged)},
+};
+
+}  // namespace java::awt::event
