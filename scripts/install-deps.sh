@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the benchmarks need.
 set -euo pipefail
-pkgs=(build-essential cmake g++-multilib libgtest-dev googletest libbenchmark-dev
+pkgs=(build-essential cmake g++-multilib libgtest-dev googletest libbenchmark-dev python3-pil imagemagick
       libsdl2-dev mingw-w64 fonts-dejavu-core wine wine64 xvfb xauth)
 missing=()
 for p in "${pkgs[@]}"; do
