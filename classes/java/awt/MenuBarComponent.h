@@ -11,7 +11,7 @@ struct MenuBarComponent {
     Ref menuBar;
     Ref openMenu;  // java/awt/Menu last opened, or null
     jint selectedMenu;
-    Ref titleX;  // int[]: each title slot's left x, then the end of the last slot
+    Ref titleX;  // char[]: each title slot's left x, then the end of the last slot
   };
   JAVA_FIELDS(Component)
 
