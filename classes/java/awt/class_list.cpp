@@ -9,6 +9,10 @@
 #include "de/kawt/impl/kjava/ToolkitImpl.h"
 #include "java/awt/AWTEvent.h"
 #include "java/awt/BorderLayout.h"
+#include "java/awt/Button.h"
+#include "java/awt/Checkbox.h"
+#include "java/awt/CheckboxGroup.h"
+#include "java/awt/Choice.h"
 #include "java/awt/Color.h"
 #include "java/awt/Component.h"
 #include "java/awt/Container.h"
@@ -23,9 +27,17 @@
 #include "java/awt/Insets.h"
 #include "java/awt/KawtThread.h"
 #include "java/awt/LayoutManager.h"
+#include "java/awt/List.h"
+#include "java/awt/Menu.h"
+#include "java/awt/MenuBar.h"
+#include "java/awt/MenuBarComponent.h"
+#include "java/awt/MenuItem.h"
 #include "java/awt/Panel.h"
 #include "java/awt/Point.h"
 #include "java/awt/Rectangle.h"
+#include "java/awt/ScrollManager.h"
+#include "java/awt/ScrollPane.h"
+#include "java/awt/Scrollbar.h"
 #include "java/awt/SystemColor.h"
 #include "java/awt/Toolkit.h"
 #include "java/awt/TooManyListenersException.h"
@@ -95,6 +107,18 @@ std::vector<ClassDecl*> toolkit_classes() {
       &java::awt::Frame::klass,
       &java::awt::Dialog::klass,
       // widgets (after Component/Container/Window, before the toolkit)
+      &java::awt::Button::klass,
+      &java::awt::Checkbox::klass,
+      &java::awt::CheckboxGroup::klass,
+      &java::awt::Scrollbar::klass,
+      &java::awt::ScrollManager::klass,
+      &java::awt::ScrollPane::klass,
+      &java::awt::List::klass,
+      &java::awt::Choice::klass,
+      &java::awt::MenuItem::klass,
+      &java::awt::Menu::klass,
+      &java::awt::MenuBar::klass,
+      &java::awt::MenuBarComponent::klass,
       // dispatch and the toolkit
       &java::awt::EventQueue::klass,
       &java::awt::KawtThread::klass,
