@@ -15,8 +15,8 @@ struct Graphics {
   static inline Method<void(Ref, jint, jint, jint, jint)> m_clipRect{"clipRect(IIII)", &klass};
   static inline Method<void(Ref, jint, jint, jint, jint)> m_setClip{"setClip(IIII)", &klass};
   static inline Method<Ref(Ref)> m_getClipBounds{"getClipBounds()", &klass};
-  static inline Method<Ref(Ref, Ref)> m_getClipBoundsInto{
-      "getClipBounds(Ljava/awt/Rectangle;)", &klass};
+  static inline Method<Ref(Ref, Ref)> m_getClipBoundsInto{"getClipBounds(Ljava/awt/Rectangle;)",
+                                                          &klass};
   static inline Method<jbool(Ref, jint, jint, jint, jint)> m_hitClip{"hitClip(IIII)", &klass};
   static inline Method<void(Ref, Ref)> m_setColor{"setColor(Ljava/awt/Color;)", &klass};
   static inline Method<Ref(Ref)> m_getColor{"getColor()", &klass};
@@ -25,8 +25,7 @@ struct Graphics {
   static inline Method<void(Ref, Ref)> m_setFont{"setFont(Ljava/awt/Font;)", &klass};
   static inline Method<Ref(Ref)> m_getFont{"getFont()", &klass};
   static inline Method<Ref(Ref)> m_getFontMetrics{"getFontMetrics()", &klass};
-  static inline Method<Ref(Ref, Ref)> m_getFontMetricsOf{"getFontMetrics(Ljava/awt/Font;)",
-                                                         &klass};
+  static inline Method<Ref(Ref, Ref)> m_getFontMetricsOf{"getFontMetrics(Ljava/awt/Font;)", &klass};
   static inline Method<void(Ref, jint, jint, jint, jint)> m_drawLine{"drawLine(IIII)", &klass};
   static inline Method<void(Ref, Ref, Ref, jint)> m_drawPolyline{"drawPolyline([I[II)", &klass};
   static inline Method<void(Ref, jint, jint, jint, jint)> m_drawRect{"drawRect(IIII)", &klass};
@@ -37,8 +36,8 @@ struct Graphics {
   static inline Method<void(Ref, jint, jint, jint, jint, jint, jint)> m_fillRoundRect{
       "fillRoundRect(IIIIII)", &klass};
   static inline Method<void(Ref, jint, jint, jint, jint)> m_clearRect{"clearRect(IIII)", &klass};
-  static inline Method<void(Ref, Ref, jint, jint)> m_drawString{
-      "drawString(Ljava/lang/String;II)", &klass};
+  static inline Method<void(Ref, Ref, jint, jint)> m_drawString{"drawString(Ljava/lang/String;II)",
+                                                                &klass};
   static inline Method<jbool(Ref, Ref, jint, jint, Ref)> m_drawImage{
       "drawImage(Ljava/awt/Image;IILjava/awt/image/ImageObserver;)", &klass};
   static inline Method<void(Ref)> m_dispose{"dispose()", &klass};

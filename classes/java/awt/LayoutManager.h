@@ -12,8 +12,8 @@ struct LayoutManager {
       "removeLayoutComponent(Ljava/awt/Component;)", &klass};
   static inline Method<Ref(Ref, Ref)> m_preferredLayoutSize{
       "preferredLayoutSize(Ljava/awt/Container;)", &klass};
-  static inline Method<Ref(Ref, Ref)> m_minimumLayoutSize{
-      "minimumLayoutSize(Ljava/awt/Container;)", &klass};
+  static inline Method<Ref(Ref, Ref)> m_minimumLayoutSize{"minimumLayoutSize(Ljava/awt/Container;)",
+                                                          &klass};
   static inline Method<void(Ref, Ref)> m_layoutContainer{"layoutContainer(Ljava/awt/Container;)",
                                                          &klass};
 };

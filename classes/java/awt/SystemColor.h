@@ -9,7 +9,7 @@ struct SystemColor {
   static ClassDecl klass;
   JAVA_NO_FIELDS(Color)
   struct Statics {
-    Ref white, black, accent;  // accent 0x330099
+    Ref white, black, accent;                          // accent 0x330099
     Ref window, control, controlText, menu, menuText;  // white, white, black, white, black
   };
   JAVA_STATICS

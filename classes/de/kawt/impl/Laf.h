@@ -52,8 +52,7 @@ struct Laf {
   static void paintBorder(Ref self, Ref g, Ref color, jint w, jint h, jint style);
   static Ref getBorderInsets(Ref self, jint style);
   static Ref getInsets(Ref self, jint kind);
-  static void drawArrow(Ref self, Ref g, Ref color, jint x, jint y, jint direction,
-                        jbool inverted);
+  static void drawArrow(Ref self, Ref g, Ref color, jint x, jint y, jint direction, jbool inverted);
   static void paintScrollbar(Ref self, Ref g, Ref background, jint w, jint h, jbool vertical,
                              jint thumbPos, jint thumbSize, jint pressedPart, jbool focus);
   static Ref buttonSize(Ref self, Ref metrics, Ref label);

@@ -6,7 +6,8 @@ namespace java::awt::event {
 
 struct ActionListener {
   static ClassDecl klass;
-  static inline Method<void(Ref, Ref)> m_actionPerformed{"actionPerformed(Ljava/awt/event/ActionEvent;)", &klass};
+  static inline Method<void(Ref, Ref)> m_actionPerformed{
+      "actionPerformed(Ljava/awt/event/ActionEvent;)", &klass};
 };
 
 }  // namespace java::awt::event

@@ -6,7 +6,8 @@ namespace java::awt::event {
 
 struct AdjustmentListener {
   static ClassDecl klass;
-  static inline Method<void(Ref, Ref)> m_adjustmentValueChanged{"adjustmentValueChanged(Ljava/awt/event/AdjustmentEvent;)", &klass};
+  static inline Method<void(Ref, Ref)> m_adjustmentValueChanged{
+      "adjustmentValueChanged(Ljava/awt/event/AdjustmentEvent;)", &klass};
 };
 
 }  // namespace java::awt::event

@@ -6,7 +6,8 @@ namespace java::awt::event {
 ClassDecl KeyListener::klass = {
     .name = "java/awt/event/KeyListener",
     .flags = CLS_INTERFACE,
-    .methods = {abstract_method(m_keyTyped), abstract_method(m_keyPressed), abstract_method(m_keyReleased)},
+    .methods = {abstract_method(m_keyTyped), abstract_method(m_keyPressed),
+                abstract_method(m_keyReleased)},
 };
 
 }  // namespace java::awt::event

@@ -7,8 +7,10 @@ namespace java::awt::event {
 struct KeyListener {
   static ClassDecl klass;
   static inline Method<void(Ref, Ref)> m_keyTyped{"keyTyped(Ljava/awt/event/KeyEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_keyPressed{"keyPressed(Ljava/awt/event/KeyEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_keyReleased{"keyReleased(Ljava/awt/event/KeyEvent;)", &klass};
+  static inline Method<void(Ref, Ref)> m_keyPressed{"keyPressed(Ljava/awt/event/KeyEvent;)",
+                                                    &klass};
+  static inline Method<void(Ref, Ref)> m_keyReleased{"keyReleased(Ljava/awt/event/KeyEvent;)",
+                                                     &klass};
 };
 
 }  // namespace java::awt::event

@@ -6,7 +6,9 @@ namespace java::awt::event {
 ClassDecl MouseListener::klass = {
     .name = "java/awt/event/MouseListener",
     .flags = CLS_INTERFACE,
-    .methods = {abstract_method(m_mouseClicked), abstract_method(m_mousePressed), abstract_method(m_mouseReleased), abstract_method(m_mouseEntered), abstract_method(m_mouseExited)},
+    .methods = {abstract_method(m_mouseClicked), abstract_method(m_mousePressed),
+                abstract_method(m_mouseReleased), abstract_method(m_mouseEntered),
+                abstract_method(m_mouseExited)},
 };
 
 }  // namespace java::awt::event

@@ -6,11 +6,16 @@ namespace java::awt::event {
 
 struct MouseListener {
   static ClassDecl klass;
-  static inline Method<void(Ref, Ref)> m_mouseClicked{"mouseClicked(Ljava/awt/event/MouseEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_mousePressed{"mousePressed(Ljava/awt/event/MouseEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_mouseReleased{"mouseReleased(Ljava/awt/event/MouseEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_mouseEntered{"mouseEntered(Ljava/awt/event/MouseEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_mouseExited{"mouseExited(Ljava/awt/event/MouseEvent;)", &klass};
+  static inline Method<void(Ref, Ref)> m_mouseClicked{"mouseClicked(Ljava/awt/event/MouseEvent;)",
+                                                      &klass};
+  static inline Method<void(Ref, Ref)> m_mousePressed{"mousePressed(Ljava/awt/event/MouseEvent;)",
+                                                      &klass};
+  static inline Method<void(Ref, Ref)> m_mouseReleased{"mouseReleased(Ljava/awt/event/MouseEvent;)",
+                                                       &klass};
+  static inline Method<void(Ref, Ref)> m_mouseEntered{"mouseEntered(Ljava/awt/event/MouseEvent;)",
+                                                      &klass};
+  static inline Method<void(Ref, Ref)> m_mouseExited{"mouseExited(Ljava/awt/event/MouseEvent;)",
+                                                     &klass};
 };
 
 }  // namespace java::awt::event

@@ -1,0 +1,17 @@
+// java/awt/Point
+#include "java/awt/Point.h"
+
+namespace java::awt {
+
+ClassDecl Point::klass = {
+    .name = "java/awt/Point",
+    .super = &java::lang::Object::klass,
+    .instanceSize = JAVA_INSTANCE_SIZE,
+};
+
+void Point::init(Ref self, jint x, jint y) {
+  java::lang::Object::init(self);
+  f(self) = {x, y};
+}
+
+}  // namespace java::awt
