@@ -12,7 +12,10 @@
 
 #include "class_lists.h"
 #include "com/sun/kjava/Database.h"
+#include "de/kawt/impl/AbstractRecordStore.h"
+#include "de/kawt/impl/kjava/RecordStoreImpl.h"
 #include "host/db.h"
+#include "java/lang/Integer.h"
 #include "java/lang/String.h"
 #include "javax/microedition/rms/InvalidRecordIDException.h"
 #include "javax/microedition/rms/RecordStore.h"
@@ -56,6 +59,9 @@ static std::vector<ClassDecl*> storage_classes() {
                               &rms::RecordStoreNotOpenException::klass,
                               &rms::RecordStoreFullException::klass,
                               &rms::InvalidRecordIDException::klass,
+                              &java::lang::Integer::klass,
+                              &de::kawt::impl::AbstractRecordStore::klass,
+                              &de::kawt::impl::kjava::RecordStoreImpl::klass,
                           });
   return list;
 }
