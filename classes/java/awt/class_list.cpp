@@ -1,10 +1,15 @@
 // The window toolkit's classes as a program's class list takes them.
 #include "java/awt/class_list.h"
 
+#include "com/sun/kjava/Database.h"
+#include "de/kawt/impl/AbstractRecordStore.h"
 #include "de/kawt/impl/Laf.h"
 #include "de/kawt/impl/kjava/FontMetricsImpl.h"
+#include "de/kawt/impl/kjava/GifLoader.h"
 #include "de/kawt/impl/kjava/GraphicsImpl.h"
+#include "de/kawt/impl/kjava/ImageImpl.h"
 #include "de/kawt/impl/kjava/LafImpl.h"
+#include "de/kawt/impl/kjava/RecordStoreImpl.h"
 #include "de/kawt/impl/kjava/SpotletImpl.h"
 #include "de/kawt/impl/kjava/ToolkitImpl.h"
 #include "java/awt/AWTEvent.h"
@@ -24,6 +29,7 @@
 #include "java/awt/FontMetrics.h"
 #include "java/awt/Frame.h"
 #include "java/awt/Graphics.h"
+#include "java/awt/Image.h"
 #include "java/awt/Insets.h"
 #include "java/awt/KawtThread.h"
 #include "java/awt/LayoutManager.h"
@@ -57,10 +63,17 @@
 #include "java/awt/event/MouseMotionListener.h"
 #include "java/awt/event/WindowAdapter.h"
 #include "java/awt/event/WindowListener.h"
+#include "java/awt/image/ColorModel.h"
 #include "java/util/EventObject.h"
+#include "javax/microedition/rms/InvalidRecordIDException.h"
+#include "javax/microedition/rms/RecordStoreFullException.h"
+#include "javax/microedition/rms/RecordStoreNotOpenException.h"
 
 namespace jae = java::awt::event;
 namespace kj = de::kawt::impl::kjava;
+namespace rms = javax::microedition::rms;
+
+static ClassDecl shortArray = rt_array_class("[S");  // palm bitmap data
 
 // The Toolkit's class initialiser finds its implementation classes by name and initialises
 // them as it goes, so they may come after it.
@@ -130,5 +143,18 @@ std::vector<ClassDecl*> toolkit_classes() {
       &kj::SpotletImpl::klass,
       &kj::ToolkitImpl::klass,
       // images and record stores
+      &shortArray,
+      &java::awt::Image::klass,
+      &java::awt::image::ColorModel::klass,
+      &kj::ImageImpl::klass,
+      &kj::GifLoader::klass,
+      &com::sun::kjava::Database::klass,
+      &rms::RecordStore::klass,
+      &rms::RecordStoreException::klass,
+      &rms::RecordStoreNotOpenException::klass,
+      &rms::RecordStoreFullException::klass,
+      &rms::InvalidRecordIDException::klass,
+      &de::kawt::impl::AbstractRecordStore::klass,
+      &kj::RecordStoreImpl::klass,
   };
 }
