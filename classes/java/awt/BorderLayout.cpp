@@ -19,11 +19,11 @@ ClassDecl BorderLayout::klass = {
     .refOffsets = {JAVA_REF(center), JAVA_REF(south), JAVA_REF(east), JAVA_REF(north),
                    JAVA_REF(west)},
     .defaultCtor = &BorderLayout::init,
-    .methods = {impl(LayoutManager::m_addLayoutComponent, &BorderLayout::addLayoutComponent),
-                impl(LayoutManager::m_removeLayoutComponent, &BorderLayout::removeLayoutComponent),
-                impl(LayoutManager::m_preferredLayoutSize, &BorderLayout::preferredLayoutSize),
-                impl(LayoutManager::m_minimumLayoutSize, &BorderLayout::minimumLayoutSize),
-                impl(LayoutManager::m_layoutContainer, &BorderLayout::layoutContainer)},
+    .methods = {impl(m_addLayoutComponent, &BorderLayout::addLayoutComponent),
+                impl(m_removeLayoutComponent, &BorderLayout::removeLayoutComponent),
+                impl(m_preferredLayoutSize, &BorderLayout::preferredLayoutSize),
+                impl(m_minimumLayoutSize, &BorderLayout::minimumLayoutSize),
+                impl(m_layoutContainer, &BorderLayout::layoutContainer)},
 };
 
 void BorderLayout::init(Ref self) { java::lang::Object::init(self); }

@@ -17,11 +17,11 @@ ClassDecl FlowLayout::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &FlowLayout::staticInit,
     .defaultCtor = &FlowLayout::init,
-    .methods = {impl(LayoutManager::m_addLayoutComponent, &FlowLayout::addLayoutComponent),
-                impl(LayoutManager::m_removeLayoutComponent, &FlowLayout::removeLayoutComponent),
-                impl(LayoutManager::m_preferredLayoutSize, &FlowLayout::preferredLayoutSize),
-                impl(LayoutManager::m_minimumLayoutSize, &FlowLayout::minimumLayoutSize),
-                impl(LayoutManager::m_layoutContainer, &FlowLayout::layoutContainer)},
+    .methods = {impl(m_addLayoutComponent, &FlowLayout::addLayoutComponent),
+                impl(m_removeLayoutComponent, &FlowLayout::removeLayoutComponent),
+                impl(m_preferredLayoutSize, &FlowLayout::preferredLayoutSize),
+                impl(m_minimumLayoutSize, &FlowLayout::minimumLayoutSize),
+                impl(m_layoutContainer, &FlowLayout::layoutContainer)},
     .staticWords = JAVA_STATIC_WORDS,
 };
 

@@ -2,6 +2,26 @@
 #pragma once
 #include "java/awt/event/InputEvent.h"
 
+// Win32's headers define some of these names as macros; they are set aside here.
+#pragma push_macro("VK_CANCEL")
+#undef VK_CANCEL
+#pragma push_macro("VK_TAB")
+#undef VK_TAB
+#pragma push_macro("VK_ACCEPT")
+#undef VK_ACCEPT
+#pragma push_macro("VK_SPACE")
+#undef VK_SPACE
+#pragma push_macro("VK_LEFT")
+#undef VK_LEFT
+#pragma push_macro("VK_UP")
+#undef VK_UP
+#pragma push_macro("VK_RIGHT")
+#undef VK_RIGHT
+#pragma push_macro("VK_DOWN")
+#undef VK_DOWN
+#pragma push_macro("VK_MENU")
+#undef VK_MENU
+
 namespace java::awt::event {
 
 struct KeyEvent {
@@ -37,3 +57,13 @@ struct KeyEvent {
 };
 
 }  // namespace java::awt::event
+
+#pragma pop_macro("VK_CANCEL")
+#pragma pop_macro("VK_TAB")
+#pragma pop_macro("VK_ACCEPT")
+#pragma pop_macro("VK_SPACE")
+#pragma pop_macro("VK_LEFT")
+#pragma pop_macro("VK_UP")
+#pragma pop_macro("VK_RIGHT")
+#pragma pop_macro("VK_DOWN")
+#pragma pop_macro("VK_MENU")

@@ -9,13 +9,13 @@ ClassDecl WindowAdapter::klass = {
     .interfaces = {&WindowListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = &WindowAdapter::init,
-    .methods = {impl(WindowListener::m_windowOpened, &WindowAdapter::ignore),
-                impl(WindowListener::m_windowClosing, &WindowAdapter::ignore),
-                impl(WindowListener::m_windowClosed, &WindowAdapter::ignore),
-                impl(WindowListener::m_windowIconified, &WindowAdapter::ignore),
-                impl(WindowListener::m_windowDeiconified, &WindowAdapter::ignore),
-                impl(WindowListener::m_windowActivated, &WindowAdapter::ignore),
-                impl(WindowListener::m_windowDeactivated, &WindowAdapter::ignore)},
+    .methods = {impl(m_windowOpened, &WindowAdapter::ignore),
+                impl(m_windowClosing, &WindowAdapter::ignore),
+                impl(m_windowClosed, &WindowAdapter::ignore),
+                impl(m_windowIconified, &WindowAdapter::ignore),
+                impl(m_windowDeiconified, &WindowAdapter::ignore),
+                impl(m_windowActivated, &WindowAdapter::ignore),
+                impl(m_windowDeactivated, &WindowAdapter::ignore)},
 };
 
 void WindowAdapter::init(Ref self) { java::lang::Object::init(self); }
