@@ -22,8 +22,7 @@ ClassDecl DisplayOptionsPanel::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &DisplayOptionsPanel::staticInit,
     .defaultCtor = &DisplayOptionsPanel::init,
-    .methods = {impl(java::awt::event::ItemListener::m_itemStateChanged,
-                     &DisplayOptionsPanel::itemStateChanged)},
+    .methods = {impl(m_itemStateChanged, &DisplayOptionsPanel::itemStateChanged)},
     .staticWords = JAVA_STATIC_WORDS,
 };
 

@@ -30,8 +30,7 @@ ClassDecl Orbitale::klass = {
     .interfaces = {&java::awt::event::ActionListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(left), JAVA_REF(right)},
-    .methods = {impl(java::awt::event::ActionListener::m_actionPerformed,
-                     &Orbitale::actionPerformed)},
+    .methods = {impl(m_actionPerformed, &Orbitale::actionPerformed)},
     .staticWords = JAVA_STATIC_WORDS,
 };
 

@@ -18,8 +18,7 @@ ClassDecl PTDialog::klass = {
     .super = &Dialog::klass,
     .interfaces = {&java::awt::event::ActionListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
-    .methods = {impl(java::awt::event::ActionListener::m_actionPerformed,
-                     &PTDialog::actionPerformed)},
+    .methods = {impl(m_actionPerformed, &PTDialog::actionPerformed)},
 };
 
 // Shows itself; subclasses add their contents after.

@@ -16,8 +16,7 @@ ClassDecl ScreenPanel::klass = {
     .super = &java::awt::Panel::klass,
     .interfaces = {&java::awt::event::ActionListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
-    .methods = {impl(java::awt::event::ActionListener::m_actionPerformed,
-                     &ScreenPanel::actionPerformed)},
+    .methods = {impl(m_actionPerformed, &ScreenPanel::actionPerformed)},
 };
 
 void ScreenPanel::init(Ref self) {

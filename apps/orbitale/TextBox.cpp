@@ -24,8 +24,7 @@ ClassDecl TextBox::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(lines), JAVA_REF(scrollbar)},
     .methods = {impl(Component::m_paint, &TextBox::paint),
-                impl(java::awt::event::AdjustmentListener::m_adjustmentValueChanged,
-                     &TextBox::adjustmentValueChanged)},
+                impl(m_adjustmentValueChanged, &TextBox::adjustmentValueChanged)},
 };
 
 namespace {
