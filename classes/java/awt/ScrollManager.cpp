@@ -23,8 +23,7 @@ ClassDecl ScrollManager::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(owner), JAVA_REF(clip), JAVA_REF(insets), JAVA_REF(hbar),
                    JAVA_REF(vbar)},
-    .methods = {impl(AdjustmentListener::m_adjustmentValueChanged,
-                     &ScrollManager::adjustmentValueChanged)},
+    .methods = {impl(m_adjustmentValueChanged, &ScrollManager::adjustmentValueChanged)},
 };
 
 static constexpr jint BAR = 7;  // a bar's preferred thickness

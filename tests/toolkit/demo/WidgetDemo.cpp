@@ -40,10 +40,9 @@ ClassDecl WidgetDemo::klass = {
     .refOffsets = {JAVA_REF(meter), JAVA_REF(ok), JAVA_REF(modal), JAVA_REF(dialog), JAVA_REF(bold),
                    JAVA_REF(red), JAVA_REF(blue), JAVA_REF(list), JAVA_REF(choice), JAVA_REF(bar),
                    JAVA_REF(modalDialog), JAVA_REF(plainDialog)},
-    .methods = {impl(ActionListener::m_actionPerformed, &WidgetDemo::actionPerformed),
-                impl(ItemListener::m_itemStateChanged, &WidgetDemo::itemStateChanged),
-                impl(AdjustmentListener::m_adjustmentValueChanged,
-                     &WidgetDemo::adjustmentValueChanged)},
+    .methods = {impl(m_actionPerformed, &WidgetDemo::actionPerformed),
+                impl(m_itemStateChanged, &WidgetDemo::itemStateChanged),
+                impl(m_adjustmentValueChanged, &WidgetDemo::adjustmentValueChanged)},
     .staticWords = JAVA_STATIC_WORDS,
 };
 
