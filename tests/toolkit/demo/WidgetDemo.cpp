@@ -53,7 +53,7 @@ static const char* const MENUS[][4] = {
     {"File", "Dialog", "Modal dialog", "Exit"},
     {"Edit", "Reset bar", nullptr, nullptr},
     {"View", "Numbers", "Symbols", nullptr},
-    {"Help", "About these widgets", nullptr, nullptr},
+    {"Help", "About the toolkit's test program", nullptr, nullptr},
 };
 
 static void print(const char* what, Ref message) {
