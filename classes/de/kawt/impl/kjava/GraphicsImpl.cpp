@@ -70,10 +70,11 @@ void GraphicsImpl::init(Ref self) {
   f(keep).clipHeight = 160;
 }
 
-// Every drawing call is clipped by the host to this graphics' own clip.
+// Every drawing call is clipped by the host to this graphics' own clip. An empty clip is
+// passed as empty: the host reads a negative size as extending left or up.
 static GraphicsImpl::Fields& region(Ref self) {
   auto& g = GraphicsImpl::f(nn(self));
-  Palm::setDrawRegion(g.clipX, g.clipY, g.clipWidth, g.clipHeight);
+  Palm::setDrawRegion(g.clipX, g.clipY, std::max(g.clipWidth, 0), std::max(g.clipHeight, 0));
   return g;
 }
 

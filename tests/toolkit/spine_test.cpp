@@ -1,0 +1,404 @@
+// The toolkit's spine in process: layouts, damage, window stack, pen and key routing, focus,
+// modal dialogs and failing listeners, through the real host and the dispatch thread.
+#include <gtest/gtest.h>
+
+#include "com/sun/kjava/Graphics.h"
+#include "host/host.h"
+#include "java/awt/BorderLayout.h"
+#include "java/awt/Color.h"
+#include "java/awt/Container.h"
+#include "java/awt/Dialog.h"
+#include "java/awt/Dimension.h"
+#include "java/awt/EventQueue.h"
+#include "java/awt/FlowLayout.h"
+#include "java/awt/Frame.h"
+#include "java/awt/Menu.h"
+#include "java/awt/MenuBar.h"
+#include "java/awt/MenuItem.h"
+#include "java/awt/Panel.h"
+#include "java/awt/Rectangle.h"
+#include "java/awt/Toolkit.h"
+#include "java/awt/Window.h"
+#include "java/awt/event/KeyEvent.h"
+#include "java/lang/RuntimeException.h"
+#include "java/util/Vector.h"
+#include "toolkit_support.h"
+
+using namespace java::awt;
+using java::util::Vector;
+using Log = std::vector<std::string>;
+
+namespace {
+
+struct Box {
+  jint x, y, w, h;
+  bool operator==(const Box&) const = default;
+};
+std::ostream& operator<<(std::ostream& o, const Box& b) {
+  return o << "(" << b.x << ", " << b.y << ", " << b.w << ", " << b.h << ")";
+}
+Box bounds(Ref c) {
+  auto& f = Component::f(c);
+  return {f.x, f.y, f.width, f.height};
+}
+
+void run(std::function<void()> body) {
+  g_log.clear();
+  g_onPress = nullptr;
+  run_cleanly(toolkit_test_classes, std::move(body));
+}
+
+// ---------------------------------------------------------------------------
+// Layouts
+// ---------------------------------------------------------------------------
+
+// Rows are left-aligned with 2-pixel gaps, no gap between rows, and a new row starts at
+// x = 0 rather than at the left inset: a dialog (insets 16, 4, 4, 4) shows it.
+TEST(Layout, FlowLayoutFillsRowsAndStartsNewOnesAtZero) {
+  std::vector<Box> placed;
+  Box preferred{};
+  run([&] {
+    Ref volatile d = jnew<Dialog>(nullptr);
+    Container::setLayout(d, FlowLayout::shared());
+    Component::setBounds(d, 0, 0, 60, 80);
+    Ref volatile a = Container::add(d, probe('a', 0, 0, 20, 10));
+    Ref volatile b = Container::add(d, probe('b', 0, 0, 20, 12));
+    Ref volatile c = Container::add(d, probe('c', 0, 0, 20, 8));
+    vcall(Component::m_validate, d);
+    placed = {bounds(a), bounds(b), bounds(c)};
+    Ref volatile size = vcall(Component::m_getPreferredSize, d);
+    auto& s = Dimension::f(size);
+    preferred = {0, 0, s.width, s.height};
+  });
+  // limit 60 - 4 - 4 = 52: a at 4, b at 26 (26 + 20 + 2 = 48), c would end at 70
+  EXPECT_EQ(placed, (std::vector<Box>{{4, 16, 20, 10}, {26, 16, 20, 12}, {0, 28, 20, 8}}));
+  // width: 3 x (20 + 2) + 4 + 4; height: one row, 12 + 16 + 4; as wide as no owner
+  EXPECT_EQ(preferred, (Box{0, 0, 74, 32}));
+}
+
+TEST(Layout, BorderLayoutRegionsWithAbsentNeighbours) {
+  struct Case {
+    const char* regions;        // which of N S W E C are present
+    std::vector<Box> expected;  // in the order N S W E C, present ones only
+  };
+  const Case cases[] = {
+      {"C", {{0, 0, 160, 160}}},
+      {"NC", {{0, 0, 160, 20}, {0, 21, 160, 139}}},
+      {"WC", {{0, 0, 30, 160}, {31, 0, 129, 160}}},
+      {"NWC", {{0, 0, 160, 20}, {0, 21, 30, 139}, {31, 21, 129, 139}}},
+      {"SEC", {{0, 130, 160, 30}, {120, 0, 40, 129}, {0, 0, 119, 129}}},
+      {"NSWEC",
+       {{0, 0, 160, 20},
+        {0, 130, 160, 30},
+        {0, 21, 30, 108},
+        {120, 21, 40, 108},
+        {31, 21, 88, 108}}},
+  };
+  for (const Case& k : cases) {
+    std::vector<Box> placed;
+    run([&] {
+      Ref volatile frame = jnew<Frame>();
+      Component::setBounds(frame, 0, 0, 160, 160);
+      // preferred sizes: north and south by height, west and east by width
+      const struct {
+        char r;
+        const char* name;
+        Box size;
+      } regions[] = {{'N', "North", {0, 0, 50, 20}},
+                     {'S', "South", {0, 0, 50, 30}},
+                     {'W', "West", {0, 0, 30, 40}},
+                     {'E', "East", {0, 0, 40, 40}},
+                     {'C', "Center", {0, 0, 10, 10}}};
+      std::vector<Ref> added;
+      for (const auto& r : regions) {
+        if (!strchr(k.regions, r.r)) continue;
+        Ref p = probe(r.r, 0, 0, r.size.w, r.size.h);
+        Container::add(frame, p, lit(r.name));
+        added.push_back(p);
+      }
+      vcall(Component::m_validate, frame);
+      for (Ref p : added) placed.push_back(bounds(p));
+    });
+    EXPECT_EQ(placed, k.expected) << k.regions;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Damage and the window stack
+// ---------------------------------------------------------------------------
+
+TEST(Damage, RectanglesFourApartMergeAndFiveApartDoNot) {
+  struct Case {
+    std::vector<Box> added;
+    std::vector<Box> queued;
+  };
+  const Case cases[] = {
+      {{{0, 0, 10, 10}, {14, 0, 10, 10}}, {{0, 0, 24, 10}}},
+      {{{0, 0, 10, 10}, {15, 0, 10, 10}}, {{0, 0, 10, 10}, {15, 0, 10, 10}}},
+      {{{0, 0, 10, 10}, {0, 14, 10, 10}}, {{0, 0, 10, 24}}},
+      {{{0, 0, 10, 10}, {0, 15, 10, 10}}, {{0, 0, 10, 10}, {0, 15, 10, 10}}},
+      // the grown rectangle is tried again against the whole queue
+      {{{0, 0, 10, 10}, {30, 0, 10, 10}, {16, 0, 10, 10}}, {{0, 0, 10, 10}, {16, 0, 24, 10}}},
+      {{{0, 0, 10, 10}, {30, 0, 10, 10}, {60, 0, 5, 5}, {12, 0, 16, 10}},
+       {{60, 0, 5, 5}, {0, 0, 40, 10}}},
+  };
+  for (const Case& k : cases) {
+    std::vector<Box> queued;
+    run([&] {
+      Ref volatile w = jnew<Window>(nullptr);
+      for (const Box& b : k.added) Window::addDamage(w, jnew<Rectangle>(b.x, b.y, b.w, b.h));
+      Ref damage = Window::f(w).damage;
+      for (jint i = 0; i < Vector::size(damage); i++) {
+        auto& r = Rectangle::f(Vector::elementAt(damage, i));
+        queued.push_back({r.x, r.y, r.width, r.height});
+      }
+    });
+    EXPECT_EQ(queued, k.queued);
+  }
+}
+
+// The frame repaints the popup's former area only: the rest of a screen blackened behind
+// the toolkit's back stays black.
+TEST(Windows, HidingAPopupRepaintsOnlyTheAreaItCovered) {
+  int insideInk = -1;
+  int outsideInk = -1;
+  run([&] {
+    Ref volatile frame = shown_frame();
+    Ref volatile popup = jnew<Window>(frame);
+    Window::f(popup).popup = 1;
+    Component::setBounds(popup, 40, 50, 30, 20);
+    vcall(Component::m_setVisible, popup, 1);
+    pump(5);
+    com::sun::kjava::Graphics::resetDrawRegion();
+    com::sun::kjava::Graphics::drawRectangle(0, 0, 160, 160, 1, 0);
+    vcall(Component::m_setVisible, popup, 0);
+    Screen s = screen_now();
+    insideInk = s.inked(40, 50, 69, 69);
+    outsideInk = s.inked(0, 0, 159, 159) - insideInk;
+    EXPECT_EQ(Toolkit::getTopWindow(), frame);
+  });
+  EXPECT_EQ(insideInk, 0);
+  EXPECT_EQ(outsideInk, 160 * 160 - 30 * 20);
+}
+
+// ---------------------------------------------------------------------------
+// Pen routing
+// ---------------------------------------------------------------------------
+
+TEST(Pen, ADragLeavingTheComponentKeepsGoingToItInItsOwnCoordinates) {
+  run([] {
+    Ref volatile frame = shown_frame();
+    Container::add(frame, probe('P', 10, 10, 20, 20));
+    pump(5);
+    queue_pen(WM_LBUTTONDOWN, 30, 30);
+    queue_pen(WM_MOUSEMOVE, 100, 10);
+    queue_pen(WM_LBUTTONUP, 100, 10);
+    pump(20);
+  });
+  EXPECT_EQ(g_log, (Log{"P 501 5 5", "P activate", "P 506 40 -5", "P 502 40 -5", "P 500 40 -5"}));
+}
+
+TEST(Pen, AClickOnTheFarEdgesStillHits) {
+  run([] {
+    Ref volatile frame = shown_frame();
+    Container::add(frame, probe('P', 10, 10, 20, 20));
+    pump(5);
+    tap(30, 30);
+  });
+  EXPECT_EQ(g_log, (Log{"P 501 20 20", "P activate", "P 502 20 20", "P 500 20 20"}));
+}
+
+// The press closes the popup and is dropped; so are its release and click, which would
+// otherwise go to the previous press's target below.
+TEST(Pen, APressOutsideAPopupClosesItAndGoesNoFurther) {
+  bool popupShown = true;
+  run([&] {
+    Ref volatile frame = shown_frame();
+    Container::add(frame, probe('F', 0, 0, 160, 160));
+    Ref volatile popup = jnew<Window>(frame);
+    Window::f(popup).popup = 1;
+    Component::setBounds(popup, 40, 40, 30, 20);
+    Container::setLayout(popup, nullptr);
+    Container::add(popup, probe('Q', 0, 0, 30, 20));
+    tap(10, 10);
+    vcall(Component::m_setVisible, popup, 1);
+    pump(5);
+    tap(45, 45);
+    tap(10, 10);
+    popupShown = Component::f(popup).visible;
+    EXPECT_EQ(Toolkit::getTopWindow(), frame);
+  });
+  EXPECT_FALSE(popupShown);
+  EXPECT_EQ(g_log, (Log{"F 501 10 10", "F activate", "F 502 10 10", "F 500 10 10", "Q 501 5 5",
+                        "Q activate", "Q 502 5 5", "Q 500 5 5"}));
+}
+
+// ---------------------------------------------------------------------------
+// Keys and focus
+// ---------------------------------------------------------------------------
+
+void post_key(jint code) {
+  Ref volatile e =
+      jnew<event::KeyEvent>(nullptr, event::KeyEvent::KEY_PRESSED, jlong{0}, 0, code, jchar{0});
+  EventQueue::postEvent(Toolkit::getDefaultToolkit() ? Toolkit::S().eventQueue : nullptr, e);
+}
+
+// A frame holding a panel with A and B, then C.
+Ref focus_frame() {
+  Ref volatile frame = shown_frame();
+  Ref volatile panel = jnew<Panel>();
+  Container::setLayout(panel, nullptr);
+  Component::setBounds(panel, 0, 0, 100, 50);
+  Container::add(panel, probe('A', 0, 0, 20, 20));
+  Container::add(panel, probe('B', 30, 0, 20, 20));
+  Container::add(frame, panel);
+  Container::add(frame, probe('C', 0, 60, 20, 20));
+  pump(5);
+  return frame;
+}
+
+char tag_of(Ref c) { return c && instanceof <Probe>(c) ? static_cast<char>(Probe::f(c).tag) : '-'; }
+
+Ref find(Ref frame, char tag) {
+  Ref panel = Container::getComponent(frame, 0);
+  for (Ref c : {Container::getComponent(panel, 0), Container::getComponent(panel, 1),
+                Container::getComponent(frame, 1)})
+    if (tag_of(c) == tag) return c;
+  return nullptr;
+}
+
+TEST(Keys, TraversalKeysMoveTheFocusAndActivateKeysActivate) {
+  struct Case {
+    char from;
+    jint key;
+    char focus;  // the focus owner afterwards
+    Log log;
+  };
+  const Case cases[] = {
+      {'A', 9, 'B', {"A key 9"}},
+      {'B', 39, 'C', {"B key 39"}},
+      {'C', 40, 'A', {"C key 40"}},
+      {'A', 37, 'C', {"A key 37"}},
+      {'C', 38, 'B', {"C key 38"}},
+      {'B', 10, 'B', {"B key 10", "B activate"}},
+      {'B', 30, 'B', {"B key 30", "B activate"}},
+      {'B', 32, 'B', {"B key 32", "B activate"}},
+      {'B', 33, 'B', {"B key 33"}},
+  };
+  for (const Case& k : cases) {
+    char focus = '?';
+    run([&] {
+      Ref volatile frame = focus_frame();
+      vcall(Component::m_requestFocus, find(frame, k.from));
+      post_key(k.key);
+      focus = tag_of(Window::getFocusOwner(frame));
+    });
+    EXPECT_EQ(focus, k.focus) << "key " << k.key << " from " << k.from;
+    EXPECT_EQ(g_log, k.log) << "key " << k.key << " from " << k.from;
+  }
+}
+
+TEST(Keys, ALongJogPressCancelsAndAShortOneAccepts) {
+  run([] {
+    Ref volatile frame = focus_frame();
+    vcall(Component::m_requestFocus, find(frame, 'A'));
+    palm_key(5890);
+    palm_key(5894);
+    palm_key(5893);
+    palm_key(5894);
+  });
+  EXPECT_EQ(g_log, (Log{"A key 3", "A key 30", "A activate"}));
+}
+
+TEST(Keys, TheMenuKeyOpensTheMenuBarAndASecondPressClosesIt) {
+  bool afterFirst = false;
+  bool afterSecond = true;
+  run([&] {
+    Ref volatile frame = focus_frame();
+    Ref volatile bar = jnew<MenuBar>();
+    Ref volatile menu = jnew<Menu>(lit("Options"));
+    Menu::add(menu, jnew<MenuItem>(lit("About")));
+    MenuBar::add(bar, menu);
+    Frame::setMenuBar(frame, bar);
+    palm_key(261);
+    Ref top = Toolkit::getTopWindow();
+    afterFirst = top != frame && Window::f(top).popup;
+    palm_key(261);
+    afterSecond = Toolkit::getTopWindow() != frame;
+  });
+  EXPECT_TRUE(afterFirst) << "a popup on top after the first press";
+  EXPECT_FALSE(afterSecond) << "the frame on top again after the second";
+}
+
+// ---------------------------------------------------------------------------
+// Modal dialogs and failures
+// ---------------------------------------------------------------------------
+
+Ref g_dialog;
+
+// M shows a modal dialog holding D; D hides it.
+void modal_press(Ref p, Ref) {
+  if (Probe::f(p).tag == 'D') {
+    g_log.push_back("D 501");
+    vcall(Component::m_setVisible, g_dialog, 0);
+    return;
+  }
+  g_log.push_back("M before");
+  vcall(Component::m_setVisible, g_dialog, 1);
+  g_log.push_back("M after");
+}
+
+TEST(Modal, ADialogFromAListenerReleasesThePenEventAndResumesTheListenerWhenClosed) {
+  bool handedOver = false;
+  run([&] {
+    Ref volatile frame = shown_frame();
+    Container::add(frame, probe('M', 0, 0, 40, 40));
+    Ref volatile dialog = jnew<Dialog>(frame, lit("Modal"), jbool{1});
+    g_dialog = dialog;
+    Container::setLayout(dialog, nullptr);
+    Component::setBounds(dialog, 60, 60, 80, 80);
+    Container::add(dialog, probe('D', 20, 20, 20, 20));
+    g_onPress = modal_press;
+    Ref first = Toolkit::dispatchThread();
+    tap(10, 10);
+    handedOver = Toolkit::dispatchThread() != first;
+    EXPECT_EQ(g_log, (Log{"M before", "M 502 10 10", "M 500 10 10"}))
+        << "the press returned while the listener waits";
+    tap(90, 90);
+    g_dialog = nullptr;
+  });
+  EXPECT_TRUE(handedOver);
+  EXPECT_EQ(g_log, (Log{"M before", "M 502 10 10", "M 500 10 10", "D 501", "M after", "M activate",
+                        "D activate", "D 502 10 10", "D 500 10 10"}));
+}
+
+void failing_press(Ref p, Ref e) {
+  g_log.push_back("pressed");
+  if (g_log.size() == 1) jthrow(jnew<java::lang::RuntimeException>(lit("listener failed")));
+  (void)p, (void)e;
+}
+
+// Reported once, on the event thread; later events neither report it again nor stop.
+TEST(Failure, AFailedListenerIsReportedOnceAndLaterEventsGoOn) {
+  g_log.clear();
+  g_onPress = failing_press;
+  InProcessResult r = run_in_process({.classes = toolkit_test_classes,
+                                      .body =
+                                          [] {
+                                            Ref volatile frame = shown_frame();
+                                            Container::add(frame, probe('F', 0, 0, 160, 160));
+                                            pump(5);
+                                            tap(10, 10);
+                                            tap(20, 20);
+                                          },
+                                      .commandLine = "-console"});
+  g_onPress = nullptr;
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(g_log, (Log{"pressed", "F 502 10 10", "F 500 10 10", "pressed", "F activate",
+                        "F 502 20 20", "F 500 20 20"}));
+  EXPECT_EQ(r.console,
+            "Test console started ...\n"
+            "java/lang/RuntimeException: listener failed\n");
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+// What the toolkit tests share: the class list, a probe component that logs what reaches it,
+// and input through the host's queue.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "in_process.h"
+#include "java/awt/Component.h"
+
+extern std::vector<std::string> g_log;
+
+// A component that logs its events ("A 501 5 5", "A key 30", "A activate") and fills itself
+// with its foreground when painted. Mouse events are enabled.
+struct Probe {
+  static ClassDecl klass;
+  struct RT_PACKED Fields {
+    jint tag;  // the log's first character
+  };
+  JAVA_FIELDS(java::awt::Component)
+  static void init(Ref self, jint tag);
+  static void paint(Ref self, Ref g);
+  static void processEvent(Ref self, Ref e);
+  static void activate(Ref self, Ref e);
+};
+
+// Called on a probe's pen press, in place of logging it, when set.
+extern void (*g_onPress)(Ref probe, Ref event);
+
+std::vector<ClassDecl*> toolkit_test_classes();
+
+// A component of the given size at (x, y) in its parent.
+Ref probe(char tag, jint x, jint y, jint w, jint h);
+// A shown frame of the screen's size without a layout manager; its damage is painted.
+Ref shown_frame();
+void tap(int x, int y);    // device pixels
+void palm_key(jint code);  // as the host queues a key
