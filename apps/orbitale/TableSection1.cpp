@@ -59,6 +59,8 @@ void TableSection1::actionPerformed(Ref self, Ref e) {
   Container::add(frame, Orbitale::f(frame).right, lit("Center"));
   vcall(Component::m_validate, frame);
   Container::removeComponent(frame, self);
+  // Back to bounds it had before, the half would not be repainted by the layout.
+  Component::repaint(Orbitale::f(frame).right);
 }
 
 }  // namespace orbitale

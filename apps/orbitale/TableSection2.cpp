@@ -60,6 +60,8 @@ void TableSection2::actionPerformed(Ref self, Ref e) {
   Container::add(frame, Orbitale::f(frame).left, lit("Center"));
   vcall(Component::m_validate, frame);
   Container::removeComponent(frame, self);
+  // Back to bounds it had before, the half would not be repainted by the layout.
+  Component::repaint(Orbitale::f(frame).left);
 }
 
 }  // namespace orbitale
