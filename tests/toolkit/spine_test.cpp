@@ -402,3 +402,47 @@ TEST(Failure, AFailedListenerIsReportedOnceAndLaterEventsGoOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Start-up and the idle dispatch thread
+// ---------------------------------------------------------------------------
+
+TEST(StartUp, TheHostsClassBaseChoosesThePalmPackageByName) {
+  std::string base, platform, lafClass, toolkitClass;
+  jint depth = 0;
+  run([&] {
+    auto& s = Toolkit::S();
+    base = jstring_bytes(s.classBase);
+    platform = jstring_bytes(s.platform);
+    lafClass = rt_record(rt_header(s.laf)->classIndex)->name;
+    toolkitClass = rt_record(rt_header(s.toolkit)->classIndex)->name;
+    depth = s.colorDepth;
+  });
+  EXPECT_EQ(base, "de.kawt.impl.kjava");
+  EXPECT_EQ(platform, "j2me");
+  EXPECT_EQ(lafClass, "de/kawt/impl/kjava/LafImpl");
+  EXPECT_EQ(toolkitClass, "de/kawt/impl/kjava/ToolkitImpl");
+  EXPECT_EQ(depth, 1) << "monochrome without -color";
+}
+
+// With a frame shown and nothing to repaint, idle passes neither allocate nor draw.
+TEST(Idle, WithoutDamageTheDispatchThreadAllocatesAndDrawsNothing) {
+  int64_t grown = -1;
+  bool same = false;
+  run([&] {
+    Ref volatile frame = shown_frame();
+    Container::add(frame, probe('P', 10, 10, 20, 20));
+    pump(10);
+    Screen before = screen_now();
+    int64_t used = rt_heap_in_use();
+    pump(200);
+    grown = rt_heap_in_use() - used;
+    same = screen_now().px == before.px;
+  });
+  EXPECT_EQ(grown, 0);
+  EXPECT_TRUE(same);
+}
+
+}  // namespace
