@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes docs/spindrift.png, docs/glimmer.png and docs/tumbler.png anew: each program is
-# built, run headless with a PALM_SCRIPT, and photographed by the automation's `shot`.
+# Makes docs/orbitale.png, docs/spindrift.png, docs/glimmer.png and docs/tumbler.png anew: each
+# program is built, run headless with a PALM_SCRIPT, and photographed by the automation's `shot`.
 # Usage: scripts/screenshots.sh [build-dir]   (default build/release, configured if need be)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -8,7 +8,7 @@ build=${1:-$root/build/release}
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" -j "$(nproc)" --target spindrift glimmer tumbler >/dev/null
+cmake --build "$build" -j "$(nproc)" --target orbitale spindrift glimmer tumbler >/dev/null
 mkdir -p "$root/docs"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,6 +22,12 @@ shoot() {
   echo "docs/$name.png"
 }
 
+# Orbitale: the left half of the table, iron marked (tapped, its information closed with OK).
+shoot orbitale "wait 600
+tap 270 152
+wait 400
+tap 160 294
+wait 400"
 # Spindrift: turning, with its frame-time line.
 shoot spindrift "wait 900"
 # Glimmer tumbles at random: of a burst of frames, the one that shows the word most

@@ -19,7 +19,7 @@ fi
 echo "=== windows"
 export WINEDEBUG=-all
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$jobs" --target runtime_tests drawdiff spindrift glimmer tumbler widgets
+cmake --build --preset windows -j "$jobs" --target runtime_tests drawdiff orbitale spindrift glimmer tumbler widgets
 run_wine() {
   if [ -n "${DISPLAY:-}" ]; then wine "$@"; else xvfb-run -a wine "$@"; fi
 }
