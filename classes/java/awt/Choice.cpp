@@ -120,7 +120,8 @@ void Choice::activate(Ref self, Ref e) {
 }
 
 void Choice::chosen(Ref self, jint index) {
-  if (Ref popup = f(self).popup) vcall(Component::m_setVisible, popup, 0);
+  Ref popup = f(self).popup;
+  if (popup && Component::f(popup).visible) vcall(Component::m_setVisible, popup, 0);
   Ref list = f(self).list;
   if (index < 0 || index == List::f(list).selected) return;
   List::f(list).selected = index;

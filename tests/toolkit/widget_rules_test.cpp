@@ -1,0 +1,419 @@
+// Widget rules that a screenshot cannot pin, in process through the real host: the scroll
+// bar's arithmetic, the scroll manager's viewport, where a menu opens, what a list's select
+// does for each owner, the radio group.
+#include <gtest/gtest.h>
+
+#include "java/awt/Checkbox.h"
+#include "java/awt/CheckboxGroup.h"
+#include "java/awt/Choice.h"
+#include "java/awt/Frame.h"
+#include "java/awt/Insets.h"
+#include "java/awt/List.h"
+#include "java/awt/Menu.h"
+#include "java/awt/MenuItem.h"
+#include "java/awt/ScrollManager.h"
+#include "java/awt/ScrollPane.h"
+#include "java/awt/Scrollbar.h"
+#include "java/awt/Toolkit.h"
+#include "java/awt/Window.h"
+#include "java/awt/event/ActionEvent.h"
+#include "java/awt/event/ActionListener.h"
+#include "java/awt/event/AdjustmentEvent.h"
+#include "java/awt/event/AdjustmentListener.h"
+#include "java/awt/event/ItemEvent.h"
+#include "java/awt/event/ItemListener.h"
+#include "java/awt/event/MouseEvent.h"
+#include "java/lang/String.h"
+#include "java/util/Vector.h"
+#include "runtime/class_decl.h"
+#include "toolkit_support.h"
+
+using namespace java::awt;
+using namespace java::awt::event;
+using Log = std::vector<std::string>;
+
+namespace {
+
+// Logs the events of the three widget listener kinds: "action <source> <command>",
+// "item <source> <item> <state>", "adjust <type> <value>"; sources are named by S().
+struct Recorder {
+  static ClassDecl klass;
+  JAVA_NO_FIELDS(java::lang::Object)
+  static inline Method<void(Ref, Ref)> m_actionPerformed{
+      "actionPerformed(Ljava/awt/event/ActionEvent;)", &klass};
+  static inline Method<void(Ref, Ref)> m_itemStateChanged{
+      "itemStateChanged(Ljava/awt/event/ItemEvent;)", &klass};
+  static inline Method<void(Ref, Ref)> m_adjustmentValueChanged{
+      "adjustmentValueChanged(Ljava/awt/event/AdjustmentEvent;)", &klass};
+  static void init(Ref self) { java::lang::Object::init(self); }
+  static std::string text(Ref s) {
+    return s ? jstring_bytes(vcall(java::lang::Object::m_toString, s)) : "null";
+  }
+  static void action(Ref, Ref e) {
+    g_log.push_back("action " + text(java::util::EventObject::getSource(e)) + " " +
+                    text(ActionEvent::getActionCommand(e)));
+  }
+  static void item(Ref, Ref e) {
+    Ref source = java::util::EventObject::getSource(e);
+    Ref item = ItemEvent::getItem(e);
+    std::string name = instanceof <Checkbox>(source) ? text(Checkbox::f(source).label) : instanceof
+        <Choice>(source) ? "choice" : "list";
+    if (instanceof <Checkbox>(item)) item = Checkbox::f(item).label;
+    g_log.push_back("item " + name + " " + text(item) + " " +
+                    std::to_string(ItemEvent::getStateChange(e)));
+  }
+  static void adjust(Ref, Ref e) {
+    g_log.push_back("adjust " + std::to_string(AdjustmentEvent::getAdjustmentType(e)) + " " +
+                    std::to_string(AdjustmentEvent::getValue(e)));
+  }
+};
+
+ClassDecl Recorder::klass = {
+    .name = "test/Recorder",
+    .super = &java::lang::Object::klass,
+    .interfaces = {&ActionListener::klass, &ItemListener::klass, &AdjustmentListener::klass},
+    .instanceSize = JAVA_INSTANCE_SIZE,
+    .methods = {impl(m_actionPerformed, &Recorder::action),
+                impl(m_itemStateChanged, &Recorder::item),
+                impl(m_adjustmentValueChanged, &Recorder::adjust)},
+};
+
+std::vector<ClassDecl*> classes() {
+  std::vector<ClassDecl*> list = toolkit_test_classes();
+  list.push_back(&Recorder::klass);
+  return list;
+}
+
+void run(std::function<void()> body) {
+  g_log.clear();
+  run_cleanly(classes, std::move(body));
+}
+
+// A pen event as the dispatch thread hands it over, in the component's coordinates.
+void pen(Ref c, jint id, jint x, jint y) {
+  Ref volatile e = jnew<MouseEvent>(c, id, jlong{0}, 0, x, y, 1, jbool{0});
+  vcall(Component::m_dispatchMouseEvent, c, e);
+}
+
+struct Box {
+  jint x, y, w, h;
+  bool operator==(const Box&) const = default;
+};
+std::ostream& operator<<(std::ostream& o, const Box& b) {
+  return o << "(" << b.x << ", " << b.y << ", " << b.w << ", " << b.h << ")";
+}
+Box bounds(Ref c) {
+  auto& f = Component::f(c);
+  return {f.x, f.y, f.width, f.height};
+}
+
+// ---------------------------------------------------------------------------
+// Scroll bar: vertical, 60 long, 0..100 with 10 visible; arrows 6, track 48, so the thumb
+// is 10 * 48 / 100 = 4 long at value * 48 / 100 + 6.
+// ---------------------------------------------------------------------------
+
+TEST(ScrollbarRules, PressesDragsAndClamps) {
+  struct Step {
+    jint id, p;
+    const char* logged;  // nullptr: no event
+  };
+  const Step steps[] = {
+      {501, 2, nullptr},         // the up arrow at the minimum: clamped, no change
+      {502, 2, nullptr},         //
+      {501, 58, "adjust 1 1"},   // the down arrow: unit increment
+      {501, 30, "adjust 4 11"},  // after the thumb (6 + 0): block increment
+      {501, 6, "adjust 3 1"},    // before the thumb (at 11): block decrement
+      {506, 3, "adjust 2 0"},    // dragged onto the up arrow, no drag going: unit decrement
+      {502, 3, nullptr},         //
+      {501, 7, nullptr},         // on the thumb (6..9): a drag starts
+      {506, 40, "adjust 5 64"},  // 0 + (40 - 7 - 2) * 100 / 48
+      {506, 59, "adjust 5 90"},  // (59 - 7 - 2) * 100 / 48 = 104, clamped to 100 - 10
+      {506, 70, nullptr},        // still 90
+      {502, 70, nullptr},
+      {506, 58, nullptr},  // the drag is over: the down arrow, at 90 already
+  };
+  Log log;
+  run([&] {
+    Ref volatile bar = jnew<Scrollbar>();
+    Component::setBounds(bar, 0, 0, 7, 60);
+    Scrollbar::addAdjustmentListener(bar, jnew<Recorder>());
+    for (const Step& s : steps) {
+      size_t before = g_log.size();
+      pen(bar, s.id, 3, s.p);
+      std::string got = g_log.size() > before ? g_log.back() : "";
+      log.push_back(got);
+    }
+  });
+  for (size_t i = 0; i < std::size(steps); i++)
+    EXPECT_EQ(log[i], steps[i].logged ? steps[i].logged : "") << "step " << i;
+}
+
+TEST(ScrollbarRules, ValuesStayWithinMinimumAndMaximumLessVisible) {
+  std::vector<jint> values;
+  run([&] {
+    Ref volatile bar = jnew<Scrollbar>(Scrollbar::HORIZONTAL, 95, 10, 0, 100);
+    values.push_back(Scrollbar::getValue(bar));
+    Scrollbar::setValues(bar, 50, 200, 0, 100);  // more visible than the range: the minimum
+    values.push_back(Scrollbar::getValue(bar));
+    Scrollbar::setValues(bar, -5, 10, 20, 100);
+    values.push_back(Scrollbar::getValue(bar));
+    Scrollbar::setValue(bar, 1000);
+    values.push_back(Scrollbar::getValue(bar));
+  });
+  // The constructor keeps what it is given; setValue and setValues clamp.
+  EXPECT_EQ(values, (std::vector<jint>{95, 0, 20, 90}));
+}
+
+// ---------------------------------------------------------------------------
+// Scroll manager: a 50 x 30 owner with a one-pixel border, bars 7 thick.
+// ---------------------------------------------------------------------------
+
+TEST(ScrollManagerRules, BarsComeAndGoWithTheContentAndOneCanBringTheOther) {
+  struct Case {
+    jint w, h;
+    bool vbar, hbar;
+    jint viewW, viewH;
+  } cases[] = {
+      {40, 20, false, false, 48, 28}, {40, 60, true, false, 41, 28},
+      {60, 20, false, true, 48, 21},  // 20 still fits the 21 the horizontal bar leaves
+      {45, 60, true, true, 41, 21},   // the vertical bar makes 45 too wide
+      {60, 25, true, true, 41, 21},   // the horizontal bar makes 25 too high
+      {40, 20, false, false, 48, 28},
+  };
+  struct Got {
+    bool vbar, hbar;
+    jint viewW, viewH;
+    Box v, h;
+  };
+  std::vector<Got> got;
+  run([&] {
+    Ref volatile owner = probe('o', 0, 0, 50, 30);
+    Ref volatile m = jnew<ScrollManager>(owner, 1);
+    for (const Case& c : cases) {
+      ScrollManager::setContentSize(m, c.w, c.h);
+      auto& s = ScrollManager::f(m);
+      got.push_back({s.vbar != nullptr, s.hbar != nullptr, s.viewWidth, s.viewHeight,
+                     s.vbar ? bounds(s.vbar) : Box{}, s.hbar ? bounds(s.hbar) : Box{}});
+    }
+  });
+  for (size_t i = 0; i < std::size(cases); i++) {
+    const Case& c = cases[i];
+    EXPECT_EQ(got[i].vbar, c.vbar) << "case " << i;
+    EXPECT_EQ(got[i].hbar, c.hbar) << "case " << i;
+    EXPECT_EQ(got[i].viewW, c.viewW) << "case " << i;
+    EXPECT_EQ(got[i].viewH, c.viewH) << "case " << i;
+    // At the right edge inside the border, over the owner's height less the border; the
+    // horizontal one at the bottom, as wide as the viewport.
+    if (c.vbar) {
+      EXPECT_EQ(got[i].v, (Box{42, 1, 7, 28})) << "case " << i;
+    }
+    if (c.hbar) {
+      EXPECT_EQ(got[i].h, (Box{1, 22, c.viewW, 7})) << "case " << i;
+    }
+  }
+}
+
+TEST(ScrollManagerRules, HitsGoToTheBarsRightOfAndBelowTheViewport) {
+  std::vector<char> hits;
+  run([&] {
+    Ref volatile owner = probe('o', 0, 0, 50, 30);
+    Ref volatile m = jnew<ScrollManager>(owner, 1);
+    ScrollManager::setContentSize(m, 60, 60);
+    auto& s = ScrollManager::f(m);
+    for (auto [x, y] : {std::pair{10, 10},
+                        {42, 10},
+                        {41, 10},
+                        {10, 22},
+                        {10, 21},
+                        {50, 30},
+                        {51, 10},
+                        {-1, 10}}) {
+      Ref hit = ScrollManager::hitTest(m, x, y);
+      hits.push_back(!hit            ? '-'
+                     : hit == owner  ? 'o'
+                     : hit == s.vbar ? 'v'
+                     : hit == s.hbar ? 'h'
+                                     : '?');
+    }
+  });
+  EXPECT_EQ(std::string(hits.begin(), hits.end()), "ovohov--");
+}
+
+// ---------------------------------------------------------------------------
+// Menus open at (x - 1, y - 1), pushed left and up onto the screen, never past 0.
+// ---------------------------------------------------------------------------
+
+TEST(MenuRules, OpenPlacesThePopupOnTheScreen) {
+  struct Case {
+    const char* item;
+    jint x, y;
+  } cases[] = {
+      {"Open", 10, 15},
+      {"Open", 150, 15},  // shifted left
+      {"Open", 0, 0},     // never above or left of 0
+      {"Open", 10, 155},  // shifted up
+      {"A very long menu item that is far wider than the screen", 30, 15},
+  };
+  std::vector<Box> placed;
+  std::vector<Box> lists;
+  run([&] {
+    for (const Case& c : cases) {
+      Ref volatile menu = jnew<Menu>(lit("M"));
+      Menu::add(menu, jnew<MenuItem>(lit(c.item)));
+      Menu::open(menu, c.x, c.y, 0);
+      placed.push_back(bounds(Menu::f(menu).popup));
+      lists.push_back(bounds(Menu::f(menu).list));
+      Menu::close(menu);
+    }
+  });
+  for (size_t i = 0; i < std::size(cases); i++) {
+    const Case& c = cases[i];
+    Box w = placed[i], l = lists[i];
+    // The list is one row and its border: 14 high, moved up 2 in a window 2 shorter.
+    EXPECT_EQ(l.y, -2) << "case " << i;
+    EXPECT_EQ(l.h, 14) << "case " << i;
+    EXPECT_EQ(w.h, 12) << "case " << i;
+    EXPECT_EQ(w.w, l.w) << "case " << i;
+    jint x = std::min(c.x - 1, 160 - w.w), y = std::min(c.y - 1, 160 - w.h);
+    EXPECT_EQ(w.x, std::max(x, 0)) << "case " << i;
+    EXPECT_EQ(w.y, std::max(y, 0)) << "case " << i;
+  }
+  EXPECT_EQ(placed[1].x, 160 - placed[1].w);
+  EXPECT_EQ(placed[2].x, 0);
+  EXPECT_GT(placed[4].w, 160);
+  EXPECT_EQ(placed[4].x, 0);
+}
+
+// ---------------------------------------------------------------------------
+// List.select, by owner.
+// ---------------------------------------------------------------------------
+
+TEST(ListRules, SelectReportsAnItemForAPlainList) {
+  jint selected = -2, highlighted = -2;
+  run([&] {
+    Ref volatile list = jnew<List>();
+    for (const char* s : {"a", "b", "c"}) List::add(list, lit(s));
+    List::addItemListener(list, jnew<Recorder>());
+    List::select(list, 2);
+    List::select(list, 7);  // past the items: ignored
+    selected = List::getSelectedIndex(list);
+    highlighted = List::f(list).highlighted;
+  });
+  EXPECT_EQ(g_log, (Log{"item list c 1"}));
+  EXPECT_EQ(selected, 2);
+  EXPECT_EQ(highlighted, 2);
+}
+
+TEST(ListRules, SelectInAMenusListClosesThePopupsAndSendsTheItemsAction) {
+  std::vector<size_t> stack;
+  run([&] {
+    Ref volatile frame = shown_frame();
+    Ref volatile menu = jnew<Menu>(lit("M"));
+    Ref volatile recorder = jnew<Recorder>();
+    for (const char* s : {"Open", "Save"}) {
+      Ref volatile item = jnew<MenuItem>(lit(s));
+      MenuItem::addActionListener(item, recorder);
+      Menu::add(menu, item);
+    }
+    Ref volatile other = jnew<Window>(frame);  // a popup below the menu's
+    Window::f(other).popup = 1;
+    Component::setBounds(other, 0, 0, 20, 20);
+    vcall(Component::m_setVisible, other, 1);
+    Menu::open(menu, 10, 10, 0);
+    stack.push_back(java::util::Vector::size(Toolkit::windows()));
+    List::select(Menu::f(menu).list, 1);
+    stack.push_back(java::util::Vector::size(Toolkit::windows()));
+    Menu::open(menu, 10, 10, 0);
+    List::select(Menu::f(menu).list, -1);
+    stack.push_back(java::util::Vector::size(Toolkit::windows()));
+  });
+  EXPECT_EQ(g_log, (Log{"action Save Save"})) << "the item is the source, its label the command";
+  EXPECT_EQ(stack, (std::vector<size_t>{3, 1, 1})) << "every popup closed, the frame stays";
+}
+
+TEST(ListRules, SelectInAChoicesListChangesTheChoiceAndClosesItsPopup) {
+  jint index = -2;
+  bool open = true;
+  run([&] {
+    Ref volatile frame = shown_frame();
+    Ref volatile choice = jnew<Choice>();
+    for (const char* s : {"x", "y", "z"}) Choice::add(choice, lit(s));
+    Choice::addItemListener(choice, jnew<Recorder>());
+    Container::add(frame, choice);
+    Component::setBounds(choice, 10, 10, 40, 12);
+    vcall(Component::m_activate, choice, nullptr);
+    List::select(Choice::f(choice).list, 1);
+    List::select(Choice::f(choice).list, 1);  // the same again: no event
+    index = Choice::getSelectedIndex(choice);
+    open = Component::f(Choice::f(choice).popup).visible;
+  });
+  EXPECT_EQ(g_log, (Log{"item choice y 1"}));
+  EXPECT_EQ(index, 1);
+  EXPECT_FALSE(open);
+}
+
+// ---------------------------------------------------------------------------
+// Check boxes
+// ---------------------------------------------------------------------------
+
+TEST(CheckboxRules, TurningARadioOnTurnsTheOthersOffWithoutTheirEvents) {
+  std::string states;
+  run([&] {
+    Ref volatile group = jnew<CheckboxGroup>();
+    Ref volatile a = jnew<Checkbox>(lit("a"), group, 1);
+    Ref volatile b = jnew<Checkbox>(lit("b"), group, 1);  // made on: a goes off
+    Ref volatile c = jnew<Checkbox>(lit("c"), group, 0);
+    Ref volatile r = jnew<Recorder>();
+    for (Ref box : {a, b, c}) Checkbox::addItemListener(box, r);
+    auto snapshot = [&] {
+      for (Ref box : {a, b, c}) states += Checkbox::getState(box) ? '1' : '0';
+      states += ' ';
+    };
+    snapshot();
+    Checkbox::setState(c, 1);
+    snapshot();
+    vcall(Component::m_activate, c, nullptr);  // on already: stays on
+    Checkbox::setState(c, 0);                  // a program may turn it off
+    snapshot();
+    CheckboxGroup::setSelectedCheckbox(group, a);
+    snapshot();
+  });
+  EXPECT_EQ(states, "010 001 000 100 ");
+  EXPECT_EQ(g_log, (Log{"item c c 1", "item c c 2", "item a a 1"}));
+}
+
+TEST(CheckboxRules, ACheckBoxTogglesOnActivate) {
+  run([&] {
+    Ref volatile box = jnew<Checkbox>(lit("k"));
+    Checkbox::addItemListener(box, jnew<Recorder>());
+    vcall(Component::m_activate, box, nullptr);
+    vcall(Component::m_activate, box, nullptr);
+  });
+  EXPECT_EQ(g_log, (Log{"item k k 1", "item k k 2"}));
+}
+
+// ---------------------------------------------------------------------------
+// Scroll pane
+// ---------------------------------------------------------------------------
+
+TEST(ScrollPaneRules, TheChildFillsTheViewportAndScrollsWithinItself) {
+  Box child{}, scrolled{};
+  bool hitsChild = false;
+  run([&] {
+    Ref volatile pane = jnew<ScrollPane>();
+    Component::setBounds(pane, 0, 0, 50, 50);
+    Ref volatile c = probe('c', 0, 0, 100, 30);  // preferred size: its size
+    Container::add(pane, c);
+    vcall(Component::m_validate, pane);
+    child = bounds(c);
+    ScrollPane::setScrollPosition(pane, 80, 0);  // at most 100 - 48
+    scrolled = bounds(c);
+    hitsChild = vcall(Component::m_getComponentAt, pane, 10, 10) == c;
+  });
+  // 100 wide needs a horizontal bar, leaving 48 x 41: the child grows to 41 high.
+  EXPECT_EQ(child, (Box{1, 1, 100, 41}));
+  EXPECT_EQ(scrolled, (Box{1 - 52, 1, 100, 41}));
+  EXPECT_TRUE(hitsChild);
+}
+
+}  // namespace
