@@ -293,7 +293,7 @@ TEST(Widgets, PenOpensMenusFromTheTitleBarAndAnItemShowsADialog) {
 TEST(Widgets, ModalDialogFromAButtonHoldsTheListenerUntilClosed) {
   // Modal: a dialog at (20, 40), 120 x 50, its Close button at (60, 66).
   Session r = play("widgets_modal", tap(36, 24) + shot("open") + tap(7, 24) + shot("blocked") +
-                                        tap(65, 72) + shot("closed"));
+                                        tap(65, 72) + "wait 600\n" + shot("closed"));
   ASSERT_EQ(r.result.status, 0) << r.result.err;
   Screen open = r["open"], blocked = r["blocked"], closed = r["closed"];
   EXPECT_EQ(open.at(60, 43), kAccent) << "the dialog's title bar";

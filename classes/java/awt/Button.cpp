@@ -3,7 +3,6 @@
 
 #include "de/kawt/impl/Laf.h"
 #include "java/awt/Graphics.h"
-#include "java/awt/TooManyListenersException.h"
 #include "java/awt/Toolkit.h"
 #include "java/awt/event/ActionEvent.h"
 #include "java/awt/event/ActionListener.h"
@@ -50,9 +49,7 @@ Ref Button::getActionCommand(Ref self) {
 }
 
 void Button::addActionListener(Ref self, Ref l) {
-  if (f(nn(self)).actionListener)
-    jthrow(jnew<TooManyListenersException>(
-        lit("kawt supports only one listener of each type per Component!")));
+  Component::checkSingleListener(f(nn(self)).actionListener);
   f(self).actionListener = l;
 }
 

@@ -6,7 +6,6 @@
 #include "java/awt/Dimension.h"
 #include "java/awt/FontMetrics.h"
 #include "java/awt/Graphics.h"
-#include "java/awt/TooManyListenersException.h"
 #include "java/awt/Toolkit.h"
 #include "java/awt/event/ItemEvent.h"
 #include "java/awt/event/ItemListener.h"
@@ -74,9 +73,7 @@ void Checkbox::setCheckboxGroup(Ref self, Ref group) {
 }
 
 void Checkbox::addItemListener(Ref self, Ref l) {
-  if (f(nn(self)).itemListener)
-    jthrow(jnew<TooManyListenersException>(
-        lit("kawt supports only one listener of each type per Component!")));
+  Component::checkSingleListener(f(nn(self)).itemListener);
   f(self).itemListener = l;
 }
 

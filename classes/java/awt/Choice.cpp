@@ -7,7 +7,6 @@
 #include "java/awt/Graphics.h"
 #include "java/awt/List.h"
 #include "java/awt/Point.h"
-#include "java/awt/TooManyListenersException.h"
 #include "java/awt/Toolkit.h"
 #include "java/awt/Window.h"
 #include "java/awt/event/ItemEvent.h"
@@ -58,9 +57,7 @@ void Choice::select(Ref self, jint index) {
 }
 
 void Choice::addItemListener(Ref self, Ref l) {
-  if (f(nn(self)).itemListener)
-    jthrow(jnew<TooManyListenersException>(
-        lit("kawt supports only one listener of each type per Component!")));
+  Component::checkSingleListener(f(nn(self)).itemListener);
   f(self).itemListener = l;
 }
 

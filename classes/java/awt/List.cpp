@@ -10,7 +10,6 @@
 #include "java/awt/Rectangle.h"
 #include "java/awt/ScrollManager.h"
 #include "java/awt/Scrollbar.h"
-#include "java/awt/TooManyListenersException.h"
 #include "java/awt/Toolkit.h"
 #include "java/awt/Window.h"
 #include "java/awt/event/ActionEvent.h"
@@ -92,9 +91,7 @@ Ref List::getSelectedItem(Ref self) {
 }
 
 void List::addItemListener(Ref self, Ref l) {
-  if (f(nn(self)).itemListener)
-    jthrow(jnew<TooManyListenersException>(
-        lit("kawt supports only one listener of each type per Component!")));
+  Component::checkSingleListener(f(nn(self)).itemListener);
   f(self).itemListener = l;
 }
 

@@ -4,7 +4,6 @@
 #include "de/kawt/impl/Laf.h"
 #include "java/awt/Dimension.h"
 #include "java/awt/Graphics.h"
-#include "java/awt/TooManyListenersException.h"
 #include "java/awt/Toolkit.h"
 #include "java/awt/event/AdjustmentEvent.h"
 #include "java/awt/event/AdjustmentListener.h"
@@ -89,9 +88,7 @@ void Scrollbar::setValues(Ref self, jint value, jint visible, jint minimum, jint
 }
 
 void Scrollbar::addAdjustmentListener(Ref self, Ref l) {
-  if (f(nn(self)).adjustmentListener)
-    jthrow(jnew<TooManyListenersException>(
-        lit("kawt supports only one listener of each type per Component!")));
+  Component::checkSingleListener(f(nn(self)).adjustmentListener);
   f(self).adjustmentListener = l;
 }
 
