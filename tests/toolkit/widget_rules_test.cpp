@@ -3,6 +3,7 @@
 // does for each owner, the radio group.
 #include <gtest/gtest.h>
 
+#include "java/awt/Button.h"
 #include "java/awt/Checkbox.h"
 #include "java/awt/CheckboxGroup.h"
 #include "java/awt/Choice.h"
@@ -10,6 +11,8 @@
 #include "java/awt/Insets.h"
 #include "java/awt/List.h"
 #include "java/awt/Menu.h"
+#include "java/awt/MenuBar.h"
+#include "java/awt/MenuBarComponent.h"
 #include "java/awt/MenuItem.h"
 #include "java/awt/ScrollManager.h"
 #include "java/awt/ScrollPane.h"
@@ -26,6 +29,7 @@
 #include "java/lang/String.h"
 #include "java/util/Vector.h"
 #include "runtime/class_decl.h"
+#include "runtime/rt.h"
 #include "toolkit_support.h"
 
 using namespace java::awt;
@@ -414,6 +418,46 @@ TEST(ScrollPaneRules, TheChildFillsTheViewportAndScrollsWithinItself) {
   EXPECT_EQ(child, (Box{1, 1, 100, 41}));
   EXPECT_EQ(scrolled, (Box{1 - 52, 1, 100, 41}));
   EXPECT_TRUE(hitsChild);
+}
+
+// ---------------------------------------------------------------------------
+// Painting what has not changed makes no objects: the host idles then.
+// ---------------------------------------------------------------------------
+
+TEST(PaintRules, PaintingAWidgetAgainAllocatesNothing) {
+  std::vector<std::string> grew;
+  run([&] {
+    Ref volatile frame = shown_frame();
+    Ref volatile group = jnew<CheckboxGroup>();
+    Ref volatile list = jnew<List>();
+    for (const char* s : {"a", "b", "c", "d", "e", "f"}) List::add(list, lit(s));
+    Ref volatile choice = jnew<Choice>();
+    Choice::add(choice, lit("x"));
+    Ref volatile bar = jnew<MenuBar>();
+    MenuBar::add(bar, jnew<Menu>(lit("File")));
+    Ref volatile widgets[] = {jnew<Button>(lit("OK")),
+                              jnew<Checkbox>(lit("box"), 1),
+                              jnew<Checkbox>(lit("radio"), group, 1),
+                              list,
+                              choice,
+                              jnew<Scrollbar>(),
+                              jnew<MenuBarComponent>(bar)};
+    const char* names[] = {"button", "check box", "radio", "list", "choice", "scroll bar", "strip"};
+    int i = 0;
+    for (Ref w : widgets) {
+      Container::add(frame, w);
+      Component::setBounds(w, 10, 20, 60, 30);
+      vcall(Component::m_validate, w);
+      Ref volatile gs[4];
+      for (Ref volatile& g : gs) g = Toolkit::createGraphics();
+      vcall(Component::m_paint, w, gs[0]);  // the first paint may make what it keeps
+      int64_t before = rt_heap_in_use();
+      for (int k = 1; k < 4; k++) vcall(Component::m_paint, w, gs[k]);
+      if (rt_heap_in_use() != before) grew.push_back(names[i]);
+      i++;
+    }
+  });
+  EXPECT_EQ(grew, std::vector<std::string>{});
 }
 
 }  // namespace
