@@ -1,6 +1,7 @@
 // PTDialog: a full-screen dialog placed by hand, closed by its OK button.
 #include "PTDialog.h"
 
+#include "drawn_whole.h"
 #include "java/awt/Button.h"
 #include "java/awt/event/ActionEvent.h"
 #include "java/awt/event/ActionListener.h"
@@ -18,7 +19,8 @@ ClassDecl PTDialog::klass = {
     .super = &Dialog::klass,
     .interfaces = {&java::awt::event::ActionListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
-    .methods = {impl(m_actionPerformed, &PTDialog::actionPerformed)},
+    .methods = {impl(m_actionPerformed, &PTDialog::actionPerformed),
+                impl(Component::m_update, &PTDialog::update)},
 };
 
 // Shows itself; subclasses add their contents after.
@@ -37,6 +39,11 @@ void PTDialog::actionPerformed(Ref self, Ref e) {
   Ref volatile command = java::awt::event::ActionEvent::getActionCommand(e);
   if (command && java::lang::String::equals(command, lit("OK")))
     vcall(Component::m_setVisible, self, 0);
+}
+
+// The dialog is painted whole, then shown.
+void PTDialog::update(Ref self, Ref g) {
+  drawn_whole([&] { Container::update(self, g); });
 }
 
 }  // namespace orbitale

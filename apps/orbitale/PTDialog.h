@@ -14,6 +14,7 @@ struct PTDialog {
 
   static void init(Ref self, Ref frame);
   static void actionPerformed(Ref self, Ref e);
+  static void update(Ref self, Ref g);
 };
 
 }  // namespace orbitale
