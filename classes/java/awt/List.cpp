@@ -131,10 +131,10 @@ void List::paint(Ref self, Ref g) {
   jint first = r.y > 0 ? r.y / h : 0, last = (r.y + r.height - 1) / h;
   if (last > n - 1) last = n - 1;
   for (jint row = first; row <= last; row++) {
-    bool lit_ = row == f(self).highlighted;
-    vcall(Graphics::m_setColor, g, lit_ ? ink : paper);
+    bool on = row == f(self).highlighted;
+    vcall(Graphics::m_setColor, g, on ? ink : paper);
     vcall(Graphics::m_fillRect, g, 0, row * h, width, h);
-    vcall(Graphics::m_setColor, g, lit_ ? paper : ink);
+    vcall(Graphics::m_setColor, g, on ? paper : ink);
     vcall(Graphics::m_drawString, g, text_of(getItem(self, row)), 1, row * h + ascent);
   }
   jint bottom = r.y + r.height;
