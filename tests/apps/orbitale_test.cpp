@@ -183,14 +183,15 @@ bool filled(const Screen& s, const Cell& c) {
   return black > c.w * c.h * 2 / 3;
 }
 
+// Each step is given time to be delivered and painted, even on a busy machine.
 std::string tap(int x, int y) {
-  return "tap " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\nwait 250\n";
+  return "tap " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\nwait 400\n";
 }
 std::string down(int x, int y) {
-  return "down " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\nwait 250\n";
+  return "down " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\nwait 400\n";
 }
 std::string up(int x, int y) {
-  return "up " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\nwait 300\n";
+  return "up " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\nwait 400\n";
 }
 std::string shot(const std::string& name) { return "shot " + name + ".png\n"; }
 
@@ -380,8 +381,8 @@ TEST(Orbitale, OptionsMenuFromTheTitleBarAndTheMenuButton) {
   std::string dir = scratch_dir("orbitale_menu");
   ProgramRun r =
       run(dir, shot("start") + kTitleBar + shot("strip") + tap(25, 7) + shot("menu") + tap(30, 32) +
-                   shot("about") + kOk + shot("closed") + "press Menu\nwait 250\n" + shot("key") +
-                   "press Menu\nwait 250\n" + shot("key2"));
+                   shot("about") + kOk + shot("closed") + "press Menu\nwait 400\n" + shot("key") +
+                   "press Menu\nwait 400\n" + shot("key2"));
   ASSERT_EQ(r.status, 0) << r.err;
   Screen start = load(dir, "start"), strip = load(dir, "strip"), menu = load(dir, "menu");
   Screen about = load(dir, "about"), closed = load(dir, "closed");
