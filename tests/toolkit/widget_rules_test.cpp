@@ -25,6 +25,7 @@
 #include "java/awt/event/AdjustmentListener.h"
 #include "java/awt/event/ItemEvent.h"
 #include "java/awt/event/ItemListener.h"
+#include "java/awt/event/KeyEvent.h"
 #include "java/awt/event/MouseEvent.h"
 #include "java/lang/String.h"
 #include "java/util/Vector.h"
@@ -354,6 +355,63 @@ TEST(ListRules, SelectInAChoicesListChangesTheChoiceAndClosesItsPopup) {
   EXPECT_EQ(g_log, (Log{"item choice y 1"}));
   EXPECT_EQ(index, 1);
   EXPECT_FALSE(open);
+}
+
+// A key pressed, as the dispatch thread hands it to the focus owner; true when consumed.
+bool key(Ref c, jint code) {
+  Ref volatile e = jnew<KeyEvent>(c, KeyEvent::KEY_PRESSED, jlong{0}, 0, code, jchar{0});
+  vcall(Component::m_dispatchKeyEvent, c, e);
+  return AWTEvent::isConsumed(e);
+}
+
+TEST(ListRules, KeysMoveTheCursorChooseAndClear) {
+  struct Step {
+    jint code;
+    jint highlighted;
+    bool consumed;
+  } steps[] = {
+      {40, 0, true},   {40, 1, true},   {40, 2, true}, {40, 2, true},  // down stops at the last
+      {38, 1, true},   {32, 1, true},                                  // space chooses
+      {38, 0, true},   {38, 0, true},   {30, 0, true},                 // up stops at the first
+      {3, -1, true},                                                   // cancel clears
+      {39, -1, false}, {10, -1, false},                                // left to the toolkit
+  };
+  std::vector<Step> got;
+  bool menuCancelConsumed = true;
+  run([&] {
+    Ref volatile list = jnew<List>();
+    for (const char* s : {"a", "b", "c"}) List::add(list, lit(s));
+    Component::setBounds(list, 0, 0, 40, 40);
+    vcall(Component::m_validate, list);
+    List::addItemListener(list, jnew<Recorder>());
+    for (const Step& s : steps) {
+      bool consumed = key(list, s.code);
+      got.push_back({s.code, List::f(list).highlighted, consumed});
+    }
+    // In a popup's list, cancel is left to the toolkit, which closes the popup.
+    Ref volatile menu = jnew<Menu>(lit("M"));
+    Menu::add(menu, jnew<MenuItem>(lit("a")));
+    menuCancelConsumed = key(Menu::f(menu).list, 3);
+  });
+  for (size_t i = 0; i < std::size(steps); i++) {
+    EXPECT_EQ(got[i].highlighted, steps[i].highlighted) << "step " << i;
+    EXPECT_EQ(got[i].consumed, steps[i].consumed) << "step " << i;
+  }
+  EXPECT_EQ(g_log, (Log{"item list b 1", "item list a 1"}));
+  EXPECT_FALSE(menuCancelConsumed);
+}
+
+TEST(MenuBarRules, ArrowKeysSelectTitlesAndWrapAtBothEnds) {
+  std::vector<jint> selected;
+  run([&] {
+    Ref volatile bar = jnew<MenuBar>();
+    for (const char* s : {"A", "B", "C"}) MenuBar::add(bar, jnew<Menu>(lit(s)));
+    Ref volatile strip = jnew<MenuBarComponent>(bar);
+    for (jint code : {37, 39, 40, 39, 39, 37, 38, 38})
+      if (key(strip, code)) selected.push_back(MenuBarComponent::f(strip).selectedMenu);
+  });
+  // From none, left gives the last; right from the last gives the first.
+  EXPECT_EQ(selected, (std::vector<jint>{2, 0, 1, 2, 0, 2, 1, 0}));
 }
 
 // ---------------------------------------------------------------------------
