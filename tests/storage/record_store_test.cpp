@@ -16,9 +16,14 @@ class RecordStores : public StorageTest {};
 // Index: creator "KRMS", type "Strs". A new store: creator "KRMS", type "0000", "0001", ...
 const std::string kIndex = "4B524D53-53747273-";
 std::string store_file(const char* type, const std::string& rest) {
-  std::string hex;
-  for (const char* c = type; *c; c++) hex += "3" + std::string(1, *c);
-  return "4B524D53-" + hex + "-" + rest;
+  std::string name = "4B524D53-";
+  for (const char* c = type; *c; c++) {
+    name += '3';
+    name += *c;
+  }
+  name += '-';
+  name += rest;
+  return name;
 }
 
 Bytes name_file(const Bytes& ids, const std::string& name) {
