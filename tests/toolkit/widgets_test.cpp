@@ -39,6 +39,7 @@ struct Session {
 Session play(const char* test, const std::string& script, const char* args = "") {
   Session r{scratch_dir(test), {}};
   r.result = run_program(WIDGETS, args, r.dir, "wait 300\n" + script + "close\n");
+  EXPECT_EQ(r.result.err.find("Fatal error"), std::string::npos) << r.result.err;
   return r;
 }
 
@@ -218,6 +219,29 @@ TEST(Widgets, ListPenChoosesTheRowReleasedOn) {
   EXPECT_FALSE(row_inverted(dragged, kListRowY));
   EXPECT_EQ(marks(dragged, LIST), 0) << "nothing chosen before the release";
   EXPECT_EQ(marks(s, LIST), 1);
+}
+
+// The list's rows from `from` (screen y) in `a` are those from `to` in `b`, over `rows` rows.
+bool rows_moved(const Screen& a, int from, const Screen& b, int to, int rows) {
+  for (int y = 0; y < rows * kRow; y++)
+    for (int x = kListX + 1; x <= kListX + 56; x++)
+      if (a.at(x, from + y) != b.at(x, to + y)) return false;
+  return true;
+}
+
+// Its bar: 7 wide at the list's right edge inside the border, over its 48-pixel viewport;
+// the unit is a row (12), the block the viewport; the content is 96 high.
+TEST(Widgets, ListScrollsWithItsOwnBar) {
+  constexpr int barX = kListX + 61;
+  Session r = play("widgets_list_bar", shot("top") + tap(barX, kListRowY + 46) + shot("unit") +
+                                           tap(barX, kListRowY + 40) + shot("block"));
+  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  Screen top = r["top"], unit = r["unit"], block = r["block"];
+  EXPECT_TRUE(rows_moved(top, kListRowY + kRow, unit, kListRowY, 3)) << "down one row";
+  EXPECT_TRUE(rows_moved(unit, kListRowY + 3 * kRow, block, kListRowY, 1))
+      << "a page down, held at the end: 12 + 48 is more than 96 - 48";
+  EXPECT_FALSE(top.sameRegion(block, barX - 3, kListRowY, barX + 3, kListRowY + 47))
+      << "the thumb moved";
 }
 
 TEST(Widgets, ChoiceOpensItsListAroundItselfAndTakesTheRowTapped) {

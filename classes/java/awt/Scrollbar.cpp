@@ -2,6 +2,7 @@
 #include "java/awt/Scrollbar.h"
 
 #include "de/kawt/impl/Laf.h"
+#include "java/awt/Container.h"
 #include "java/awt/Dimension.h"
 #include "java/awt/Graphics.h"
 #include "java/awt/Toolkit.h"
@@ -143,8 +144,20 @@ void Scrollbar::paint(Ref self, Ref g) {
         c.hasFocus);
 }
 
+// A list's bar has the list, not a container, as its parent: it is drawn through the list's
+// graphics, moved and clipped to the bar.
 static void redraw(Ref self) {
-  if (Ref g = Component::getGraphics(self)) Scrollbar::paint(self, g);
+  Ref parent = Component::f(self).parent;
+  if (!parent || instanceof<Container>(parent)) {
+    if (Ref g = Component::getGraphics(self)) Scrollbar::paint(self, g);
+    return;
+  }
+  Ref g = Component::getGraphics(parent);
+  if (!g) return;
+  auto& c = Component::f(self);
+  vcall(Graphics::m_translate, g, c.x, c.y);
+  vcall(Graphics::m_clipRect, g, 0, 0, c.width, c.height);
+  Scrollbar::paint(self, g);
 }
 
 // Stores the clamped value; on a change the bar is drawn at once and the listener told.
