@@ -478,6 +478,33 @@ TEST(ScrollPaneRules, TheChildFillsTheViewportAndScrollsWithinItself) {
   EXPECT_TRUE(hitsChild);
 }
 
+// Its bars lie outside the viewport that clips the child, yet a bar moved by the pen is
+// drawn at once, before any queued repaint.
+TEST(ScrollPaneRules, ABarMovedByThePenIsDrawnAtOnce) {
+  bool tickBefore = false, tickAfter = false, trackBefore = false;
+  run([&] {
+    Ref volatile frame = shown_frame();
+    Ref volatile pane = jnew<ScrollPane>();
+    Container::add(frame, pane);
+    Component::setBounds(pane, 10, 20, 50, 50);
+    Container::add(pane, probe('c', 0, 0, 100, 30));
+    vcall(Component::m_validate, pane);
+    pump(10);  // the frame's damage painted
+    // The horizontal bar: (1, 42, 48, 7) in the pane; track 36; the thumb 48 * 36 / 100 =
+    // 17 long at value * 36 / 100 + 6, with a background line across each end.
+    Ref bar = ScrollManager::f(ScrollPane::f(pane).scroll).hbar;
+    jint y = 20 + 42 + 2, at = 10 + 1 + 40;  // above the middle line, which a mono track inverts
+    Screen s = screen_now();
+    tickBefore = s.white(10 + 1 + 6, y);
+    trackBefore = s.black(at, y);
+    pen(bar, MouseEvent::MOUSE_PRESSED, 30, 3);  // block increment: value 48, thumb 23..40
+    tickAfter = screen_now().white(at, y);
+  });
+  EXPECT_TRUE(tickBefore);
+  EXPECT_TRUE(trackBefore);
+  EXPECT_TRUE(tickAfter);
+}
+
 // ---------------------------------------------------------------------------
 // Painting what has not changed makes no objects: the host idles then.
 // ---------------------------------------------------------------------------

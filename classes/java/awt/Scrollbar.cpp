@@ -144,11 +144,13 @@ void Scrollbar::paint(Ref self, Ref g) {
         c.hasFocus);
 }
 
-// A list's bar has the list, not a container, as its parent: it is drawn through the list's
+// The bar of a scrolling component (a List, a ScrollPane) is not one of its parent's
+// children, and lies outside the viewport that clips them: it is drawn through the parent's
 // graphics, moved and clipped to the bar.
 static void redraw(Ref self) {
   Ref parent = Component::f(self).parent;
-  if (!parent || instanceof<Container>(parent)) {
+  if (!parent ||
+      (instanceof <Container>(parent) && Container::getComponentIndex(parent, self) >= 0)) {
     if (Ref g = Component::getGraphics(self)) Scrollbar::paint(self, g);
     return;
   }
