@@ -1,12 +1,17 @@
 // Corrupt and hostile files: none of them may crash, block or lose another record.
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sched.h>
 #include <sys/fsuid.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <filesystem>
+#include <functional>
 
 #include "host/db.h"
 #include "storage_program.h"
@@ -209,6 +214,122 @@ TEST_F(Hostile, DanglingLinkInPlaceOfARecordGivesNull) {
     EXPECT_EQ(db_record_count(db), 1);
     EXPECT_EQ(get(db, 0), nullptr);
     EXPECT_EQ(rt_take_error(), ERR_NONE);
+  });
+}
+
+// Whatever stands at a record's scratch name is removed, never written through.
+TEST_F(Hostile, PlantedScratchFileIsReplacedNotFollowed) {
+  const std::string scratch = "00000001-00000002-new.0";
+  const std::function<void()> plants[] = {
+      [&] { ASSERT_EQ(symlink("victim", scratch.c_str()), 0); },
+      [&] { ASSERT_EQ(symlink("absent", scratch.c_str()), 0); },
+      [&] {
+        write_file(scratch, {7, 7, 7});
+      },
+  };
+  for (const auto& plant : plants) {
+    std::filesystem::remove_all(dir_);
+    ASSERT_EQ(mkdir(dir_.c_str(), 0700), 0);
+    ASSERT_EQ(chdir(dir_.c_str()), 0);
+    run_storage_program([&] {
+      Ref db = database_with({v({1})});
+      write_file("victim", {5, 5});
+      plant();
+      EXPECT_EQ(db_set_record(db, 0, byte_array({9, 9})), 1);
+      EXPECT_EQ(file_bytes(rec(0)), v({9, 9}));
+      EXPECT_EQ(file_bytes("victim"), v({5, 5}));
+      EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0), "victim"}));
+    });
+  }
+}
+
+// A directory that cannot be listed has no known record count: an append must not take
+// it for 0 and replace record 0, and a delete must not report success.
+TEST_F(Hostile, UnlistableDirectoryLosesNoRecord) {
+  run_storage_program([] {
+    Ref db = database_with({v({1}), v({2})});
+    ASSERT_EQ(chmod(rec(0).c_str(), 0666), 0);
+    ASSERT_EQ(chmod(rec(1).c_str(), 0666), 0);
+    ASSERT_EQ(chmod(".", 0333), 0);  // others may enter and write, not list
+    bool listable = as_unprivileged([] {
+      DIR* d = opendir(".");
+      if (d) closedir(d);
+      return d != nullptr;
+    });
+    ASSERT_FALSE(listable) << "permissions are not enforced here";
+    EXPECT_EQ(as_unprivileged([&] { return db_record_count(db); }), 0);
+    EXPECT_EQ(as_unprivileged([&] { return db_set_record(db, DB_APPEND, byte_array({9})); }), 0);
+    EXPECT_EQ(as_unprivileged([&] { return db_delete_record(db, 0); }), 0);
+    ASSERT_EQ(chmod(".", 0755), 0);
+    EXPECT_EQ(file_bytes(rec(0)), v({1}));
+    EXPECT_EQ(file_bytes(rec(1)), v({2}));
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0), rec(1)}));
+  });
+}
+
+// A small file system of its own on the test's directory, in a mount namespace of this
+// process; ok is false where that is not allowed (no privilege, no namespaces).
+struct PrivateTmpfs {
+  std::string dir;
+  bool ok = false;
+  PrivateTmpfs(const std::string& at, const char* options) : dir(at) {
+    ok = unshare(CLONE_NEWNS) == 0 &&
+         mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         mount("tmpfs", dir.c_str(), "tmpfs", 0, options) == 0 && chdir(dir.c_str()) == 0;
+  }
+  bool read_only() const {
+    return mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+  }
+  ~PrivateTmpfs() {
+    if (!ok) return;
+    EXPECT_EQ(chdir("/"), 0);
+    umount2(dir.c_str(), MNT_DETACH);
+    EXPECT_EQ(chdir(dir.c_str()), 0);
+  }
+};
+
+// Fills the current file system to the last byte.
+void fill_disk() {
+  int fd = open("filler", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  std::vector<char> block(4096, 'f');
+  while (write(fd, block.data(), block.size()) > 0) {
+  }
+  while (write(fd, block.data(), 1) > 0) {
+  }
+  close(fd);
+}
+
+TEST_F(Hostile, FullDiskKeepsTheOldRecord) {
+  PrivateTmpfs fs(dir_, "size=64k");
+  if (!fs.ok) GTEST_SKIP() << "no private tmpfs here";
+  run_storage_program([] {
+    Ref db = database_with({v({1, 2, 3})});
+    fill_disk();
+    EXPECT_EQ(db_set_record(db, 0, byte_array(std::vector<uint8_t>(8192, 9))), 0);
+    EXPECT_EQ(db_set_record(db, DB_APPEND, byte_array(std::vector<uint8_t>(8192, 9))), 0);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
+    EXPECT_EQ(file_bytes(rec(0)), v({1, 2, 3}));
+    EXPECT_EQ(db_record_count(db), 1);
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0), "filler"}));
+  });
+}
+
+TEST_F(Hostile, ReadOnlyFileSystemKeepsEveryRecord) {
+  PrivateTmpfs fs(dir_, "size=64k");
+  if (!fs.ok) GTEST_SKIP() << "no private tmpfs here";
+  run_storage_program([&] {
+    ASSERT_EQ(db_create(0, lit("Test"), 1, 2, 0), 1);
+    write_file(rec(0), {1});
+    write_file(rec(1), {2});
+    Ref db = raw_database(1, 2, 1);  // read-only: a file open for writing would block the remount
+    ASSERT_TRUE(fs.read_only());
+    EXPECT_EQ(db_set_record(db, 0, byte_array({9})), 0);
+    EXPECT_EQ(db_set_record(db, DB_APPEND, byte_array({9})), 0);
+    EXPECT_EQ(db_delete_record(db, 0), 0);
+    EXPECT_EQ(array_bytes(get(db, 0)), v({1}));
+    EXPECT_EQ(array_bytes(get(db, 1)), v({2}));
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0), rec(1)}));
   });
 }
 
