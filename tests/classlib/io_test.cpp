@@ -166,7 +166,7 @@ TEST(ConsoleTest, SystemOutWritesLatin1BytesAndQuestionMarks) {
     PrintStream::println(out, static_cast<Ref>(nullptr));
     PrintStream::println(out, static_cast<jint>(INT_MIN));
     PrintStream::printlnObject(out, nullptr);
-    EXPECT_EQ(host_log.console, u"A\u00e9?null\n-2147483648\nnull\n");
+    EXPECT_EQ(system_log.console, u"A\u00e9?null\n-2147483648\nnull\n");
     EXPECT_FALSE(PrintStream::checkError(out));
   });
 }
@@ -175,7 +175,7 @@ TEST(ConsoleTest, BytesWrittenDirectlyReachTheConsoleUnsigned) {
   run_library([] {
     PrintStream::write(System::S().out, bytes({0x41, 0xe9}), 0, 2);
     PrintStream::write(System::S().out, 0x42);
-    EXPECT_EQ(host_log.console, u"A\u00e9B");
+    EXPECT_EQ(system_log.console, u"A\u00e9B");
   });
 }
 
