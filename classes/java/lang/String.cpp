@@ -24,7 +24,13 @@ ClassDecl String::klass = {
     .methods = {impl(Object::m_hashCode, &String::hashCode),
                 impl(Object::m_equals, &String::equals),
                 impl(Object::m_toString, &String::toString)},
+    .uses = {&StringBuffer::klass, &StringIndexOutOfBoundsException::klass, &Character::klass,
+             &Integer::klass},
 };
+
+Operations String::byteConversions = {.name = "java/lang/String byte conversions",
+                                      .operations = {&Helper::conversions}};
+Operations String::longText = {.name = "java/lang/String.valueOf(long)", .classes = {&Long::klass}};
 
 static const jchar* chars_of(Ref s) {
   return elements<jchar>(String::f(s).value) + String::f(s).offset;

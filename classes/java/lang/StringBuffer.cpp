@@ -17,6 +17,8 @@ ClassDecl StringBuffer::klass = {
     .refOffsets = {JAVA_REF(value)},
     .defaultCtor = &StringBuffer::init,
     .methods = {impl(Object::m_toString, &StringBuffer::toString)},
+    .uses = {&java::lang::String::klass, &java::lang::StringIndexOutOfBoundsException::klass,
+             &java::lang::System::klass},
 };
 
 static jchar* chars(Ref self) { return elements<jchar>(StringBuffer::f(self).value); }

@@ -34,6 +34,11 @@ ClassDecl Vector::klass = {
                 impl(m_addElement, &Vector::addElement),
                 impl(m_removeElement, &Vector::removeElement),
                 impl(m_removeAllElements, &Vector::removeAllElements)},
+    .uses = {&java::lang::ArrayIndexOutOfBoundsException::klass,
+             &java::lang::IllegalArgumentException::klass, &java::lang::Integer::klass,
+             &java::lang::String::klass, &java::lang::StringBuffer::klass,
+             &java::lang::System::klass, &java::util::Enumeration::klass,
+             &java::util::NoSuchElementException::klass, &java::util::VectorEnumerator::klass},
 };
 
 static Ref new_object_array(jint n) {
