@@ -21,7 +21,10 @@ struct Helper {
     Ref lastWriterEncoding;
     Ref lastWriter;  // com/sun/cldc/i18n/StreamWriter
   };
-  static Caches& C() { return *reinterpret_cast<Caches*>(conversions.statics); }
+  static Caches& C() {
+    if (!conversions.statics) rt_fatal("Bad class index.");  // a program that does not name them
+    return *reinterpret_cast<Caches*>(conversions.statics);
+  }
 
   static void staticInit();
   static Ref getStreamReader(Ref is);
