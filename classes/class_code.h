@@ -56,9 +56,9 @@ F& field_block(Ref self, size_t base) {
 }
 
 // Inside a class struct, after `struct RT_PACKED Fields {...};`.
-#define JAVA_FIELDS(Super)                                \
-  static constexpr size_t kBase = Super::kEnd;            \
-  static constexpr size_t kEnd = kBase + sizeof(Fields);  \
+#define JAVA_FIELDS(Super)                               \
+  static constexpr size_t kBase = Super::kEnd;           \
+  static constexpr size_t kEnd = kBase + sizeof(Fields); \
   static Fields& f(Ref self) { return field_block<Fields>(self, kBase); }
 #define JAVA_NO_FIELDS(Super) static constexpr size_t kEnd = Super::kEnd;
 // Offset of a reference field, as listed in the class record.
@@ -110,7 +110,7 @@ inline Ref nn(Ref r) {
 }
 
 template <class C>
-bool instanceof(Ref obj) {
+bool instanceof (Ref obj) {
   return rt_instance_of(obj, C::klass.index) != 0;
 }
 
@@ -156,7 +156,6 @@ T* elements(Ref a) {
 
 template <class R, class... A, class... P>
 R native(R (*fn)(A...), P... args) {
-  if (!fn) rt_fatal("Native not linked.");  // a weak reference the program left unresolved
   if constexpr (std::is_void_v<R>) {
     fn(static_cast<A>(args)...);
     if (int32_t code = rt_take_error()) rt_throw_error(code);
@@ -190,7 +189,8 @@ inline Ref new_char_array(jint n) { return rt_new_array(rt_image.charArrayClass,
 // remembered one does not name it in the current table.
 inline Ref new_byte_array(jint n) {
   static int16_t index = -1;
-  if (index < 0 || index >= rt_image.classCount || __builtin_strcmp(rt_record(index)->name, "[B") != 0)
+  if (index < 0 || index >= rt_image.classCount ||
+      __builtin_strcmp(rt_record(index)->name, "[B") != 0)
     index = rt_class_index_by_name("[B");
   return rt_new_array(index, 1, n);
 }

@@ -1,4 +1,4 @@
-// The library's class lists.
+// The library's class lists, and the rule that cuts a program's list from them.
 #include "class_lists.h"
 
 #include "com/sun/cldc/i18n/Helper.h"
@@ -111,4 +111,26 @@ std::vector<ClassDecl*> cldc_core_classes() {
                               &java::util::Random::klass,
                           });
   return list;
+}
+
+std::vector<const ClassDecl*> by_name_classes() {
+  using namespace com::sun::cldc;
+  return {
+      &io::j2me::debug::Protocol::klass,        &io::j2me::socket::Protocol::klass,
+      &io::j2me::serversocket::Protocol::klass, &io::j2me::datagram::Protocol::klass,
+      &i18n::j2me::ISO8859_1_Writer::klass,     &i18n::j2me::ISO8859_1_Reader::klass,
+      &i18n::uclc::DefaultCaseConverter::klass,
+  };
+}
+
+std::vector<ClassDecl*> program_classes(const std::vector<ClassDecl*>& library,
+                                        const std::vector<ClassDecl*>& application,
+                                        const std::vector<const ClassDecl*>& byName) {
+  std::vector<ClassDecl*> all = library;
+  all.insert(all.end(), application.begin(), application.end());
+  std::vector<const ClassDecl*> roots = by_name_classes();
+  for (ClassDecl* c : runtime_classes()) roots.push_back(c);
+  roots.insert(roots.end(), byName.begin(), byName.end());
+  roots.insert(roots.end(), application.begin(), application.end());
+  return rt_reached_classes(all, roots);
 }

@@ -33,6 +33,8 @@ int db_file_open(const char* name, DbOpenHow how) {
     flags |= _O_RDONLY;
   else if (how == DB_OPEN_READ_WRITE)
     flags |= _O_RDWR;
+  else if (how == DB_OPEN_CREATE_NEW)
+    flags |= _O_RDWR | _O_CREAT | _O_EXCL;
   else
     flags |= _O_RDWR | _O_CREAT | _O_TRUNC;
   int fd = _open(name, flags, _S_IREAD | _S_IWRITE);
@@ -79,7 +81,7 @@ int32_t db_file_count(const char* prefix) {
   std::string pattern = std::string(prefix) + "*";
   WIN32_FIND_DATAA found;
   HANDLE h = FindFirstFileA(pattern.c_str(), &found);
-  if (h == INVALID_HANDLE_VALUE) return 0;
+  if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND ? 0 : -1;
   int32_t n = 0;
   do n++;
   while (FindNextFileA(h, &found));
@@ -94,13 +96,16 @@ int32_t db_file_count(const char* prefix) {
  * ------------------------------------------------------------------------- */
 
 // Opening never waits (a pipe of the record's name would otherwise block for good), and
-// only regular files are handed out. Descriptor 0 is moved up: 0 means "not open".
+// only regular files are handed out. Descriptor 0 is moved up: 0 means "not open". A new
+// file is made exclusively, so a planted link cannot send the bytes to its target.
 int db_file_open(const char* name, DbOpenHow how) {
   int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
   if (how == DB_OPEN_READ)
     flags |= O_RDONLY;
   else if (how == DB_OPEN_READ_WRITE)
     flags |= O_RDWR;
+  else if (how == DB_OPEN_CREATE_NEW)
+    flags |= O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW;
   else
     flags |= O_RDWR | O_CREAT | O_TRUNC;
   int fd;
@@ -156,11 +161,13 @@ int db_file_move(const char* from, const char* to) {
 
 int32_t db_file_count(const char* prefix) {
   DIR* dir = opendir(".");
-  if (!dir) return 0;
+  if (!dir) return -1;
   size_t len = strlen(prefix);
   int32_t n = 0;
+  errno = 0;
   while (dirent* e = readdir(dir))
     if (strncmp(e->d_name, prefix, len) == 0) n++;
+  if (errno != 0) n = -1;  // the listing broke off: the count is unknown
   closedir(dir);
   return n;
 }

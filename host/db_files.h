@@ -8,6 +8,7 @@ enum DbOpenHow {
   DB_OPEN_READ,        // read-only, binary
   DB_OPEN_READ_WRITE,  // read-write, binary, never creating
   DB_OPEN_CREATE,      // read-write, binary, created or truncated, read and write permission
+  DB_OPEN_CREATE_NEW,  // as DB_OPEN_CREATE, but fails if the name exists, even as a link
 };
 
 // Results of the calls that can find a file missing.
@@ -33,5 +34,6 @@ bool db_file_flush(int fd);
 int db_file_remove(const char* name);
 // Renames from over to, replacing to; DB_FILE_OK, DB_FILE_MISSING or DB_FILE_FAILED.
 int db_file_move(const char* from, const char* to);
-// Number of entries of the current directory whose name begins with prefix.
+// Number of entries of the current directory whose name begins with prefix; -1 when the
+// directory cannot be listed (a failed listing is not an empty one).
 int32_t db_file_count(const char* prefix);

@@ -71,6 +71,8 @@ static bool read_identity(Ref database, uint32_t* creator, uint32_t* type) {
   return true;
 }
 
+// -1 when the directory cannot be listed: an append or a delete must then fail rather than
+// take the count for 0 and replace record 0.
 static jint count_records(uint32_t creator, uint32_t type) {
   return db_file_count(record_prefix(creator, type).c_str());
 }
@@ -157,7 +159,8 @@ jint db_record_count(Ref database) {
   rt_take_error();
   uint32_t creator, type;
   if (!database || !read_identity(database, &creator, &type)) return 0;
-  return count_records(creator, type);
+  jint n = count_records(creator, type);
+  return n < 0 ? 0 : n;
 }
 
 // Reads the whole record file into the array. Its storage comes from the heap budget, so
@@ -215,7 +218,7 @@ jint db_set_record(Ref database, jint index, Ref array) {
   uint32_t creator, type;
   if (!read_identity(database, &creator, &type)) return 0;
   if (index == DB_APPEND) index = count_records(creator, type);
-  if (index < 0) return 0;
+  if (index < 0) return 0;  // a negative index, or no count to append at
   std::string target = record_file(creator, type, index);
   // An existing record must be writable, as it is when written in place.
   int probe = db_file_open(target.c_str(), DB_OPEN_READ_WRITE);
@@ -225,8 +228,11 @@ jint db_set_record(Ref database, jint index, Ref array) {
     return 0;
   const ArrayFields* a = rt_array(array);
   int64_t bytes = a->storage && a->length > 0 ? int64_t{a->length} * a->elementSize : 0;
+  // A leftover scratch file, or a link planted in its place, goes first; the new one is
+  // made exclusively, so the bytes never land anywhere but in it.
   std::string scratch = scratch_file(creator, type, index);
-  int fd = db_file_open(scratch.c_str(), DB_OPEN_CREATE);
+  db_file_remove(scratch.c_str());
+  int fd = db_file_open(scratch.c_str(), DB_OPEN_CREATE_NEW);
   if (fd < 1) return 0;
   bool written = db_file_write(fd, a->storage, bytes) && db_file_flush(fd);
   if (!db_file_close(fd)) written = false;
@@ -246,6 +252,7 @@ jint db_delete_record(Ref database, jint index) {
   if (!database || !read_identity(database, &creator, &type)) return 0;
   if (index < 0) return 0;
   jint count = count_records(creator, type);
+  if (count < 0) return 0;
   for (jint i = index; i < count; i++) {
     if (db_file_remove(record_file(creator, type, i).c_str()) == DB_FILE_FAILED) return 0;
     if (i + 1 < count &&

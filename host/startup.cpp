@@ -3,10 +3,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "host/db.h"
 #include "host/host.h"
 #include "host/natives.h"
 #include "java/lang/Thread.h"
 #include "natives/modules.h"
+#include "natives/net.h"
 #include "threads/thread_natives.h"
 
 static const char* const MSG_RUNTIME =
@@ -54,11 +56,6 @@ void natives_shutdown() {
  * Runtime hooks (kept with the program entry, so that linking the entry brings them)
  * ------------------------------------------------------------------------- */
 
-// Release routines of the socket and database natives. Weak: a program without either
-// module's objects has nothing of theirs to release.
-__attribute__((weak)) int net_release_resources(Ref object, const char* className);
-__attribute__((weak)) void db_release(Ref database);
-
 // The runtime parks the failing thread after this returns; the other threads go on.
 void host_fatal_display(const char* text) {
   con_write_line(text ? text : "null");
@@ -70,10 +67,10 @@ void host_release_resources(Ref object, const char* className) {
   // A freed stream can no longer own the event queue (its address may be reused).
   if (object == host.eventOwner) host.eventOwner = nullptr;
   if (strcmp(className, "com/sun/kjava/Database") == 0) {
-    if (db_release) db_release(object);
+    db_release(object);
     return;
   }
-  if (net_release_resources) net_release_resources(object, className);
+  net_release_resources(object, className);
 }
 
 /* ---------------------------------------------------------------------------

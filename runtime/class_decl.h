@@ -9,6 +9,16 @@
 
 struct ClassDecl;
 
+// Operations of a class that reach further than the class's other code: a program carries
+// what they reach, and their static fields, only when one of its classes names them.
+struct Operations {
+  const char* name;
+  std::vector<const ClassDecl*> classes;
+  std::vector<Operations*> operations;
+  size_t staticWords = 0;
+  uintptr_t* statics = nullptr;  // filled in by the builder; null when the program lacks them
+};
+
 // One virtual method signature as introduced by its owner class. Overrides name the
 // owner's slot, so they keep its selector; the builder numbers the slots.
 struct MethodSlot {
@@ -33,9 +43,13 @@ struct ClassDecl {
   uint16_t flags = 0;
   void (*classInit)() = nullptr;
   void (*defaultCtor)(Ref) = nullptr;  // null: inherited from the superclass
-  void* ctor1 = nullptr;  // throwables: T(String); java/lang/String: String(char[])
+  void* ctor1 = nullptr;               // throwables: T(String); java/lang/String: String(char[])
   std::vector<MethodImpl> methods;
   size_t staticWords = 0;
+  // What the class's code reaches beyond its superclass and interfaces: classes, and
+  // operations of other classes that a program carries only when someone names them.
+  std::vector<const ClassDecl*> uses;
+  std::vector<Operations*> reaches;
   // Filled in by the builder.
   int16_t index = -1;
   uintptr_t* statics = nullptr;
@@ -43,6 +57,12 @@ struct ClassDecl {
 
 // An array class is known by its name alone ("[C", "[[I", "[Ljava/lang/String;").
 ClassDecl rt_array_class(const char* name);
+
+// A program's classes: those of `library` (in class-index order) that `roots` reach through
+// superclasses, interfaces, element classes, uses and named operations, kept in that order.
+// A reached class missing from `library` is a build error.
+std::vector<ClassDecl*> rt_reached_classes(const std::vector<ClassDecl*>& library,
+                                           const std::vector<const ClassDecl*>& roots);
 
 // Builds the table for a program's classes in class-index order and returns the image to
 // register. The storage lives until the next build.

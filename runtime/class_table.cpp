@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 
 #include "runtime/class_decl.h"
@@ -17,6 +18,8 @@ struct Built {
   std::vector<std::vector<uint16_t>> interfaces;
   std::vector<uintptr_t> statics;
   std::vector<uint8_t> initFlags;
+  std::vector<ClassDecl*> classes;  // so that the next build can forget them
+  std::vector<Operations*> operations;
   ProgramImage image{};
 };
 
@@ -96,7 +99,56 @@ class SelectorNumbering {
   std::vector<int> highest_;
 };
 
+// The operations that a program's classes name, directly or through other operations.
+std::vector<Operations*> named_operations(const std::vector<ClassDecl*>& classes) {
+  std::vector<Operations*> found;
+  std::vector<Operations*> work;
+  for (ClassDecl* c : classes) work.insert(work.end(), c->reaches.begin(), c->reaches.end());
+  while (!work.empty()) {
+    Operations* op = work.back();
+    work.pop_back();
+    if (std::find(found.begin(), found.end(), op) != found.end()) continue;
+    found.push_back(op);
+    work.insert(work.end(), op->operations.begin(), op->operations.end());
+  }
+  return found;
+}
+
 }  // namespace
+
+std::vector<ClassDecl*> rt_reached_classes(const std::vector<ClassDecl*>& library,
+                                           const std::vector<const ClassDecl*>& roots) {
+  std::set<const ClassDecl*> reached;
+  std::set<const Operations*> ops;
+  std::vector<const ClassDecl*> work(roots.begin(), roots.end());
+  auto reach_ops = [&](const std::vector<Operations*>& list, auto& self) -> void {
+    for (const Operations* op : list) {
+      if (!ops.insert(op).second) continue;
+      work.insert(work.end(), op->classes.begin(), op->classes.end());
+      self(op->operations, self);
+    }
+  };
+  while (!work.empty()) {
+    const ClassDecl* c = work.back();
+    work.pop_back();
+    if (!c || !reached.insert(c).second) continue;
+    if (std::find(library.begin(), library.end(), c) == library.end())
+      build_error("reached class not in the library", c->name);
+    work.push_back(c->super);
+    work.insert(work.end(), c->interfaces.begin(), c->interfaces.end());
+    work.insert(work.end(), c->uses.begin(), c->uses.end());
+    if (c->flags & CLS_REF_ARRAY) {
+      std::string elem = element_name(c->name);
+      for (const ClassDecl* d : library)
+        if (elem == d->name) work.push_back(d);
+    }
+    reach_ops(c->reaches, reach_ops);
+  }
+  std::vector<ClassDecl*> out;
+  for (ClassDecl* c : library)
+    if (reached.count(c)) out.push_back(c);
+  return out;
+}
 
 ClassDecl rt_array_class(const char* name) {
   ClassDecl d{.name = name};
@@ -109,7 +161,15 @@ const ProgramImage& rt_build_program(const std::vector<ClassDecl*>& classes) {
   Built& b = g_built;
   size_t n = classes.size();
   if (n > 32767) build_error("too many classes", "");
+  // A class or operation the new program lacks must not keep the last program's place.
+  for (ClassDecl* c : b.classes) {
+    c->index = -1;
+    c->statics = nullptr;
+  }
+  for (Operations* op : b.operations) op->statics = nullptr;
   b = Built{};
+  b.classes = classes;
+  b.operations = named_operations(classes);
   b.records.resize(n);
   b.methods.resize(n);
   b.refs.resize(n);
@@ -141,13 +201,15 @@ const ProgramImage& rt_build_program(const std::vector<ClassDecl*>& classes) {
 
   size_t staticWords = 0;
   for (ClassDecl* c : classes) staticWords += c->staticWords;
+  for (Operations* op : b.operations) staticWords += op->staticWords;
   b.statics.assign(staticWords ? staticWords : 1, 0);
   staticWords = 0;
 
   for (size_t i = 0; i < n; i++) {
     ClassDecl* c = classes[i];
     ClassRecord& r = b.records[i];
-    r.superIndex = c == object ? -1 : static_cast<int16_t>(c->super ? c->super->index : object->index);
+    r.superIndex =
+        c == object ? -1 : static_cast<int16_t>(c->super ? c->super->index : object->index);
     if (c->instanceSize > 0xffff) build_error("instance too large", c->name);
     r.instanceSize = static_cast<uint16_t>(c->instanceSize);
     for (size_t off : c->refOffsets) b.refs[i].push_back(static_cast<uint16_t>(off));
@@ -194,6 +256,10 @@ const ProgramImage& rt_build_program(const std::vector<ClassDecl*>& classes) {
     }
     c->statics = b.statics.data() + staticWords;
     staticWords += c->staticWords;
+  }
+  for (Operations* op : b.operations) {
+    op->statics = b.statics.data() + staticWords;
+    staticWords += op->staticWords;
   }
 
   ProgramImage& img = b.image;

@@ -71,6 +71,9 @@ void rt_check_cast(Ref object, int classIndex) {
 
 // The flag is set before the initializer runs, so reentry finds the class initialised.
 void rt_init_class(int classIndex) {
+  // A class the program's table lacks has index -1 (class code that names a class its
+  // declaration does not use).
+  if (classIndex < 0 || classIndex >= rt_image.classCount) rt_fatal("Bad class index.");
   if (rt_image.initFlags[classIndex]) return;
   const ClassRecord* r = rt_record(classIndex);
   if (r->superIndex >= 0) rt_init_class(r->superIndex);

@@ -24,6 +24,9 @@ ClassDecl Glimmer::klass = {
     .methods = {impl(Spotlet::m_penDown, &Glimmer::penDown),
                 impl(Spotlet::m_keyDown, &Glimmer::keyDown)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&VorelObject::klass, &com::sun::kjava::Button::klass,
+             &com::sun::kjava::Graphics::klass, &com::sun::kjava::Spotlet::klass,
+             &java::lang::System::klass, &java::lang::Thread::klass, &java::util::Random::klass},
 };
 
 void Glimmer::staticInit() {

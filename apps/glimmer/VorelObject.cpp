@@ -15,6 +15,7 @@ ClassDecl VorelObject::klass = {
     .refOffsets = {JAVA_REF(rx), JAVA_REF(ry), JAVA_REF(rz), JAVA_REF(sx), JAVA_REF(sy)},
     .classInit = &VorelObject::staticInit,
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&com::sun::kjava::Trigonometric::klass},
 };
 
 // The word "GEM" in bold outline letters side by side in the plane z = 0, then the axis.

@@ -12,12 +12,10 @@ namespace glimmer {
 static ClassDecl intArrays = rt_array_class("[[I");
 
 std::vector<ClassDecl*> classes() {
-  std::vector<ClassDecl*> list = cldc_core_classes();
-  for (ClassDecl* c : palm_profile_classes()) list.push_back(c);
-  for (ClassDecl* c :
-       {&com::sun::kjava::Trigonometric::klass, &intArrays, &VorelObject::klass, &Glimmer::klass})
-    list.push_back(c);
-  return list;
+  std::vector<ClassDecl*> library = cldc_core_classes();
+  for (ClassDecl* c : palm_profile_classes()) library.push_back(c);
+  return program_classes(library, {&com::sun::kjava::Trigonometric::klass, &intArrays,
+                                   &VorelObject::klass, &Glimmer::klass});
 }
 
 }  // namespace glimmer

@@ -6,7 +6,8 @@
 
 namespace glimmer {
 
-// The core library, the palm profile, then the application's classes, in class-index order.
+// The application's classes after the core library and palm profile classes they reach,
+// in class-index order.
 std::vector<ClassDecl*> classes();
 
 }  // namespace glimmer

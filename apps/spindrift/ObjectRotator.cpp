@@ -22,6 +22,10 @@ ClassDecl ObjectRotator::klass = {
     .classInit = &ObjectRotator::staticInit,
     .methods = {impl(java::lang::Thread::m_run, &run_entry<&ObjectRotator::run>)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&ThreeDeeObject::klass, &com::sun::kjava::Button::klass,
+             &com::sun::kjava::Graphics::klass, &java::lang::Runtime::klass,
+             &java::lang::String::klass, &java::lang::System::klass, &java::lang::Thread::klass},
+    .reaches = {&java::lang::String::longText},  // the frame time, a long, as text
 };
 
 void ObjectRotator::staticInit() {

@@ -19,6 +19,8 @@ ClassDecl Spindrift::klass = {
                 impl(Spotlet::m_penUp, &Spindrift::penUp),
                 impl(Spotlet::m_penMove, &Spindrift::penMove),
                 impl(Spotlet::m_keyDown, &Spindrift::keyDown)},
+    .uses = {&ObjectRotator::klass, &com::sun::kjava::Button::klass,
+             &com::sun::kjava::Spotlet::klass, &java::lang::System::klass},
 };
 
 void Spindrift::main(Ref) {

@@ -15,6 +15,7 @@ ClassDecl ThreeDeeObject::klass = {
     .refOffsets = {JAVA_REF(rx), JAVA_REF(ry), JAVA_REF(rz), JAVA_REF(sx), JAVA_REF(sy)},
     .classInit = &ThreeDeeObject::staticInit,
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&Trigonometric::klass},
 };
 
 // The emblem of one quadrant: a swept blade (A) and a drop of spray beyond its back (B),

@@ -13,12 +13,10 @@ namespace spindrift {
 static ClassDecl intArrays = rt_array_class("[[I");
 
 std::vector<ClassDecl*> classes() {
-  std::vector<ClassDecl*> list = cldc_core_classes();
-  for (ClassDecl* c : palm_profile_classes()) list.push_back(c);
-  for (ClassDecl* c : {&intArrays, &Trigonometric::klass, &ThreeDeeObject::klass,
-                       &ObjectRotator::klass, &Spindrift::klass})
-    list.push_back(c);
-  return list;
+  std::vector<ClassDecl*> library = cldc_core_classes();
+  for (ClassDecl* c : palm_profile_classes()) library.push_back(c);
+  return program_classes(library, {&intArrays, &Trigonometric::klass, &ThreeDeeObject::klass,
+                                   &ObjectRotator::klass, &Spindrift::klass});
 }
 
 }  // namespace spindrift

@@ -20,6 +20,9 @@ ClassDecl AnimManager::klass = {
     .classInit = &AnimManager::staticInit,
     .methods = {impl(m_run, &AnimManager::run)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&AnimChar::klass, &AnimException::klass, &com::sun::kjava::Graphics::klass,
+             &java::lang::InterruptedException::klass, &java::lang::Runnable::klass,
+             &java::lang::Thread::klass, &java::util::Random::klass},
 };
 
 void AnimManager::staticInit() { S().random = jnew<java::util::Random>(); }

@@ -1,8 +1,8 @@
 // Pellow: the cartoon character that walks, hops, waves and leaves.
 #include "Pellow.h"
-#include "PellowFrames.h"
 
 #include "AnimManager.h"
+#include "PellowFrames.h"
 #include "Rectangle.h"
 #include "com/sun/kjava/Bitmap.h"
 #include "com/sun/kjava/Graphics.h"
@@ -22,6 +22,8 @@ ClassDecl Pellow::klass = {
                 impl(AnimChar::m_setManager, &Pellow::setManager),
                 impl(AnimChar::m_update, &Pellow::update), impl(AnimChar::m_paint, &Pellow::paint)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&AnimChar::klass, &AnimManager::klass, &Rectangle::klass,
+             &com::sun::kjava::Bitmap::klass, &com::sun::kjava::Graphics::klass},
 };
 
 // Width, height, bytes per row, flags, pixel size and version, three zero words.

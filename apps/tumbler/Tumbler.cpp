@@ -24,6 +24,9 @@ ClassDecl Tumbler::klass = {
     .classInit = &Tumbler::staticInit,
     .methods = {impl(Spotlet::m_penDown, &Tumbler::penDown)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&AnimException::klass, &AnimManager::klass, &Pellow::klass, &Rectangle::klass,
+             &com::sun::kjava::Button::klass, &com::sun::kjava::Graphics::klass,
+             &com::sun::kjava::Spotlet::klass, &java::lang::System::klass},
 };
 
 void Tumbler::staticInit() { S().stage = jnew<Rectangle>(2, 2, 156, 136); }

@@ -17,13 +17,11 @@ static ClassDecl bitmapArray = rt_array_class("[Lcom/sun/kjava/Bitmap;");
 static ClassDecl charArray = rt_array_class("[LAnimChar;");
 
 std::vector<ClassDecl*> classes() {
-  std::vector<ClassDecl*> list = cldc_core_classes();
-  for (ClassDecl* c : palm_profile_classes()) list.push_back(c);
-  for (ClassDecl* c :
-       {&shortArray, &bitmapArray, &Rectangle::klass, &AnimException::klass, &AnimChar::klass,
-        &charArray, &AnimManager::klass, &Pellow::klass, &Tumbler::klass})
-    list.push_back(c);
-  return list;
+  std::vector<ClassDecl*> library = cldc_core_classes();
+  for (ClassDecl* c : palm_profile_classes()) library.push_back(c);
+  return program_classes(library, {&shortArray, &bitmapArray, &Rectangle::klass,
+                                   &AnimException::klass, &AnimChar::klass, &charArray,
+                                   &AnimManager::klass, &Pellow::klass, &Tumbler::klass});
 }
 
 }  // namespace tumbler

@@ -84,23 +84,6 @@ TEST(Spindrift, StatusLineShowsMillisecondsPerFrame) {
   EXPECT_GT(status.width(), 40) << "\"N msec/frame\" is a line of text";
 }
 
-TEST(Spindrift, TheXKeyEndsTheProgramWithStatusZero) {
-  std::string dir = scratch_dir("spindrift_x");
-  // No close in the script: only the program itself can end the run in time.
-  ProgramRun r = run_program(SPINDRIFT, "", dir, "wait 200\nchar 120\nwait 20000\n", 10);
-  EXPECT_FALSE(r.timedOut);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_LT(r.seconds, 5);
-}
-
-TEST(Spindrift, TheExitButtonEndsTheProgramWithStatusZero) {
-  std::string dir = scratch_dir("spindrift_exit");
-  ProgramRun r = run_program(SPINDRIFT, "", dir, "wait 200\n" + tap(145, 151) + "wait 20000\n", 10);
-  EXPECT_FALSE(r.timedOut);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_LT(r.seconds, 5);
-}
-
 TEST(Spindrift, OtherKeysAndStrokesDoNotEndIt) {
   std::string dir = scratch_dir("spindrift_keys");
   ProgramRun r =
@@ -110,13 +93,6 @@ TEST(Spindrift, OtherKeysAndStrokesDoNotEndIt) {
                   3);
   EXPECT_TRUE(r.timedOut) << "the program ended by itself";
   EXPECT_TRUE(read_shot(dir + "/s.png").ok);
-}
-
-TEST(Spindrift, ConsoleShowsTheBannerFirst) {
-  std::string dir = scratch_dir("spindrift_console");
-  ProgramRun r = run_program(SPINDRIFT, "-console", dir, "wait 100\nclose\n");
-  ASSERT_EQ(r.status, 0);
-  EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), "Spindrift console started ...\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -330,28 +306,32 @@ TEST(Tumbler, ColorSwitchTurnsColourOnAndNocolorIsNotItsSwitch) {
   }
 }
 
-TEST(Tumbler, ExitEndsTheProgramWithStatusZero) {
-  std::string dir = scratch_dir("tumbler_exit");
-  ProgramRun r =
-      run_program(TUMBLER, "-console", dir, "wait 200\n" + tap(140, 148) + "wait 20000\n", 10);
-  EXPECT_FALSE(r.timedOut);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "Tumbler console started ...\n") << "nothing printed but the banner";
-}
+// ---------------------------------------------------------------------------
+// All three: the program's own exit ends it with status 0 (no close in the script: only
+// the program can end the run in time); the console shows the banner first, once.
+// ---------------------------------------------------------------------------
 
-TEST(Glimmer, ExitEndsTheProgramWithStatusZero) {
-  std::string dir = scratch_dir("glimmer_exit");
-  ProgramRun r = run_program(GLIMMER, "", dir, "wait 200\n" + tap(145, 152) + "wait 20000\n", 10);
-  EXPECT_FALSE(r.timedOut);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_LT(r.seconds, 5);
-}
-
-TEST(Glimmer, ConsoleShowsTheBannerFirst) {
-  std::string dir = scratch_dir("glimmer_console");
-  ProgramRun r = run_program(GLIMMER, "-console /console", dir, "wait 100\nclose\n");
-  ASSERT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "Glimmer console started ...\n") << "one console, one banner";
+TEST(Programs, ExitEndsTheProgramWithStatusZeroAndTheConsoleShowsTheBanner) {
+  struct Case {
+    const char* program;
+    const char* args;
+    std::string exit;
+    const char* out;  // the whole console
+  };
+  const Case cases[] = {
+      {SPINDRIFT, "-console", "char 120\n", "Spindrift console started ...\n"},  // x key
+      {SPINDRIFT, "", tap(145, 151), ""},                                        // Exit
+      {GLIMMER, "-console /console", tap(145, 152), "Glimmer console started ...\n"},
+      {TUMBLER, "-console", tap(140, 148), "Tumbler console started ...\n"},
+  };
+  for (const Case& c : cases) {
+    std::string dir = scratch_dir("exit");
+    ProgramRun r = run_program(c.program, c.args, dir, "wait 200\n" + c.exit + "wait 20000\n", 10);
+    EXPECT_FALSE(r.timedOut) << c.program;
+    EXPECT_EQ(r.status, 0) << c.program;
+    EXPECT_LT(r.seconds, 5) << c.program;
+    EXPECT_EQ(r.out, c.out) << c.program;
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -374,44 +354,41 @@ ProgramRun run_under_wine(const std::string& exe, const std::string& dir,
   return run_program("/usr/bin/env", "xvfb-run -a wine " + exe, dir, script, 180);
 }
 
-TEST(WindowsBuild, SpindriftStartsAndShowsItsFirstScreen) {
-  std::string exe = windows_program("spindrift");
-  if (exe.empty()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
-  std::string dir = scratch_dir("windows_spindrift");
-  ProgramRun r = run_under_wine(exe, dir, "wait 1500\nshot s.png\nchar 120\nwait 20000\n");
-  EXPECT_EQ(r.status, 0) << r.err;
-  Screen s = read_shot(dir + "/s.png");
-  ASSERT_TRUE(s.ok);
-  EXPECT_GT(s.inked(2, 1, 70, 11), 40) << "the hint text";
-  expect_button_frame(s, 138, 145, 13);
-  EXPECT_GT(s.inked(30, 30, 130, 130), 25) << "the logo";
-}
-
-TEST(WindowsBuild, GlimmerStartsAndShowsItsFirstScreen) {
-  std::string exe = windows_program("glimmer");
-  if (exe.empty()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
-  std::string dir = scratch_dir("windows_glimmer");
-  ProgramRun r =
-      run_under_wine(exe, dir, "wait 1500\nshot s.png\n" + tap(145, 152) + "wait 20000\n");
-  EXPECT_EQ(r.status, 0) << r.err;
-  Screen s = read_shot(dir + "/s.png");
-  ASSERT_TRUE(s.ok);
-  expect_button_frame(s, 2, 146, 13);
-  expect_button_frame(s, 138, 146, 13);
-  EXPECT_GT(s.inked(0, 0, 159, kLogoBottom), 25) << "the logo";
-}
-
-TEST(WindowsBuild, TumblerStartsAndShowsItsFirstScreen) {
-  std::string exe = windows_program("tumbler");
-  if (exe.empty()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
-  std::string dir = scratch_dir("windows_tumbler");
-  ProgramRun r =
-      run_under_wine(exe, dir, "wait 1500\nshot s.png\n" + tap(140, 148) + "wait 20000\n");
-  EXPECT_EQ(r.status, 0) << r.err;
-  Screen s = read_shot(dir + "/s.png");
-  ASSERT_TRUE(s.ok);
-  expect_stage_and_buttons(s);
-  EXPECT_EQ(stage_ink(s), 0) << "an empty stage";
+TEST(WindowsBuild, EachProgramStartsAndShowsItsFirstScreen) {
+  if (windows_program("spindrift").empty()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
+  struct Case {
+    const char* name;
+    std::string exit;
+    void (*check)(const Screen&);
+  };
+  const Case cases[] = {
+      {"spindrift", "char 120\n",
+       [](const Screen& s) {
+         EXPECT_GT(s.inked(2, 1, 70, 11), 40) << "the hint text";
+         expect_button_frame(s, 138, 145, 13);
+         EXPECT_GT(s.inked(30, 30, 130, 130), 25) << "the logo";
+       }},
+      {"glimmer", tap(145, 152),
+       [](const Screen& s) {
+         expect_button_frame(s, 2, 146, 13);
+         expect_button_frame(s, 138, 146, 13);
+         EXPECT_GT(s.inked(0, 0, 159, kLogoBottom), 25) << "the logo";
+       }},
+      {"tumbler", tap(140, 148),
+       [](const Screen& s) {
+         expect_stage_and_buttons(s);
+         EXPECT_EQ(stage_ink(s), 0) << "an empty stage";
+       }},
+  };
+  for (const Case& c : cases) {
+    std::string dir = scratch_dir(std::string("windows_") + c.name);
+    ProgramRun r = run_under_wine(windows_program(c.name), dir,
+                                  "wait 1500\nshot s.png\n" + c.exit + "wait 20000\n");
+    EXPECT_EQ(r.status, 0) << c.name << r.err;
+    Screen s = read_shot(dir + "/s.png");
+    ASSERT_TRUE(s.ok) << c.name;
+    c.check(s);
+  }
 }
 
 }  // namespace

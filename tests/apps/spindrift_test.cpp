@@ -107,22 +107,6 @@ TEST(SpindriftClasses, TheStatusLineIsAbsentForTheFirstTenFrames) {
   });
 }
 
-TEST(SpindriftClasses, XAndTheExitButtonStopTheRotatorAndCloseTheWindow) {
-  bool stoppedByKey = false, stoppedByButton = false;
-  run([&] {
-    Ref s = started();
-    vcall(Spotlet::m_keyDown, s, 'x');
-    stoppedByKey = rotator(s).stopped;
-  });
-  run([&] {
-    Ref s = started();
-    vcall(Spotlet::m_penDown, s, 150, 152);
-    stoppedByButton = rotator(s).stopped;
-  });
-  EXPECT_TRUE(stoppedByKey);
-  EXPECT_TRUE(stoppedByButton);
-}
-
 // ---------------------------------------------------------------------------
 // Trigonometry: both names, one implementation, the same tables.
 // ---------------------------------------------------------------------------

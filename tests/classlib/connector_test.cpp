@@ -120,7 +120,7 @@ TEST(DebugHandlerTest, OptionsStreamsAndClose) {
     EXPECT_EQ(thrown([&] { vcall(OutputStream::m_write, out, 'x'); }), "java/io/IOException: Connection closed");
     Ref volatile again = icall(OutputConnection::m_openOutputStream, con);  // close made room
     vcall(OutputStream::m_write, again, 'z');
-    EXPECT_EQ(host_log.console, u"Az");
+    EXPECT_EQ(system_log.console, u"Az");
     EXPECT_EQ(thrown([&] { icall(InputConnection::m_openInputStream, con); }),
               "java/lang/RuntimeException: No openInputStream");
     EXPECT_EQ(thrown([&] { vcall(GeneralBase::m_read, con); }), "java/lang/RuntimeException: No read()");

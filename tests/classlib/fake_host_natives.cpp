@@ -1,10 +1,6 @@
-// Test doubles for the host's hooks and system natives, following their contracts, until
-// the host module can be linked into this test program. They record what they see.
-#include <chrono>
-#include <cstring>
-
+// Test doubles for the host's hooks, recording what they see; the system natives' doubles
+// are the shared ones (tests/support/system_doubles.cpp).
 #include "harness.h"
-#include "java/lang/system_natives.h"
 #include "natives/net.h"
 
 HostLog host_log;
@@ -20,55 +16,3 @@ void host_release_resources(Ref object, const char* className) {
 }
 
 void host_fatal_display(const char* text) { host_log.fatals.push_back(text ? text : "null"); }
-
-void con_write_char(jint c) { host_log.console.push_back(static_cast<char16_t>(c & 0xffff)); }
-
-// The host's property table: a key matches the first row it equals or is a prefix of.
-const char* sys_get_property(Ref key) {
-  struct Row {
-    const char* key;
-    const char* value;
-  };
-  const Row rows[] = {
-      {"microedition.configuration", "cldc"}, {"microedition.platform", "j2me"},
-      {"microedition.protocolpath", nullptr}, {"microedition.encodingClass", "ISO8859_1"},
-      {"microedition.i18npath", nullptr},     {"microedition.caseConverter", nullptr},
-      {"kawt.colordepth", host_log.colour ? "8" : nullptr}, {"de.kawt.classbase", "de.kawt.impl.kjava"},
-  };
-  if (!key || !rt_string(key)->value) return nullptr;
-  jint n = rt_string(key)->count;
-  const jchar* k = elements<jchar>(rt_string(key)->value) + rt_string(key)->offset;
-  for (const Row& row : rows) {
-    jint i = 0;
-    while (i < n && row.key[i] && k[i] == static_cast<unsigned char>(row.key[i])) i++;
-    if (i == n) return row.value;
-  }
-  return "";
-}
-
-jlong sys_current_time_millis() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-}
-
-// The ranges are tested without overflow for any int positions and length.
-void sys_array_copy(Ref src, jint srcPos, Ref dst, jint dstPos, jint length) {
-  rt_take_error();
-  if (!src || !dst) return rt_set_error(ERR_NULL_POINTER, __LINE__);
-  if (length < 0) return rt_set_error(ERR_ILLEGAL_ARGUMENT, __LINE__);
-  if (length == 0) return;
-  ArrayFields* s = rt_array(src);
-  ArrayFields* d = rt_array(dst);
-  if (!s->storage || !d->storage) return rt_set_error(ERR_NULL_POINTER, __LINE__);
-  if (srcPos < 0 || srcPos >= s->length || dstPos < 0 || dstPos >= d->length ||
-      length > s->length - srcPos || length > d->length - dstPos)
-    return rt_set_error(ERR_ARRAY_INDEX_OUT_OF_BOUNDS, __LINE__);
-  if (s->elementSize != d->elementSize) return rt_set_error(ERR_ARRAY_ELEMENT_SIZE, __LINE__);
-  size_t size = s->elementSize;
-  memmove(static_cast<char*>(d->storage) + size * dstPos, static_cast<char*>(s->storage) + size * srcPos,
-          size * length);
-}
-
-void sys_exit(Ref, jint status) { host_log.exits.push_back(status); }
-jlong sys_free_memory(Ref) { return rt_free_memory(); }
-jlong sys_total_memory(Ref) { return rt_total_memory(); }

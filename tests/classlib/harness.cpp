@@ -15,10 +15,11 @@ void run_library(const std::function<void()>& body, std::vector<ClassDecl*> extr
   run_program(classes, body);
 }
 
-__attribute__((noinline)) void run_program(const std::vector<ClassDecl*>& classes, const std::function<void()>& body) {
-  bool colour = host_log.colour;
+__attribute__((noinline)) void run_program(const std::vector<ClassDecl*>& classes,
+                                           const std::function<void()>& body) {
   host_log = HostLog{};
-  host_log.colour = colour;
+  system_log.console.clear();
+  system_log.exits.clear();
   const ProgramImage& image = rt_build_program(classes);
   if (!rt_init(image)) return;
   coop_init();

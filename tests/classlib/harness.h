@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "class_code.h"
+#include "system_doubles.h"
 #include "threads/coop.h"
 
-// What the host doubles saw.
+// What the host hook doubles saw (the system natives' doubles keep system_log).
 struct HostLog {
   std::vector<std::string> fatals;
   struct Released {
@@ -16,9 +17,6 @@ struct HostLog {
     jint handle;
   };
   std::vector<Released> released;
-  std::u16string console;  // every con_write_char, in order
-  std::vector<jint> exits;
-  bool colour = true;  // "kawt.colordepth" is "8" when on
 };
 extern HostLog host_log;
 

@@ -362,7 +362,7 @@ TEST(SystemTest, ArraycopyErrors) {
 TEST(SystemTest, ExitAsksTheHostAndReturns) {
   run_library([] {
     System::exit(3);
-    EXPECT_EQ(host_log.exits, std::vector<jint>{3});
+    EXPECT_EQ(system_log.exits, std::vector<jint>{3});
     Ref rt = Runtime::getRuntime();
     EXPECT_EQ(rt, Runtime::getRuntime());
     EXPECT_EQ(Runtime::totalMemory(rt), 131072);
@@ -378,14 +378,3 @@ TEST(MathTest, MinMaxAbs) {
 }
 
 }  // namespace
-
-// Declared weak and defined nowhere: the call is a fatal report, not a jump to address 0.
-__attribute__((weak)) void test_native_never_linked();
-
-TEST(NativeCallTest, AnUnlinkedWeakNativeIsAFatalReport) {
-  run_library([] {
-    coop_add(coop_create([](void*) { native(test_native_never_linked); }, nullptr));
-    for (int i = 0; i < 10 && host_log.fatals.empty(); i++) coop_yield();
-    EXPECT_EQ(host_log.fatals, std::vector<std::string>{"Fatal error: Native not linked."});
-  });
-}

@@ -29,33 +29,28 @@ TEST(Allocation, NewObjectIsZeroedAndHeadsTheObjectList) {
 
 TEST(Allocation, BadClassIndexIsFatal) {
   run_program(core_classes(), [] {
-    EXPECT_EQ(fatal_on_thread([] { rt_new_object(-1); }),
-              std::vector<std::string>{"Fatal error: Bad class index."});
-    EXPECT_EQ(fatal_on_thread([] { rt_new_object(rt_image.classCount); }),
-              std::vector<std::string>{"Fatal error: Bad class index."});
+    for (int bad : {-1, rt_image.classCount})
+      EXPECT_EQ(fatal_on_thread([bad] { rt_new_object(bad); }),
+                std::vector<std::string>{"Fatal error: Bad class index."});
   });
 }
 
-TEST(Arrays, ZeroLengthArrayStillHasStorage) {
+// Storage even for length 0, references start null; a negative length throws, a size
+// past 32 bits is out of memory, not a short block.
+TEST(Arrays, CreationRules) {
   run_program(core_classes(), [] {
     Ref a = rt_new_array(cls("[I"), 4, 0);
     EXPECT_EQ(rt_array_length(a), 0);
     EXPECT_NE(rt_array(a)->storage, nullptr);
     EXPECT_EQ(rt_array(a)->elementSize, 4);
     EXPECT_EQ(rt_array(a)->elementClass, 0);
-  });
-}
-
-TEST(Arrays, NegativeLengthThrows) {
-  run_program(core_classes(), [] {
+    Ref r = rt_new_ref_array(cls("[Ljava/lang/String;"), cls("java/lang/String"), 2);
+    EXPECT_EQ(rt_array(r)->elementClass, cls("java/lang/String"));
+    EXPECT_EQ(rt_array(r)->elementSize, sizeof(Ref));
+    EXPECT_EQ(rt_array_load_ref(r, 1), nullptr);
     Thrown t = catch_java([] { rt_new_array(cls("[I"), 4, -1); });
     EXPECT_EQ(t.cls, "java/lang/NegativeArraySizeException");
     EXPECT_EQ(t.message, "<null>");
-  });
-}
-
-TEST(Arrays, SizeBeyondThirtyTwoBitsIsOutOfMemoryNotAShortBlock) {
-  run_program(core_classes(), [] {
     EXPECT_EQ(fatal_on_thread([] { rt_new_array(cls("[I"), 4, INT_MAX); }),
               std::vector<std::string>{"Fatal error: Out of memory."});
   });
@@ -72,7 +67,8 @@ TEST(Arrays, ElementAccessIsChecked) {
               "java/lang/ArrayIndexOutOfBoundsException");
     EXPECT_EQ(catch_java([&] { rt_array_store32(a, INT_MIN, 0); }).cls,
               "java/lang/ArrayIndexOutOfBoundsException");
-    EXPECT_EQ(catch_java([] { rt_array_load32(nullptr, 0); }).cls, "java/lang/NullPointerException");
+    EXPECT_EQ(catch_java([] { rt_array_load32(nullptr, 0); }).cls,
+              "java/lang/NullPointerException");
     EXPECT_EQ(catch_java([] { rt_array_length(nullptr); }).cls, "java/lang/NullPointerException");
   });
 }
@@ -89,21 +85,11 @@ TEST(Arrays, NarrowLoadsExtendAsTheirTypeSays) {
   });
 }
 
-TEST(Arrays, ReferenceArrayStartsNullAndRecordsElementClass) {
-  run_program(core_classes(), [] {
-    Ref a = rt_new_ref_array(cls("[Ljava/lang/String;"), cls("java/lang/String"), 2);
-    EXPECT_EQ(rt_array(a)->elementClass, cls("java/lang/String"));
-    EXPECT_EQ(rt_array(a)->elementSize, sizeof(Ref));
-    EXPECT_EQ(rt_array_load_ref(a, 0), nullptr);
-    EXPECT_EQ(rt_array_load_ref(a, 1), nullptr);
-  });
-}
-
 TEST(Arithmetic, DivisionByZeroThrowsForIntAndLong) {
   run_program(core_classes(), [] {
-    for (auto fn : std::vector<std::function<void()>>{
-             [] { rt_idiv(1, 0); }, [] { rt_irem(1, 0); }, [] { rt_ldiv(1, 0); },
-             [] { rt_lrem(1, 0); }}) {
+    for (auto fn :
+         std::vector<std::function<void()>>{[] { rt_idiv(1, 0); }, [] { rt_irem(1, 0); },
+                                            [] { rt_ldiv(1, 0); }, [] { rt_lrem(1, 0); }}) {
       Thrown t = catch_java(fn);
       EXPECT_EQ(t.cls, "java/lang/ArithmeticException");
       EXPECT_EQ(t.message, "Division by zero");
@@ -129,12 +115,12 @@ TEST(Arithmetic, SmallestValueByMinusOneGivesDividendAndZero) {
 TEST(TypeTests, InstanceOfAndAssignability) {
   run_program(core_classes(test::all()), [] {
     Ref sq = jnew<test::Square>();
-    EXPECT_TRUE(instanceof<test::Shape>(sq));
-    EXPECT_TRUE(instanceof<java::lang::Object>(sq));
-    EXPECT_FALSE(instanceof<test::Counter>(sq));
+    EXPECT_TRUE(instanceof <test::Shape>(sq));
+    EXPECT_TRUE(instanceof <java::lang::Object>(sq));
+    EXPECT_FALSE(instanceof <test::Counter>(sq));
     EXPECT_EQ(rt_instance_of(nullptr, cls("java/lang/Object")), 0);
     Ref book = jnew<test::Book>();
-    EXPECT_TRUE(instanceof<test::Named>(book));  // through Titled's superinterface
+    EXPECT_TRUE(instanceof <test::Named>(book));  // through Titled's superinterface
     EXPECT_TRUE(rt_is_assignable(cls("java/lang/Thread"), cls("java/lang/Runnable")));
     EXPECT_FALSE(rt_is_assignable(-1, cls("java/lang/Object")));
     Ref strings = rt_new_ref_array(cls("[Ljava/lang/String;"), cls("java/lang/String"), 1);
@@ -146,8 +132,9 @@ TEST(TypeTests, InstanceOfAndAssignability) {
 TEST(TypeTests, FailedCastIsFatalNotThrown) {
   run_program(core_classes(test::all()), [] {
     rt_check_cast(nullptr, cls("java/lang/String"));  // null passes
-    EXPECT_EQ(fatal_on_thread([] { rt_check_cast(jnew<test::Counter>(), cls("java/lang/String")); }),
-              std::vector<std::string>{"Fatal error: Class cast exception."});
+    EXPECT_EQ(
+        fatal_on_thread([] { rt_check_cast(jnew<test::Counter>(), cls("java/lang/String")); }),
+        std::vector<std::string>{"Fatal error: Class cast exception."});
   });
 }
 

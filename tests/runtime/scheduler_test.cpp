@@ -92,19 +92,6 @@ TEST(Scheduler, EntryThatNeverYieldsReturnsStraightToItsStarter) {
   });
 }
 
-TEST(Scheduler, ThreadIsAliveFromItsFirstTurnUntilItsEntryReturns) {
-  run_program(core_classes(), [] {
-    ThreadRecord* t = spawn([] { coop_yield(); });
-    EXPECT_EQ(coop_is_alive(t), 0);  // not started
-    coop_yield();
-    EXPECT_EQ(coop_is_alive(t), 1);
-    coop_yield();  // it ends; its resumer, the head, goes on
-    EXPECT_EQ(t->finished, 1);
-    EXPECT_EQ(coop_is_alive(t), 0);
-    EXPECT_EQ(coop_is_alive(nullptr), 0);
-  });
-}
-
 TEST(Scheduler, PriorityIsClampedAsAnUnsignedNumber) {
   run_program(core_classes(), [] {
     ThreadRecord* t = coop_create(nullptr, nullptr);
@@ -155,7 +142,8 @@ TEST(Scheduler, ClockCountsMillisecondsSince1601) {
 // Recurses to `depth`, yielding on the way down and up; every frame checks its locals.
 __attribute__((noinline)) uint64_t churn(int depth, uint64_t seed) {
   volatile uint64_t locals[8];
-  for (int i = 0; i < 8; i++) locals[i] = seed * 31 + static_cast<uint64_t>(i) + static_cast<uint64_t>(depth);
+  for (int i = 0; i < 8; i++)
+    locals[i] = seed * 31 + static_cast<uint64_t>(i) + static_cast<uint64_t>(depth);
   if (depth % 7 == 0) coop_yield();
   uint64_t below = depth > 0 ? churn(depth - 1, seed + 1) : 0;
   if (depth % 5 == 0) coop_yield();

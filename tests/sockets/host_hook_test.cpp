@@ -2,11 +2,19 @@
 // protocol classes: what a program does when the collector frees a connection.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
 #include "class_lists.h"
 #include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
 #include "com/sun/cldc/io/j2me/socket/Protocol.h"
+#include "host/host.h"
 #include "loopback_peer.h"
 #include "net_program.h"
+#include "platform/testing.h"
 
 using namespace nettest;
 namespace socket_ = com::sun::cldc::io::j2me::socket;
@@ -77,4 +85,48 @@ TEST(SocketHostHook, TeardownClosesAConnectionStillReferenced) {
   EXPECT_TRUE(peer_sees_end(peer));
   peer_close(peer);
   peer_close(listener);
+}
+
+// A program whose main reads from a peer that sends nothing: the read holds the whole
+// program (the window too) until the peer goes, and the window's close, asked for by the
+// script meanwhile, then ends the program as usual.
+namespace {
+int g_port;
+jint g_read;
+std::chrono::steady_clock::duration g_waited;
+
+const ProgramImage& net_image() { return rt_build_program(cldc_core_classes()); }
+
+void blocked_main(Ref) {
+  Ref con = jnew<socket_::Protocol>();
+  sock_open(con, lit(("//127.0.0.1:" + std::to_string(g_port)).c_str()), 3, 0);
+  auto start = std::chrono::steady_clock::now();
+  g_read = sock_read(con, nullptr, 0, 1);
+  g_waited = std::chrono::steady_clock::now() - start;
+  for (;;) coop_yield();
+}
+}  // namespace
+
+TEST(SocketHostHook, ABlockedReadHoldsTheProgramAndTheWindowClosesAfterIt) {
+  os_handle listener = peer_listen(&g_port);
+  std::thread peer([listener] {
+    os_handle p = peer_accept(listener);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    peer_close(p);
+  });
+  std::string script = (std::filesystem::temp_directory_path() / "blocked-read.txt").string();
+  std::ofstream(script) << "close\n";
+  setenv("PALM_SCRIPT", script.c_str(), 1);
+  platform_reset();
+  g_read = 0;
+  HostApplication app = {"Test", 0, net_image, blocked_main};
+  int status = host_main(app, nullptr, nullptr, "", SW_SHOWDEFAULT);
+  peer.join();
+  unsetenv("PALM_SCRIPT");
+  std::filesystem::remove(script);
+  peer_close(listener);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(g_read, -1);
+  EXPECT_GE(g_waited, std::chrono::milliseconds(250));
+  EXPECT_TRUE(platform_message_boxes().empty());
 }

@@ -1,10 +1,8 @@
 // Start and stop of the socket layer, datagrams, the release of sockets by the collector's
-// hook and at teardown, and what a blocking call does to the other threads.
+// hook and at teardown (the collector's own release is in the host hook test).
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "link.h"
 #include "threads/coop.h"
@@ -15,21 +13,6 @@ namespace {
 
 bool released(const std::string& className) {
   return std::count(host_log.released.begin(), host_log.released.end(), className) > 0;
-}
-
-// Opens a connection whose object nothing references once this returns.
-__attribute__((noinline)) jint open_unreachable_connection(int port) {
-  Ref conn = new_protocol<SocketProtocol>();
-  sock_open(conn, jstr("//127.0.0.1:" + std::to_string(port)), 3, 0);
-  EXPECT_EQ(rt_take_error(), ERR_NONE);
-  return handle<SocketProtocol>(conn);
-}
-
-__attribute__((noinline)) int open_unreachable_server() {
-  Ref srv = new_protocol<ServerProtocol>();
-  srv_open(srv, jstr("//:0"), 3, 0);
-  EXPECT_EQ(rt_take_error(), ERR_NONE);
-  return local_port(handle<ServerProtocol>(srv));
 }
 
 template <class C>
@@ -152,34 +135,6 @@ TEST(SocketLifecycle, ReleaseRoutineClosesAServerAndIgnoresOtherClasses) {
   });
 }
 
-TEST(SocketLifecycle, CollectorClosesTheSocketOfAnUnreachableConnection) {
-  run_net_program([] {
-    int port = 0;
-    os_handle listener = peer_listen(&port);
-    jint h = open_unreachable_connection(port);
-    ASSERT_GE(h, 0);
-    os_handle peer = peer_accept(listener);
-    EXPECT_TRUE(peer_is_quiet(peer));
-    collect_garbage();
-    EXPECT_TRUE(released("com/sun/cldc/io/j2me/socket/Protocol"));
-    EXPECT_TRUE(peer_sees_end(peer));
-    peer_close(peer);
-    peer_close(listener);
-  });
-}
-
-TEST(SocketLifecycle, CollectorClosesTheListenerOfAnUnreachableServer) {
-  run_net_program([] {
-    int port = open_unreachable_server();
-    os_handle probe = peer_connect(port);
-    EXPECT_GE(probe, 0);  // listening before the collection
-    peer_close(probe);
-    collect_garbage();
-    EXPECT_TRUE(released("com/sun/cldc/io/j2me/serversocket/Protocol"));
-    EXPECT_EQ(peer_connect(port), -1);
-  });
-}
-
 TEST(SocketLifecycle, CollectorLeavesAReachableConnectionOpen) {
   run_net_program([] {
     Link link;
@@ -220,44 +175,4 @@ TEST(SocketLifecycle, TeardownClosesConnectionsThatAreStillReachable) {
   });
   EXPECT_EQ(peer_recv(link.peer, 1), "t");
   EXPECT_TRUE(peer_sees_end(link.peer));
-}
-
-namespace {
-int g_turns;
-bool g_stop;
-bool g_done;
-}  // namespace
-
-TEST(SocketLifecycle, ABlockingReadStopsEveryThread) {
-  run_net_program([] {
-    Link link;
-    Ref conn = connect_link(link);
-    g_turns = 0;
-    g_stop = g_done = false;
-    spawn([] {
-      while (!g_stop) {
-        g_turns++;
-        coop_yield();
-      }
-      g_done = true;
-    });
-    for (int i = 0; i < 5; i++) coop_yield();
-    ASSERT_GT(g_turns, 0);  // the other thread runs while nobody waits on a socket
-    int before = g_turns;
-    os_handle peer = link.peer;
-    std::thread writer([peer] {
-      std::this_thread::sleep_for(std::chrono::milliseconds(300));
-      peer_send(peer, "!");
-    });
-    auto start = std::chrono::steady_clock::now();
-    jint b = sock_read(conn, nullptr, 0, 1);
-    auto waited = std::chrono::steady_clock::now() - start;
-    writer.join();
-    EXPECT_EQ(b, '!');
-    EXPECT_GE(waited, std::chrono::milliseconds(250));
-    EXPECT_EQ(g_turns, before);  // not one turn while the read waited
-    g_stop = true;
-    for (int i = 0; i < 10 && !g_done; i++) coop_yield();
-    EXPECT_TRUE(g_done);
-  });
 }

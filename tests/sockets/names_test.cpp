@@ -123,37 +123,38 @@ TEST(SocketNames, NameRoutinesRefuseARangeOutsideTheArray) {
   });
 }
 
+// The digits after the first colon up to a semicolon, at most 15 of them and at most
+// 65535 (never cut to 16 bits); anything else is an illegal argument.
 TEST(SocketNames, PortIsTheDigitsAfterTheFirstColon) {
-  run_net_program([] {
-    EXPECT_EQ(port_of("//localhost:80").port, 80);
-    EXPECT_EQ(port_of("//:65535").port, 65535);
-    EXPECT_EQ(port_of("//:0").port, 0);
-    EXPECT_EQ(port_of("//h:8080;timeout=5").port, 8080);
-    EXPECT_EQ(port_of("//h:8080;").port, 8080);
-    EXPECT_EQ(port_of("//h:000000000000080").port, 80);         // 15 digits
-    EXPECT_EQ(port_of("//h:1:2").error, ERR_ILLEGAL_ARGUMENT);  // a second colon is no digit
-  });
-}
-
-TEST(SocketNames, PortErrorsAreIllegalArgument) {
-  run_net_program([] {
-    for (const char* name :
-         {"//localhost", "//localhost:", "//localhost:x", "//localhost:80x", "//localhost:8 0",
-          "//localhost:;80", "//h:0000000000000080", "//h:-1"}) {
+  const std::pair<const char*, jint> cases[] = {
+      {"//localhost:80", 80},
+      {"//:65535", 65535},
+      {"//:0", 0},
+      {"//h:8080;timeout=5", 8080},
+      {"//h:8080;", 8080},
+      {"//h:000000000000080", 80},  // 15 digits
+      {"//h:1:2", -1},
+      {"//localhost", -1},
+      {"//localhost:", -1},
+      {"//localhost:x", -1},
+      {"//localhost:80x", -1},
+      {"//localhost:8 0", -1},
+      {"//localhost:;80", -1},
+      {"//h:0000000000000080", -1},  // 16 digits
+      {"//h:0000000000000001", -1},
+      {"//h:-1", -1},
+      {"//h:65536", -1},
+      {"//h:65616", -1},  // low 16 bits: 80
+      {"//h:4294967376", -1},
+      {"//h:999999999999999", -1},
+      {"//h:999999999999999x", -1},
+  };
+  run_net_program([&] {
+    for (const auto& [name, port] : cases) {
       PortResult r = port_of(name);
-      EXPECT_EQ(r.port, -1) << name;
-      EXPECT_EQ(r.error, ERR_ILLEGAL_ARGUMENT) << name;
+      EXPECT_EQ(r.port, port) << name;
+      EXPECT_EQ(r.error, port < 0 ? ERR_ILLEGAL_ARGUMENT : ERR_NONE) << name;
     }
-  });
-}
-
-TEST(SocketNames, PortAbove65535IsRefusedNotCutToSixteenBits) {
-  run_net_program([] {
-    EXPECT_EQ(port_of("//h:65536").error, ERR_ILLEGAL_ARGUMENT);
-    EXPECT_EQ(port_of("//h:65616").error, ERR_ILLEGAL_ARGUMENT);            // low 16 bits: 80
-    EXPECT_EQ(port_of("//h:4294967376").error, ERR_ILLEGAL_ARGUMENT);       // 2^32 + 80
-    EXPECT_EQ(port_of("//h:999999999999999").error, ERR_ILLEGAL_ARGUMENT);  // 15 nines
-    EXPECT_EQ(port_of("//h:999999999999999x").error, ERR_ILLEGAL_ARGUMENT);
   });
 }
 
@@ -214,13 +215,5 @@ TEST(SocketNames, ServerNameErrorCodes) {
     EXPECT_EQ(rt_take_error(), ERR_NULL_POINTER);
     srv_open(nullptr, jstr("//:0"), 3, 0);
     EXPECT_EQ(rt_take_error(), ERR_NULL_POINTER);
-  });
-}
-
-TEST(SocketNames, SixteenDigitPortIsRefusedEvenWhenItsValueIsSmall) {
-  run_net_program([] {
-    PortResult r = port_of("//h:0000000000000001");
-    EXPECT_EQ(r.port, -1);
-    EXPECT_EQ(r.error, ERR_ILLEGAL_ARGUMENT);
   });
 }

@@ -1,12 +1,17 @@
 // Corrupt and hostile files: none of them may crash, block or lose another record.
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sched.h>
 #include <sys/fsuid.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <filesystem>
+#include <functional>
 
 #include "host/db.h"
 #include "storage_program.h"
@@ -44,30 +49,22 @@ bool can_open(const std::string& name, int flags) {
   });
 }
 
-TEST_F(Hostile, TruncatedNameFileHasNoIds) {
-  run_storage_program([] {
-    database_with({v({0})});
-    write_file(kName, {0, 0, 0, 1, 0});  // five bytes: the type is cut off
-    Ref db = raw_database(1, 2, 3);
-    ASSERT_GE(handle(db), 1);
-    EXPECT_EQ(db_record_count(db), 0);
-    EXPECT_EQ(get(db, 0), nullptr);
-    EXPECT_EQ(db_set_record(db, DB_APPEND, byte_array({9})), 0);
-    EXPECT_EQ(db_delete_record(db, 0), 0);
-    EXPECT_EQ(rt_take_error(), ERR_NONE);
-    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0)}));
-  });
-}
-
-TEST_F(Hostile, EmptyNameFileHasNoIds) {
-  run_storage_program([] {
-    write_file(kName, {});
-    write_file(rec(0), {1});
-    Ref db = raw_database(1, 2, 1);
-    ASSERT_GE(handle(db), 1);
-    EXPECT_EQ(db_record_count(db), 0);
-    EXPECT_EQ(get(db, 0), nullptr);
-  });
+// A name file cut short (five bytes, or none) has no ids: every record call fails quietly.
+TEST_F(Hostile, ShortNameFileHasNoIds) {
+  for (const std::vector<uint8_t>& head : {v({0, 0, 0, 1, 0}), v({})}) {
+    run_storage_program([&] {
+      database_with({v({0})});
+      write_file(kName, head);
+      Ref db = raw_database(1, 2, 3);
+      ASSERT_GE(handle(db), 1);
+      EXPECT_EQ(db_record_count(db), 0);
+      EXPECT_EQ(get(db, 0), nullptr);
+      EXPECT_EQ(db_set_record(db, DB_APPEND, byte_array({9})), 0);
+      EXPECT_EQ(db_delete_record(db, 0), 0);
+      EXPECT_EQ(rt_take_error(), ERR_NONE);
+      EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0)}));
+    });
+  }
 }
 
 TEST_F(Hostile, IdsAreReadFromTheNameFileNotItsName) {
@@ -80,34 +77,23 @@ TEST_F(Hostile, IdsAreReadFromTheNameFileNotItsName) {
   });
 }
 
+// A directory in a record's place counts, is no record, cannot be replaced, and stops a
+// delete's walk there: record 2 is neither renamed onto it nor deleted.
 TEST_F(Hostile, RecordFileThatIsADirectory) {
   run_storage_program([] {
     Ref db = database_with({v({0})});
     ASSERT_EQ(mkdir(rec(1).c_str(), 0755), 0);
     write_file(rec(2), {2});
-    EXPECT_EQ(db_record_count(db), 3);  // an entry of the pattern all the same
+    EXPECT_EQ(db_record_count(db), 3);
     EXPECT_EQ(get(db, 1), nullptr);
     EXPECT_EQ(db_set_record(db, 1, byte_array({9})), 0);
+    EXPECT_EQ(db_delete_record(db, 1), 0);
     EXPECT_EQ(rt_take_error(), ERR_NONE);
     struct stat st;
     ASSERT_EQ(stat(rec(1).c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
-    EXPECT_EQ(array_bytes(get(db, 2)), v({2}));
-  });
-}
-
-// Deleting the directory fails, and the walk stops there: record 2 is neither renamed
-// onto the directory nor deleted.
-TEST_F(Hostile, FailedDeleteOfADirectoryLosesNoOtherRecord) {
-  run_storage_program([] {
-    Ref db = database_with({v({0})});
-    ASSERT_EQ(mkdir(rec(1).c_str(), 0755), 0);
-    write_file(rec(2), {2});
-    write_file(rec(3), {3});
-    EXPECT_EQ(db_delete_record(db, 1), 0);
     EXPECT_EQ(file_bytes(rec(0)), v({0}));
     EXPECT_EQ(file_bytes(rec(2)), v({2}));
-    EXPECT_EQ(file_bytes(rec(3)), v({3}));
   });
 }
 
@@ -137,11 +123,15 @@ TEST_F(Hostile, RenameThatFailsInTheMiddleOfADeleteLosesNoRecord) {
   });
 }
 
-TEST_F(Hostile, RecordFileThatIsAPipeNeitherBlocksNorIsRead) {
+// A pipe in a record's or the name file's place neither blocks nor is read.
+TEST_F(Hostile, PipesNeitherBlockNorAreRead) {
   run_storage_program([] {
+    ASSERT_EQ(mkfifo(kName, 0666), 0);
+    alarm(10);  // a blocking open would hang here for good
+    EXPECT_EQ(db_open(2, 1, 1), 0);
+    ASSERT_EQ(unlink(kName), 0);
     Ref db = database_with({});
     ASSERT_EQ(mkfifo(rec(0).c_str(), 0666), 0);
-    alarm(10);  // a blocking open would hang here for good
     Ref got = get(db, 0);
     jint set = db_set_record(db, 0, byte_array({1}));
     alarm(0);
@@ -153,51 +143,24 @@ TEST_F(Hostile, RecordFileThatIsAPipeNeitherBlocksNorIsRead) {
   });
 }
 
-TEST_F(Hostile, NameFileThatIsAPipeIsNoDatabase) {
+// Files this user may not read or write: null or failure, no error, no descriptor left
+// open, the old record kept.
+TEST_F(Hostile, FilesWithoutPermissionFailQuietly) {
   run_storage_program([] {
-    ASSERT_EQ(mkfifo(kName, 0666), 0);
-    alarm(10);
-    jint fd = db_open(2, 1, 1);
-    alarm(0);
-    EXPECT_EQ(fd, 0);
-  });
-}
-
-TEST_F(Hostile, UnreadableRecordFileGivesNull) {
-  run_storage_program([] {
-    Ref db = database_with({v({1, 2})});
-    ASSERT_EQ(chmod(".", 0755), 0);
+    Ref db = database_with({v({1, 2}), v({3})});
+    ASSERT_EQ(chmod(".", 0777), 0);
     ASSERT_EQ(chmod(rec(0).c_str(), 0), 0);
+    ASSERT_EQ(chmod(rec(1).c_str(), 0444), 0);
     ASSERT_FALSE(can_open(rec(0), O_RDONLY)) << "permissions are not enforced here";
     int fds = open_fd_count();
-    Ref got = as_unprivileged([&] { return get(db, 0); });
-    EXPECT_EQ(got, nullptr);
+    EXPECT_EQ(as_unprivileged([&] { return get(db, 0); }), nullptr);
+    EXPECT_EQ(as_unprivileged([&] { return db_set_record(db, 1, byte_array({9})); }), 0);
     EXPECT_EQ(rt_take_error(), ERR_NONE);
     EXPECT_EQ(open_fd_count(), fds);
-  });
-}
-
-TEST_F(Hostile, UnwritableRecordFileIsNotReplaced) {
-  run_storage_program([] {
-    Ref db = database_with({v({1, 2})});
-    ASSERT_EQ(chmod(".", 0777), 0);
-    ASSERT_EQ(chmod(rec(0).c_str(), 0444), 0);
-    ASSERT_FALSE(can_open(rec(0), O_RDWR));
-    jint set = as_unprivileged([&] { return db_set_record(db, 0, byte_array({9})); });
-    EXPECT_EQ(set, 0);
-    EXPECT_EQ(file_bytes(rec(0)), v({1, 2}));
-    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0)}));
-  });
-}
-
-TEST_F(Hostile, UnreadableNameFileCannotBeOpened) {
-  run_storage_program([] {
-    database_with({});
-    ASSERT_EQ(chmod(".", 0755), 0);
+    EXPECT_EQ(file_bytes(rec(1)), v({3}));
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0), rec(1)}));
     ASSERT_EQ(chmod(kName, 0), 0);
-    ASSERT_FALSE(can_open(kName, O_RDONLY));
-    jint fd = as_unprivileged([] { return db_open(2, 1, 1); });
-    EXPECT_EQ(fd, 0);
+    EXPECT_EQ(as_unprivileged([] { return db_open(2, 1, 1); }), 0);
     EXPECT_EQ(rt_take_error(), ERR_NONE);
   });
 }
@@ -209,6 +172,122 @@ TEST_F(Hostile, DanglingLinkInPlaceOfARecordGivesNull) {
     EXPECT_EQ(db_record_count(db), 1);
     EXPECT_EQ(get(db, 0), nullptr);
     EXPECT_EQ(rt_take_error(), ERR_NONE);
+  });
+}
+
+// Whatever stands at a record's scratch name is removed, never written through.
+TEST_F(Hostile, PlantedScratchFileIsReplacedNotFollowed) {
+  const std::string scratch = "00000001-00000002-new.0";
+  const std::function<void()> plants[] = {
+      [&] { ASSERT_EQ(symlink("victim", scratch.c_str()), 0); },
+      [&] { ASSERT_EQ(symlink("absent", scratch.c_str()), 0); },
+      [&] {
+        write_file(scratch, {7, 7, 7});
+      },
+  };
+  for (const auto& plant : plants) {
+    std::filesystem::remove_all(dir_);
+    ASSERT_EQ(mkdir(dir_.c_str(), 0700), 0);
+    ASSERT_EQ(chdir(dir_.c_str()), 0);
+    run_storage_program([&] {
+      Ref db = database_with({v({1})});
+      write_file("victim", {5, 5});
+      plant();
+      EXPECT_EQ(db_set_record(db, 0, byte_array({9, 9})), 1);
+      EXPECT_EQ(file_bytes(rec(0)), v({9, 9}));
+      EXPECT_EQ(file_bytes("victim"), v({5, 5}));
+      EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0), "victim"}));
+    });
+  }
+}
+
+// A directory that cannot be listed has no known record count: an append must not take
+// it for 0 and replace record 0, and a delete must not report success.
+TEST_F(Hostile, UnlistableDirectoryLosesNoRecord) {
+  run_storage_program([] {
+    Ref db = database_with({v({1}), v({2})});
+    ASSERT_EQ(chmod(rec(0).c_str(), 0666), 0);
+    ASSERT_EQ(chmod(rec(1).c_str(), 0666), 0);
+    ASSERT_EQ(chmod(".", 0333), 0);  // others may enter and write, not list
+    bool listable = as_unprivileged([] {
+      DIR* d = opendir(".");
+      if (d) closedir(d);
+      return d != nullptr;
+    });
+    ASSERT_FALSE(listable) << "permissions are not enforced here";
+    EXPECT_EQ(as_unprivileged([&] { return db_record_count(db); }), 0);
+    EXPECT_EQ(as_unprivileged([&] { return db_set_record(db, DB_APPEND, byte_array({9})); }), 0);
+    EXPECT_EQ(as_unprivileged([&] { return db_delete_record(db, 0); }), 0);
+    ASSERT_EQ(chmod(".", 0755), 0);
+    EXPECT_EQ(file_bytes(rec(0)), v({1}));
+    EXPECT_EQ(file_bytes(rec(1)), v({2}));
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0), rec(1)}));
+  });
+}
+
+// A small file system of its own on the test's directory, in a mount namespace of this
+// process; ok is false where that is not allowed (no privilege, no namespaces).
+struct PrivateTmpfs {
+  std::string dir;
+  bool ok = false;
+  PrivateTmpfs(const std::string& at, const char* options) : dir(at) {
+    ok = unshare(CLONE_NEWNS) == 0 &&
+         mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         mount("tmpfs", dir.c_str(), "tmpfs", 0, options) == 0 && chdir(dir.c_str()) == 0;
+  }
+  bool read_only() const {
+    return mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+  }
+  ~PrivateTmpfs() {
+    if (!ok) return;
+    EXPECT_EQ(chdir("/"), 0);
+    umount2(dir.c_str(), MNT_DETACH);
+    EXPECT_EQ(chdir(dir.c_str()), 0);
+  }
+};
+
+// Fills the current file system to the last byte.
+void fill_disk() {
+  int fd = open("filler", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  std::vector<char> block(4096, 'f');
+  while (write(fd, block.data(), block.size()) > 0) {
+  }
+  while (write(fd, block.data(), 1) > 0) {
+  }
+  close(fd);
+}
+
+TEST_F(Hostile, FullDiskKeepsTheOldRecord) {
+  PrivateTmpfs fs(dir_, "size=64k");
+  if (!fs.ok) GTEST_SKIP() << "no private tmpfs here";
+  run_storage_program([] {
+    Ref db = database_with({v({1, 2, 3})});
+    fill_disk();
+    EXPECT_EQ(db_set_record(db, 0, byte_array(std::vector<uint8_t>(8192, 9))), 0);
+    EXPECT_EQ(db_set_record(db, DB_APPEND, byte_array(std::vector<uint8_t>(8192, 9))), 0);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
+    EXPECT_EQ(file_bytes(rec(0)), v({1, 2, 3}));
+    EXPECT_EQ(db_record_count(db), 1);
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0), "filler"}));
+  });
+}
+
+TEST_F(Hostile, ReadOnlyFileSystemKeepsEveryRecord) {
+  PrivateTmpfs fs(dir_, "size=64k");
+  if (!fs.ok) GTEST_SKIP() << "no private tmpfs here";
+  run_storage_program([&] {
+    ASSERT_EQ(db_create(0, lit("Test"), 1, 2, 0), 1);
+    write_file(rec(0), {1});
+    write_file(rec(1), {2});
+    Ref db = raw_database(1, 2, 1);  // read-only: a file open for writing would block the remount
+    ASSERT_TRUE(fs.read_only());
+    EXPECT_EQ(db_set_record(db, 0, byte_array({9})), 0);
+    EXPECT_EQ(db_set_record(db, DB_APPEND, byte_array({9})), 0);
+    EXPECT_EQ(db_delete_record(db, 0), 0);
+    EXPECT_EQ(array_bytes(get(db, 0)), v({1}));
+    EXPECT_EQ(array_bytes(get(db, 1)), v({2}));
+    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0), rec(1)}));
   });
 }
 

@@ -22,62 +22,30 @@ std::vector<uint8_t> concat(std::vector<uint8_t> a, const std::string& b, size_t
   return a;
 }
 
-TEST_F(NameFile, ShortNameIsPaddedToThirtyTwoBytes) {
-  run_storage_program([] {
-    EXPECT_EQ(db_create(0, lit("Memo"), 1, 2, 0), 1);
-    EXPECT_EQ(rt_take_error(), ERR_NONE);
-    std::vector<uint8_t> bytes = file_bytes("00000001-00000002-name");
-    EXPECT_EQ(bytes.size(), 40u);
-    EXPECT_EQ(bytes, concat(ids(1, 2), "Memo", 28));
-    EXPECT_EQ(dir_entries(), std::vector<std::string>{"00000001-00000002-name"});
-  });
-}
-
-TEST_F(NameFile, ThreeCharNameGetsTwentyNineZeros) {
-  run_storage_program([] {
-    EXPECT_EQ(db_create(0, lit("Abc"), 1, 2, 0), 1);
-    EXPECT_EQ(file_bytes("00000001-00000002-name"), concat(ids(1, 2), "Abc", 29));
-  });
-}
-
-TEST_F(NameFile, ThirtyTwoCharNameHasNoZeroByte) {
-  run_storage_program([] {
-    std::string name(32, 'x');
-    EXPECT_EQ(db_create(0, lit(name.c_str()), 1, 2, 0), 1);
-    std::vector<uint8_t> bytes = file_bytes("00000001-00000002-name");
-    EXPECT_EQ(bytes.size(), 40u);
-    EXPECT_EQ(bytes, concat(ids(1, 2), name));
-  });
-}
-
-TEST_F(NameFile, FortyCharNameIsWrittenWhole) {
-  run_storage_program([] {
-    std::string name = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
-    ASSERT_EQ(name.size(), 40u);
-    EXPECT_EQ(db_create(0, lit(name.c_str()), 1, 2, 0), 1);
-    std::vector<uint8_t> bytes = file_bytes("00000001-00000002-name");
-    EXPECT_EQ(bytes.size(), 48u);
-    EXPECT_EQ(bytes, concat(ids(1, 2), name));
-  });
-}
-
-TEST_F(NameFile, EmptyNameIsThirtyTwoZeros) {
-  run_storage_program([] {
-    EXPECT_EQ(db_create(0, lit(""), 1, 2, 0), 1);
-    EXPECT_EQ(file_bytes("00000001-00000002-name"), concat(ids(1, 2), "", 32));
-  });
-}
-
-TEST_F(NameFile, CharsAbove255AreStoredAsTheirLowByte) {
-  run_storage_program([] {
-    // U+0141, U+20AC, U+FF5A, U+00E9: low bytes 41, AC, 5A, E9.
-    Ref name = jstring_of(u"\u0141\u20AC\uFF5A\u00E9");
-    EXPECT_EQ(db_create(0, name, 1, 2, 0), 1);
-    std::vector<uint8_t> want = ids(1, 2);
-    want.insert(want.end(), {0x41, 0xAC, 0x5A, 0xE9});
-    want.insert(want.end(), 28, 0);
-    EXPECT_EQ(file_bytes("00000001-00000002-name"), want);
-  });
+// Ids big-endian, the name's low bytes, zeros up to 32 bytes of name; a longer name whole.
+TEST_F(NameFile, LayoutForEveryLengthOfName) {
+  const std::string forty = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
+  struct Case {
+    std::u16string name;
+    std::vector<uint8_t> want;
+  };
+  const Case cases[] = {
+      {u"Memo", concat(ids(1, 2), "Memo", 28)},
+      {u"Abc", concat(ids(1, 2), "Abc", 29)},
+      {u"", concat(ids(1, 2), "", 32)},
+      {std::u16string(32, u'x'), concat(ids(1, 2), std::string(32, 'x'))},
+      {std::u16string(forty.begin(), forty.end()), concat(ids(1, 2), forty)},
+      {u"\u0141\u20AC\uFF5A\u00E9", concat(ids(1, 2), "\x41\xAC\x5A\xE9", 28)},  // low bytes
+  };
+  for (const Case& c : cases) {
+    run_storage_program([&] {
+      rt_set_error(ERR_SOCKET, 1);  // a stale error is cleared
+      EXPECT_EQ(db_create(0, jstring_of(c.name), 1, 2, 0), 1);
+      EXPECT_EQ(rt_take_error(), ERR_NONE);
+      EXPECT_EQ(file_bytes("00000001-00000002-name"), c.want) << c.want.size();
+      EXPECT_EQ(dir_entries(), std::vector<std::string>{"00000001-00000002-name"});
+    });
+  }
 }
 
 TEST_F(NameFile, NameIsTakenFromTheStringsOffsetAndCount) {
@@ -107,14 +75,6 @@ TEST_F(NameFile, NullNameIsANullPointerAndWritesNothing) {
     EXPECT_EQ(db_create(0, bare, 1, 2, 0), 0);
     EXPECT_EQ(rt_take_error(), ERR_NULL_POINTER);
     EXPECT_TRUE(dir_entries().empty());
-  });
-}
-
-TEST_F(NameFile, CreateClearsAStaleError) {
-  run_storage_program([] {
-    rt_set_error(ERR_SOCKET, 1);
-    EXPECT_EQ(db_create(0, lit("Memo"), 1, 2, 0), 1);
-    EXPECT_EQ(rt_take_error(), ERR_NONE);
   });
 }
 
@@ -152,52 +112,25 @@ TEST_F(NameFile, NameFileBlockedByADirectoryFailsCleanly) {
   });
 }
 
-TEST_F(NameFile, OpenFindsTheNameFileByTypeThenCreator) {
+// Type first, then creator; modes 1 to 3 open (1 read-only), others are illegal; a missing
+// database gives 0 and is not created.
+TEST_F(NameFile, OpenByTypeThenCreatorInModesOneToThree) {
   run_storage_program([] {
+    for (jint mode : {1, 2, 3}) EXPECT_EQ(db_open(2, 1, mode), 0);
+    EXPECT_TRUE(dir_entries().empty());
     EXPECT_EQ(db_create(0, lit("Memo"), 1, 2, 0), 1);
-    jint fd = db_open(2, 1, 1);  // type first
-    EXPECT_GE(fd, 1);
     EXPECT_EQ(db_open(1, 2, 1), 0);  // the other way round names a missing file
-    EXPECT_EQ(rt_take_error(), ERR_NONE);
-    close(fd);
-  });
-}
-
-TEST_F(NameFile, ModesOneToThreeOpenAndOthersAreIllegal) {
-  run_storage_program([] {
-    EXPECT_EQ(db_create(0, lit("Memo"), 1, 2, 0), 1);
     for (jint mode : {1, 2, 3}) {
       jint fd = db_open(2, 1, mode);
       EXPECT_GE(fd, 1) << mode;
-      EXPECT_EQ(rt_take_error(), ERR_NONE);
+      EXPECT_EQ(fcntl(fd, F_GETFL) & O_ACCMODE, mode == 1 ? O_RDONLY : O_RDWR);
       close(fd);
     }
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
     for (jint mode : {0, 4, -1, 65535}) {
       EXPECT_EQ(db_open(2, 1, mode), -1) << mode;
       EXPECT_EQ(rt_take_error(), ERR_ILLEGAL_ARGUMENT) << mode;
     }
-  });
-}
-
-TEST_F(NameFile, ReadOnlyModeGivesAReadOnlyDescriptor) {
-  run_storage_program([] {
-    EXPECT_EQ(db_create(0, lit("Memo"), 1, 2, 0), 1);
-    jint ro = db_open(2, 1, 1);
-    jint rw = db_open(2, 1, 3);
-    EXPECT_EQ(fcntl(ro, F_GETFL) & O_ACCMODE, O_RDONLY);
-    EXPECT_EQ(fcntl(rw, F_GETFL) & O_ACCMODE, O_RDWR);
-    close(ro);
-    close(rw);
-  });
-}
-
-TEST_F(NameFile, OpeningAMissingDatabaseGivesZeroAndCreatesNothing) {
-  run_storage_program([] {
-    for (jint mode : {1, 2, 3}) {
-      EXPECT_EQ(db_open(2, 1, mode), 0);
-      EXPECT_EQ(rt_take_error(), ERR_NONE);
-    }
-    EXPECT_TRUE(dir_entries().empty());
   });
 }
 

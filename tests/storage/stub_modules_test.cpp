@@ -33,11 +33,26 @@ intptr_t word(R r) {
     return static_cast<intptr_t>(r);
 }
 
-#define E0(fn, res) {#fn, 1, [](Ref a, Ref, Ref) { return word(fn(a)); }, res}
-#define E1(fn, res) {#fn, 2, [](Ref a, Ref b, Ref) { return word(fn(a, b)); }, res}
-#define E2(fn, res) {#fn, 3, [](Ref a, Ref b, Ref c) { return word(fn(a, b, c)); }, res}
-#define V0(fn) {#fn, 1, [](Ref a, Ref, Ref) { fn(a); return intptr_t{0}; }, 0}
-#define V1(fn) {#fn, 2, [](Ref a, Ref b, Ref) { fn(a, b); return intptr_t{0}; }, 0}
+#define E0(fn, res)                                          \
+  {                                                          \
+#fn, 1, [](Ref a, Ref, Ref) { return word(fn(a)); }, res \
+  }
+#define E1(fn, res)                                               \
+  {                                                               \
+#fn, 2, [](Ref a, Ref b, Ref) { return word(fn(a, b)); }, res \
+  }
+#define E2(fn, res)                                                    \
+  {                                                                    \
+#fn, 3, [](Ref a, Ref b, Ref c) { return word(fn(a, b, c)); }, res \
+  }
+#define V0(fn)                                                \
+  {                                                           \
+#fn, 1, [](Ref a, Ref, Ref) { fn(a); return intptr_t{0}; }, 0 \
+  }
+#define V1(fn)                                                     \
+  {                                                                \
+#fn, 2, [](Ref a, Ref b, Ref) { fn(a, b); return intptr_t{0}; }, 0 \
+  }
 
 const std::vector<Entry> kComm = {
     V0(comm_c1),
@@ -48,20 +63,18 @@ const std::vector<Entry> kComm = {
 
 // h6 tests its receiver and its third argument; its second is an int.
 const std::vector<Entry> kHttp = {
-    V0(http_h1),
-    V0(http_h2),
-    E0(http_h5, 0),
-    {"http_h6", 2, [](Ref a, Ref c, Ref) { return word(http_h6(a, 77, c)); }, 0},
+    V0(http_h1),    V0(http_h2),
+    E0(http_h5, 0), {"http_h6", 2, [](Ref a, Ref c, Ref) { return word(http_h6(a, 77, c)); }, 0},
     V0(http_h7),
 };
 
 const std::vector<Entry> kStorage = {
-    E0(storage_s1, 0),      E1(storage_s2, 0),      E1(storage_s3, 0),      V0(storage_s4),
-    E0(storage_s5, 0),      E1(storage_s6, 0),      E1(storage_s7, kArg2),  E2(storage_s8, kArg3),
-    E2(storage_s9, kArg3),  E1(storage_s10, 0),     E1(storage_s11, kArg2), E2(storage_s12, kArg3),
-    E2(storage_s13, kArg3), E0(storage_s14, 0),     E1(storage_s15, 0),     E0(storage_s16, 0),
-    E0(storage_s17, 0),     E1(storage_s18, 0),     V1(storage_s19),        E2(storage_s20, 0),
-    V0(storage_s21),        E1(storage_s22, 0),     E1(storage_s23, 0),     E1(storage_s24, 0),
+    E0(storage_s1, 0),      E1(storage_s2, 0),  E1(storage_s3, 0),      V0(storage_s4),
+    E0(storage_s5, 0),      E1(storage_s6, 0),  E1(storage_s7, kArg2),  E2(storage_s8, kArg3),
+    E2(storage_s9, kArg3),  E1(storage_s10, 0), E1(storage_s11, kArg2), E2(storage_s12, kArg3),
+    E2(storage_s13, kArg3), E0(storage_s14, 0), E1(storage_s15, 0),     E0(storage_s16, 0),
+    E0(storage_s17, 0),     E1(storage_s18, 0), V1(storage_s19),        E2(storage_s20, 0),
+    V0(storage_s21),        E1(storage_s22, 0), E1(storage_s23, 0),     E1(storage_s24, 0),
     V0(storage_s25),        V1(storage_s26),
 };
 
@@ -83,7 +96,7 @@ void check_table(const std::vector<Entry>& table) {
     rt_set_error(ERR_SOCKET, 1);
     intptr_t r = e.call(x, y, z);
     EXPECT_EQ(rt_take_error(), ERR_NOT_IMPLEMENTED) << e.name;
-    intptr_t want = e.result == kArg2 ? word(static_cast<Ref>(y))
+    intptr_t want = e.result == kArg2   ? word(static_cast<Ref>(y))
                     : e.result == kArg3 ? word(static_cast<Ref>(z))
                                         : e.result;
     EXPECT_EQ(r, want) << e.name;
@@ -101,34 +114,23 @@ TEST(StubModules, StartReportsSuccessAndStopDoesNothing) {
   EXPECT_EQ(rt_take_error(), ERR_NONE);
 }
 
-TEST(StubModules, SerialEntryPoints) {
+TEST(StubModules, EveryEntryPointTestsItsReferencesThenReportsNotImplemented) {
   ASSERT_EQ(kComm.size(), 4u);
-  run_storage_program([] { check_table(kComm); });
-}
-
-TEST(StubModules, HttpEntryPoints) {
   ASSERT_EQ(kHttp.size(), 5u);  // and h3, h4 below
+  ASSERT_EQ(kStorage.size(), 26u);
   run_storage_program([] {
-    check_table(kHttp);
+    for (const auto* table : {&kComm, &kHttp, &kStorage}) check_table(*table);
     // h6's second argument is not tested: a zero there is no null.
     Ref volatile x = lit("x");
     http_h6(x, 0, x);
     EXPECT_EQ(rt_take_error(), ERR_NOT_IMPLEMENTED);
   });
-}
-
-TEST(StubModules, HttpH3AndH4ReportNothingAndGiveZero) {
-  rt_set_error(ERR_SOCKET, 1);
-  EXPECT_EQ(http_h3(), 0);
-  EXPECT_EQ(rt_take_error(), ERR_NONE);
-  rt_set_error(ERR_SOCKET, 1);
-  EXPECT_EQ(http_h4(), 0);
-  EXPECT_EQ(rt_take_error(), ERR_NONE);
-}
-
-TEST(StubModules, StorageInterfaceEntryPoints) {
-  ASSERT_EQ(kStorage.size(), 26u);
-  run_storage_program([] { check_table(kStorage); });
+  // h3 and h4 report nothing and give 0.
+  for (auto fn : {&http_h3, &http_h4}) {
+    rt_set_error(ERR_SOCKET, 1);
+    EXPECT_EQ(fn(), 0);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
+  }
 }
 
 // Result widths: 64-bit where the tables say so, none where they say none.
@@ -151,8 +153,8 @@ TEST(StubModules, ClassCodeThrowsRuntimeExceptionOrNullPointer) {
     try {
       native(storage_s8, x, x, static_cast<Ref>(x));
     } catch (JavaThrow& e) {
-      runtime = caught<java::lang::RuntimeException>(e) &&
-                !caught<java::lang::NullPointerException>(e);
+      runtime =
+          caught<java::lang::RuntimeException>(e) && !caught<java::lang::NullPointerException>(e);
       message = jstring_bytes(java::lang::Throwable::f(e.object()).detailMessage);
     }
     try {

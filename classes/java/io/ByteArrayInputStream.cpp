@@ -16,7 +16,9 @@ ClassDecl ByteArrayInputStream::klass = {
                 impl(InputStream::m_available, &ByteArrayInputStream::available),
                 impl(InputStream::m_close, &ByteArrayInputStream::close),
                 impl(m_markSupported, &ByteArrayInputStream::markSupported),
-                impl(m_mark, &ByteArrayInputStream::mark), impl(m_reset, &ByteArrayInputStream::reset)},
+                impl(m_mark, &ByteArrayInputStream::mark),
+                impl(m_reset, &ByteArrayInputStream::reset)},
+    .uses = {&java::io::InputStream::klass},
 };
 
 void ByteArrayInputStream::init(Ref self, Ref buf) {

@@ -24,7 +24,12 @@ ClassDecl ByteArrayOutputStream::klass = {
                 impl(OutputStream::m_close, &ByteArrayOutputStream::close),
                 impl(java::lang::Object::m_toString, &ByteArrayOutputStream::toString),
                 impl(m_toByteArray, &ByteArrayOutputStream::toByteArray),
-                impl(m_size, &ByteArrayOutputStream::size), impl(m_reset, &ByteArrayOutputStream::reset)},
+                impl(m_size, &ByteArrayOutputStream::size),
+                impl(m_reset, &ByteArrayOutputStream::reset)},
+    .uses = {&java::io::OutputStream::klass, &java::lang::IllegalArgumentException::klass,
+             &java::lang::Integer::klass, &java::lang::RuntimeException::klass,
+             &java::lang::String::klass, &java::lang::System::klass},
+    .reaches = {&java::lang::String::byteConversions},
 };
 
 static void ensureOpen(Ref self) {
@@ -39,10 +44,12 @@ static void grow(Ref self, jint n) {
   if (needed <= alen(s.buf)) return;
   if (needed > INT32_MAX) rt_fatal("Out of memory.");
   int64_t twice = 2 * static_cast<int64_t>(alen(s.buf));
-  jint newLength = static_cast<jint>(twice > needed ? (twice > INT32_MAX ? INT32_MAX : twice) : needed);
+  jint newLength =
+      static_cast<jint>(twice > needed ? (twice > INT32_MAX ? INT32_MAX : twice) : needed);
   Ref volatile keep = self;
   Ref volatile newBuf = new_byte_array(newLength);
-  System::arraycopy(ByteArrayOutputStream::f(keep).buf, 0, newBuf, 0, ByteArrayOutputStream::f(keep).count);
+  System::arraycopy(ByteArrayOutputStream::f(keep).buf, 0, newBuf, 0,
+                    ByteArrayOutputStream::f(keep).count);
   ByteArrayOutputStream::f(keep).buf = newBuf;
 }
 

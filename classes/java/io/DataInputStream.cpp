@@ -17,6 +17,8 @@ ClassDecl DataInputStream::klass = {
                 impl(InputStream::m_available, &DataInputStream::available),
                 impl(InputStream::m_close, &DataInputStream::close),
                 impl(m_readInt, &DataInputStream::readInt)},
+    .uses = {&java::io::DataInput::klass, &java::io::EOFException::klass,
+             &java::io::InputStream::klass},
 };
 
 void DataInputStream::init(Ref self, Ref in) {

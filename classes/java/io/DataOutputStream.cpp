@@ -16,6 +16,7 @@ ClassDecl DataOutputStream::klass = {
                 impl(OutputStream::m_flush, &DataOutputStream::flush),
                 impl(OutputStream::m_close, &DataOutputStream::close),
                 impl(m_writeInt, &DataOutputStream::writeInt)},
+    .uses = {&java::io::DataOutput::klass, &java::io::OutputStream::klass},
 };
 
 void DataOutputStream::init(Ref self, Ref out) {

@@ -8,7 +8,9 @@ ClassDecl InterruptedIOException::klass = {
     .super = &IOException::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = &InterruptedIOException::init,
-    .ctor1 = reinterpret_cast<void*>(static_cast<void (*)(Ref, Ref)>(&InterruptedIOException::init)),
+    .ctor1 =
+        reinterpret_cast<void*>(static_cast<void (*)(Ref, Ref)>(&InterruptedIOException::init)),
+    .uses = {&java::io::IOException::klass},
 };
 
 void InterruptedIOException::init(Ref self) {

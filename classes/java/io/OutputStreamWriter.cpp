@@ -16,8 +16,11 @@ ClassDecl OutputStreamWriter::klass = {
     .refOffsets = {JAVA_REF(out)},
     .methods = {impl(Writer::m_write, &OutputStreamWriter::write),
                 impl(Writer::m_writeChars, &OutputStreamWriter::write),
-                impl(Writer::m_writeSub, &OutputStreamWriter::writeString), impl(Writer::m_flush, &OutputStreamWriter::flush),
+                impl(Writer::m_writeSub, &OutputStreamWriter::writeString),
+                impl(Writer::m_flush, &OutputStreamWriter::flush),
                 impl(Writer::m_close, &OutputStreamWriter::close)},
+    .uses = {&com::sun::cldc::i18n::Helper::klass, &java::io::IOException::klass,
+             &java::io::Writer::klass, &java::lang::String::klass},
 };
 
 void OutputStreamWriter::init(Ref self, Ref os) {

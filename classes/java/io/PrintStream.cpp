@@ -21,6 +21,9 @@ ClassDecl PrintStream::klass = {
                 impl(OutputStream::m_close, &PrintStream::close),
                 impl(m_checkError, &PrintStream::checkError), impl(m_print, &PrintStream::print),
                 impl(m_println, &PrintStream::println)},
+    .uses = {&java::io::IOException::klass, &java::io::OutputStream::klass,
+             &java::io::OutputStreamWriter::klass, &java::lang::NullPointerException::klass,
+             &java::lang::String::klass},
 };
 
 void PrintStream::init(Ref self, Ref out) {
@@ -125,12 +128,26 @@ static void line(Ref self, Print print) {
   rt_monitor_exit(self);
 }
 
-void PrintStream::printlnBoolean(Ref self, jbool x) { line(self, [&] { printBoolean(self, x); }); }
-void PrintStream::printlnChar(Ref self, jchar x) { line(self, [&] { printChar(self, x); }); }
-void PrintStream::println(Ref self, jint x) { line(self, [&] { print(self, x); }); }
-void PrintStream::println(Ref self, jlong x) { line(self, [&] { print(self, x); }); }
-void PrintStream::printlnChars(Ref self, Ref x) { line(self, [&] { printChars(self, x); }); }
-void PrintStream::println(Ref self, Ref x) { line(self, [&] { print(self, x); }); }
-void PrintStream::printlnObject(Ref self, Ref x) { line(self, [&] { printObject(self, x); }); }
+void PrintStream::printlnBoolean(Ref self, jbool x) {
+  line(self, [&] { printBoolean(self, x); });
+}
+void PrintStream::printlnChar(Ref self, jchar x) {
+  line(self, [&] { printChar(self, x); });
+}
+void PrintStream::println(Ref self, jint x) {
+  line(self, [&] { print(self, x); });
+}
+void PrintStream::println(Ref self, jlong x) {
+  line(self, [&] { print(self, x); });
+}
+void PrintStream::printlnChars(Ref self, Ref x) {
+  line(self, [&] { printChars(self, x); });
+}
+void PrintStream::println(Ref self, Ref x) {
+  line(self, [&] { print(self, x); });
+}
+void PrintStream::printlnObject(Ref self, Ref x) {
+  line(self, [&] { printObject(self, x); });
+}
 
 }  // namespace java::io

@@ -10,8 +10,10 @@ ClassDecl Reader::klass = {
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(lock), JAVA_REF(skipBuffer)},
-    .methods = {impl(m_read, &Reader::read), abstract_method(m_readChars), impl(m_skip, &Reader::skip),
-                impl(m_ready, &Reader::ready), abstract_method(m_close)},
+    .methods = {impl(m_read, &Reader::read), abstract_method(m_readChars),
+                impl(m_skip, &Reader::skip), impl(m_ready, &Reader::ready),
+                abstract_method(m_close)},
+    .uses = {&java::lang::IllegalArgumentException::klass},
 };
 
 constexpr jint kMaxSkipBufferSize = 8192;

@@ -15,6 +15,7 @@ ClassDecl Writer::klass = {
     .methods = {impl(m_write, &Writer::write), abstract_method(m_writeChars),
                 impl(m_writeString, &Writer::writeString), impl(m_writeSub, &Writer::writeString),
                 abstract_method(m_flush), abstract_method(m_close)},
+    .uses = {&java::lang::String::klass},
 };
 
 constexpr jint kWriteBufferSize = 1024;
@@ -35,7 +36,9 @@ void Writer::write(Ref self, jint c) {
 
 void Writer::writeChars(Ref self, Ref cbuf) { vcall(m_writeChars, self, cbuf, 0, alen(cbuf)); }
 
-void Writer::writeString(Ref self, Ref str) { vcall(m_writeSub, self, str, 0, String::length(str)); }
+void Writer::writeString(Ref self, Ref str) {
+  vcall(m_writeSub, self, str, 0, String::length(str));
+}
 
 // The range is tested before anything is made, so a negative or wrapping length fails as
 // an index error rather than as an array size or a stray copy.

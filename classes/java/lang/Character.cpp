@@ -22,6 +22,10 @@ ClassDecl Character::klass = {
                 impl(Object::m_equals, &Character::equals),
                 impl(Object::m_toString, &Character::toString)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&com::sun::cldc::i18n::uclc::DefaultCaseConverter::klass, &java::lang::Class::klass,
+             &java::lang::ClassCastException::klass, &java::lang::Exception::klass,
+             &java::lang::RuntimeException::klass, &java::lang::String::klass,
+             &java::lang::System::klass, &java::lang::Throwable::klass},
 };
 
 void Character::init(Ref self, jchar value) {
@@ -34,7 +38,7 @@ jchar Character::charValue(Ref self) { return f(nn(self)).value; }
 jint Character::hashCode(Ref self) { return f(self).value; }
 
 jbool Character::equals(Ref self, Ref obj) {
-  return instanceof<Character>(obj) && f(obj).value == f(self).value;
+  return instanceof <Character>(obj) && f(obj).value == f(self).value;
 }
 
 Ref Character::toString(Ref self) { return String::valueOfChar(f(self).value); }
@@ -79,7 +83,7 @@ Ref Character::getCaseConverter() {
     name = System::getProperty(lit("microedition.caseConverter"));
     if (!name) name = lit("com.sun.cldc.i18n.uclc.DefaultCaseConverter");
     Ref volatile converter = Class::newInstance(Class::forName(name));
-    if (!instanceof<DefaultCaseConverter>(converter)) jthrow(jnew<ClassCastException>());
+    if (! instanceof <DefaultCaseConverter>(converter)) jthrow(jnew<ClassCastException>());
     S().caseConverter = converter;
   } catch (JavaThrow& e) {
     if (!caught<Exception>(e)) throw;

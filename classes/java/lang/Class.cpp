@@ -10,6 +10,7 @@ ClassDecl Class::klass = {
     .super = &Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .methods = {impl(Object::m_toString, &Class::toString)},
+    .uses = {&java::lang::String::klass},
 };
 
 Ref Class::forIndex(int index) {

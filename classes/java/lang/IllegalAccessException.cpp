@@ -8,6 +8,7 @@ ClassDecl IllegalAccessException::klass = {
     .super = &Exception::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = &IllegalAccessException::init,
+    .uses = {&java::lang::Exception::klass},
 };
 
 void IllegalAccessException::init(Ref self) { Exception::init(self); }

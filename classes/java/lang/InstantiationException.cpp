@@ -8,6 +8,7 @@ ClassDecl InstantiationException::klass = {
     .super = &Exception::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = &InstantiationException::init,
+    .uses = {&java::lang::Exception::klass},
 };
 
 void InstantiationException::init(Ref self) { Exception::init(self); }

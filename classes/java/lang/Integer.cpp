@@ -14,14 +14,18 @@ ClassDecl Integer::klass = {
     .super = &Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &Integer::staticInit,
-    .methods = {impl(Object::m_hashCode, &Integer::hashCode), impl(Object::m_equals, &Integer::equals),
+    .methods = {impl(Object::m_hashCode, &Integer::hashCode),
+                impl(Object::m_equals, &Integer::equals),
                 impl(Object::m_toString, &Integer::toString)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::lang::Character::klass, &java::lang::NumberFormatException::klass,
+             &java::lang::String::klass},
 };
 
 void Integer::staticInit() {
   Ref table = new_char_array(36);
-  for (jint i = 0; i < 36; i++) elements<jchar>(table)[i] = static_cast<jchar>(i < 10 ? '0' + i : 'a' + i - 10);
+  for (jint i = 0; i < 36; i++)
+    elements<jchar>(table)[i] = static_cast<jchar>(i < 10 ? '0' + i : 'a' + i - 10);
   S().digits = table;
 }
 
@@ -83,9 +87,11 @@ T parse_signed(Ref s, jint radix) {
   constexpr T kMin = std::numeric_limits<T>::min(), kMax = std::numeric_limits<T>::max();
   if (!s) bad_number(lit("null"));
   if (radix < 2)
-    bad_number(jconcat({lit("radix "), Integer::toString(radix), lit(" less than Character.MIN_RADIX")}));
+    bad_number(
+        jconcat({lit("radix "), Integer::toString(radix), lit(" less than Character.MIN_RADIX")}));
   if (radix > 36)
-    bad_number(jconcat({lit("radix "), Integer::toString(radix), lit(" greater than Character.MAX_RADIX")}));
+    bad_number(jconcat(
+        {lit("radix "), Integer::toString(radix), lit(" greater than Character.MAX_RADIX")}));
   jint max = String::length(s);
   if (max == 0) bad_number(s);
   jint i = 0;
@@ -134,7 +140,7 @@ Ref Integer::toString(Ref self) { return toString(f(self).value, 10); }
 jint Integer::hashCode(Ref self) { return f(self).value; }
 
 jbool Integer::equals(Ref self, Ref obj) {
-  return instanceof<Integer>(obj) && f(obj).value == f(self).value;
+  return instanceof <Integer>(obj) && f(obj).value == f(self).value;
 }
 
 }  // namespace java::lang

@@ -12,6 +12,7 @@ ClassDecl Long::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .methods = {impl(Object::m_hashCode, &Long::hashCode), impl(Object::m_equals, &Long::equals),
                 impl(Object::m_toString, &Long::toString)},
+    .uses = {&java::lang::Integer::klass, &java::lang::String::klass},
 };
 
 Ref Long::toString(jlong i, jint radix) { return format_signed(i, radix); }
@@ -36,6 +37,8 @@ jint Long::hashCode(Ref self) {
   return static_cast<jint>(static_cast<uint32_t>(v ^ (v >> 32)));
 }
 
-jbool Long::equals(Ref self, Ref obj) { return instanceof<Long>(obj) && f(obj).value == f(self).value; }
+jbool Long::equals(Ref self, Ref obj) {
+  return instanceof <Long>(obj) && f(obj).value == f(self).value;
+}
 
 }  // namespace java::lang

@@ -14,19 +14,16 @@ ClassDecl Object::klass = {
     .defaultCtor = &Object::init,
     .methods = {impl(m_hashCode, &Object::hashCode), impl(m_equals, &Object::equals),
                 impl(m_toString, &Object::toString)},
+    .uses = {&java::lang::Class::klass, &java::lang::IllegalArgumentException::klass},
 };
 
 void Object::init(Ref) {}
 
 // A new Class object at every call: class objects are not unique.
-Ref Object::getClass(Ref self) {
-  return Class::forIndex(rt_class_of(nn(self)));
-}
+Ref Object::getClass(Ref self) { return Class::forIndex(rt_class_of(nn(self))); }
 
 // The object's address; objects never move.
-jint Object::hashCode(Ref self) {
-  return static_cast<jint>(reinterpret_cast<uintptr_t>(self));
-}
+jint Object::hashCode(Ref self) { return static_cast<jint>(reinterpret_cast<uintptr_t>(self)); }
 
 jbool Object::equals(Ref self, Ref obj) { return self == obj; }
 

@@ -21,9 +21,16 @@ ClassDecl String::klass = {
     .refOffsets = {JAVA_REF(value)},
     .defaultCtor = &String::init,
     .ctor1 = reinterpret_cast<void*>(static_cast<void (*)(Ref, Ref)>(&String::init)),
-    .methods = {impl(Object::m_hashCode, &String::hashCode), impl(Object::m_equals, &String::equals),
+    .methods = {impl(Object::m_hashCode, &String::hashCode),
+                impl(Object::m_equals, &String::equals),
                 impl(Object::m_toString, &String::toString)},
+    .uses = {&StringBuffer::klass, &StringIndexOutOfBoundsException::klass, &Character::klass,
+             &Integer::klass},
 };
+
+Operations String::byteConversions = {.name = "java/lang/String byte conversions",
+                                      .operations = {&Helper::conversions}};
+Operations String::longText = {.name = "java/lang/String.valueOf(long)", .classes = {&Long::klass}};
 
 static const jchar* chars_of(Ref s) {
   return elements<jchar>(String::f(s).value) + String::f(s).offset;
@@ -80,7 +87,9 @@ void String::initBytes(Ref self, Ref bytes, jint off, jint len, Ref enc) {
   f(self).count = alen(chars);
 }
 
-void String::initBytes(Ref self, Ref bytes, Ref enc) { initBytes(self, bytes, 0, alen(bytes), enc); }
+void String::initBytes(Ref self, Ref bytes, Ref enc) {
+  initBytes(self, bytes, 0, alen(bytes), enc);
+}
 
 void String::initBytes(Ref self, Ref bytes, jint off, jint len) {
   Object::init(self);
@@ -115,7 +124,7 @@ void String::getChars(Ref self, jint srcBegin, jint srcEnd, Ref dst, jint dstBeg
   if (srcEnd > f(nn(self)).count) out_of_range(srcEnd);
   if (srcBegin > srcEnd) out_of_range(srcEnd - srcBegin);
   jint n = srcEnd - srcBegin;
-  if (!in_range(alen(dst), dstBegin, n)) rt_throw_error(ERR_ARRAY_INDEX_OUT_OF_BOUNDS);
+  if (!in_range(alen(dst), dstBegin, n)) out_of_range(dstBegin < 0 ? dstBegin : dstBegin + n);
   memmove(elements<jchar>(dst) + dstBegin, chars_of(self) + srcBegin, sizeof(jchar) * n);
 }
 
@@ -130,7 +139,7 @@ Ref String::getBytes(Ref self) {
 
 jbool String::equals(Ref self, Ref obj) {
   if (self == obj) return 1;
-  if (!instanceof<String>(obj) || f(obj).count != f(self).count) return 0;
+  if (! instanceof <String>(obj) || f(obj).count != f(self).count) return 0;
   return memcmp(chars_of(self), chars_of(obj), sizeof(jchar) * f(self).count) == 0;
 }
 
@@ -145,9 +154,9 @@ jint String::compareTo(Ref self, Ref other) {
 jbool String::regionMatches(Ref self, jbool ignoreCase, jint toffset, Ref other, jint ooffset,
                             jint len) {
   nn(other);
-  if (toffset < 0 || ooffset < 0) return 0;
-  if (len <= 0) return toffset <= f(nn(self)).count && ooffset <= f(other).count;
-  if (!in_range(f(nn(self)).count, toffset, len) || !in_range(f(other).count, ooffset, len))
+  // 64-bit: a negative length must not wrap the end test.
+  if (toffset < 0 || ooffset < 0 || toffset > jlong{f(nn(self)).count} - len ||
+      ooffset > jlong{f(other).count} - len)
     return 0;
   const jchar *a = chars_of(self) + toffset, *b = chars_of(other) + ooffset;
   for (jint i = 0; i < len; i++) {
@@ -202,6 +211,7 @@ jint String::indexOf(Ref self, Ref str) { return indexOf(self, str, 0); }
 
 jint String::indexOf(Ref self, Ref str, jint fromIndex) {
   jint n = f(nn(self)).count, m = f(nn(str)).count;
+  if (fromIndex >= n) return m == 0 ? n : -1;
   if (fromIndex < 0) fromIndex = 0;
   for (jint i = fromIndex; i <= n - m; i++)
     if (memcmp(chars_of(self) + i, chars_of(str), sizeof(jchar) * m) == 0) return i;
@@ -269,7 +279,9 @@ Ref String::valueOf(Ref obj) { return obj ? vcall(Object::m_toString, obj) : lit
 
 Ref String::valueOfChars(Ref data) { return jnew<String>(data); }
 
-Ref String::valueOfChars(Ref data, jint offset, jint count) { return jnew<String>(data, offset, count); }
+Ref String::valueOfChars(Ref data, jint offset, jint count) {
+  return jnew<String>(data, offset, count);
+}
 
 Ref String::valueOfBoolean(jbool b) { return lit(b ? "true" : "false"); }
 

@@ -8,6 +8,9 @@ namespace java::lang {
 
 struct String {
   static ClassDecl klass;
+  // The byte-array constructors and getBytes; valueOf(long).
+  static Operations byteConversions;
+  static Operations longText;
   using Fields = StringFields;  // value, offset, count: the runtime reads them too
   JAVA_FIELDS(Object)
 

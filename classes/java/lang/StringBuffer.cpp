@@ -17,6 +17,8 @@ ClassDecl StringBuffer::klass = {
     .refOffsets = {JAVA_REF(value)},
     .defaultCtor = &StringBuffer::init,
     .methods = {impl(Object::m_toString, &StringBuffer::toString)},
+    .uses = {&java::lang::String::klass, &java::lang::StringIndexOutOfBoundsException::klass,
+             &java::lang::System::klass},
 };
 
 static jchar* chars(Ref self) { return elements<jchar>(StringBuffer::f(self).value); }
@@ -89,10 +91,14 @@ jchar StringBuffer::charAt(Ref self, jint index) {
 }
 
 void StringBuffer::getChars(Ref self, jint srcBegin, jint srcEnd, Ref dst, jint dstBegin) {
-  if (srcBegin < 0 || srcBegin >= f(nn(self)).count)
-    jthrow(jnew<StringIndexOutOfBoundsException>(srcBegin));
-  if (srcEnd < 0 || srcEnd > f(self).count) jthrow(jnew<StringIndexOutOfBoundsException>(srcEnd));
-  if (srcBegin < srcEnd) System::arraycopy(f(self).value, srcBegin, dst, dstBegin, srcEnd - srcBegin);
+  if (srcBegin < 0) jthrow(jnew<StringIndexOutOfBoundsException>(srcBegin));
+  if (srcEnd < 0 || srcEnd > f(nn(self)).count)
+    jthrow(jnew<StringIndexOutOfBoundsException>(srcEnd));
+  if (srcBegin > srcEnd) jthrow(jnew<StringIndexOutOfBoundsException>(lit("srcBegin > srcEnd")));
+  // The copy skips its checks for an empty range; the destination is checked all the same.
+  if (!in_range(alen(nn(dst)), dstBegin, srcEnd - srcBegin))
+    rt_throw_error(ERR_ARRAY_INDEX_OUT_OF_BOUNDS);
+  System::arraycopy(f(self).value, srcBegin, dst, dstBegin, srcEnd - srcBegin);
 }
 
 void StringBuffer::setCharAt(Ref self, jint index, jchar ch) {
@@ -122,7 +128,9 @@ Ref StringBuffer::appendChars(Ref self, Ref str, jint offset, jint len) {
   return self;
 }
 
-Ref StringBuffer::appendBoolean(Ref self, jbool b) { return appendString(self, String::valueOfBoolean(b)); }
+Ref StringBuffer::appendBoolean(Ref self, jbool b) {
+  return appendString(self, String::valueOfBoolean(b));
+}
 
 Ref StringBuffer::appendChar(Ref self, jchar c) {
   reserve(nn(self), 1);
@@ -156,7 +164,8 @@ Ref StringBuffer::insert(Ref self, jint offset, Ref obj) {
 }
 
 Ref StringBuffer::insertString(Ref self, jint offset, Ref str) {
-  if (offset < 0 || offset > f(nn(self)).count) jthrow(jnew<StringIndexOutOfBoundsException>(offset));
+  if (offset < 0 || offset > f(nn(self)).count)
+    jthrow(jnew<StringIndexOutOfBoundsException>(offset));
   Ref volatile s = str ? str : lit("null");
   jint len = String::length(s);
   reserve(self, len);
@@ -179,9 +188,13 @@ Ref StringBuffer::insertChar(Ref self, jint offset, jchar c) {
   return insertString(self, offset, String::valueOfChar(c));
 }
 
-Ref StringBuffer::insert(Ref self, jint offset, jint i) { return insertString(self, offset, String::valueOf(i)); }
+Ref StringBuffer::insert(Ref self, jint offset, jint i) {
+  return insertString(self, offset, String::valueOf(i));
+}
 
-Ref StringBuffer::insert(Ref self, jint offset, jlong l) { return insertString(self, offset, String::valueOf(l)); }
+Ref StringBuffer::insert(Ref self, jint offset, jlong l) {
+  return insertString(self, offset, String::valueOf(l));
+}
 
 Ref StringBuffer::reverse(Ref self) {
   unshare(nn(self));

@@ -21,6 +21,10 @@ ClassDecl System::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &System::staticInit,
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::io::IOException::klass, &java::io::PrintStream::klass,
+             &java::lang::IllegalArgumentException::klass, &java::lang::NullPointerException::klass,
+             &java::lang::Runtime::klass, &java::lang::String::klass,
+             &javax::microedition::io::Connector::klass},
 };
 
 // out and err are one PrintStream over the console connection.

@@ -15,8 +15,8 @@ ClassDecl Thread::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(target)},
     .defaultCtor = &Thread::init,
-    .methods = {impl(Object::m_toString, &Thread::toString),
-                impl(m_run, &run_entry<&Thread::run>)},
+    .methods = {impl(Object::m_toString, &Thread::toString), impl(m_run, &run_entry<&Thread::run>)},
+    .uses = {&java::lang::IllegalArgumentException::klass, &java::lang::Runnable::klass},
 };
 
 void Thread::init(Ref self) {

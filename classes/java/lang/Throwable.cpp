@@ -15,6 +15,7 @@ ClassDecl Throwable::klass = {
     .ctor1 = reinterpret_cast<void*>(static_cast<void (*)(Ref, Ref)>(&Throwable::init)),
     .methods = {impl(Object::m_toString, &Throwable::toString),
                 impl(m_getMessage, &Throwable::getMessage)},
+    .uses = {&java::lang::Class::klass, &java::lang::String::klass},
 };
 
 void Throwable::init(Ref self) { Object::init(self); }

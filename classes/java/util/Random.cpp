@@ -12,6 +12,7 @@ ClassDecl Random::klass = {
     .defaultCtor = static_cast<void (*)(Ref)>(&Random::init),
     .methods = {impl(m_setSeed, &Random::setSeed), impl(m_next, &Random::next),
                 impl(m_nextInt, &Random::nextInt), impl(m_nextLong, &Random::nextLong)},
+    .uses = {&java::lang::System::klass},
 };
 
 // The published 48-bit linear congruential generator.

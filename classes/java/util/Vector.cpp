@@ -30,9 +30,15 @@ ClassDecl Vector::klass = {
                 impl(m_elements, &Vector::elements), impl(m_indexOf, &Vector::indexOf),
                 impl(m_indexOfFrom, &Vector::indexOf), impl(m_elementAt, &Vector::elementAt),
                 impl(m_removeElementAt, &Vector::removeElementAt),
-                impl(m_insertElementAt, &Vector::insertElementAt), impl(m_addElement, &Vector::addElement),
+                impl(m_insertElementAt, &Vector::insertElementAt),
+                impl(m_addElement, &Vector::addElement),
                 impl(m_removeElement, &Vector::removeElement),
                 impl(m_removeAllElements, &Vector::removeAllElements)},
+    .uses = {&java::lang::ArrayIndexOutOfBoundsException::klass,
+             &java::lang::IllegalArgumentException::klass, &java::lang::Integer::klass,
+             &java::lang::String::klass, &java::lang::StringBuffer::klass,
+             &java::lang::System::klass, &java::util::Enumeration::klass,
+             &java::util::NoSuchElementException::klass, &java::util::VectorEnumerator::klass},
 };
 
 static Ref new_object_array(jint n) {
@@ -85,7 +91,7 @@ jbool Vector::contains(Ref self, Ref elem) { return indexOf(self, elem, 0) >= 0;
 jint Vector::indexOf(Ref self, Ref elem) { return vcall(m_indexOfFrom, self, elem, 0); }
 
 jint Vector::indexOf(Ref self, Ref elem, jint index) {
-  for (jint i = index < 0 ? 0 : index; i < f(self).elementCount; i++) {
+  for (jint i = index; i < f(self).elementCount; i++) {  // a negative index fails in the load
     Ref slot = rt_array_load_ref(f(self).elementData, i);
     if (elem ? vcall(Object::m_equals, elem, slot) != 0 : slot == nullptr) return i;
   }
@@ -125,7 +131,8 @@ void Vector::insertElementAt(Ref self, Ref obj, jint index) {
   Ref volatile keep = obj;
   if (index > f(self).elementCount) out_of_bounds(index, " > ", f(self).elementCount);
   ensureCapacityHelper(self, f(self).elementCount + 1);
-  System::arraycopy(f(self).elementData, index, f(self).elementData, index + 1, f(self).elementCount - index);
+  System::arraycopy(f(self).elementData, index, f(self).elementData, index + 1,
+                    f(self).elementCount - index);
   rt_array_store_ref(f(self).elementData, index, keep);
   f(self).elementCount++;
 }
@@ -143,7 +150,8 @@ jbool Vector::removeElement(Ref self, Ref obj) {
 }
 
 void Vector::removeAllElements(Ref self) {
-  for (jint i = 0; i < f(self).elementCount; i++) rt_array_store_ref(f(self).elementData, i, nullptr);
+  for (jint i = 0; i < f(self).elementCount; i++)
+    rt_array_store_ref(f(self).elementData, i, nullptr);
   f(self).elementCount = 0;
 }
 

@@ -15,6 +15,8 @@ ClassDecl VectorEnumerator::klass = {
     .refOffsets = {JAVA_REF(vector)},
     .methods = {impl(m_hasMoreElements, &VectorEnumerator::hasMoreElements),
                 impl(m_nextElement, &VectorEnumerator::nextElement)},
+    .uses = {&java::util::Enumeration::klass, &java::util::NoSuchElementException::klass,
+             &java::util::Vector::klass},
 };
 
 void VectorEnumerator::init(Ref self, Ref v) {
@@ -23,7 +25,9 @@ void VectorEnumerator::init(Ref self, Ref v) {
   f(self).count = 0;
 }
 
-jbool VectorEnumerator::hasMoreElements(Ref self) { return f(self).count < Vector::f(f(self).vector).elementCount; }
+jbool VectorEnumerator::hasMoreElements(Ref self) {
+  return f(self).count < Vector::f(f(self).vector).elementCount;
+}
 
 Ref VectorEnumerator::nextElement(Ref self) {
   Ref v = f(self).vector;

@@ -14,6 +14,8 @@ ClassDecl Button::klass = {
     .refOffsets = {JAVA_REF(text), JAVA_REF(bitmap)},
     .methods = {impl(m_setText, &Button::setText), impl(m_paint, &Button::paint),
                 impl(m_pressed, &Button::pressed)},
+    .uses = {&com::sun::kjava::Graphics::klass, &java::lang::InterruptedException::klass,
+             &java::lang::Thread::klass},
 };
 
 // The outer size: the label's plus a margin, never narrower than 4.

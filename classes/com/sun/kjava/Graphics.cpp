@@ -13,6 +13,7 @@ ClassDecl Graphics::klass = {
     .classInit = &Graphics::staticInit,
     .defaultCtor = &Graphics::init,
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&com::sun::kjava::Bitmap::klass},
 };
 
 void Graphics::staticInit() {

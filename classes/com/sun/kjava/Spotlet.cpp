@@ -28,6 +28,11 @@ ClassDecl Spotlet::klass = {
                 impl(m_penMove, &Spotlet::penMove), impl(m_keyDown, &Spotlet::keyDown),
                 impl(m_beamReceive, &Spotlet::beamReceive)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&com::sun::cldc::io::j2me::events::Protocol::klass, &com::sun::kjava::Spotlet_1::klass,
+             &java::io::DataInput::klass, &java::io::IOException::klass,
+             &java::io::PrintStream::klass, &java::lang::System::klass,
+             &javax::microedition::io::Connector::klass,
+             &javax::microedition::io::InputConnection::klass},
 };
 
 // Opening the stream claims the host queue; from then on the event thread reads it.

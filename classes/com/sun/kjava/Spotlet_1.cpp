@@ -15,6 +15,9 @@ ClassDecl Spotlet_1::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = &Spotlet_1::init,
     .methods = {impl(java::lang::Thread::m_run, &run_entry<&Spotlet_1::run>)},
+    .uses = {&com::sun::kjava::Spotlet::klass, &java::io::DataInput::klass,
+             &java::io::PrintStream::klass, &java::lang::Exception::klass,
+             &java::lang::System::klass, &java::lang::Thread::klass},
 };
 
 void Spotlet_1::init(Ref self) { java::lang::Thread::init(self); }

@@ -27,6 +27,15 @@ ClassDecl Connector::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &Connector::staticInit,
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&com::sun::cldc::io::ConnectionBaseInterface::klass, &java::io::IOException::klass,
+             &java::lang::Class::klass, &java::lang::ClassCastException::klass,
+             &java::lang::ClassNotFoundException::klass, &java::lang::IllegalAccessException::klass,
+             &java::lang::IllegalArgumentException::klass,
+             &java::lang::InstantiationException::klass, &java::lang::String::klass,
+             &java::lang::System::klass,
+             &javax::microedition::io::ConnectionNotFoundException::klass,
+             &javax::microedition::io::InputConnection::klass,
+             &javax::microedition::io::OutputConnection::klass},
 };
 
 void Connector::staticInit() {
@@ -51,13 +60,15 @@ static Ref openPrim(Ref name, jint mode, jbool timeouts, Ref platform) {
   Ref volatile rest = String::substring(name, colon + 1);
   if (String::equals(protocol, lit("file"))) protocol = lit("storage");
   try {
-    Ref volatile className = jconcat({Connector::S().classRoot, lit("."), platform, lit("."), protocol,
-                                      lit(".Protocol")});
+    Ref volatile className = jconcat(
+        {Connector::S().classRoot, lit("."), platform, lit("."), protocol, lit(".Protocol")});
     Ref volatile handler = java::lang::Class::newInstance(java::lang::Class::forName(className));
-    if (!instanceof<ConnectionBaseInterface>(handler)) jthrow(jnew<java::lang::ClassCastException>());
+    if (! instanceof <ConnectionBaseInterface>(handler))
+      jthrow(jnew<java::lang::ClassCastException>());
     return icall(ConnectionBaseInterface::m_openPrim, handler, rest, mode, timeouts);
   } catch (JavaThrow& e) {
-    if (!caught<java::lang::InstantiationException>(e) && !caught<java::lang::IllegalAccessException>(e) &&
+    if (!caught<java::lang::InstantiationException>(e) &&
+        !caught<java::lang::IllegalAccessException>(e) &&
         !caught<java::lang::ClassCastException>(e))
       throw;
     Ref volatile text = vcall(java::lang::Object::m_toString, e.object());
@@ -80,7 +91,8 @@ Ref Connector::open(Ref name, jint mode, jbool timeouts) {
   } catch (JavaThrow& e) {
     if (!caught<java::lang::ClassNotFoundException>(e)) throw;
   }
-  jthrow(jnew<ConnectionNotFoundException>(jconcat({lit("The requested protocol does not exist "), name})));
+  jthrow(jnew<ConnectionNotFoundException>(
+      jconcat({lit("The requested protocol does not exist "), name})));
 }
 
 Ref Connector::openDataInputStream(Ref name) {

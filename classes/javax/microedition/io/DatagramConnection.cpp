@@ -7,6 +7,7 @@ ClassDecl DatagramConnection::klass = {
     .name = "javax/microedition/io/DatagramConnection",
     .interfaces = {&Connection::klass},
     .flags = CLS_INTERFACE,
+    .uses = {&javax::microedition::io::Connection::klass},
 };
 
 }  // namespace javax::microedition::io

@@ -8,6 +8,7 @@ ClassDecl InputConnection::klass = {
     .interfaces = {&Connection::klass},
     .flags = CLS_INTERFACE,
     .methods = {abstract_method(m_openInputStream), abstract_method(m_openDataInputStream)},
+    .uses = {&javax::microedition::io::Connection::klass},
 };
 
 }  // namespace javax::microedition::io

@@ -8,6 +8,7 @@ ClassDecl OutputConnection::klass = {
     .interfaces = {&Connection::klass},
     .flags = CLS_INTERFACE,
     .methods = {abstract_method(m_openOutputStream), abstract_method(m_openDataOutputStream)},
+    .uses = {&javax::microedition::io::Connection::klass},
 };
 
 }  // namespace javax::microedition::io

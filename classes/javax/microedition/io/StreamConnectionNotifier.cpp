@@ -8,6 +8,7 @@ ClassDecl StreamConnectionNotifier::klass = {
     .interfaces = {&Connection::klass},
     .flags = CLS_INTERFACE,
     .methods = {abstract_method(m_acceptAndOpen)},
+    .uses = {&javax::microedition::io::Connection::klass},
 };
 
 }  // namespace javax::microedition::io

@@ -35,6 +35,18 @@ ClassDecl Helper::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &Helper::staticInit,
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&StreamWriter::klass, &java::io::IOException::klass,
+             &java::io::UnsupportedEncodingException::klass, &java::lang::Class::klass,
+             &java::lang::ClassCastException::klass, &java::lang::ClassNotFoundException::klass,
+             &java::lang::IllegalAccessException::klass, &java::lang::InstantiationException::klass,
+             &java::lang::NullPointerException::klass, &java::lang::RuntimeException::klass,
+             &java::lang::String::klass, &java::lang::System::klass, &java::lang::Throwable::klass},
+};
+
+Operations Helper::conversions = {
+    .name = "com/sun/cldc/i18n/Helper byte conversions",
+    .classes = {&ByteArrayInputStream::klass, &ByteArrayOutputStream::klass, &StreamReader::klass},
+    .staticWords = sizeof(Caches) / sizeof(uintptr_t),
 };
 
 void Helper::staticInit() {
@@ -47,7 +59,8 @@ void Helper::staticInit() {
 }
 
 [[noreturn]] static void missing_default() {
-  jthrow(jnew<RuntimeException>(jconcat({lit("Missing default encoding "), Helper::S().defaultEncoding})));
+  jthrow(jnew<RuntimeException>(
+      jconcat({lit("Missing default encoding "), Helper::S().defaultEncoding})));
 }
 
 Ref Helper::getStreamReader(Ref is) {
@@ -72,9 +85,10 @@ Ref Helper::getStreamReader(Ref is, Ref enc) {
 static Ref converter(Ref name, const char* suffix, int baseIndex) {
   if (!name) jthrow(jnew<java::lang::NullPointerException>());
   Ref volatile className =
-      Helper::S().microEdition ? jconcat({Helper::S().defaultMEPath, lit("."), name, lit(suffix)})
-                               : lit(baseIndex == StreamReader::klass.index ? "com.sun.cldc.i18n.j2se.Default_Reader"
-                                                                            : "com.sun.cldc.i18n.j2se.Default_Writer");
+      Helper::S().microEdition
+          ? jconcat({Helper::S().defaultMEPath, lit("."), name, lit(suffix)})
+          : lit(baseIndex == StreamReader::klass.index ? "com.sun.cldc.i18n.j2se.Default_Reader"
+                                                       : "com.sun.cldc.i18n.j2se.Default_Writer");
   Ref volatile why = nullptr;
   try {
     Ref volatile made = Class::newInstance(Class::forName(className));
@@ -82,11 +96,16 @@ static Ref converter(Ref name, const char* suffix, int baseIndex) {
     return made;
   } catch (JavaThrow& e) {
     if (caught<java::lang::ClassNotFoundException>(e))
-      jthrow(jnew<UnsupportedEncodingException>(jconcat({lit("Encoding "), name, lit(" not found")})));
-    if (caught<java::lang::InstantiationException>(e)) why = lit("InstantiationException ");
-    else if (caught<java::lang::IllegalAccessException>(e)) why = lit("IllegalAccessException ");
-    else if (caught<java::lang::ClassCastException>(e)) why = lit("ClassCastException ");
-    else throw;
+      jthrow(
+          jnew<UnsupportedEncodingException>(jconcat({lit("Encoding "), name, lit(" not found")})));
+    if (caught<java::lang::InstantiationException>(e))
+      why = lit("InstantiationException ");
+    else if (caught<java::lang::IllegalAccessException>(e))
+      why = lit("IllegalAccessException ");
+    else if (caught<java::lang::ClassCastException>(e))
+      why = lit("ClassCastException ");
+    else
+      throw;
     Ref volatile message = vcall(java::lang::Throwable::m_getMessage, e.object());
     jthrow(jnew<RuntimeException>(jconcat({why, message})));
   }
@@ -143,17 +162,17 @@ Ref Helper::charToByteArray(Ref buffer, jint offset, jint length) {
 Ref Helper::byteToCharArray(Ref buffer, jint offset, jint length, Ref enc) {
   clinit<Helper>();
   Ref volatile keep = buffer;
-  if (!S().lastReaderEncoding || !String::equals(S().lastReaderEncoding, enc)) {
-    S().lastReader = getStreamReaderPrim(enc);
-    S().lastReaderEncoding = enc;
+  if (!C().lastReaderEncoding || !String::equals(C().lastReaderEncoding, enc)) {
+    C().lastReader = getStreamReaderPrim(enc);
+    C().lastReaderEncoding = enc;
   }
-  jint size = vcall(StreamReader::m_sizeOf, S().lastReader, keep, offset, length);
+  jint size = vcall(StreamReader::m_sizeOf, C().lastReader, keep, offset, length);
   Ref volatile result = new_char_array(size);
   try {
     Ref volatile in = jnew<ByteArrayInputStream>(keep, offset, length);
-    vcall(StreamReader::m_open, S().lastReader, in, enc);
-    vcall(java::io::Reader::m_readChars, S().lastReader, result, 0, size);
-    vcall(java::io::Reader::m_close, S().lastReader);
+    vcall(StreamReader::m_open, C().lastReader, in, enc);
+    vcall(java::io::Reader::m_readChars, C().lastReader, result, 0, size);
+    vcall(java::io::Reader::m_close, C().lastReader);
   } catch (JavaThrow& e) {
     if (!caught<IOException>(e)) throw;
     Ref volatile message = vcall(java::lang::Throwable::m_getMessage, e.object());
@@ -166,16 +185,16 @@ Ref Helper::byteToCharArray(Ref buffer, jint offset, jint length, Ref enc) {
 Ref Helper::charToByteArray(Ref buffer, jint offset, jint length, Ref enc) {
   clinit<Helper>();
   Ref volatile keep = buffer;
-  if (!S().lastWriterEncoding || !String::equals(S().lastWriterEncoding, enc)) {
-    S().lastWriter = getStreamWriterPrim(enc);
-    S().lastWriterEncoding = enc;
+  if (!C().lastWriterEncoding || !String::equals(C().lastWriterEncoding, enc)) {
+    C().lastWriter = getStreamWriterPrim(enc);
+    C().lastWriterEncoding = enc;
   }
-  jint size = vcall(StreamWriter::m_sizeOf, S().lastWriter, keep, offset, length);
+  jint size = vcall(StreamWriter::m_sizeOf, C().lastWriter, keep, offset, length);
   Ref volatile os = jnew<ByteArrayOutputStream>(size);
   try {
-    vcall(StreamWriter::m_open, S().lastWriter, os, enc);
-    vcall(java::io::Writer::m_writeChars, S().lastWriter, keep, offset, length);
-    vcall(java::io::Writer::m_close, S().lastWriter);
+    vcall(StreamWriter::m_open, C().lastWriter, os, enc);
+    vcall(java::io::Writer::m_writeChars, C().lastWriter, keep, offset, length);
+    vcall(java::io::Writer::m_close, C().lastWriter);
   } catch (JavaThrow& e) {
     ByteArrayOutputStream::close(os);
     if (!caught<IOException>(e)) throw;

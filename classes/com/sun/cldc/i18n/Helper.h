@@ -11,12 +11,20 @@ struct Helper {
     uintptr_t microEdition;
     Ref defaultEncoding;
     Ref defaultMEPath;
+  };
+  JAVA_STATICS
+  // byteToCharArray and charToByteArray, with the caches only they use.
+  static Operations conversions;
+  struct Caches {
     Ref lastReaderEncoding;
     Ref lastReader;  // com/sun/cldc/i18n/StreamReader
     Ref lastWriterEncoding;
     Ref lastWriter;  // com/sun/cldc/i18n/StreamWriter
   };
-  JAVA_STATICS
+  static Caches& C() {
+    if (!conversions.statics) rt_fatal("Bad class index.");  // a program that does not name them
+    return *reinterpret_cast<Caches*>(conversions.statics);
+  }
 
   static void staticInit();
   static Ref getStreamReader(Ref is);

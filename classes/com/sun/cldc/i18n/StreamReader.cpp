@@ -12,8 +12,10 @@ ClassDecl StreamReader::klass = {
     .super = &Reader::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(in)},
-    .methods = {impl(Reader::m_ready, &StreamReader::ready), impl(Reader::m_close, &StreamReader::close),
-                impl(m_open, &StreamReader::open), abstract_method(m_sizeOf)},
+    .methods = {impl(Reader::m_ready, &StreamReader::ready),
+                impl(Reader::m_close, &StreamReader::close), impl(m_open, &StreamReader::open),
+                abstract_method(m_sizeOf)},
+    .uses = {&java::io::InputStream::klass, &java::io::Reader::klass},
 };
 
 void StreamReader::init(Ref self) { Reader::init(self); }
@@ -23,7 +25,9 @@ Ref StreamReader::open(Ref self, Ref is, Ref) {
   return self;
 }
 
-jbool StreamReader::ready(Ref self) { return vcall(java::io::InputStream::m_available, f(self).in) > 0; }
+jbool StreamReader::ready(Ref self) {
+  return vcall(java::io::InputStream::m_available, f(self).in) > 0;
+}
 
 void StreamReader::close(Ref self) { vcall(java::io::InputStream::m_close, f(self).in); }
 

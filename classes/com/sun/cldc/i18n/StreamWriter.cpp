@@ -12,8 +12,10 @@ ClassDecl StreamWriter::klass = {
     .super = &Writer::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(out)},
-    .methods = {impl(Writer::m_flush, &StreamWriter::flush), impl(Writer::m_close, &StreamWriter::close),
-                impl(m_open, &StreamWriter::open), abstract_method(m_sizeOf)},
+    .methods = {impl(Writer::m_flush, &StreamWriter::flush),
+                impl(Writer::m_close, &StreamWriter::close), impl(m_open, &StreamWriter::open),
+                abstract_method(m_sizeOf)},
+    .uses = {&java::io::OutputStream::klass, &java::io::Writer::klass},
 };
 
 void StreamWriter::init(Ref self) { Writer::init(self); }

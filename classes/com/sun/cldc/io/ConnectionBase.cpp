@@ -19,6 +19,10 @@ ClassDecl ConnectionBase::klass = {
                 impl(m_openOutputStream, &ConnectionBase::openOutputStream),
                 impl(m_openDataInputStream, &ConnectionBase::openDataInputStream),
                 impl(m_openDataOutputStream, &ConnectionBase::openDataOutputStream)},
+    .uses = {&com::sun::cldc::io::ConnectionBaseInterface::klass,
+             &com::sun::cldc::io::GeneralBase::klass, &java::io::DataInputStream::klass,
+             &java::io::DataOutputStream::klass, &java::lang::RuntimeException::klass,
+             &javax::microedition::io::Connection::klass},
 };
 
 void ConnectionBase::init(Ref self) { GeneralBase::init(self); }

@@ -16,6 +16,8 @@ ClassDecl GeneralBase::klass = {
     .methods = {impl(m_close, &GeneralBase::close), impl(m_read, &GeneralBase::read),
                 impl(m_readInt, &GeneralBase::readInt), impl(m_write, &GeneralBase::write),
                 impl(m_writeInt, &GeneralBase::writeInt)},
+    .uses = {&java::io::DataInput::klass, &java::io::DataOutput::klass,
+             &java::io::EOFException::klass, &java::lang::RuntimeException::klass},
 };
 
 void GeneralBase::init(Ref self) { java::lang::Object::init(self); }
@@ -35,11 +37,14 @@ jint GeneralBase::readInt(Ref self) {
                            (static_cast<uint32_t>(ch3) << 8) + static_cast<uint32_t>(ch4));
 }
 
-void GeneralBase::write(Ref, jint) { jthrow(jnew<java::lang::RuntimeException>(lit("No write()"))); }
+void GeneralBase::write(Ref, jint) {
+  jthrow(jnew<java::lang::RuntimeException>(lit("No write()")));
+}
 
 void GeneralBase::writeInt(Ref self, jint v) {
   uint32_t u = static_cast<uint32_t>(v);
-  for (int shift = 24; shift >= 0; shift -= 8) vcall(m_write, self, static_cast<jint>((u >> shift) & 0xff));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    vcall(m_write, self, static_cast<jint>((u >> shift) & 0xff));
 }
 
 }  // namespace com::sun::cldc::io

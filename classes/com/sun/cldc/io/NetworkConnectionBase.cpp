@@ -10,6 +10,7 @@ ClassDecl NetworkConnectionBase::klass = {
     .super = &ConnectionBase::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &NetworkConnectionBase::staticInit,
+    .uses = {&com::sun::cldc::io::ConnectionBase::klass},
 };
 
 // The network starts once, before the first network handler is made.

@@ -16,11 +16,14 @@ ClassDecl ISO8859_1_Reader::klass = {
     .methods = {impl(Reader::m_read, &ISO8859_1_Reader::read),
                 impl(Reader::m_readChars, &ISO8859_1_Reader::read),
                 impl(StreamReader::m_sizeOf, &ISO8859_1_Reader::sizeOf)},
+    .uses = {&com::sun::cldc::i18n::StreamReader::klass, &java::io::InputStream::klass},
 };
 
 void ISO8859_1_Reader::init(Ref self) { StreamReader::init(self); }
 
-jint ISO8859_1_Reader::read(Ref self) { return vcall(InputStream::m_read, StreamReader::f(self).in); }
+jint ISO8859_1_Reader::read(Ref self) {
+  return vcall(InputStream::m_read, StreamReader::f(self).in);
+}
 
 // Byte by byte, each the char of the same value.
 jint ISO8859_1_Reader::read(Ref self, Ref cbuf, jint off, jint len) {

@@ -17,6 +17,8 @@ ClassDecl ISO8859_1_Writer::klass = {
                 impl(Writer::m_writeChars, &ISO8859_1_Writer::write),
                 impl(Writer::m_writeSub, &ISO8859_1_Writer::writeString),
                 impl(StreamWriter::m_sizeOf, &ISO8859_1_Writer::sizeOf)},
+    .uses = {&com::sun::cldc::i18n::StreamWriter::klass, &java::io::OutputStream::klass,
+             &java::lang::String::klass},
 };
 
 void ISO8859_1_Writer::init(Ref self) { StreamWriter::init(self); }

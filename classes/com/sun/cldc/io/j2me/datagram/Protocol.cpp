@@ -1,11 +1,11 @@
 // com/sun/cldc/io/j2me/datagram/Protocol
 #include "com/sun/cldc/io/j2me/datagram/Protocol.h"
 
-#include "natives/net.h"
 #include "java/lang/IllegalArgumentException.h"
 #include "java/lang/Integer.h"
 #include "java/lang/String.h"
 #include "javax/microedition/io/DatagramConnection.h"
+#include "natives/net.h"
 
 namespace com::sun::cldc::io::j2me::datagram {
 
@@ -19,7 +19,11 @@ ClassDecl Protocol::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(host)},
     .defaultCtor = &Protocol::init,
-    .methods = {impl(GeneralBase::m_close, &Protocol::close), impl(ConnectionBase::m_open, &Protocol::open)},
+    .methods = {impl(GeneralBase::m_close, &Protocol::close),
+                impl(ConnectionBase::m_open, &Protocol::open)},
+    .uses = {&com::sun::cldc::io::NetworkConnectionBase::klass,
+             &java::lang::IllegalArgumentException::klass, &java::lang::Integer::klass,
+             &java::lang::String::klass, &javax::microedition::io::DatagramConnection::klass},
 };
 
 // Closed (-1) until a socket is stored, as for the client handler.

@@ -17,6 +17,8 @@ ClassDecl PrivateOutputStream::klass = {
     .methods = {impl(OutputStream::m_write, &PrivateOutputStream::write),
                 impl(OutputStream::m_writeArray, &PrivateOutputStream::write),
                 impl(OutputStream::m_close, &PrivateOutputStream::close)},
+    .uses = {&com::sun::cldc::io::j2me::debug::Protocol::klass, &java::io::IOException::klass,
+             &java::io::OutputStream::klass},
 };
 
 void PrivateOutputStream::init(Ref self, Ref parent) {

@@ -17,6 +17,10 @@ ClassDecl Protocol::klass = {
     .defaultCtor = &Protocol::init,
     .methods = {impl(ConnectionBase::m_open, &Protocol::open),
                 impl(ConnectionBase::m_openOutputStream, &Protocol::openOutputStream)},
+    .uses = {&com::sun::cldc::io::ConnectionBase::klass,
+             &com::sun::cldc::io::j2me::debug::PrivateOutputStream::klass,
+             &java::io::IOException::klass, &java::lang::IllegalArgumentException::klass,
+             &java::lang::String::klass, &javax::microedition::io::OutputConnection::klass},
 };
 
 void Protocol::init(Ref self) {
@@ -27,7 +31,8 @@ void Protocol::init(Ref self) {
 // The console takes no options: the name is "debug:" and nothing more.
 void Protocol::open(Ref, Ref name, jint, jbool) {
   if (java::lang::String::length(name) != 0)
-    jthrow(jnew<java::lang::IllegalArgumentException>(jconcat({lit("Bad protocol option:"), name})));
+    jthrow(
+        jnew<java::lang::IllegalArgumentException>(jconcat({lit("Bad protocol option:"), name})));
 }
 
 Ref Protocol::openOutputStream(Ref self) {

@@ -15,6 +15,8 @@ ClassDecl PrivateInputStream::klass = {
     .methods = {impl(java::io::InputStream::m_read, &PrivateInputStream::read),
                 impl(java::io::InputStream::m_close, &PrivateInputStream::close),
                 impl(m_readInt, &PrivateInputStream::readInt)},
+    .uses = {&java::io::DataInput::klass, &java::io::InputStream::klass,
+             &java::lang::RuntimeException::klass},
 };
 
 // A second stream does not get the queue (evt_open answers 0) and reads -1 for ever.

@@ -17,6 +17,9 @@ ClassDecl Protocol::klass = {
                 impl(ConnectionBase::m_open, &Protocol::open),
                 impl(ConnectionBase::m_openInputStream, &Protocol::openInputStream),
                 impl(m_readBeamData, &Protocol::readBeamData)},
+    .uses = {&com::sun::cldc::io::ConnectionBase::klass, &com::sun::cldc::io::GeneralBase::klass,
+             &com::sun::cldc::io::j2me::events::PrivateInputStream::klass,
+             &javax::microedition::io::InputConnection::klass},
 };
 
 void Protocol::init(Ref self) { ConnectionBase::init(self); }

@@ -2,8 +2,8 @@
 #include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
 
 #include "com/sun/cldc/io/j2me/socket/Protocol.h"
-#include "natives/net.h"
 #include "javax/microedition/io/StreamConnectionNotifier.h"
+#include "natives/net.h"
 
 namespace com::sun::cldc::io::j2me::serversocket {
 
@@ -15,8 +15,11 @@ ClassDecl Protocol::klass = {
     .interfaces = {&StreamConnectionNotifier::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = &Protocol::init,
-    .methods = {impl(GeneralBase::m_close, &Protocol::close), impl(ConnectionBase::m_open, &Protocol::open),
+    .methods = {impl(GeneralBase::m_close, &Protocol::close),
+                impl(ConnectionBase::m_open, &Protocol::open),
                 impl(m_acceptAndOpen, &Protocol::acceptAndOpen)},
+    .uses = {&com::sun::cldc::io::NetworkConnectionBase::klass,
+             &javax::microedition::io::StreamConnectionNotifier::klass},
 };
 
 // Closed (-1) until the open native stores a socket, as for the client handler.

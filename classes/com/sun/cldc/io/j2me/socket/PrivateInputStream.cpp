@@ -2,10 +2,10 @@
 #include "com/sun/cldc/io/j2me/socket/PrivateInputStream.h"
 
 #include "com/sun/cldc/io/j2me/socket/Protocol.h"
-#include "natives/net.h"
 #include "java/io/IOException.h"
 #include "java/io/InterruptedIOException.h"
 #include "java/lang/Thread.h"
+#include "natives/net.h"
 
 namespace com::sun::cldc::io::j2me::socket {
 
@@ -18,6 +18,9 @@ ClassDecl PrivateInputStream::klass = {
     .refOffsets = {JAVA_REF(parent)},
     .methods = {impl(InputStream::m_read, &PrivateInputStream::read),
                 impl(InputStream::m_close, &PrivateInputStream::close)},
+    .uses = {&com::sun::cldc::io::j2me::socket::Protocol::klass, &java::io::IOException::klass,
+             &java::io::InputStream::klass, &java::io::InterruptedIOException::klass,
+             &java::lang::Thread::klass},
 };
 
 void PrivateInputStream::init(Ref self, Ref parent) {
@@ -27,7 +30,8 @@ void PrivateInputStream::init(Ref self, Ref parent) {
 }
 
 static void ensureOpen(Ref self) {
-  if (!PrivateInputStream::f(self).parent) jthrow(jnew<java::io::IOException>(lit("Stream closed")));
+  if (!PrivateInputStream::f(self).parent)
+    jthrow(jnew<java::io::IOException>(lit("Stream closed")));
 }
 
 // -2 from the native means nothing yet: let the other threads run and ask again. Once the

@@ -2,9 +2,9 @@
 #include "com/sun/cldc/io/j2me/socket/PrivateOutputStream.h"
 
 #include "com/sun/cldc/io/j2me/socket/Protocol.h"
-#include "natives/net.h"
 #include "java/io/IOException.h"
 #include "java/lang/Thread.h"
+#include "natives/net.h"
 
 namespace com::sun::cldc::io::j2me::socket {
 
@@ -17,6 +17,8 @@ ClassDecl PrivateOutputStream::klass = {
     .refOffsets = {JAVA_REF(parent)},
     .methods = {impl(OutputStream::m_write, &PrivateOutputStream::write),
                 impl(OutputStream::m_close, &PrivateOutputStream::close)},
+    .uses = {&com::sun::cldc::io::j2me::socket::Protocol::klass, &java::io::IOException::klass,
+             &java::io::OutputStream::klass, &java::lang::Thread::klass},
 };
 
 void PrivateOutputStream::init(Ref self, Ref parent) {
@@ -25,7 +27,8 @@ void PrivateOutputStream::init(Ref self, Ref parent) {
 }
 
 static void ensureOpen(Ref self) {
-  if (!PrivateOutputStream::f(self).parent) jthrow(jnew<java::io::IOException>(lit("Stream closed")));
+  if (!PrivateOutputStream::f(self).parent)
+    jthrow(jnew<java::io::IOException>(lit("Stream closed")));
 }
 
 // 0 from the native means nothing could be sent yet: let the other threads run, retry.

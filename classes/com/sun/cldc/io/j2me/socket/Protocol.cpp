@@ -4,11 +4,11 @@
 #include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
 #include "com/sun/cldc/io/j2me/socket/PrivateInputStream.h"
 #include "com/sun/cldc/io/j2me/socket/PrivateOutputStream.h"
-#include "natives/net.h"
 #include "java/io/IOException.h"
 #include "java/lang/InterruptedException.h"
 #include "java/lang/RuntimeException.h"
 #include "javax/microedition/io/StreamConnection.h"
+#include "natives/net.h"
 
 namespace com::sun::cldc::io::j2me::socket {
 
@@ -24,6 +24,12 @@ ClassDecl Protocol::klass = {
                 impl(ConnectionBase::m_openInputStream, &Protocol::openInputStream),
                 impl(ConnectionBase::m_openOutputStream, &Protocol::openOutputStream),
                 impl(m_open0, &Protocol::open0)},
+    .uses = {&com::sun::cldc::io::NetworkConnectionBase::klass,
+             &com::sun::cldc::io::j2me::socket::PrivateInputStream::klass,
+             &com::sun::cldc::io::j2me::socket::PrivateOutputStream::klass,
+             &java::io::IOException::klass, &java::lang::InterruptedException::klass,
+             &java::lang::RuntimeException::klass,
+             &javax::microedition::io::StreamConnection::klass},
 };
 
 // The handle starts closed (-1): a handler that never got a socket must not make the
@@ -57,7 +63,9 @@ Ref Protocol::openPrim(Ref self, Ref name, jint mode, jbool timeouts) {
   return self;
 }
 
-void Protocol::open0(Ref self, Ref name, jint mode, jbool timeouts) { native(sock_open, self, name, mode, timeouts); }
+void Protocol::open0(Ref self, Ref name, jint mode, jbool timeouts) {
+  native(sock_open, self, name, mode, timeouts);
+}
 
 void Protocol::ensureOpen(Ref self) {
   if (!f(self).connectionOpen) jthrow(jnew<java::io::IOException>(lit("Connection closed")));
@@ -65,7 +73,8 @@ void Protocol::ensureOpen(Ref self) {
 
 Ref Protocol::openInputStream(Ref self) {
   ensureOpen(self);
-  if ((f(self).mode & 1) == 0) jthrow(jnew<java::io::IOException>(lit("Connection not open for reading")));
+  if ((f(self).mode & 1) == 0)
+    jthrow(jnew<java::io::IOException>(lit("Connection not open for reading")));
   if (f(self).inputOpened) jthrow(jnew<java::io::IOException>(lit("Input stream already opened")));
   f(self).inputOpened = 1;
   f(self).openCount += 1;
@@ -74,8 +83,10 @@ Ref Protocol::openInputStream(Ref self) {
 
 Ref Protocol::openOutputStream(Ref self) {
   ensureOpen(self);
-  if ((f(self).mode & 2) == 0) jthrow(jnew<java::io::IOException>(lit("Connection not open for writing")));
-  if (f(self).outputOpened) jthrow(jnew<java::io::IOException>(lit("Output stream already opened")));
+  if ((f(self).mode & 2) == 0)
+    jthrow(jnew<java::io::IOException>(lit("Connection not open for writing")));
+  if (f(self).outputOpened)
+    jthrow(jnew<java::io::IOException>(lit("Output stream already opened")));
   f(self).outputOpened = 1;
   f(self).openCount += 1;
   return jnew<PrivateOutputStream>(self);
