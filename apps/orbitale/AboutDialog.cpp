@@ -13,6 +13,7 @@ ClassDecl AboutDialog::klass = {
     .name = "AboutDialog",
     .super = &PTDialog::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&orbitale::PTDialog::klass, &orbitale::TextBox::klass, &java::lang::String::klass},
 };
 
 void AboutDialog::init(Ref self, Ref frame) {

@@ -8,6 +8,7 @@ ClassDecl Closer::klass = {
     .super = &java::awt::event::WindowAdapter::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = &Closer::init,
+    .uses = {&java::awt::event::WindowAdapter::klass},
 };
 
 void Closer::init(Ref self) { java::awt::event::WindowAdapter::init(self); }

@@ -11,6 +11,7 @@ ClassDecl DialogInfo::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(title), JAVA_REF(lines)},
     .defaultCtor = &DialogInfo::init,
+    .uses = {&java::lang::Object::klass, &java::lang::String::klass},
 };
 
 void DialogInfo::init(Ref self) {

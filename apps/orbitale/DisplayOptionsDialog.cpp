@@ -12,6 +12,7 @@ ClassDecl DisplayOptionsDialog::klass = {
     .name = "DisplayOptionsDialog",
     .super = &PTDialog::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&orbitale::PTDialog::klass, &orbitale::DisplayOptionsPanel::klass},
 };
 
 void DisplayOptionsDialog::init(Ref self, Ref frame) {

@@ -24,6 +24,9 @@ ClassDecl DisplayOptionsPanel::klass = {
     .defaultCtor = &DisplayOptionsPanel::init,
     .methods = {impl(m_itemStateChanged, &DisplayOptionsPanel::itemStateChanged)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::awt::Panel::klass, &java::awt::Checkbox::klass,
+             &java::awt::CheckboxGroup::klass, &java::awt::event::ItemEvent::klass,
+             &java::awt::event::ItemListener::klass},
 };
 
 namespace {

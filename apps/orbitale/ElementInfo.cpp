@@ -16,6 +16,7 @@ ClassDecl ElementInfo::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &ElementInfo::staticInit,
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::lang::Object::klass, &orbitale::DialogInfo::klass, &java::lang::String::klass},
 };
 
 namespace {

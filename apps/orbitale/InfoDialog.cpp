@@ -15,6 +15,8 @@ ClassDecl InfoDialog::klass = {
     .name = "InfoDialog",
     .super = &PTDialog::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&orbitale::PTDialog::klass, &orbitale::DialogInfo::klass,
+             &orbitale::ElementInfo::klass, &orbitale::TextBox::klass, &java::lang::String::klass},
 };
 
 void InfoDialog::init(Ref self, Ref frame, jint index) {

@@ -34,6 +34,11 @@ ClassDecl Orbitale::klass = {
     .methods = {impl(m_actionPerformed, &Orbitale::actionPerformed),
                 impl(Component::m_update, &Orbitale::update)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::awt::Frame::klass, &orbitale::AboutDialog::klass, &orbitale::Closer::klass,
+             &orbitale::DisplayOptionsDialog::klass, &orbitale::TableSection1::klass,
+             &orbitale::TableSection2::klass, &java::awt::Menu::klass, &java::awt::MenuBar::klass,
+             &java::awt::MenuItem::klass, &java::awt::event::ActionEvent::klass,
+             &java::awt::event::ActionListener::klass, &java::lang::String::klass},
 };
 
 void Orbitale::main(Ref) {

@@ -21,6 +21,9 @@ ClassDecl PTDialog::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .methods = {impl(m_actionPerformed, &PTDialog::actionPerformed),
                 impl(Component::m_update, &PTDialog::update)},
+    .uses = {&java::awt::Dialog::klass, &java::awt::Button::klass,
+             &java::awt::event::ActionEvent::klass, &java::awt::event::ActionListener::klass,
+             &java::lang::String::klass},
 };
 
 // Shows itself; subclasses add their contents after.

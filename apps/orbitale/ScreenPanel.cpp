@@ -17,6 +17,8 @@ ClassDecl ScreenPanel::klass = {
     .interfaces = {&java::awt::event::ActionListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
     .methods = {impl(m_actionPerformed, &ScreenPanel::actionPerformed)},
+    .uses = {&java::awt::Panel::klass, &java::awt::Button::klass,
+             &java::awt::event::ActionListener::klass},
 };
 
 void ScreenPanel::init(Ref self) {

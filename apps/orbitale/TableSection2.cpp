@@ -30,6 +30,10 @@ ClassDecl TableSection2::klass = {
                 impl(m_mouseExited, &TableSection2::mouseClicked),
                 impl(ScreenPanel::m_actionPerformed, &TableSection2::actionPerformed)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&orbitale::ScreenPanel::klass, &orbitale::Orbitale::klass,
+             &java::awt::Container::klass, &java::awt::event::ActionEvent::klass,
+             &java::awt::event::ActionListener::klass, &java::awt::event::MouseListener::klass,
+             &java::lang::String::klass},
 };
 
 void TableSection2::staticInit() { half::setup(S(), kRightHalf); }

@@ -25,6 +25,9 @@ ClassDecl TextBox::klass = {
     .refOffsets = {JAVA_REF(lines), JAVA_REF(scrollbar)},
     .methods = {impl(Component::m_paint, &TextBox::paint),
                 impl(m_adjustmentValueChanged, &TextBox::adjustmentValueChanged)},
+    .uses = {&java::awt::Panel::klass, &java::awt::FontMetrics::klass, &java::awt::Graphics::klass,
+             &java::awt::Scrollbar::klass, &java::awt::event::AdjustmentListener::klass,
+             &java::lang::String::klass},
 };
 
 namespace {

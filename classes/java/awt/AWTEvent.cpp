@@ -7,6 +7,7 @@ ClassDecl AWTEvent::klass = {
     .name = "java/awt/AWTEvent",
     .super = &java::util::EventObject::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&java::util::EventObject::klass},
 };
 
 void AWTEvent::init(Ref self, Ref source, jint id) {

@@ -24,6 +24,9 @@ ClassDecl BorderLayout::klass = {
                 impl(m_preferredLayoutSize, &BorderLayout::preferredLayoutSize),
                 impl(m_minimumLayoutSize, &BorderLayout::minimumLayoutSize),
                 impl(m_layoutContainer, &BorderLayout::layoutContainer)},
+    .uses = {&java::lang::Object::klass, &java::awt::Container::klass, &java::awt::Dimension::klass,
+             &java::awt::Insets::klass, &java::awt::LayoutManager::klass,
+             &java::lang::String::klass},
 };
 
 void BorderLayout::init(Ref self) { java::lang::Object::init(self); }

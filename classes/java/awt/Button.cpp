@@ -25,6 +25,9 @@ ClassDecl Button::klass = {
                 impl(Component::m_paint, &Button::paint),
                 impl(Component::m_dispatchMouseEvent, &Button::dispatchMouseEvent),
                 impl(Component::m_activate, &Button::activate)},
+    .uses = {&java::awt::Component::klass, &de::kawt::impl::Laf::klass, &java::awt::Graphics::klass,
+             &java::awt::Toolkit::klass, &java::awt::event::ActionEvent::klass,
+             &java::awt::event::ActionListener::klass, &java::awt::event::MouseEvent::klass},
 };
 
 void Button::init(Ref self) { init(self, lit("")); }

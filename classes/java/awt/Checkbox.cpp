@@ -25,6 +25,11 @@ ClassDecl Checkbox::klass = {
     .methods = {impl(Component::m_getPreferredSize, &Checkbox::getPreferredSize),
                 impl(Component::m_paint, &Checkbox::paint),
                 impl(Component::m_activate, &Checkbox::activate)},
+    .uses = {&java::awt::Component::klass, &de::kawt::impl::Laf::klass,
+             &java::awt::CheckboxGroup::klass, &java::awt::Dimension::klass,
+             &java::awt::FontMetrics::klass, &java::awt::Graphics::klass,
+             &java::awt::Toolkit::klass, &java::awt::event::ItemEvent::klass,
+             &java::awt::event::ItemListener::klass},
 };
 
 void Checkbox::init(Ref self) { init(self, lit(""), nullptr, 0); }

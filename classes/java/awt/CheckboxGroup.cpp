@@ -14,6 +14,7 @@ ClassDecl CheckboxGroup::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(boxes)},
     .defaultCtor = &CheckboxGroup::init,
+    .uses = {&java::lang::Object::klass, &java::awt::Checkbox::klass, &java::util::Vector::klass},
 };
 
 void CheckboxGroup::init(Ref self) {

@@ -27,6 +27,11 @@ ClassDecl Choice::klass = {
     .methods = {impl(Component::m_getPreferredSize, &Choice::getPreferredSize),
                 impl(Component::m_paint, &Choice::paint),
                 impl(Component::m_activate, &Choice::activate)},
+    .uses = {&java::awt::Component::klass, &de::kawt::impl::Laf::klass,
+             &java::awt::Dimension::klass, &java::awt::FontMetrics::klass,
+             &java::awt::Graphics::klass, &java::awt::List::klass, &java::awt::Point::klass,
+             &java::awt::Toolkit::klass, &java::awt::Window::klass,
+             &java::awt::event::ItemEvent::klass, &java::awt::event::ItemListener::klass},
 };
 
 void Choice::init(Ref self) {

@@ -11,6 +11,7 @@ ClassDecl Color::klass = {
     .methods = {impl(java::lang::Object::m_hashCode, &Color::hashCode),
                 impl(java::lang::Object::m_equals, &Color::equals)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::lang::Object::klass},
 };
 
 void Color::staticInit() {

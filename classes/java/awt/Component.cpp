@@ -53,6 +53,14 @@ ClassDecl Component::klass = {
                 impl(m_setForeground, &Component::setForeground),
                 impl(m_setBackground, &Component::setBackground),
                 impl(m_setEnabled, &Component::setEnabled)},
+    .uses = {&java::lang::Object::klass, &java::awt::Color::klass, &java::awt::Container::klass,
+             &java::awt::Dimension::klass, &java::awt::FontMetrics::klass,
+             &java::awt::Graphics::klass, &java::awt::Point::klass, &java::awt::Rectangle::klass,
+             &java::awt::Toolkit::klass, &java::awt::Window::klass,
+             &java::awt::event::FocusEvent::klass, &java::awt::event::KeyEvent::klass,
+             &java::awt::event::KeyListener::klass, &java::awt::event::MouseEvent::klass,
+             &java::awt::event::MouseListener::klass,
+             &java::awt::event::MouseMotionListener::klass},
 };
 
 void Component::init(Ref self) {

@@ -29,6 +29,10 @@ ClassDecl Container::klass = {
                 impl(Component::m_paintAll, &Container::paintAll),
                 impl(Component::m_update, &Container::update),
                 impl(Component::m_isFocusTraversable, &Container::isFocusTraversable)},
+    .uses = {&java::awt::Component::klass, &java::awt::Color::klass, &java::awt::Dimension::klass,
+             &java::awt::FlowLayout::klass, &java::awt::Graphics::klass, &java::awt::Insets::klass,
+             &java::awt::LayoutManager::klass, &java::awt::Rectangle::klass,
+             &java::lang::ArrayIndexOutOfBoundsException::klass, &java::lang::System::klass},
 };
 
 static constexpr jint kGrowth = 5;

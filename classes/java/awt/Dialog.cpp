@@ -20,6 +20,9 @@ ClassDecl Dialog::klass = {
                 impl(Component::m_getPreferredSize, &Dialog::getPreferredSize),
                 impl(Component::m_paint, &Dialog::paint),
                 impl(Component::m_setVisible, &Dialog::setVisible)},
+    .uses = {&java::awt::Window::klass, &java::awt::Color::klass, &java::awt::Dimension::klass,
+             &java::awt::FontMetrics::klass, &java::awt::Graphics::klass, &java::awt::Insets::klass,
+             &java::awt::KawtThread::klass, &java::awt::SystemColor::klass},
 };
 
 void Dialog::init(Ref self, Ref owner) { init(self, owner, nullptr, 0); }

@@ -8,6 +8,7 @@ ClassDecl Dimension::klass = {
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = static_cast<void (*)(Ref)>(&Dimension::init),
+    .uses = {&java::lang::Object::klass},
 };
 
 void Dimension::init(Ref self) { java::lang::Object::init(self); }

@@ -19,6 +19,10 @@ ClassDecl EventQueue::klass = {
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(mouseTarget)},
+    .uses = {&java::lang::Object::klass, &java::awt::AWTEvent::klass, &java::awt::KawtThread::klass,
+             &java::awt::Point::klass, &java::awt::Toolkit::klass, &java::awt::Window::klass,
+             &java::awt::event::MouseEvent::klass, &java::lang::Runnable::klass,
+             &java::lang::Thread::klass},
 };
 
 void EventQueue::init(Ref self) { java::lang::Object::init(self); }

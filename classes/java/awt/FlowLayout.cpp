@@ -23,6 +23,8 @@ ClassDecl FlowLayout::klass = {
                 impl(m_minimumLayoutSize, &FlowLayout::minimumLayoutSize),
                 impl(m_layoutContainer, &FlowLayout::layoutContainer)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::lang::Object::klass, &java::awt::Container::klass, &java::awt::Dimension::klass,
+             &java::awt::Insets::klass, &java::awt::LayoutManager::klass},
 };
 
 static constexpr jint kGap = 2;

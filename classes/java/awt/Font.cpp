@@ -9,6 +9,7 @@ ClassDecl Font::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &Font::staticInit,
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::lang::Object::klass},
 };
 
 void Font::staticInit() { S().plain = jnew<Font>(lit("plain"), 0, 8); }

@@ -10,6 +10,7 @@ ClassDecl FontMetrics::klass = {
     .refOffsets = {JAVA_REF(font)},
     .methods = {abstract_method(m_stringWidth), abstract_method(m_getHeight),
                 abstract_method(m_getAscent), abstract_method(m_getDescent)},
+    .uses = {&java::lang::Object::klass},
 };
 
 void FontMetrics::init(Ref self, Ref font) {

@@ -22,6 +22,9 @@ ClassDecl Frame::klass = {
                 impl(Component::m_getPreferredSize, &Frame::getPreferredSize),
                 impl(Component::m_paint, &Frame::paint),
                 impl(Component::m_activate, &Frame::activate)},
+    .uses = {&java::awt::Window::klass, &de::kawt::impl::Laf::klass, &java::awt::Dimension::klass,
+             &java::awt::Insets::klass, &java::awt::MenuBar::klass, &java::awt::Toolkit::klass,
+             &java::lang::String::klass},
 };
 
 void Frame::init(Ref self) { init(self, nullptr); }

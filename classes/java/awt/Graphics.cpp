@@ -20,6 +20,7 @@ ClassDecl Graphics::klass = {
                 abstract_method(m_fillRect),         abstract_method(m_fillRoundRect),
                 abstract_method(m_clearRect),        abstract_method(m_drawString),
                 abstract_method(m_drawImage),        abstract_method(m_dispose)},
+    .uses = {&java::lang::Object::klass},
 };
 
 void Graphics::init(Ref self) { java::lang::Object::init(self); }

@@ -7,6 +7,7 @@ ClassDecl Insets::klass = {
     .name = "java/awt/Insets",
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&java::lang::Object::klass},
 };
 
 void Insets::init(Ref self, jint top, jint left, jint bottom, jint right) {

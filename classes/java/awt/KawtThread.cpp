@@ -25,6 +25,11 @@ ClassDecl KawtThread::klass = {
     .refOffsets = {JAVA_REF(target), JAVA_REF(event), JAVA_REF(runnable), JAVA_REF(failure)},
     .defaultCtor = &KawtThread::init,
     .methods = {impl(Thread::m_run, &run_entry<&KawtThread::run>)},
+    .uses = {&java::lang::Thread::klass, &java::awt::AWTEvent::klass, &java::awt::Container::klass,
+             &java::awt::Dialog::klass, &java::awt::Frame::klass, &java::awt::MenuBar::klass,
+             &java::awt::Toolkit::klass, &java::awt::Window::klass,
+             &java::awt::event::KeyEvent::klass, &java::lang::Runnable::klass,
+             &java::lang::Throwable::klass},
 };
 
 void KawtThread::init(Ref self) { Thread::init(self); }

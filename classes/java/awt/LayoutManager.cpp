@@ -9,6 +9,7 @@ ClassDecl LayoutManager::klass = {
     .methods = {abstract_method(m_addLayoutComponent), abstract_method(m_removeLayoutComponent),
                 abstract_method(m_preferredLayoutSize), abstract_method(m_minimumLayoutSize),
                 abstract_method(m_layoutContainer)},
+    .uses = {&java::lang::Object::klass},
 };
 
 }  // namespace java::awt

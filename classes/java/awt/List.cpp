@@ -43,6 +43,15 @@ ClassDecl List::klass = {
                 impl(Component::m_getComponentAt, &List::getComponentAt),
                 impl(Component::m_dispatchKeyEvent, &List::dispatchKeyEvent),
                 impl(Component::m_dispatchMouseEvent, &List::dispatchMouseEvent)},
+    .uses = {&java::awt::Component::klass, &java::awt::Choice::klass, &java::awt::Dimension::klass,
+             &java::awt::FontMetrics::klass, &java::awt::Graphics::klass, &java::awt::Insets::klass,
+             &java::awt::MenuItem::klass, &java::awt::Rectangle::klass,
+             &java::awt::ScrollManager::klass, &java::awt::Scrollbar::klass,
+             &java::awt::Toolkit::klass, &java::awt::Window::klass,
+             &java::awt::event::ActionEvent::klass, &java::awt::event::ActionListener::klass,
+             &java::awt::event::ItemEvent::klass, &java::awt::event::ItemListener::klass,
+             &java::awt::event::KeyEvent::klass, &java::awt::event::MouseEvent::klass,
+             &java::util::Vector::klass},
 };
 
 // Every font measures alike, so the toolkit's default metrics serve without a new object.

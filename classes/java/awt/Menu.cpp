@@ -13,6 +13,8 @@ ClassDecl Menu::klass = {
     .super = &MenuItem::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(list), JAVA_REF(popup)},
+    .uses = {&java::awt::MenuItem::klass, &java::awt::Dimension::klass, &java::awt::List::klass,
+             &java::awt::Toolkit::klass, &java::awt::Window::klass},
 };
 
 void Menu::init(Ref self, Ref label) {

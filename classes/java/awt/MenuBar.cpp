@@ -16,6 +16,9 @@ ClassDecl MenuBar::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(menus), JAVA_REF(strip), JAVA_REF(popup)},
     .defaultCtor = &MenuBar::init,
+    .uses = {&java::lang::Object::klass, &java::awt::Component::klass,
+             &java::awt::MenuBarComponent::klass, &java::awt::Window::klass,
+             &java::util::Vector::klass},
 };
 
 void MenuBar::init(Ref self) {

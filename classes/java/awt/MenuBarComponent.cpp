@@ -24,6 +24,10 @@ ClassDecl MenuBarComponent::klass = {
                 impl(Component::m_paint, &MenuBarComponent::paint),
                 impl(Component::m_dispatchKeyEvent, &MenuBarComponent::dispatchKeyEvent),
                 impl(Component::m_dispatchMouseEvent, &MenuBarComponent::dispatchMouseEvent)},
+    .uses = {&java::awt::Component::klass, &java::awt::Dimension::klass,
+             &java::awt::FontMetrics::klass, &java::awt::Graphics::klass, &java::awt::Menu::klass,
+             &java::awt::MenuBar::klass, &java::awt::Toolkit::klass,
+             &java::awt::event::KeyEvent::klass, &java::awt::event::MouseEvent::klass},
 };
 
 void MenuBarComponent::init(Ref self, Ref menuBar) {

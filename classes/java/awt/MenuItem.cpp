@@ -11,6 +11,7 @@ ClassDecl MenuItem::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(label), JAVA_REF(actionListener)},
     .methods = {impl(java::lang::Object::m_toString, &MenuItem::toString)},
+    .uses = {&java::lang::Object::klass},
 };
 
 void MenuItem::init(Ref self, Ref label) {

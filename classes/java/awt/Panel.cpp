@@ -8,6 +8,7 @@ ClassDecl Panel::klass = {
     .super = &Container::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = &Panel::init,
+    .uses = {&java::awt::Container::klass},
 };
 
 void Panel::init(Ref self) { Container::init(self); }

@@ -7,6 +7,7 @@ ClassDecl Point::klass = {
     .name = "java/awt/Point",
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&java::lang::Object::klass},
 };
 
 void Point::init(Ref self, jint x, jint y) {

@@ -10,6 +10,7 @@ ClassDecl Rectangle::klass = {
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .defaultCtor = static_cast<void (*)(Ref)>(&Rectangle::init),
+    .uses = {&java::lang::Object::klass},
 };
 
 void Rectangle::init(Ref self) { java::lang::Object::init(self); }

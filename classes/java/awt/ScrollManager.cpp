@@ -24,6 +24,10 @@ ClassDecl ScrollManager::klass = {
     .refOffsets = {JAVA_REF(owner), JAVA_REF(clip), JAVA_REF(insets), JAVA_REF(hbar),
                    JAVA_REF(vbar)},
     .methods = {impl(m_adjustmentValueChanged, &ScrollManager::adjustmentValueChanged)},
+    .uses = {&java::lang::Object::klass, &de::kawt::impl::Laf::klass, &java::awt::Component::klass,
+             &java::awt::FontMetrics::klass, &java::awt::Graphics::klass, &java::awt::Insets::klass,
+             &java::awt::Rectangle::klass, &java::awt::Scrollbar::klass, &java::awt::Toolkit::klass,
+             &java::awt::event::AdjustmentListener::klass},
 };
 
 static constexpr jint BAR = 7;  // a bar's preferred thickness

@@ -23,6 +23,9 @@ ClassDecl ScrollPane::klass = {
                 impl(Component::m_update, &ScrollPane::update),
                 impl(Component::m_getComponentAt, &ScrollPane::getComponentAt),
                 impl(Container::m_clipToViewport, &ScrollPane::clipToViewport)},
+    .uses = {&java::awt::Container::klass, &java::awt::Color::klass, &java::awt::Dimension::klass,
+             &java::awt::Graphics::klass, &java::awt::Insets::klass, &java::awt::Point::klass,
+             &java::awt::Rectangle::klass, &java::awt::ScrollManager::klass},
 };
 
 // The pane places its child itself.

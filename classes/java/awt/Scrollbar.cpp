@@ -26,6 +26,11 @@ ClassDecl Scrollbar::klass = {
     .methods = {impl(Component::m_getPreferredSize, &Scrollbar::getPreferredSize),
                 impl(Component::m_paint, &Scrollbar::paint),
                 impl(Component::m_dispatchMouseEvent, &Scrollbar::dispatchMouseEvent)},
+    .uses = {&java::awt::Component::klass, &de::kawt::impl::Laf::klass,
+             &java::awt::Container::klass, &java::awt::Dimension::klass,
+             &java::awt::Graphics::klass, &java::awt::Toolkit::klass,
+             &java::awt::event::AdjustmentEvent::klass,
+             &java::awt::event::AdjustmentListener::klass, &java::awt::event::MouseEvent::klass},
 };
 
 void Scrollbar::init(Ref self) { init(self, VERTICAL, 0, 10, 0, 100); }

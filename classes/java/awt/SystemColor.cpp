@@ -9,6 +9,7 @@ ClassDecl SystemColor::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .classInit = &SystemColor::staticInit,
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::awt::Color::klass},
 };
 
 void SystemColor::staticInit() {

@@ -36,6 +36,12 @@ ClassDecl Toolkit::klass = {
                 abstract_method(m_createImage), impl(m_getColorModel, &Toolkit::getColorModel),
                 impl(m_beep, &Toolkit::beep), impl(m_sync, &Toolkit::sync)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::lang::Object::klass, &de::kawt::impl::Laf::klass, &java::awt::EventQueue::klass,
+             &java::awt::Font::klass, &java::awt::Graphics::klass, &java::awt::KawtThread::klass,
+             &java::awt::Window::klass, &java::awt::image::ColorModel::klass,
+             &java::lang::Class::klass, &java::lang::Integer::klass, &java::lang::Runtime::klass,
+             &java::lang::String::klass, &java::lang::System::klass, &java::lang::Thread::klass,
+             &java::util::Vector::klass},
 };
 
 static Ref text_of(Ref throwable) { return vcall(java::lang::Object::m_toString, throwable); }

@@ -19,6 +19,10 @@ ClassDecl Window::klass = {
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(owner), JAVA_REF(focusOwner), JAVA_REF(damage)},
     .methods = {impl(Component::m_setVisible, &Window::setVisible)},
+    .uses = {&java::awt::Container::klass, &java::awt::BorderLayout::klass,
+             &java::awt::Dimension::klass, &java::awt::Graphics::klass,
+             &java::awt::Rectangle::klass, &java::awt::Toolkit::klass,
+             &java::awt::event::FocusEvent::klass, &java::util::Vector::klass},
 };
 
 // Damage rectangles this close merge into one.

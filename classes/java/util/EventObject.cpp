@@ -8,6 +8,7 @@ ClassDecl EventObject::klass = {
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(source)},
+    .uses = {&java::lang::Object::klass},
 };
 
 void EventObject::init(Ref self, Ref source) {

@@ -20,6 +20,8 @@ ClassDecl AbstractRecordStore::klass = {
                        &AbstractRecordStore::removeRecordListener),
                 ::impl(RecordStore::m_getRecordInto, &AbstractRecordStore::getRecord),
                 ::impl(RecordStore::m_setRecord, &AbstractRecordStore::setRecord)},
+    .uses = {&javax::microedition::rms::RecordStore::klass,
+             &javax::microedition::rms::RecordStoreException::klass},
 };
 
 void AbstractRecordStore::init(Ref self) { RecordStore::init(self); }

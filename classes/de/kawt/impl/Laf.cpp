@@ -28,6 +28,9 @@ ClassDecl Laf::klass = {
                 ::impl(m_paintScrollbar, &Laf::paintScrollbar),
                 ::impl(m_buttonSize, &Laf::buttonSize), ::impl(m_checkboxSize, &Laf::checkboxSize),
                 ::impl(m_scrollbarSize, &Laf::scrollbarSize)},
+    .uses = {&java::lang::Object::klass, &java::awt::Color::klass, &java::awt::Dimension::klass,
+             &java::awt::FontMetrics::klass, &java::awt::Graphics::klass, &java::awt::Insets::klass,
+             &java::awt::SystemColor::klass},
 };
 
 void Laf::init(Ref self) {

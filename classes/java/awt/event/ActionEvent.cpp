@@ -8,6 +8,7 @@ ClassDecl ActionEvent::klass = {
     .super = &java::awt::AWTEvent::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(actionCommand)},
+    .uses = {&java::awt::AWTEvent::klass},
 };
 
 void ActionEvent::init(Ref self, Ref source, jint id, Ref command) {

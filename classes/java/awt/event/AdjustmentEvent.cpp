@@ -7,6 +7,7 @@ ClassDecl AdjustmentEvent::klass = {
     .name = "java/awt/event/AdjustmentEvent",
     .super = &java::awt::AWTEvent::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&java::awt::AWTEvent::klass},
 };
 
 void AdjustmentEvent::init(Ref self, Ref source, jint id, jint type, jint value) {

@@ -7,6 +7,7 @@ ClassDecl AdjustmentListener::klass = {
     .name = "java/awt/event/AdjustmentListener",
     .flags = CLS_INTERFACE,
     .methods = {abstract_method(m_adjustmentValueChanged)},
+    .uses = {&java::lang::Object::klass},
 };
 
 }  // namespace java::awt::event

@@ -7,6 +7,7 @@ ClassDecl FocusEvent::klass = {
     .name = "java/awt/event/FocusEvent",
     .super = &java::awt::AWTEvent::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&java::awt::AWTEvent::klass},
 };
 
 void FocusEvent::init(Ref self, Ref source, jint id) {

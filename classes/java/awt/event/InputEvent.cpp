@@ -7,6 +7,7 @@ ClassDecl InputEvent::klass = {
     .name = "java/awt/event/InputEvent",
     .super = &java::awt::AWTEvent::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&java::awt::AWTEvent::klass},
 };
 
 // The time and modifiers are not kept.

@@ -8,6 +8,7 @@ ClassDecl ItemEvent::klass = {
     .super = &java::awt::AWTEvent::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(item)},
+    .uses = {&java::awt::AWTEvent::klass},
 };
 
 void ItemEvent::init(Ref self, Ref source, jint id, Ref item, jint stateChange) {

@@ -7,6 +7,7 @@ ClassDecl KeyEvent::klass = {
     .name = "java/awt/event/KeyEvent",
     .super = &InputEvent::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&java::awt::event::InputEvent::klass},
 };
 
 void KeyEvent::init(Ref self, Ref source, jint id, jlong when, jint modifiers, jint keyCode,

@@ -8,6 +8,7 @@ ClassDecl KeyListener::klass = {
     .flags = CLS_INTERFACE,
     .methods = {abstract_method(m_keyTyped), abstract_method(m_keyPressed),
                 abstract_method(m_keyReleased)},
+    .uses = {&java::lang::Object::klass},
 };
 
 }  // namespace java::awt::event

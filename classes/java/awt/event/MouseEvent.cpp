@@ -7,6 +7,7 @@ ClassDecl MouseEvent::klass = {
     .name = "java/awt/event/MouseEvent",
     .super = &InputEvent::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
+    .uses = {&java::awt::event::InputEvent::klass},
 };
 
 // Only the point is kept.

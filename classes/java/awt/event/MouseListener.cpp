@@ -9,6 +9,7 @@ ClassDecl MouseListener::klass = {
     .methods = {abstract_method(m_mouseClicked), abstract_method(m_mousePressed),
                 abstract_method(m_mouseReleased), abstract_method(m_mouseEntered),
                 abstract_method(m_mouseExited)},
+    .uses = {&java::lang::Object::klass},
 };
 
 }  // namespace java::awt::event

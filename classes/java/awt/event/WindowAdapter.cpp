@@ -16,6 +16,7 @@ ClassDecl WindowAdapter::klass = {
                 impl(m_windowDeiconified, &WindowAdapter::ignore),
                 impl(m_windowActivated, &WindowAdapter::ignore),
                 impl(m_windowDeactivated, &WindowAdapter::ignore)},
+    .uses = {&java::awt::event::WindowListener::klass},
 };
 
 void WindowAdapter::init(Ref self) { java::lang::Object::init(self); }

@@ -10,6 +10,7 @@ ClassDecl WindowListener::klass = {
                 abstract_method(m_windowClosed), abstract_method(m_windowIconified),
                 abstract_method(m_windowDeiconified), abstract_method(m_windowActivated),
                 abstract_method(m_windowDeactivated)},
+    .uses = {&java::lang::Object::klass},
 };
 
 }  // namespace java::awt::event

@@ -8,6 +8,7 @@ ClassDecl ColorModel::klass = {
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .methods = {impl(m_getPixelSize, &ColorModel::getPixelSize)},
+    .uses = {&java::lang::Object::klass},
 };
 
 void ColorModel::init(Ref self, jint bits) {

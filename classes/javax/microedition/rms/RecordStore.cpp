@@ -16,6 +16,7 @@ ClassDecl RecordStore::klass = {
                 abstract_method(m_addRecord), abstract_method(m_deleteRecord),
                 abstract_method(m_getRecordSize), abstract_method(m_getRecord),
                 abstract_method(m_getRecordInto), abstract_method(m_setRecord)},
+    .uses = {&java::lang::Object::klass},
 };
 
 void RecordStore::init(Ref self) { java::lang::Object::init(self); }

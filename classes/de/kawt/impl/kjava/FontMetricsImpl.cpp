@@ -18,6 +18,8 @@ ClassDecl FontMetricsImpl::klass = {
                 ::impl(FontMetrics::m_getAscent, &FontMetricsImpl::getAscent),
                 ::impl(FontMetrics::m_getDescent, &FontMetricsImpl::getDescent)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::awt::FontMetrics::klass, &com::sun::kjava::Graphics::klass,
+             &java::awt::Font::klass},
 };
 
 void FontMetricsImpl::staticInit() {

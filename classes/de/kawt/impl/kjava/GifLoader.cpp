@@ -18,6 +18,9 @@ ClassDecl GifLoader::klass = {
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(in), JAVA_REF(palette), JAVA_REF(global), JAVA_REF(image)},
+    .uses = {&java::lang::Object::klass, &de::kawt::impl::kjava::ImageImpl::klass,
+             &java::io::InputStream::klass, &java::lang::Integer::klass,
+             &java::lang::String::klass},
 };
 
 static constexpr jint MAX_CODES = 4096;  // 12-bit codes

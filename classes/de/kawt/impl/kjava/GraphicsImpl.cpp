@@ -51,6 +51,10 @@ ClassDecl GraphicsImpl::klass = {
                 ::impl(Graphics::m_drawImage, &GraphicsImpl::drawImage),
                 ::impl(Graphics::m_dispose, &GraphicsImpl::dispose)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::awt::Graphics::klass, &com::sun::kjava::Graphics::klass,
+             &de::kawt::impl::kjava::FontMetricsImpl::klass,
+             &de::kawt::impl::kjava::ImageImpl::klass, &java::awt::Color::klass,
+             &java::awt::Rectangle::klass, &java::lang::Integer::klass, &java::lang::System::klass},
 };
 
 void GraphicsImpl::staticInit() {

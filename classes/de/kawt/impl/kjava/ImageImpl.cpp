@@ -15,6 +15,7 @@ ClassDecl ImageImpl::klass = {
     .refOffsets = {JAVA_REF(bitmap), JAVA_REF(data)},
     .methods = {::impl(java::awt::Image::m_getWidth, &ImageImpl::getWidth),
                 ::impl(java::awt::Image::m_getHeight, &ImageImpl::getHeight)},
+    .uses = {&java::awt::Image::klass, &com::sun::kjava::Bitmap::klass},
 };
 
 [[noreturn]] static void unsupportedDepth() {

@@ -22,6 +22,9 @@ ClassDecl LafImpl::klass = {
     .methods = {::impl(Laf::m_paintFrame, &LafImpl::paintFrame),
                 ::impl(Laf::m_getInsets, &LafImpl::getInsets),
                 ::impl(Laf::m_paintScrollbar, &LafImpl::paintScrollbar)},
+    .uses = {&de::kawt::impl::Laf::klass, &de::kawt::impl::kjava::GraphicsImpl::klass,
+             &java::awt::Color::klass, &java::awt::FontMetrics::klass, &java::awt::Graphics::klass,
+             &java::awt::Insets::klass, &java::awt::SystemColor::klass},
 };
 
 void LafImpl::init(Ref self) {

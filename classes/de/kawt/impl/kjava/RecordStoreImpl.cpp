@@ -32,6 +32,9 @@ ClassDecl RecordStoreImpl::klass = {
                 ::impl(RecordStore::m_deleteRecord, &RecordStoreImpl::deleteRecord),
                 ::impl(RecordStore::m_getRecordSize, &RecordStoreImpl::getRecordSize),
                 ::impl(RecordStore::m_getRecord, &RecordStoreImpl::getRecord)},
+    .uses = {&de::kawt::impl::AbstractRecordStore::klass, &com::sun::kjava::Database::klass,
+             &java::lang::Integer::klass, &java::lang::String::klass,
+             &javax::microedition::rms::RecordStoreException::klass},
 };
 
 static constexpr jint DB_READ_WRITE = 3;

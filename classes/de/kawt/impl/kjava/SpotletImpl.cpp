@@ -22,6 +22,9 @@ ClassDecl SpotletImpl::klass = {
                 ::impl(Spotlet::m_penMove, &SpotletImpl::penMove),
                 ::impl(Spotlet::m_keyDown, &SpotletImpl::keyDown)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&com::sun::kjava::Spotlet::klass, &java::awt::EventQueue::klass,
+             &java::awt::Toolkit::klass, &java::awt::event::KeyEvent::klass,
+             &java::awt::event::MouseEvent::klass},
 };
 
 // The jog wheel's push (5890) and release (5893).

@@ -23,6 +23,10 @@ ClassDecl ToolkitImpl::klass = {
                 ::impl(Toolkit::m_getFontMetrics, &ToolkitImpl::getFontMetrics),
                 ::impl(Toolkit::m_createImage, &ToolkitImpl::createImage)},
     .staticWords = JAVA_STATIC_WORDS,
+    .uses = {&java::awt::Toolkit::klass, &com::sun::kjava::Graphics::klass,
+             &de::kawt::impl::kjava::FontMetricsImpl::klass,
+             &de::kawt::impl::kjava::GifLoader::klass, &de::kawt::impl::kjava::SpotletImpl::klass,
+             &java::awt::Dimension::klass, &java::io::ByteArrayInputStream::klass},
 };
 
 void ToolkitImpl::staticInit() { S().spotlet = jnew<SpotletImpl>(); }
