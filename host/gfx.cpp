@@ -12,6 +12,7 @@
  * ------------------------------------------------------------------------- */
 
 void frame_begin(DrawFrame& f, bool useRegion) {
+  host_note_work();
   f = DrawFrame{};
   f.window = GetDC(host.window);
   f.mem = CreateCompatibleDC(f.window);
@@ -379,6 +380,7 @@ static DWORD copy_operation(jint mode) {
 // DSTINVERT when asked (the off-screen copy's mode 3).
 static void copy_bits(jint sx, jint sy, jint width, jint height, jint tx, jint ty, jint mode,
                       bool sourceOffscreen, bool targetOffscreen, bool invertAfterXor) {
+  host_note_work();
   HDC window = GetDC(host.window);
   HDC src = CreateCompatibleDC(window);
   HDC dst = CreateCompatibleDC(window);
