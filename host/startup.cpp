@@ -50,7 +50,6 @@ static const int WINDOW_FPS = 60;
 HostState host = [] {
   HostState h{};
   h.autoRefresh = 1;
-  h.idleWait = 1;
   h.alloc = malloc;
   h.createThread = coop_create;
   return h;

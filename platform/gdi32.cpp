@@ -421,6 +421,37 @@ static inline uint32_t apply_rop3(DWORD rop, uint32_t pat, uint32_t src, uint32_
   return r & WHITE;
 }
 
+// One row of a transfer; the common operations each have a loop of their own.
+static void blt_row(DWORD rop, uint32_t pat, const uint32_t* in, uint32_t* out, int n) {
+  switch (rop) {
+    case SRCAND:
+      for (int i = 0; i < n; i++) out[i] &= in[i];
+      return;
+    case SRCPAINT:
+      for (int i = 0; i < n; i++) out[i] |= in[i];
+      return;
+    case SRCINVERT:
+      for (int i = 0; i < n; i++) out[i] ^= in[i];
+      return;
+    case SRCERASE:
+      for (int i = 0; i < n; i++) out[i] = in[i] & ~out[i] & WHITE;
+      return;
+    case NOTSRCCOPY:
+      for (int i = 0; i < n; i++) out[i] = ~in[i] & WHITE;
+      return;
+    case DSTINVERT:
+      for (int i = 0; i < n; i++) out[i] = ~out[i] & WHITE;
+      return;
+    case BLACKNESS:
+      std::fill(out, out + n, 0u);
+      return;
+    case WHITENESS:
+      std::fill(out, out + n, WHITE);
+      return;
+  }
+  for (int i = 0; i < n; i++) out[i] = apply_rop3(rop, pat, in ? in[i] : 0, out[i]);
+}
+
 static bool rop_uses_source(DWORD rop) {
   unsigned code = (rop >> 16) & 0xFF;
   return ((code >> 2) & 0x33) != (code & 0x33);
@@ -445,8 +476,16 @@ BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWOR
   }
   RECT b = dc_bounds(dst);
   uint32_t pat = pixel_of(dst->brush->color);
-  // Rows are copied through a buffer so that overlapping transfers within one bitmap work.
-  std::vector<uint32_t> row(static_cast<size_t>(std::max(cx, 0)));
+  // The columns both inside the target's bounds and, with a source, inside the source.
+  int i0 = std::max(0, static_cast<int>(b.left) - x),
+      i1 = std::min(cx, static_cast<int>(b.right) - x);
+  if (s) {
+    i0 = std::max(i0, -x1);
+    i1 = std::min(i1, s->width - x1);
+  }
+  if (i0 >= i1) return TRUE;
+  int n = i1 - i0;
+  std::vector<uint32_t> row;
   // Within one bitmap, rows moving down are copied bottom-up so none is read after it was
   // overwritten.
   bool upward = s == d && y > y1;
@@ -456,17 +495,17 @@ BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWOR
     if (ty < b.top || ty >= b.bottom) continue;
     // Where the source lies outside its bitmap the target is left as it is.
     if (s && (sy < 0 || sy >= s->height)) continue;
-    for (int i = 0; i < cx; i++) {
-      int sx = x1 + i;
-      row[i] =
-          s && sx >= 0 && sx < s->width ? s->pixels[static_cast<size_t>(sy) * s->width + sx] : 0;
+    uint32_t* out = &d->pixels[static_cast<size_t>(ty) * d->width + x + i0];
+    const uint32_t* in = s ? &s->pixels[static_cast<size_t>(sy) * s->width + x1 + i0] : nullptr;
+    if (rop == SRCCOPY) {  // the paint of every frame: one move a row
+      memmove(out, in, static_cast<size_t>(n) * 4);
+      continue;
     }
-    uint32_t* out = &d->pixels[static_cast<size_t>(ty) * d->width];
-    for (int i = 0; i < cx; i++) {
-      int tx = x + i, sx = x1 + i;
-      if (tx < b.left || tx >= b.right || (s && (sx < 0 || sx >= s->width))) continue;
-      out[tx] = apply_rop3(rop, pat, row[i], out[tx]);
+    if (s == d && sy == ty) {  // overlapping within one row: read a copy
+      row.assign(in, in + n);
+      in = row.data();
     }
+    blt_row(rop, pat, in, out, n);
   }
   return TRUE;
 }
@@ -546,9 +585,8 @@ int draw_text_run(Surface* s, const RECT& clip, int x, int y, const WCHAR* text,
     for (int r = 0; r < BUILTIN_FONT_HEIGHT; r++) {
       int py = y + r;
       if (py < clip.top || py >= clip.bottom || !rows[r]) continue;
-      for (int c = 0; c < 32; c++) {
-        if (!(rows[r] & (1u << c))) continue;
-        int px = x + g.left + c;
+      for (uint32_t bits = rows[r]; bits; bits &= bits - 1) {  // the set bits only
+        int px = x + g.left + __builtin_ctz(bits);
         if (px >= clip.left && px < clip.right)
           s->pixels[static_cast<size_t>(py) * s->width + px] = color;
       }
