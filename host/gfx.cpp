@@ -100,7 +100,47 @@ static void block(HDC dc, int x, int y) {
   window_line(dc, 2 * x, 2 * y + 1, 2 * x + 2, 2 * y + 1);
 }
 
-static void CALLBACK dda_point(int x, int y, LPARAM dc) { block(reinterpret_cast<HDC>(dc), x, y); }
+// Points of a diagonal line in a row (or a column) one after the other: drawn as one
+// pair of window lines. Each pixel is still drawn once, so every raster operation gives
+// what a block per point gives.
+struct DdaRun {
+  HDC dc;
+  int count;  // points in the run, 0 = none
+  int x, y;   // its first point
+  int lastX, lastY;
+  bool vertical;  // decided by the second point
+};
+
+static void flush(DdaRun& r) {
+  if (r.count == 0) return;
+  if (!r.vertical) {
+    int left = 2 * std::min(r.x, r.lastX), right = 2 * std::max(r.x, r.lastX) + 2;
+    window_line(r.dc, left, 2 * r.y, right, 2 * r.y);
+    window_line(r.dc, left, 2 * r.y + 1, right, 2 * r.y + 1);
+  } else {
+    int top = 2 * std::min(r.y, r.lastY), bottom = 2 * std::max(r.y, r.lastY) + 2;
+    window_line(r.dc, 2 * r.x, top, 2 * r.x, bottom);
+    window_line(r.dc, 2 * r.x + 1, top, 2 * r.x + 1, bottom);
+  }
+  r.count = 0;
+}
+
+static void CALLBACK dda_point(int x, int y, LPARAM data) {
+  auto& r = *reinterpret_cast<DdaRun*>(data);
+  bool across = y == r.y && (x == r.lastX + 1 || x == r.lastX - 1);
+  bool down = x == r.x && (y == r.lastY + 1 || y == r.lastY - 1);
+  if (r.count == 1 && (across || down)) {
+    r.vertical = down;
+  } else if (!(r.count > 1 && (r.vertical ? down : across))) {
+    flush(r);
+    r.x = x;
+    r.y = y;
+    r.vertical = false;
+  }
+  r.lastX = x;
+  r.lastY = y;
+  r.count++;
+}
 
 void plot_span(HDC dc, int x1, int y1, int x2, int y2, bool includeEnd) {
   if (y1 == y2) {
@@ -122,7 +162,9 @@ void plot_span(HDC dc, int x1, int y1, int x2, int y2, bool includeEnd) {
       window_line(dc, X + 1, Y1, X + 1, Y2);
     }
   } else {
-    LineDDA(x1, y1, x2, y2, dda_point, reinterpret_cast<LPARAM>(dc));
+    DdaRun run{dc, 0, 0, 0, 0, 0, false};
+    LineDDA(x1, y1, x2, y2, dda_point, reinterpret_cast<LPARAM>(&run));
+    flush(run);
   }
   if (includeEnd) block(dc, x2, y2);
 }

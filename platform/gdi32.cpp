@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/font/builtin_font.h"
 #include "platform/internal.h"
@@ -103,8 +104,18 @@ BOOL DeleteObject(HGDIOBJ obj) {
  * Device contexts
  * ------------------------------------------------------------------------- */
 
+// Every drawing call makes and frees contexts: freed ones are kept for the next.
+static std::vector<HDC__*> g_spare_dcs;
+
 static HDC__* new_dc(HWND__* window) {
-  auto* dc = new HDC__{};
+  HDC__* dc;
+  if (g_spare_dcs.empty()) {
+    dc = new HDC__{};
+  } else {
+    dc = g_spare_dcs.back();
+    g_spare_dcs.pop_back();
+    *dc = HDC__{};
+  }
   dc->window = window;
   dc->bitmap = window ? nullptr : stock_bitmap();
   dc->pen = &g_black_pen;
@@ -119,14 +130,14 @@ static HDC__* new_dc(HWND__* window) {
 
 // Window contexts come from USER32 (GetDC, BeginPaint).
 HDC platform_window_dc(HWND__* window) { return new_dc(window); }
-void platform_free_dc(HDC dc) { delete dc; }
+void platform_free_dc(HDC dc) { g_spare_dcs.push_back(dc); }
 
 HDC CreateCompatibleDC(HDC) { return new_dc(nullptr); }
 
 BOOL DeleteDC(HDC dc) {
   if (!dc) return FALSE;
   if (dc->bitmap && !dc->bitmap->stock) dc->bitmap->selectedIn = nullptr;
-  delete dc;
+  g_spare_dcs.push_back(dc);
   return TRUE;
 }
 
