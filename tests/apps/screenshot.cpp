@@ -1,7 +1,9 @@
 // Screenshots as the automation writes them: reading the PNG back into device pixels.
 #include "screenshot.h"
 
+#ifdef PALM_HAVE_ZLIB
 #include <zlib.h>
+#endif
 
 #include <fstream>
 #include <iterator>
@@ -10,11 +12,24 @@ static uint32_t be32(const uint8_t* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
 }
 
-// The zlib stream, inflated to exactly `size` bytes.
+// The zlib stream, inflated to exactly `size` bytes; without zlib (where the host writes
+// stored blocks) its stored blocks concatenated.
 static bool inflate_all(const std::vector<uint8_t>& z, std::vector<uint8_t>& out, size_t size) {
+#ifdef PALM_HAVE_ZLIB
   out.resize(size);
   uLongf n = size;
   return uncompress(out.data(), &n, z.data(), z.size()) == Z_OK && n == size;
+#else
+  for (size_t pos = 2;;) {
+    if (pos + 5 > z.size() || (z[pos] >> 1) != 0) return false;  // not a stored block
+    size_t n = z[pos + 1] | (z[pos + 2] << 8), check = z[pos + 3] | (z[pos + 4] << 8);
+    if ((n ^ 0xFFFF) != check || pos + 5 + n > z.size()) return false;
+    out.insert(out.end(), z.begin() + static_cast<long>(pos + 5),
+               z.begin() + static_cast<long>(pos + 5 + n));
+    if (z[pos] & 1) return out.size() == size;
+    pos += 5 + n;
+  }
+#endif
 }
 
 Screen read_shot(const std::string& path) {

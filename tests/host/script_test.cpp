@@ -3,7 +3,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef PALM_HAVE_ZLIB
 #include <zlib.h>
+#endif
 
 #include <cstdio>
 #include <fstream>
@@ -74,8 +76,17 @@ Png read_png(const std::string& path) {
   uint32_t length = be32(33);
   if (std::string(f.begin() + 37, f.begin() + 41) != "IDAT" || 41 + length > f.size()) return p;
   std::vector<unsigned char> raw(static_cast<size_t>(p.height) * (1 + 3 * p.width));
+#ifdef PALM_HAVE_ZLIB
   uLongf n = raw.size();
   if (uncompress(raw.data(), &n, &f[41], length) != Z_OK || n != raw.size()) return p;
+#else  // stored blocks: 5 bytes of block header per 65535 bytes
+  for (size_t at = 43, got = 0; got < raw.size(); at += 5) {
+    size_t n = f[at + 1] | (f[at + 2] << 8);
+    std::copy(&f[at + 5], &f[at + 5 + n], &raw[got]);
+    got += n;
+    at += n;
+  }
+#endif
   for (int y = 0; y < p.height; y++)
     p.rgb.insert(p.rgb.end(), raw.begin() + y * (1 + 3 * p.width) + 1,
                  raw.begin() + (y + 1) * (1 + 3 * p.width));
@@ -100,7 +111,9 @@ TEST(Script, ShotAndWindowWriteCompressedPngs) {
   remove(window.c_str());
   ASSERT_EQ(s.width, 320);
   ASSERT_EQ(s.height, 320);
+#ifdef PALM_HAVE_ZLIB
   EXPECT_LT(s.fileSize, 320u * 320u * 3u / 10);
+#endif
   ASSERT_EQ(s.rgb.size(), 320u * 320u * 3u);
   EXPECT_EQ(s.rgb[0] | s.rgb[3], 0);  // black device pixel (0, 0): window pixels 0 and 1
   EXPECT_EQ(s.rgb[6], 255);           // window pixel 2 is white
