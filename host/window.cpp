@@ -11,6 +11,7 @@ static const DWORD WINDOW_STYLE = WS_CAPTION | WS_SYSMENU;
 static const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP;  // 0x50010000
 static const int BUTTON_WIDTH = 55;
 static const int BUTTON_HEIGHT = 25;
+[[maybe_unused]] static const int CASCADE = 32;
 
 struct SilkButton {
   const char* text;
@@ -63,7 +64,19 @@ int host_create_window(HINSTANCE instance, int show) {
   host.screenArea = {0, 0, HOST_SCREEN_SIZE - 1, HOST_SCREEN_SIZE - 1};
   RECT r = host.windowRect;
   AdjustWindowRect(&r, WINDOW_STYLE, FALSE);
-  host.window = CreateWindowExA(0, host.appName, host.appName, WINDOW_STYLE, 0, 0, r.right - r.left,
+  int x = 0, y = 0;
+#ifdef _WIN32
+  // A program's next window opens offset from its last one (the stand-in's display does
+  // this itself).
+  if (HWND last = FindWindowA(host.appName, nullptr)) {
+    RECT at;
+    if (GetWindowRect(last, &at)) {
+      x = at.left + CASCADE;
+      y = at.top + CASCADE;
+    }
+  }
+#endif
+  host.window = CreateWindowExA(0, host.appName, host.appName, WINDOW_STYLE, x, y, r.right - r.left,
                                 r.bottom - r.top, nullptr, nullptr, instance, nullptr);
   if (!host.window) return 0;
   for (const SilkButton& b : BUTTONS) {
