@@ -521,6 +521,35 @@ BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWOR
   return TRUE;
 }
 
+// A transfer without a source: the pattern (the brush) and the target only. Small
+// rectangles (the runs of diagonal lines) are written in place.
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
+  if (!dc || rop_uses_source(rop)) return FALSE;
+  if (width < 0 || height < 0) return BitBlt(dc, x, y, width, height, nullptr, 0, 0, rop);
+  refresh_cache(dc);
+  Surface* d = dc->surface;
+  if (!d) return TRUE;
+  const RECT& b = dc->bounds;
+  int x0 = std::max<int>(x, b.left), x1 = std::min<int>(x + width, b.right);
+  int y0 = std::max<int>(y, b.top), y1 = std::min<int>(y + height, b.bottom);
+  if (x0 >= x1 || y0 >= y1) return TRUE;
+  int n = x1 - x0;
+  for (int ty = y0; ty < y1; ty++) {
+    uint32_t* out = &d->pixels[static_cast<size_t>(ty) * d->width + x0];
+    if (rop == BLACKNESS || rop == WHITENESS) {
+      uint32_t v = rop == BLACKNESS ? 0 : WHITE;
+      if (n <= 4) {
+        for (int i = 0; i < n; i++) out[i] = v;
+      } else {
+        std::fill(out, out + n, v);
+      }
+    } else {
+      blt_row(rop, pixel_of(dc->brush->color), nullptr, out, n);
+    }
+  }
+  return TRUE;
+}
+
 int GetDIBits(HDC, HBITMAP bmp, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO bmi, UINT) {
   if (!bmp || !bmi) return 0;
   const Surface& s = bmp->surface;
