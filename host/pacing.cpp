@@ -6,7 +6,7 @@
 #include "host/host.h"
 
 // A round whose threads ran this long computed something, even without drawing.
-static const int64_t BUSY_US = 1000;
+static const int64_t BUSY_US = 200;
 // Longest idle wait: whatever the wait cannot see (a clock jump) is noticed this soon.
 static const DWORD IDLE_CAP_MS = 50;
 
