@@ -53,6 +53,31 @@ TEST(Desktop, PresentationSwitches) {
   }
 }
 
+// Frames (automatic refresh off, drawing, on) are held to the limit: eleven frames at 50
+// a second span at least ten periods. Drawing outside frames is never held.
+TEST(Desktop, FramesAreHeldToTheFrameLimit) {
+  static DWORD framed, unframed;
+  HostRun run;
+  run.commandLine = "-fps 50";
+  run.body = [] {
+    Ref empty = jstr("");
+    DWORD start = GetTickCount();
+    for (int i = 0; i < 11; i++) {
+      gfx_draw_string(empty, 0, -100, DRAW_BLACK);
+      gfx_fill_rectangle(0, 0, 160, 160, i % 2 ? DRAW_BLACK : DRAW_ERASE, 0);
+      gfx_draw_string(empty, 0, -200, DRAW_BLACK);
+      coop_yield();
+    }
+    framed = GetTickCount() - start;
+    start = GetTickCount();
+    for (int i = 0; i < 11; i++) gfx_fill_rectangle(0, 0, 160, 160, DRAW_INVERT, 0);
+    unframed = GetTickCount() - start;
+  };
+  run_host(run);
+  EXPECT_GE(framed, 195u);
+  EXPECT_LT(unframed, 195u);
+}
+
 // Ctrl+Q closes as the close box does, F12 saves the screen; neither reaches the program.
 TEST(Desktop, HostKeysNeverReachTheProgram) {
   HostRun run;
