@@ -65,8 +65,7 @@ bool db_file_flush(int fd) { return _commit(fd) == 0; }
 
 static int last_error_result() {
   DWORD e = GetLastError();
-  return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? DB_FILE_MISSING
-                                                                : DB_FILE_FAILED;
+  return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? DB_FILE_MISSING : DB_FILE_FAILED;
 }
 
 int db_file_remove(const char* name) {

@@ -4,13 +4,12 @@
 // big-endian, then the name's bytes padded with zeros to 32) and one file per record,
 // CCCCCCCC-TTTTTTTT-rec.N, holding exactly the record's bytes. Other programs and later
 // runs read these files, so their names and layout never change.
-#include "host/db.h"
-
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "host/db.h"
 #include "host/db_files.h"
 
 static constexpr size_t HANDLE_FIELD = 0;  // byte offset of Database.dbRef
@@ -108,8 +107,8 @@ jint db_create(jint cardNo, Ref name, jint creator, jint type, jint resDB) {
   std::string file = name_file(static_cast<uint32_t>(creator), static_cast<uint32_t>(type));
   int fd = db_file_open(file.c_str(), DB_OPEN_CREATE);
   if (fd < 1) return 0;
-  bool written = db_file_write(fd, bytes.data(), static_cast<int64_t>(bytes.size())) &&
-                 db_file_flush(fd);
+  bool written =
+      db_file_write(fd, bytes.data(), static_cast<int64_t>(bytes.size())) && db_file_flush(fd);
   if (!db_file_close(fd)) written = false;
   if (!written) {
     db_file_remove(file.c_str());  // no half-written name file
@@ -255,9 +254,8 @@ jint db_delete_record(Ref database, jint index) {
   if (count < 0) return 0;
   for (jint i = index; i < count; i++) {
     if (db_file_remove(record_file(creator, type, i).c_str()) == DB_FILE_FAILED) return 0;
-    if (i + 1 < count &&
-        db_file_move(record_file(creator, type, i + 1).c_str(),
-                     record_file(creator, type, i).c_str()) == DB_FILE_FAILED)
+    if (i + 1 < count && db_file_move(record_file(creator, type, i + 1).c_str(),
+                                      record_file(creator, type, i).c_str()) == DB_FILE_FAILED)
       return 0;
   }
   return 1;

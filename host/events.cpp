@@ -123,6 +123,7 @@ jint evt_close(Ref stream) {
 jint evt_read(Ref stream) {
   if (!stream || stream != host.eventOwner || host.count <= 0) return -1;
   int32_t word = host.queue[0];
+  host_note_work();
   host.count--;
   memmove(host.queue, host.queue + 1, static_cast<size_t>(host.count) * sizeof(int32_t));
   return word;

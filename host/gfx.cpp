@@ -12,6 +12,7 @@
  * ------------------------------------------------------------------------- */
 
 void frame_begin(DrawFrame& f, bool useRegion) {
+  host_note_work();
   f = DrawFrame{};
   f.window = GetDC(host.window);
   f.mem = CreateCompatibleDC(f.window);
@@ -99,7 +100,66 @@ static void block(HDC dc, int x, int y) {
   window_line(dc, 2 * x, 2 * y + 1, 2 * x + 2, 2 * y + 1);
 }
 
-static void CALLBACK dda_point(int x, int y, LPARAM dc) { block(reinterpret_cast<HDC>(dc), x, y); }
+// The transfer that does what the context's line operation does, when that needs no pen
+// (black, white, invert); 0 otherwise.
+static DWORD pen_free_operation(HDC dc) {
+  switch (GetROP2(dc)) {
+    case R2_BLACK:
+      return BLACKNESS;
+    case R2_WHITE:
+      return WHITENESS;
+    case R2_NOT:
+      return DSTINVERT;
+  }
+  return 0;
+}
+
+// A run of device pixels of a diagonal line in one row or column, as one window
+// rectangle: one transfer for the operations that need no pen, else two window lines.
+static void run(HDC dc, DWORD rop, int x, int y, int w, int h) {
+  if (rop) {
+    PatBlt(dc, 2 * x, 2 * y, 2 * w, 2 * h, rop);
+  } else if (h == 1) {
+    window_line(dc, 2 * x, 2 * y, 2 * (x + w), 2 * y);
+    window_line(dc, 2 * x, 2 * y + 1, 2 * (x + w), 2 * y + 1);
+  } else {
+    window_line(dc, 2 * x, 2 * y, 2 * x, 2 * (y + h));
+    window_line(dc, 2 * x + 1, 2 * y, 2 * x + 1, 2 * (y + h));
+  }
+}
+
+// The points from (x1, y1), included, to (x2, y2), excluded, one a step of the major
+// axis, the minor coordinate rounded to the nearest with halves toward the start (as the
+// platform's LineDDA gives them), drawn a run of equal minor coordinate at a time. Each
+// pixel is drawn once, so every raster operation gives what a block a point gives.
+static void diagonal(HDC dc, int x1, int y1, int x2, int y2) {
+  DWORD rop = pen_free_operation(dc);
+  int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
+  int64_t ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+  bool xMajor = ax >= ay;
+  int64_t n = xMajor ? ax : ay, minor = xMajor ? ay : ax;
+  int sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1, sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
+  int64_t q = 0, r = n - 1, start = 0;  // minor offset as quotient and remainder
+  for (int64_t i = 0; i < n; i++) {
+    int64_t nq = q, nr = r + 2 * minor;
+    if (nr >= 2 * n) {
+      nr -= 2 * n;
+      nq++;
+    }
+    if (nq != q || i + 1 == n) {  // the run of offset q ends at point i
+      int a = static_cast<int>(start), len = static_cast<int>(i - start + 1);
+      int from = sMajor > 0 ? a : -static_cast<int>(i);
+      int m = static_cast<int>(sMinor * q);
+      if (xMajor)
+        run(dc, rop, x1 + from, y1 + m, len, 1);
+      else
+        run(dc, rop, x1 + m, y1 + from, 1, len);
+      start = i + 1;
+    }
+    q = nq;
+    r = nr;
+  }
+}
 
 void plot_span(HDC dc, int x1, int y1, int x2, int y2, bool includeEnd) {
   if (y1 == y2) {
@@ -121,7 +181,7 @@ void plot_span(HDC dc, int x1, int y1, int x2, int y2, bool includeEnd) {
       window_line(dc, X + 1, Y1, X + 1, Y2);
     }
   } else {
-    LineDDA(x1, y1, x2, y2, dda_point, reinterpret_cast<LPARAM>(dc));
+    diagonal(dc, x1, y1, x2, y2);
   }
   if (includeEnd) block(dc, x2, y2);
 }
@@ -275,9 +335,15 @@ void gfx_fill_rectangle(jint x, jint y, jint width, jint height, jint mode, jint
       top = t2;
       bot = b2;
     }
-    // Rows off the screen draw nothing; they are skipped.
-    for (int yy = std::max(top, -2); yy <= std::min(bot, HOST_SCREEN_SIZE / 2 + 1); yy++)
-      row(f.mem, yy, l, right);
+    // Rows off the screen draw nothing; they are skipped. Operations that need no pen
+    // fill the block of rows at once (each pixel once, as row by row).
+    int y0 = std::max(top, -2), y1 = std::min(bot, HOST_SCREEN_SIZE / 2 + 1);
+    DWORD rop = pen_free_operation(f.mem);
+    if (rop && y0 <= y1) {
+      PatBlt(f.mem, 2 * l, 2 * y0, 2 * (right - l + 1), 2 * (y1 - y0 + 1), rop);
+    } else {
+      for (int yy = y0; yy <= y1; yy++) row(f.mem, yy, l, right);
+    }
   }
   frame_end(f);
   frame_refresh(2 * refreshX, 2 * refreshY, 2 * refreshX + 2 * refreshW + 2,
@@ -379,6 +445,7 @@ static DWORD copy_operation(jint mode) {
 // DSTINVERT when asked (the off-screen copy's mode 3).
 static void copy_bits(jint sx, jint sy, jint width, jint height, jint tx, jint ty, jint mode,
                       bool sourceOffscreen, bool targetOffscreen, bool invertAfterXor) {
+  host_note_work();
   HDC window = GetDC(host.window);
   HDC src = CreateCompatibleDC(window);
   HDC dst = CreateCompatibleDC(window);

@@ -49,6 +49,11 @@ struct HostState {
   int32_t count;
   int32_t systemKeys;
   Ref eventOwner;
+  // Presentation and pacing (never seen by the program)
+  int scale;      // -scale N; 0 = the largest that fits the screen
+  int fps;        // frames a second at most; 0 = no limit
+  int idleWait;   // 1: an idle round waits in the operating system
+  uint32_t work;  // counts what rounds do: events taken, drawing, messages, script steps
   // Seams for failure tests; the real allocator and thread creation otherwise.
   void* (*alloc)(size_t);
   ThreadRecord* (*createThread)(void (*entry)(void*), void* arg);
@@ -73,10 +78,24 @@ int evt_start();
 void evt_stop();
 int evt_enqueue(UINT msg, WPARAM wp, LPARAM lp);
 
+// Wall-clock pacing: the wait after an idle scheduler round, and the frame limit at the
+// start of a frame (automatic refresh switched off).
+void host_after_round();
+void host_frame_start();
+inline void host_note_work() { host.work++; }
+
+// F12 / Print: the screen as a time-stamped PNG in the current folder.
+void host_save_screenshot();
+// The whole client area (screen and silk-screen strip) at scale 1, 0x00RRGGBB top-down;
+// false without a window.
+bool host_read_window(uint32_t* pixels);
+
 // Automation (PALM_SCRIPT): load the script, and run it a step from the main loop.
 void script_start(const char* path);
 void script_step();
 void script_stop();
+// Milliseconds until the script has something to do (0: now), INFINITE when it has ended.
+DWORD script_due_in();
 
 // Writes a 32-bit DIB (top-down, B G R x) as an RGB PNG file; false on failure.
 bool png_write(const char* path, const uint32_t* pixels, int width, int height);

@@ -1,8 +1,14 @@
-// PNG writer for screenshots: 8-bit RGB, one IDAT of stored (uncompressed) deflate blocks.
+// PNG writer for screenshots: 8-bit RGB, one IDAT. Compressed with zlib where the build has
+// it; otherwise (the Windows cross build) stored deflate blocks, which every reader takes.
+#include <cerrno>
 #include <cstdio>
 #include <vector>
 
 #include "host/host.h"
+
+#ifdef PALM_HAVE_ZLIB
+#include <zlib.h>
+#endif
 
 static uint32_t crc_table[256];
 
@@ -34,22 +40,17 @@ static void chunk(std::vector<uint8_t>& out, const char* type, const std::vector
   put32(out, crc(&out[start], out.size() - start) ^ 0xFFFFFFFFu);
 }
 
-bool png_write(const char* path, const uint32_t* pixels, int width, int height) {
-  if (!crc_table[1]) make_crc_table();
-  // Raw scan lines: filter byte 0, then R, G, B.
-  std::vector<uint8_t> raw;
-  raw.reserve(static_cast<size_t>(height) * (1 + 3 * static_cast<size_t>(width)));
-  for (int y = 0; y < height; y++) {
-    raw.push_back(0);
-    for (int x = 0; x < width; x++) {
-      uint32_t p = pixels[static_cast<size_t>(y) * width + x];
-      raw.push_back(static_cast<uint8_t>(p >> 16));
-      raw.push_back(static_cast<uint8_t>(p >> 8));
-      raw.push_back(static_cast<uint8_t>(p));
-    }
+// The zlib stream of the raw scan lines.
+static std::vector<uint8_t> zlib_stream(const std::vector<uint8_t>& raw) {
+#ifdef PALM_HAVE_ZLIB
+  uLongf size = compressBound(static_cast<uLong>(raw.size()));
+  std::vector<uint8_t> packed(size);
+  if (compress2(packed.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 6) == Z_OK) {
+    packed.resize(size);
+    return packed;
   }
-  // zlib stream of stored blocks, with its Adler-32.
-  std::vector<uint8_t> z = {0x78, 0x01};
+#endif
+  std::vector<uint8_t> z = {0x78, 0x01};  // stored blocks, then the Adler-32
   uint32_t a = 1, b = 0;
   for (size_t pos = 0; pos < raw.size() || pos == 0;) {
     size_t n = raw.size() - pos < 65535 ? raw.size() - pos : 65535;
@@ -67,17 +68,37 @@ bool png_write(const char* path, const uint32_t* pixels, int width, int height) 
     if (n == 0) break;
   }
   put32(z, (b << 16) | a);
+  return z;
+}
 
+// False, with errno set, when the file cannot be written in full.
+bool png_write(const char* path, const uint32_t* pixels, int width, int height) {
+  if (!crc_table[1]) make_crc_table();
+  // Raw scan lines: filter byte 0, then R, G, B.
+  std::vector<uint8_t> raw;
+  raw.reserve(static_cast<size_t>(height) * (1 + 3 * static_cast<size_t>(width)));
+  for (int y = 0; y < height; y++) {
+    raw.push_back(0);
+    for (int x = 0; x < width; x++) {
+      uint32_t p = pixels[static_cast<size_t>(y) * width + x];
+      raw.push_back(static_cast<uint8_t>(p >> 16));
+      raw.push_back(static_cast<uint8_t>(p >> 8));
+      raw.push_back(static_cast<uint8_t>(p));
+    }
+  }
   std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::vector<uint8_t> ihdr;
   put32(ihdr, static_cast<uint32_t>(width));
   put32(ihdr, static_cast<uint32_t>(height));
   ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter, no interlace
   chunk(out, "IHDR", ihdr);
-  chunk(out, "IDAT", z);
+  chunk(out, "IDAT", zlib_stream(raw));
   chunk(out, "IEND", {});
   FILE* f = fopen(path, "wb");
   if (!f) return false;
   bool ok = fwrite(out.data(), 1, out.size(), f) == out.size();
-  return fclose(f) == 0 && ok;
+  int saved = errno;
+  if (fclose(f) != 0) return false;
+  errno = saved;
+  return ok;
 }

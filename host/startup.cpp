@@ -1,7 +1,9 @@
 // Start-up, options and shutdown: the program entry's steps, the message pump thread,
 // the application thread and the native modules' start and stop.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "host/db.h"
 #include "host/host.h"
@@ -19,6 +21,33 @@ static const char* const MSG_EVENTS =
     "Failed to start application: unable to init user event subsystem";
 static const char* const MSG_MEMORY = "Failed to start application: out of memory";
 static const char* const MSG_UNKNOWN = "Failed to start application: unknown reason";
+
+static const char* const HELP =
+    "Switches (anywhere on the command line, \"-name\" or \"/name\"):\n"
+    "  -console         open a console: the banner line, System.out, fatal errors\n"
+    "  -color           colour (Spindrift, Glimmer, Tumbler start monochrome)\n"
+    "  -nocolor         monochrome (Orbitale starts in colour)\n"
+    "  -scale N         show the window N times its size, 1 to 6 (default: the largest\n"
+    "                   that fits the screen)\n"
+    "  -fps N           at most N frames a second, 0 for no limit (default: 60 in a\n"
+    "                   window, no limit headless)\n"
+    "  -help, -h, /?    this text\n"
+    "Keys:\n"
+    "  pen              left mouse button on the screen\n"
+    "  arrows, Enter, Escape, typed characters   device keys\n"
+    "  F11              full screen on and off\n"
+    "  Ctrl+Plus, Ctrl+Minus   larger, smaller window\n"
+    "  F12, Print       save the screen as a PNG file in the current folder\n"
+    "  Ctrl+Q           close the window\n"
+    "Environment:\n"
+    "  PALM_SCRIPT=FILE run FILE, one command a line (# starts a comment):\n"
+    "                   wait MS | down X Y | move X Y | up X Y | tap X Y | key VK |\n"
+    "                   char C | press LABEL | shot FILE | window FILE | close\n"
+    "                   (X Y in window pixels at scale 1: device pixel x is window 2x)\n"
+    "  PALM_HEADLESS=1  run without a window\n";
+
+static const int MAX_SCALE = 6;
+static const int WINDOW_FPS = 60;
 
 HostState host = [] {
   HostState h{};
@@ -89,6 +118,7 @@ static void message_pump(void* arg) {
   for (;;) {
     if (PeekMessageA(msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg->message == WM_QUIT) break;
+      host_note_work();
       TranslateMessage(msg);
       DispatchMessageA(msg);
     }
@@ -125,6 +155,60 @@ static void apply_switches(const HostApplication& app, const char* line) {
   }
 }
 
+// The number after "-name" or "/name"; -1 when the switch is absent, -2 when its value
+// is not a whole number from lo to hi (said on standard error).
+static int numeric_switch(const char* line, const char* name, int lo, int hi) {
+  for (char lead : {'-', '/'}) {
+    std::string key = std::string(1, lead) + name;
+    const char* at = strstr(line, key.c_str());
+    if (!at) continue;
+    const char* p = at + key.size();
+    while (*p == ' ' || *p == '=') p++;
+    char* end;
+    long v = strtol(p, &end, 10);
+    if (end == p || (*end && *end != ' ') || v < lo || v > hi) {
+      fprintf(stderr, "%s: %s takes a whole number from %d to %d; ignored\n", host.appName,
+              key.c_str(), lo, hi);
+      return -2;
+    }
+    return static_cast<int>(v);
+  }
+  return -1;
+}
+
+// Presentation switches, never seen by the program: scale and frame limit.
+static void apply_presentation(const char* line) {
+  int scale = numeric_switch(line, "scale", 1, MAX_SCALE);
+  host.scale = scale > 0 ? scale : 0;
+  int fps = numeric_switch(line, "fps", 0, 1000);
+  // Without a screen nothing is watched: no limit unless asked.
+  host.fps = fps >= 0 ? fps : GetSystemMetrics(SM_CXSCREEN) > 0 ? WINDOW_FPS : 0;
+}
+
+// "--help", "-help", "-h" or "/?" as a word of its own.
+static bool wants_help(const char* line) {
+  for (const char* p = line; *p;) {
+    while (*p == ' ') p++;
+    const char* e = p;
+    while (*e && *e != ' ') e++;
+    std::string word(p, e);
+    if (word == "--help" || word == "-help" || word == "/help" || word == "-h" || word == "/?")
+      return true;
+    p = e;
+  }
+  return false;
+}
+
+static void show_help(const HostApplication& app) {
+  std::string text = std::string(app.name) + ": a palm-size device program.\n" + HELP;
+#ifdef _WIN32
+  MessageBoxA(nullptr, text.c_str(), app.name, MB_OK);
+#else
+  fputs(text.c_str(), stdout);
+  fflush(stdout);
+#endif
+}
+
 // Kept out of line: Java references made here live in frames below the caller of coop_init.
 __attribute__((noinline)) static int run_threads(MSG* msg) {
   ThreadRecord* pump = host.createThread(message_pump, msg);
@@ -156,6 +240,7 @@ __attribute__((noinline)) static int run_threads(MSG* msg) {
     coop_yield();
     if (msg->message == WM_QUIT) break;
     script_step();
+    host_after_round();
   }
   script_stop();
   return static_cast<int>(msg->wParam);
@@ -167,12 +252,18 @@ int host_main(const HostApplication& app, HINSTANCE instance, HINSTANCE previous
   int runtimeStarted = 0, threadsStarted = 0, eventsStarted = 0, status = 0;
   g_app = &app;
   host.appName = app.name;
+  const char* line = commandLine ? commandLine : "";
+  if (wants_help(line)) {
+    show_help(app);
+    return 0;
+  }
+  apply_presentation(line);
   if (!previous && !host_register_class(instance)) return 0;
   if (!host_create_window(instance, show)) return 0;
 
   host.console = 0;
   host.colour = 0;
-  apply_switches(app, commandLine ? commandLine : "");
+  apply_switches(app, line);
   if (host.console) write_banner();
 
   coop_application_main = application_main;

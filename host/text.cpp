@@ -56,11 +56,14 @@ jint gfx_draw_string(Ref string, jint x, jint y, jint mode) {
   int n = static_cast<int>(text.size());
   if (n == 0 && x == 0) {
     if (y == REFRESH_OFF) {
+      host_frame_start();
       host.autoRefresh = 0;
+      host_note_work();
       return 0;
     }
     if (y == REFRESH_ON) {
       host.autoRefresh = 1;
+      host_note_work();
       RECT all = {0, 0, HOST_SCREEN_SIZE, HOST_SCREEN_SIZE};
       InvalidateRect(host.window, &all, FALSE);
       UpdateWindow(host.window);

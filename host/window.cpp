@@ -1,6 +1,8 @@
 // Device window and silk-screen input: registration, creation with the ten buttons, and
 // the window procedure that paints the screen and turns input into events.
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "host/host.h"
 #include "host/natives.h"
@@ -9,6 +11,7 @@ static const DWORD WINDOW_STYLE = WS_CAPTION | WS_SYSMENU;
 static const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP;  // 0x50010000
 static const int BUTTON_WIDTH = 55;
 static const int BUTTON_HEIGHT = 25;
+[[maybe_unused]] static const int CASCADE = 32;
 
 struct SilkButton {
   const char* text;
@@ -61,7 +64,19 @@ int host_create_window(HINSTANCE instance, int show) {
   host.screenArea = {0, 0, HOST_SCREEN_SIZE - 1, HOST_SCREEN_SIZE - 1};
   RECT r = host.windowRect;
   AdjustWindowRect(&r, WINDOW_STYLE, FALSE);
-  host.window = CreateWindowExA(0, host.appName, host.appName, WINDOW_STYLE, 0, 0, r.right - r.left,
+  int x = 0, y = 0;
+#ifdef _WIN32
+  // A program's next window opens offset from its last one (the stand-in's display does
+  // this itself).
+  if (HWND last = FindWindowA(host.appName, nullptr)) {
+    RECT at;
+    if (GetWindowRect(last, &at)) {
+      x = at.left + CASCADE;
+      y = at.top + CASCADE;
+    }
+  }
+#endif
+  host.window = CreateWindowExA(0, host.appName, host.appName, WINDOW_STYLE, x, y, r.right - r.left,
                                 r.bottom - r.top, nullptr, nullptr, instance, nullptr);
   if (!host.window) return 0;
   for (const SilkButton& b : BUTTONS) {
@@ -71,6 +86,9 @@ int host_create_window(HINSTANCE instance, int show) {
     if (!button) return 0;
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
   }
+#ifndef _WIN32
+  platform_present_window(host.window, host.scale, nullptr);
+#endif
   ShowWindow(host.window, show);
   UpdateWindow(host.window);
   SetFocus(host.window);
@@ -111,9 +129,70 @@ static void on_create(HWND hwnd) {
   SetFocus(hwnd);
 }
 
+// The window icon is the program's own look: its screen shrunk to 32 x 32, each icon pixel
+// the darkest of its 10 x 10 block so that line drawings stay visible. Taken again now
+// and then during the first seconds, while the program draws its first pictures.
+static const DWORD ICON_PERIOD_MS = 250;
+static const DWORD ICON_UNTIL_MS = 2000;
+
+#ifdef _WIN32
+// A 32 x 32 colour icon with no transparent pixels.
+static void set_window_icon(const uint32_t* pixels) {
+  static HICON current;
+  BITMAPINFO bmi{};
+  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC dc = GetDC(host.window);
+  HBITMAP colour = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ReleaseDC(host.window, dc);
+  if (!colour || !bits) return;
+  memcpy(bits, pixels, 32 * 32 * 4);
+  static const BYTE opaque[32 * 32 / 8] = {};
+  HBITMAP mask = CreateBitmap(32, 32, 1, 1, opaque);
+  ICONINFO info = {TRUE, 0, 0, mask, colour};
+  HICON icon = CreateIconIndirect(&info);
+  DeleteObject(mask);
+  DeleteObject(colour);
+  if (!icon) return;
+  SendMessageA(host.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageA(host.window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  if (current) DestroyIcon(current);
+  current = icon;
+}
+#endif
+
+static void update_icon() {
+  static DWORD started, last;
+  DWORD now = GetTickCount();
+  if (!started) started = last = now;
+  if (now - started > ICON_UNTIL_MS || now - last < ICON_PERIOD_MS) return;
+  last = now;
+  std::vector<uint32_t> px(HOST_SCREEN_SIZE * HOST_SCREEN_SIZE);
+  if (!host_read_screen(px.data())) return;
+  uint32_t icon[32 * 32];
+  for (int y = 0; y < 32; y++)
+    for (int x = 0; x < 32; x++) {
+      uint32_t r = 255, g = 255, b = 255;
+      for (int j = 0; j < 10; j++)
+        for (int i = 0; i < 10; i++) {
+          uint32_t p = px[(y * 10 + j) * HOST_SCREEN_SIZE + x * 10 + i];
+          r = std::min(r, (p >> 16) & 0xFF);
+          g = std::min(g, (p >> 8) & 0xFF);
+          b = std::min(b, p & 0xFF);
+        }
+      icon[y * 32 + x] = (r << 16) | (g << 8) | b;
+    }
+#ifndef _WIN32
+  platform_present_window(host.window, 0, icon);
+#else
+  set_window_icon(icon);
+#endif
+}
+
 // Only the screen area is painted, always whole; the bitmap's last column and row are
 // never shown.
 static void on_paint(HWND hwnd) {
+  update_icon();
   PAINTSTRUCT ps{};
   HDC dc = BeginPaint(hwnd, &ps);
   HDC mem = CreateCompatibleDC(dc);
@@ -151,6 +230,22 @@ static void enqueue(UINT msg, WPARAM wp, LPARAM lp) {
                 MB_ICONEXCLAMATION);
 }
 
+// The host's own keys, never passed to the program: F12 (and Print) saves the screen,
+// Ctrl+Q closes the window as its close box does.
+static const WPARAM CTRL_Q = 17;
+
+static bool host_key(HWND hwnd, WPARAM vk) {
+  if (vk == VK_F12 || vk == VK_SNAPSHOT) {
+    host_save_screenshot();
+    return true;
+  }
+  if (vk == 'Q' && GetKeyState(VK_CONTROL) < 0) {
+    PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    return true;
+  }
+  return false;
+}
+
 LRESULT CALLBACK host_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CREATE:
@@ -177,9 +272,14 @@ LRESULT CALLBACK host_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if ((wp & MK_LBUTTON) && in_screen(lp)) enqueue(msg, wp, lp);
       break;
     case WM_KEYDOWN:
+      if (host_key(hwnd, wp)) return 0;
       if (wp >= VK_LEFT && wp <= VK_DOWN) enqueue(msg, wp, lp);
       break;
+    case WM_KEYUP:
+      if (wp == VK_SNAPSHOT) host_save_screenshot();  // Windows sends Print only as a release
+      return 0;
     case WM_CHAR:
+      if (wp == CTRL_Q && GetKeyState(VK_CONTROL) < 0) return 0;  // the close key's character
       enqueue(msg, wp, lp);
       break;
     case WM_COMMAND:

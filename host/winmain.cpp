@@ -6,6 +6,7 @@
 
 #ifdef _WIN32
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
+  host.idleWait = 1;
   return host_main(host_application, instance, previous, commandLine, show);
 }
 #else
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     if (i > 1) line += ' ';
     line += argv[i];
   }
+  host.idleWait = 1;
   return host_main(host_application, nullptr, nullptr, line.c_str(), SW_SHOWDEFAULT);
 }
 #endif

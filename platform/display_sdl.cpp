@@ -1,26 +1,115 @@
-// SDL2 display: a real window showing the window surface, mouse and keys as input, and
-// modal message boxes. Presenting never waits for the display's refresh.
+// SDL2 display: a real window showing the window surface magnified by whole pixels through
+// a plain framebuffer (no OpenGL), mouse and keys as input, the host's presentation keys,
+// and modal message boxes. Presenting never waits for the display's refresh.
 #include <SDL.h>
+#include <signal.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <map>
+#include <string>
 
 #include "platform/internal.h"
 
 namespace {
 
 static constexpr Uint32 PRESENT_INTERVAL_MS = 15;
+static constexpr int MAX_SCALE = 6;
+static constexpr int FIT_PERCENT = 90;        // of the usable screen a fitted window may take
+static constexpr int CASCADE = 32;            // offset of a program's next window from its last
+static constexpr Uint32 BACKDROP = 0x303030;  // around the picture when the window is larger
+
+struct Shown {
+  SDL_Window* window;
+  HWND__* top;
+  bool full = false;
+};
+
+// Where the picture lies in the window: whole scale s, left and top offsets.
+struct Layout {
+  int s, x, y;
+};
+
+// The file that remembers where the last window of a program opened, and by whom.
+static std::string last_window_file(const std::string& title) {
+  const char* dir = getenv("XDG_RUNTIME_DIR");
+  std::string name;
+  for (char c : title) name += isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  return std::string(dir && *dir ? dir : "/tmp") + "/palmhost-" + name + "-" +
+         std::to_string(getuid()) + ".last";
+}
 
 struct Sdl : Display {
-  std::map<Uint32, HWND__*> windows;  // SDL window id -> top-level window
+  std::map<Uint32, Shown> windows;  // SDL window id -> shown window
   Uint32 lastPresent = 0;
+  bool swallowText = false;  // the text of a key the host took
+
+  Shown* shown_of(HWND__* top) {
+    for (auto& [id, w] : windows)
+      if (w.top == top) return &w;
+    return nullptr;
+  }
+
+  static int fit_scale(int w, int h) {
+    SDL_Rect r;
+    if (SDL_GetDisplayUsableBounds(0, &r) != 0) return 1;
+    int s = std::min(r.w * FIT_PERCENT / 100 / w, r.h * FIT_PERCENT / 100 / h);
+    return std::clamp(s, 1, MAX_SCALE);
+  }
+
+  static Layout layout(SDL_Window* win, const Surface& s) {
+    int W, H;
+    SDL_GetWindowSize(win, &W, &H);
+    int k = std::max(1, std::min(W / s.width, H / s.height));
+    return {k, (W - k * s.width) / 2, (H - k * s.height) / 2};
+  }
+
+  // A new window of a program opens offset from its last one while that one still runs.
+  static void place(const std::string& title, int w, int h, int& x, int& y) {
+    x = y = SDL_WINDOWPOS_CENTERED;
+    std::string path = last_window_file(title);
+    if (FILE* f = fopen(path.c_str(), "r")) {
+      long pid;
+      int lx, ly;
+      if (fscanf(f, "%ld %d %d", &pid, &lx, &ly) == 3 && pid > 0 && pid != getpid() &&
+          kill(static_cast<pid_t>(pid), 0) == 0) {
+        SDL_Rect r;
+        x = lx + CASCADE;
+        y = ly + CASCADE;
+        if (SDL_GetDisplayUsableBounds(0, &r) == 0 && (x + w > r.x + r.w || y + h > r.y + r.h)) {
+          x = r.x;
+          y = r.y;
+        }
+      }
+      fclose(f);
+    }
+  }
+
+  static void remember(const std::string& title, SDL_Window* w) {
+    int x, y;
+    SDL_GetWindowPosition(w, &x, &y);
+    if (FILE* f = fopen(last_window_file(title).c_str(), "w")) {
+      fprintf(f, "%ld %d %d\n", static_cast<long>(getpid()), x, y);
+      fclose(f);
+    }
+  }
 
   void* open(HWND__* top) override {
-    SDL_Window* w =
-        SDL_CreateWindow(top->text.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                         top->surface.width, top->surface.height, SDL_WINDOW_SHOWN);
+    const Surface& s = top->surface;
+    int k = top->scale > 0 ? std::min(top->scale, MAX_SCALE) : fit_scale(s.width, s.height);
+    int x, y;
+    place(top->text, k * s.width, k * s.height, x, y);
+    SDL_Window* w = SDL_CreateWindow(top->text.c_str(), x, y, k * s.width, k * s.height,
+                                     SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (!w) return nullptr;
-    windows[SDL_GetWindowID(w)] = top;
+    SDL_SetWindowMinimumSize(w, s.width, s.height);
+    windows[SDL_GetWindowID(w)] = Shown{w, top};
+    remember(top->text, w);
+    set_icon(w, top);
     SDL_StartTextInput();
     return w;
   }
@@ -31,13 +120,64 @@ struct Sdl : Display {
     SDL_DestroyWindow(w);
   }
 
-  HWND__* top_of(Uint32 id) {
-    auto it = windows.find(id);
-    return it == windows.end() ? nullptr : it->second;
+  static void set_icon(SDL_Window* w, HWND__* top) {
+    if (top->icon.size() != 32 * 32) return;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(top->icon.data(), 32, 32, 32, 32 * 4,
+                                                           SDL_PIXELFORMAT_RGB888);
+    if (!icon) return;
+    SDL_SetWindowIcon(w, icon);
+    SDL_FreeSurface(icon);
   }
 
-  static void key_down(HWND__* top, SDL_Keycode k) {
-    switch (k) {
+  void setPresentation(HWND__* top) override {
+    Shown* sh = shown_of(top);
+    if (!sh) return;
+    set_icon(sh->window, top);
+    if (top->scale > 0 && !sh->full) resize(*sh, std::min(top->scale, MAX_SCALE));
+  }
+
+  void resize(Shown& sh, int k) {
+    const Surface& s = sh.top->surface;
+    SDL_SetWindowSize(sh.window, k * s.width, k * s.height);
+    sh.top->dirty = true;
+  }
+
+  int scale(HWND__* top) override {
+    Shown* sh = shown_of(top);
+    return sh ? layout(sh->window, top->surface).s : 1;
+  }
+
+  Shown* find(Uint32 id) {
+    auto it = windows.find(id);
+    return it == windows.end() ? nullptr : &it->second;
+  }
+
+  // F11, Ctrl+Plus and Ctrl+Minus change the presentation only; true when taken.
+  bool presentation_key(Shown& sh, const SDL_Keysym& k) {
+    bool ctrl = (k.mod & KMOD_CTRL) != 0;
+    if (k.sym == SDLK_F11) {
+      sh.full = !sh.full;
+      SDL_SetWindowFullscreen(sh.window, sh.full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+      sh.top->dirty = true;
+      return true;
+    }
+    bool plus = k.sym == SDLK_PLUS || k.sym == SDLK_EQUALS || k.sym == SDLK_KP_PLUS;
+    bool minus = k.sym == SDLK_MINUS || k.sym == SDLK_KP_MINUS;
+    if (!ctrl || !(plus || minus)) return false;
+    if (!sh.full) {
+      int k0 = layout(sh.window, sh.top->surface).s;
+      resize(sh, std::clamp(k0 + (plus ? 1 : -1), 1, MAX_SCALE));
+    }
+    return true;
+  }
+
+  void key_down(Shown& sh, const SDL_Keysym& key) {
+    HWND__* top = sh.top;
+    if (presentation_key(sh, key)) {
+      swallowText = true;
+      return;
+    }
+    switch (key.sym) {
       case SDLK_LEFT:
         input_key(top, WM_KEYDOWN, VK_LEFT);
         return;
@@ -64,9 +204,17 @@ struct Sdl : Display {
       case SDLK_TAB:
         input_key(top, WM_KEYDOWN, VK_TAB);
         return;
+      case SDLK_F12:
+        input_key(top, WM_KEYDOWN, VK_F12);
+        return;
+      case SDLK_PRINTSCREEN:
+        input_key(top, WM_KEYDOWN, VK_SNAPSHOT);
+        return;
     }
-    if (k >= SDLK_a && k <= SDLK_z)
-      input_key(top, WM_KEYDOWN, static_cast<WPARAM>('A' + (k - SDLK_a)));
+    if (key.sym >= SDLK_a && key.sym <= SDLK_z) {
+      if (key.mod & KMOD_CTRL) swallowText = true;
+      input_key(top, WM_KEYDOWN, static_cast<WPARAM>('A' + (key.sym - SDLK_a)));
+    }
   }
 
   // Typed text as UTF-16 code units, one character message each.
@@ -87,38 +235,87 @@ struct Sdl : Display {
     }
   }
 
+  // A window point in the picture's own pixels (outside the picture gives points outside
+  // the client area).
+  static void to_client(Shown& sh, int& x, int& y) {
+    Layout l = layout(sh.window, sh.top->surface);
+    auto down = [](int v, int k) { return v >= 0 ? v / k : -((-v + k - 1) / k); };
+    x = down(x - l.x, l.s);
+    y = down(y - l.y, l.s);
+  }
+
   void poll() override {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
       switch (e.type) {
         case SDL_QUIT:
-          for (auto& [id, top] : windows) input_close(top);
+          for (auto& [id, w] : windows) input_close(w.top);
           break;
         case SDL_WINDOWEVENT:
-          if (HWND__* top = top_of(e.window.windowID)) {
-            if (e.window.event == SDL_WINDOWEVENT_CLOSE) input_close(top);
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) top->dirty = true;
+          if (Shown* sh = find(e.window.windowID)) {
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) input_close(sh->top);
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+              sh->top->dirty = true;
           }
           break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
           if (e.button.button != SDL_BUTTON_LEFT) break;
-          if (HWND__* top = top_of(e.button.windowID))
-            input_mouse(top, e.type == SDL_MOUSEBUTTONDOWN ? WM_LBUTTONDOWN : WM_LBUTTONUP,
-                        e.button.x, e.button.y, e.type == SDL_MOUSEBUTTONDOWN);
+          if (Shown* sh = find(e.button.windowID)) {
+            int x = e.button.x, y = e.button.y;
+            to_client(*sh, x, y);
+            input_mouse(sh->top, e.type == SDL_MOUSEBUTTONDOWN ? WM_LBUTTONDOWN : WM_LBUTTONUP, x,
+                        y, e.type == SDL_MOUSEBUTTONDOWN);
+          }
           break;
         case SDL_MOUSEMOTION:
-          if (HWND__* top = top_of(e.motion.windowID))
-            input_mouse(top, WM_MOUSEMOVE, e.motion.x, e.motion.y,
-                        (e.motion.state & SDL_BUTTON_LMASK) != 0);
+          if (Shown* sh = find(e.motion.windowID)) {
+            int x = e.motion.x, y = e.motion.y;
+            to_client(*sh, x, y);
+            input_mouse(sh->top, WM_MOUSEMOVE, x, y, (e.motion.state & SDL_BUTTON_LMASK) != 0);
+          }
           break;
         case SDL_KEYDOWN:
-          if (HWND__* top = top_of(e.key.windowID)) key_down(top, e.key.keysym.sym);
+          swallowText = false;
+          if (Shown* sh = find(e.key.windowID)) key_down(*sh, e.key.keysym);
           break;
         case SDL_TEXTINPUT:
-          if (HWND__* top = top_of(e.text.windowID)) text_input(top, e.text.text);
+          if (swallowText) break;
+          if (Shown* sh = find(e.text.windowID)) text_input(sh->top, e.text.text);
           break;
       }
+    }
+  }
+
+  // Each picture pixel becomes a k x k block; the rest of the window is backdrop.
+  static void magnify(const Surface& s, SDL_Surface* t, const Layout& l) {
+    auto* base = static_cast<uint8_t*>(t->pixels);
+    SDL_Rect all = {0, 0, t->w, t->h};
+    SDL_Rect pic = {l.x, l.y, l.s * s.width, l.s * s.height};
+    if (pic.x > 0 || pic.y > 0 || pic.w < t->w || pic.h < t->h) {
+      SDL_Rect bands[4] = {{0, 0, t->w, std::max(pic.y, 0)},
+                           {0, pic.y + pic.h, t->w, t->h - pic.y - pic.h},
+                           {0, pic.y, std::max(pic.x, 0), pic.h},
+                           {pic.x + pic.w, pic.y, t->w - pic.x - pic.w, pic.h}};
+      for (SDL_Rect& b : bands)
+        if (b.w > 0 && b.h > 0) SDL_FillRect(t, &b, BACKDROP);
+    }
+    for (int y = 0; y < s.height; y++) {
+      int ty = l.y + y * l.s;
+      if (ty < 0 || ty + l.s > all.h) continue;
+      auto* row = reinterpret_cast<uint32_t*>(base + static_cast<size_t>(ty) * t->pitch);
+      const uint32_t* src = &s.pixels[static_cast<size_t>(y) * s.width];
+      int tx = l.x;
+      if (l.s == 1 && tx >= 0 && tx + s.width <= t->w) {
+        std::copy(src, src + s.width, row + tx);
+      } else {
+        for (int x = 0; x < s.width; x++, tx += l.s)
+          for (int i = 0; i < l.s; i++)
+            if (tx + i >= 0 && tx + i < t->w) row[tx + i] = src[x];
+      }
+      for (int i = 1; i < l.s; i++)
+        memcpy(base + static_cast<size_t>(ty + i) * t->pitch, row, static_cast<size_t>(t->pitch));
     }
   }
 
@@ -131,12 +328,19 @@ struct Sdl : Display {
     if (!w) return;
     SDL_Surface* target = SDL_GetWindowSurface(w);
     if (!target) return;
-    SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(
-        top->surface.pixels.data(), top->surface.width, top->surface.height, 32,
-        top->surface.width * 4, SDL_PIXELFORMAT_RGB888);
-    if (!src) return;
-    SDL_BlitSurface(src, nullptr, target, nullptr);
-    SDL_FreeSurface(src);
+    Layout l = layout(w, top->surface);
+    if (target->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(target)) {
+      magnify(top->surface, target, l);
+    } else {  // another pixel format: let SDL convert and stretch (nearest pixel)
+      SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(
+          top->surface.pixels.data(), top->surface.width, top->surface.height, 32,
+          top->surface.width * 4, SDL_PIXELFORMAT_RGB888);
+      if (!src) return;
+      SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0x30, 0x30, 0x30));
+      SDL_Rect to = {l.x, l.y, l.s * top->surface.width, l.s * top->surface.height};
+      SDL_BlitScaled(src, nullptr, target, &to);
+      SDL_FreeSurface(src);
+    }
     SDL_UpdateWindowSurface(w);
   }
 
@@ -149,18 +353,42 @@ struct Sdl : Display {
     SDL_Window* parent = owner ? static_cast<SDL_Window*>(owner->display) : nullptr;
     return SDL_ShowSimpleMessageBox(flags, caption, text, parent) == 0;
   }
+
+  bool wait(DWORD ms) override {
+    return SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<DWORD>(ms, 1 << 30))) == 1;
+  }
+
+  void screenSize(int& width, int& height) override {
+    SDL_Rect r{};
+    SDL_GetDisplayBounds(0, &r);
+    width = r.w;
+    height = r.h;
+  }
+
+  bool keyHeld(int vk) override { return vk == VK_CONTROL && (SDL_GetModState() & KMOD_CTRL); }
 };
 
 }  // namespace
 
-Display* display_sdl() {
+// A plain framebuffer: whole-pixel magnification needs nothing more, and a machine without
+// a graphics card would otherwise load a software OpenGL stack for the window surface.
+Display* display_sdl(std::string* why) {
+  static std::string failure;
   static Sdl* sdl = []() -> Sdl* {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) return nullptr;
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+      failure = SDL_GetError();
+      if (failure.empty()) failure = "the video system does not start";
+      return nullptr;
+    }
     if (SDL_GetNumVideoDisplays() < 1) {
+      failure = "no screen";
       SDL_Quit();
       return nullptr;
     }
     return new Sdl;
   }();
+  if (!sdl) *why = failure;
   return sdl;
 }

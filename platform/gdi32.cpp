@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/font/builtin_font.h"
 #include "platform/internal.h"
@@ -103,8 +104,18 @@ BOOL DeleteObject(HGDIOBJ obj) {
  * Device contexts
  * ------------------------------------------------------------------------- */
 
+// Every drawing call makes and frees contexts: freed ones are kept for the next.
+static std::vector<HDC__*> g_spare_dcs;
+
 static HDC__* new_dc(HWND__* window) {
-  auto* dc = new HDC__{};
+  HDC__* dc;
+  if (g_spare_dcs.empty()) {
+    dc = new HDC__{};
+  } else {
+    dc = g_spare_dcs.back();
+    g_spare_dcs.pop_back();
+    *dc = HDC__{};
+  }
   dc->window = window;
   dc->bitmap = window ? nullptr : stock_bitmap();
   dc->pen = &g_black_pen;
@@ -119,14 +130,14 @@ static HDC__* new_dc(HWND__* window) {
 
 // Window contexts come from USER32 (GetDC, BeginPaint).
 HDC platform_window_dc(HWND__* window) { return new_dc(window); }
-void platform_free_dc(HDC dc) { delete dc; }
+void platform_free_dc(HDC dc) { g_spare_dcs.push_back(dc); }
 
 HDC CreateCompatibleDC(HDC) { return new_dc(nullptr); }
 
 BOOL DeleteDC(HDC dc) {
   if (!dc) return FALSE;
   if (dc->bitmap && !dc->bitmap->stock) dc->bitmap->selectedIn = nullptr;
-  delete dc;
+  g_spare_dcs.push_back(dc);
   return TRUE;
 }
 
@@ -421,6 +432,37 @@ static inline uint32_t apply_rop3(DWORD rop, uint32_t pat, uint32_t src, uint32_
   return r & WHITE;
 }
 
+// One row of a transfer; the common operations each have a loop of their own.
+static void blt_row(DWORD rop, uint32_t pat, const uint32_t* in, uint32_t* out, int n) {
+  switch (rop) {
+    case SRCAND:
+      for (int i = 0; i < n; i++) out[i] &= in[i];
+      return;
+    case SRCPAINT:
+      for (int i = 0; i < n; i++) out[i] |= in[i];
+      return;
+    case SRCINVERT:
+      for (int i = 0; i < n; i++) out[i] ^= in[i];
+      return;
+    case SRCERASE:
+      for (int i = 0; i < n; i++) out[i] = in[i] & ~out[i] & WHITE;
+      return;
+    case NOTSRCCOPY:
+      for (int i = 0; i < n; i++) out[i] = ~in[i] & WHITE;
+      return;
+    case DSTINVERT:
+      for (int i = 0; i < n; i++) out[i] = ~out[i] & WHITE;
+      return;
+    case BLACKNESS:
+      std::fill(out, out + n, 0u);
+      return;
+    case WHITENESS:
+      std::fill(out, out + n, WHITE);
+      return;
+  }
+  for (int i = 0; i < n; i++) out[i] = apply_rop3(rop, pat, in ? in[i] : 0, out[i]);
+}
+
 static bool rop_uses_source(DWORD rop) {
   unsigned code = (rop >> 16) & 0xFF;
   return ((code >> 2) & 0x33) != (code & 0x33);
@@ -445,8 +487,16 @@ BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWOR
   }
   RECT b = dc_bounds(dst);
   uint32_t pat = pixel_of(dst->brush->color);
-  // Rows are copied through a buffer so that overlapping transfers within one bitmap work.
-  std::vector<uint32_t> row(static_cast<size_t>(std::max(cx, 0)));
+  // The columns both inside the target's bounds and, with a source, inside the source.
+  int i0 = std::max(0, static_cast<int>(b.left) - x),
+      i1 = std::min(cx, static_cast<int>(b.right) - x);
+  if (s) {
+    i0 = std::max(i0, -x1);
+    i1 = std::min(i1, s->width - x1);
+  }
+  if (i0 >= i1) return TRUE;
+  int n = i1 - i0;
+  std::vector<uint32_t> row;
   // Within one bitmap, rows moving down are copied bottom-up so none is read after it was
   // overwritten.
   bool upward = s == d && y > y1;
@@ -456,16 +506,45 @@ BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWOR
     if (ty < b.top || ty >= b.bottom) continue;
     // Where the source lies outside its bitmap the target is left as it is.
     if (s && (sy < 0 || sy >= s->height)) continue;
-    for (int i = 0; i < cx; i++) {
-      int sx = x1 + i;
-      row[i] =
-          s && sx >= 0 && sx < s->width ? s->pixels[static_cast<size_t>(sy) * s->width + sx] : 0;
+    uint32_t* out = &d->pixels[static_cast<size_t>(ty) * d->width + x + i0];
+    const uint32_t* in = s ? &s->pixels[static_cast<size_t>(sy) * s->width + x1 + i0] : nullptr;
+    if (rop == SRCCOPY) {  // the paint of every frame: one move a row
+      memmove(out, in, static_cast<size_t>(n) * 4);
+      continue;
     }
-    uint32_t* out = &d->pixels[static_cast<size_t>(ty) * d->width];
-    for (int i = 0; i < cx; i++) {
-      int tx = x + i, sx = x1 + i;
-      if (tx < b.left || tx >= b.right || (s && (sx < 0 || sx >= s->width))) continue;
-      out[tx] = apply_rop3(rop, pat, row[i], out[tx]);
+    if (s == d && sy == ty) {  // overlapping within one row: read a copy
+      row.assign(in, in + n);
+      in = row.data();
+    }
+    blt_row(rop, pat, in, out, n);
+  }
+  return TRUE;
+}
+
+// A transfer without a source: the pattern (the brush) and the target only. Small
+// rectangles (the runs of diagonal lines) are written in place.
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
+  if (!dc || rop_uses_source(rop)) return FALSE;
+  if (width < 0 || height < 0) return BitBlt(dc, x, y, width, height, nullptr, 0, 0, rop);
+  refresh_cache(dc);
+  Surface* d = dc->surface;
+  if (!d) return TRUE;
+  const RECT& b = dc->bounds;
+  int x0 = std::max<int>(x, b.left), x1 = std::min<int>(x + width, b.right);
+  int y0 = std::max<int>(y, b.top), y1 = std::min<int>(y + height, b.bottom);
+  if (x0 >= x1 || y0 >= y1) return TRUE;
+  int n = x1 - x0;
+  for (int ty = y0; ty < y1; ty++) {
+    uint32_t* out = &d->pixels[static_cast<size_t>(ty) * d->width + x0];
+    if (rop == BLACKNESS || rop == WHITENESS) {
+      uint32_t v = rop == BLACKNESS ? 0 : WHITE;
+      if (n <= 4) {
+        for (int i = 0; i < n; i++) out[i] = v;
+      } else {
+        std::fill(out, out + n, v);
+      }
+    } else {
+      blt_row(rop, pixel_of(dc->brush->color), nullptr, out, n);
     }
   }
   return TRUE;
@@ -546,9 +625,8 @@ int draw_text_run(Surface* s, const RECT& clip, int x, int y, const WCHAR* text,
     for (int r = 0; r < BUILTIN_FONT_HEIGHT; r++) {
       int py = y + r;
       if (py < clip.top || py >= clip.bottom || !rows[r]) continue;
-      for (int c = 0; c < 32; c++) {
-        if (!(rows[r] & (1u << c))) continue;
-        int px = x + g.left + c;
+      for (uint32_t bits = rows[r]; bits; bits &= bits - 1) {  // the set bits only
+        int px = x + g.left + __builtin_ctz(bits);
         if (px >= clip.left && px < clip.right)
           s->pixels[static_cast<size_t>(py) * s->width + px] = color;
       }

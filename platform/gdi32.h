@@ -104,6 +104,7 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT old);
 BOOL LineTo(HDC hdc, int x, int y);
 BOOL LineDDA(int x1, int y1, int x2, int y2, LINEDDAPROC proc, LPARAM data);
 BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWORD rop);
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
 BOOL GetCurrentPositionEx(HDC hdc, LPPOINT pt);
 
 UINT SetTextAlign(HDC hdc, UINT align);

@@ -83,10 +83,12 @@ struct HWND__ {
   Surface surface;  // top-level windows only
   bool invalid;
   bool destroyed;
-  bool pressed;   // push buttons
-  bool dirty;     // painted since the display last showed it
-  RECT update;    // bounding rectangle of the invalid area
-  void* display;  // the backend's window
+  bool pressed;                // push buttons
+  bool dirty;                  // painted since the display last showed it
+  RECT update;                 // bounding rectangle of the invalid area
+  void* display;               // the backend's window
+  int scale;                   // top-level windows: asked magnification, 0 = fit the screen
+  std::vector<uint32_t> icon;  // 32 x 32, empty for none
 };
 
 // Counts down an injected failure; true when this call is the one to fail.
@@ -119,7 +121,14 @@ struct Display {
   virtual void poll() = 0;                // delivers input through input_*
   virtual void present(HWND__* top) = 0;  // shows the window's surface, never waits
   virtual bool messageBox(const char* text, const char* caption, UINT type, HWND__* owner) = 0;
+  // Sleeps until input arrives or the time is up; true when input is waiting.
+  virtual bool wait(DWORD ms) = 0;
+  virtual void screenSize(int& width, int& height) = 0;  // 0 x 0 without a screen
+  virtual bool keyHeld(int vk) = 0;
+  // Applies the window's scale and icon fields to an open window.
+  virtual void setPresentation(HWND__* top) = 0;
+  virtual int scale(HWND__* top) = 0;
 };
 Display* display_get();
 Display* display_headless();
-Display* display_sdl();  // null when unavailable
+Display* display_sdl(std::string* why);  // null when unavailable, saying why

@@ -183,3 +183,17 @@ void Sleep(DWORD ms) {
   timespec ts = {static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000};
   nanosleep(&ts, nullptr);
 }
+
+BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency) {
+  if (!frequency) return FALSE;
+  frequency->QuadPart = 1000000000;
+  return TRUE;
+}
+
+BOOL QueryPerformanceCounter(LARGE_INTEGER* count) {
+  if (!count) return FALSE;
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  count->QuadPart = static_cast<long long>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+  return TRUE;
+}

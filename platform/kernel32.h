@@ -37,3 +37,13 @@ void GetSystemTime(LPSYSTEMTIME st);
 BOOL SystemTimeToFileTime(const SYSTEMTIME* st, LPFILETIME ft);
 DWORD GetTickCount();
 void Sleep(DWORD milliseconds);
+
+union LARGE_INTEGER {
+  struct {
+    DWORD LowPart;
+    LONG HighPart;
+  };
+  long long QuadPart;
+};
+BOOL QueryPerformanceCounter(LARGE_INTEGER* count);
+BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency);

@@ -457,3 +457,44 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   display_get()->messageBox(body, cap, type, alive(owner) ? owner : nullptr);
   return IDOK;
 }
+
+/* ---------------------------------------------------------------------------
+ * Waiting, screen and keys
+ * ------------------------------------------------------------------------- */
+
+static bool message_waiting() {
+  if (!g_queue.empty() || g_quit) return true;
+  for (HWND__* w : g_windows)
+    if (!w->parent && !w->destroyed && w->invalid) return true;
+  return false;
+}
+
+// A window painted but not yet shown is shown within this time.
+static constexpr DWORD PRESENT_WAIT_MS = 16;
+
+DWORD MsgWaitForMultipleObjectsEx(DWORD count, const HANDLE*, DWORD ms, DWORD, DWORD) {
+  if (message_waiting()) return WAIT_OBJECT_0 + count;
+  for (HWND__* w : g_windows)
+    if (!w->parent && !w->destroyed && w->dirty) ms = std::min(ms, PRESENT_WAIT_MS);
+  if (ms == 0) return WAIT_TIMEOUT;
+  return display_get()->wait(ms) ? WAIT_OBJECT_0 + count : WAIT_TIMEOUT;
+}
+
+int GetSystemMetrics(int index) {
+  int w, h;
+  display_get()->screenSize(w, h);
+  return index == SM_CXSCREEN ? w : index == SM_CYSCREEN ? h : 0;
+}
+
+SHORT GetKeyState(int key) { return display_get()->keyHeld(key) ? static_cast<SHORT>(0x8000) : 0; }
+
+void platform_present_window(HWND hwnd, int scale, const uint32_t* icon) {
+  if (!alive(hwnd) || hwnd->parent) return;
+  hwnd->scale = scale;
+  if (icon) hwnd->icon.assign(icon, icon + 32 * 32);
+  if (hwnd->display) display_get()->setPresentation(hwnd);
+}
+
+int platform_window_scale(HWND hwnd) {
+  return alive(hwnd) && hwnd->display ? display_get()->scale(hwnd) : 1;
+}

@@ -51,6 +51,23 @@
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
+#define VK_CONTROL 0x11
+#define VK_SNAPSHOT 0x2C
+#define VK_ADD 0x6B
+#define VK_SUBTRACT 0x6D
+#define VK_F11 0x7A
+#define VK_F12 0x7B
+#define VK_OEM_PLUS 0xBB
+#define VK_OEM_MINUS 0xBD
+
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+
+#define QS_ALLINPUT 0x04FF
+#define MWMO_INPUTAVAILABLE 0x0004
+#define WAIT_OBJECT_0 0x00000000L
+#define WAIT_TIMEOUT 0x00000102L
+#define INFINITE 0xFFFFFFFF
 
 #define IDC_ARROW (reinterpret_cast<LPCSTR>(static_cast<uintptr_t>(32512)))
 
@@ -123,3 +140,20 @@ HWND GetCapture();
 BOOL PtInRect(const RECT* rect, POINT pt);
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+
+// Waits (no handles here) until input or a message is in the queue, or the time is up.
+DWORD MsgWaitForMultipleObjectsEx(DWORD count, const HANDLE* handles, DWORD milliseconds,
+                                  DWORD wakeMask, DWORD flags);
+// The screen's size in pixels; 0 without a display.
+int GetSystemMetrics(int index);
+// Bit 15 set while the key is held.
+SHORT GetKeyState(int key);
+
+// Not Win32: how the stand-in shows a top-level window. The picture is the client area
+// magnified by a whole scale (0: the largest that fits the screen comfortably); the user
+// may resize the window (the picture snaps to whole scales, centred) and toggle full
+// screen (F11) or the scale (Ctrl+Plus, Ctrl+Minus). The window's own coordinates never
+// change. `icon` is a 32 x 32 top-down picture (0x00RRGGBB) or null.
+void platform_present_window(HWND hwnd, int scale, const uint32_t* icon);
+// The scale a window is shown at now (1 headless).
+int platform_window_scale(HWND hwnd);

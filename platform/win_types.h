@@ -10,6 +10,7 @@
 typedef int BOOL;
 typedef unsigned char BYTE;
 typedef uint16_t WORD;
+typedef int16_t SHORT;
 typedef uint32_t DWORD;
 typedef unsigned int UINT;
 typedef int32_t LONG;

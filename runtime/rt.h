@@ -172,16 +172,22 @@ void* rt_array_element(Ref array, jint index);  // checked address of an element
 inline jint rt_array_load32(Ref a, jint i) { return *static_cast<jint*>(rt_array_element(a, i)); }
 inline jint rt_array_load8(Ref a, jint i) { return *static_cast<jbyte*>(rt_array_element(a, i)); }
 inline jint rt_array_load16u(Ref a, jint i) { return *static_cast<jchar*>(rt_array_element(a, i)); }
-inline jint rt_array_load16s(Ref a, jint i) { return *static_cast<jshort*>(rt_array_element(a, i)); }
+inline jint rt_array_load16s(Ref a, jint i) {
+  return *static_cast<jshort*>(rt_array_element(a, i));
+}
 inline Ref rt_array_load_ref(Ref a, jint i) { return *static_cast<Ref*>(rt_array_element(a, i)); }
-inline void rt_array_store32(Ref a, jint i, jint v) { *static_cast<jint*>(rt_array_element(a, i)) = v; }
+inline void rt_array_store32(Ref a, jint i, jint v) {
+  *static_cast<jint*>(rt_array_element(a, i)) = v;
+}
 inline void rt_array_store8(Ref a, jint i, jint v) {
   *static_cast<jbyte*>(rt_array_element(a, i)) = static_cast<jbyte>(v);
 }
 inline void rt_array_store16(Ref a, jint i, jint v) {
   *static_cast<jchar*>(rt_array_element(a, i)) = static_cast<jchar>(v);
 }
-inline void rt_array_store_ref(Ref a, jint i, Ref v) { *static_cast<Ref*>(rt_array_element(a, i)) = v; }
+inline void rt_array_store_ref(Ref a, jint i, Ref v) {
+  *static_cast<Ref*>(rt_array_element(a, i)) = v;
+}
 
 jint rt_idiv(jint a, jint b);
 jint rt_irem(jint a, jint b);
@@ -208,6 +214,8 @@ int rt_is_live_object(Ref ref);
 int64_t rt_free_memory();
 int64_t rt_total_memory();
 int64_t rt_heap_in_use();
+// Heap blocks allocated since the process began (a round that changes it did work).
+uint64_t rt_allocations();
 
 // Benchmarks and tests: another budget, the word-by-word root search the collector's
 // hashed search must agree with, and the number of objects whose marks differ between

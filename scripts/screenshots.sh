@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes docs/orbitale.png, docs/spindrift.png, docs/glimmer.png and docs/tumbler.png anew: each
-# program is built, run headless with a PALM_SCRIPT, and photographed by the automation's `shot`.
+# Makes docs/orbitale.png, docs/spindrift.png, docs/glimmer.png and docs/tumbler.png anew:
+# each program is built, run headless with a PALM_SCRIPT, and photographed whole (screen and silk-screen
+# strip) by the automation's `window`.
 # Usage: scripts/screenshots.sh [build-dir]   (default build/release, configured if need be)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +18,7 @@ trap 'rm -rf "$work"' EXIT
 shoot() {
   local name=$1 script=$2 exe
   exe=$(find "$build/apps/$name" -maxdepth 1 -type f -name "$name" -perm -u+x | head -n 1)
-  printf '%s\nshot %s\nclose\n' "$script" "$root/docs/$name.png" >"$work/$name.txt"
+  printf '%s\nwindow %s\nclose\n' "$script" "$root/docs/$name.png" >"$work/$name.txt"
   PALM_HEADLESS=1 PALM_SCRIPT="$work/$name.txt" timeout 60 "$exe"
   echo "docs/$name.png"
 }
@@ -35,7 +36,7 @@ shoot spindrift "wait 900"
 # deeper from the top), when python3 is there
 # to judge; the last of the burst otherwise.
 burst="wait 300"
-for i in $(seq -w 0 999); do burst+=$'\n'"shot $work/g$i.png"$'\n'"wait 2"; done
+for i in $(seq -w 0 999); do burst+=$'\n'"window $work/g$i.png"$'\n'"wait 2"; done
 for attempt in 1 2 3 4 5 6; do
   shoot glimmer "$burst" >/dev/null
   command -v python3 >/dev/null || break
@@ -50,8 +51,8 @@ def score(path):
         if data[pos + 4:pos + 8] == b"IDAT":
             idat += data[pos + 8:pos + 8 + n]
         pos += 12 + n
-    raw, stride = zlib.decompress(idat), 1 + 3 * 320
-    ink = {(x, y) for y in range(0, 286, 2) for x in range(0, 320, 2)  # above the buttons
+    raw, stride = zlib.decompress(idat), 1 + 3 * 319
+    ink = {(x, y) for y in range(0, 286, 2) for x in range(0, 318, 2)  # above the buttons
            if raw[y * stride + 1 + 3 * x] < 128}
     if not ink:
         return -5000

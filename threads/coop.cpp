@@ -29,7 +29,9 @@ extern "C" EhGlobals* __cxa_get_globals() noexcept;
 static ThreadRecord* g_head;
 static ThreadRecord* g_current;
 static int g_failed;
-static bool g_keep_slice;  // benchmarks time the switch alone
+static bool g_keep_slice;      // benchmarks time the switch alone
+static int64_t g_slice_start;  // when the running thread was switched to (microseconds)
+static int64_t g_busy;         // microseconds threads ran since the last reset
 
 /* ---------------------------------------------------------------------------
  * Platform
@@ -47,6 +49,22 @@ int64_t coop_now_ms() {
   timespec ts;
   clock_gettime(CLOCK_REALTIME, &ts);
   return static_cast<int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000 + EPOCH_1601_MS;
+#endif
+}
+
+// A monotonic clock for run times; the scheduler clock follows the wall clock's jumps.
+static int64_t monotonic_us() {
+#ifdef _WIN32
+  static LARGE_INTEGER freq;
+  if (!freq.QuadPart) QueryPerformanceFrequency(&freq);
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<int64_t>(now.QuadPart / freq.QuadPart * 1000000 +
+                              now.QuadPart % freq.QuadPart * 1000000 / freq.QuadPart);
+#else
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<int64_t>(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
 #endif
 }
 
@@ -260,6 +278,9 @@ __attribute__((noinline)) static int coop_switch(ThreadRecord* from, ThreadRecor
 
 int coop_yield() {
   if (!g_head || !g_current) return 0;
+  int64_t now = monotonic_us();
+  g_busy += now - g_slice_start;
+  g_slice_start = now;
   ThreadRecord* taken = nullptr;
   for (ThreadRecord* t = g_current->next; t;) {
     ThreadRecord* next = t->next;
@@ -286,7 +307,23 @@ int coop_yield() {
   g_current = taken;
   give_up_slice();
   if (taken == taken->resumer) return 1;  // round ended where it began
+  taken->switches++;
+  g_slice_start = monotonic_us();  // the time given up is nobody's work
   return coop_switch(taken->resumer, taken);
+}
+
+int64_t coop_busy_us() { return g_busy + (monotonic_us() - g_slice_start); }
+
+void coop_reset_busy() {
+  g_busy = 0;
+  g_slice_start = monotonic_us();
+}
+
+int64_t coop_next_wake_ms() {
+  int64_t next = 0;
+  for (ThreadRecord* t = g_head; t; t = t->next)
+    if (!t->finished && t->wakeTime > 0 && (next == 0 || t->wakeTime < next)) next = t->wakeTime;
+  return next;
 }
 
 void coop_bench_keep_slice(int keep) { g_keep_slice = keep != 0; }

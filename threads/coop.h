@@ -22,6 +22,7 @@ struct ThreadRecord {
   // The C++ runtime's exception bookkeeping of this thread while it is switched out.
   void* ehCaught;
   unsigned int ehUncaught;
+  uint64_t switches;  // times the scheduler switched to it
 };
 
 int coop_init();
@@ -39,6 +40,13 @@ void coop_set_priority(ThreadRecord* t, int32_t p);
 int32_t coop_get_priority(ThreadRecord* t);
 int coop_failed();
 int64_t coop_now_ms();
+
+// Idle detection. Microseconds the threads ran (between being switched to and yielding)
+// since the last reset, and the reset itself.
+int64_t coop_busy_us();
+void coop_reset_busy();
+// The earliest wake time among sleeping threads (scheduler clock), 0 when none sleeps.
+int64_t coop_next_wake_ms();
 
 // Benchmarks only: nonzero skips giving up the time slice, so a switch is timed alone.
 void coop_bench_keep_slice(int keep);

@@ -1,6 +1,10 @@
 // Screenshots as the automation writes them: reading the PNG back into device pixels.
 #include "screenshot.h"
 
+#ifdef PALM_HAVE_ZLIB
+#include <zlib.h>
+#endif
+
 #include <fstream>
 #include <iterator>
 
@@ -8,22 +12,24 @@ static uint32_t be32(const uint8_t* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
 }
 
-// The zlib stream's stored blocks, concatenated.
-static bool inflate_stored(const std::vector<uint8_t>& z, std::vector<uint8_t>& out) {
-  if (z.size() < 2) return false;
-  size_t pos = 2;
-  for (;;) {
-    if (pos + 5 > z.size()) return false;
-    uint8_t head = z[pos];
-    if ((head >> 1) != 0) return false;  // not a stored block
-    size_t n = z[pos + 1] | (z[pos + 2] << 8);
-    size_t check = z[pos + 3] | (z[pos + 4] << 8);
+// The zlib stream, inflated to exactly `size` bytes; without zlib (where the host writes
+// stored blocks) its stored blocks concatenated.
+static bool inflate_all(const std::vector<uint8_t>& z, std::vector<uint8_t>& out, size_t size) {
+#ifdef PALM_HAVE_ZLIB
+  out.resize(size);
+  uLongf n = size;
+  return uncompress(out.data(), &n, z.data(), z.size()) == Z_OK && n == size;
+#else
+  for (size_t pos = 2;;) {
+    if (pos + 5 > z.size() || (z[pos] >> 1) != 0) return false;  // not a stored block
+    size_t n = z[pos + 1] | (z[pos + 2] << 8), check = z[pos + 3] | (z[pos + 4] << 8);
     if ((n ^ 0xFFFF) != check || pos + 5 + n > z.size()) return false;
     out.insert(out.end(), z.begin() + static_cast<long>(pos + 5),
                z.begin() + static_cast<long>(pos + 5 + n));
+    if (z[pos] & 1) return out.size() == size;
     pos += 5 + n;
-    if (head & 1) return true;
   }
+#endif
 }
 
 Screen read_shot(const std::string& path) {
@@ -49,8 +55,7 @@ Screen read_shot(const std::string& path) {
     pos += 12 + len;
   }
   std::vector<uint8_t> raw;
-  if (width != 320 || height != 320 || !inflate_stored(z, raw) || raw.size() != 320 * (1 + 3 * 320))
-    return s;
+  if (width != 320 || height != 320 || !inflate_all(z, raw, 320 * (1 + 3 * 320))) return s;
   auto window = [&](int x, int y) {
     const uint8_t* p =
         &raw[static_cast<size_t>(y) * (1 + 3 * 320) + 1 + 3 * static_cast<size_t>(x)];

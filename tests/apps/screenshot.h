@@ -17,6 +17,6 @@ struct Screen {
   bool sameRegion(const Screen& o, int x0, int y0, int x1, int y1) const;
 };
 
-// Reads an 8-bit RGB PNG of stored (uncompressed) deflate blocks, the format the host
-// writes; ok is false for anything else.
+// Reads an 8-bit RGB PNG as the host writes it (one IDAT, no filters); ok is false for
+// anything else.
 Screen read_shot(const std::string& path);

@@ -51,7 +51,9 @@ HostResult run_host(const HostRun& run) {
   g_thread_failure = run.failThreadCreation;
   host.createThread = run.failThreadCreation ? counted_create : coop_create;
   std::string scriptPath;
-  if (!run.script.empty()) {
+  if (!run.scriptPath.empty()) {
+    setenv("PALM_SCRIPT", run.scriptPath.c_str(), 1);
+  } else if (!run.script.empty()) {
     scriptPath = "/tmp/palm_host_script_" + std::to_string(getpid()) + ".txt";
     std::ofstream(scriptPath) << run.script;
     setenv("PALM_SCRIPT", scriptPath.c_str(), 1);

@@ -13,7 +13,8 @@
 struct HostRun {
   std::string commandLine;
   int colourByDefault = 0;
-  std::string script;  // PALM_SCRIPT contents; empty: none
+  std::string script;      // PALM_SCRIPT contents; empty: none
+  std::string scriptPath;  // PALM_SCRIPT itself, when set (a file of the test's own)
   // Runs as the application's main; when it returns the window is closed (sys_exit),
   // unless keepRunning is set.
   std::function<void()> body;

@@ -1,0 +1,101 @@
+// The idle wait changes nothing a program sees: Tumbler driven by the same script, with
+// the wait on and off, shows the same screens after each event, and every round switches
+// to the same threads in the same order.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "apps/tumbler/Tumbler.h"
+#include "apps/tumbler/class_list.h"
+#include "host/host.h"
+#include "platform/testing.h"
+
+namespace {
+
+struct Outcome {
+  std::vector<std::string> shots;
+  std::set<std::vector<uint64_t>> rounds;  // which threads each round switched to
+  uint64_t roundCount = 0;
+};
+Outcome* g_outcome;
+
+const ProgramImage& program() { return rt_build_program(tumbler::classes()); }
+
+// Tumbler's main, then what the application thread does once main returns (it yields
+// forever), noting at each turn which threads were switched to since its last turn.
+void tumbler_main(Ref args) {
+  tumbler::Tumbler::main(args);
+  std::vector<uint64_t> last;
+  for (;;) {
+    coop_yield();
+    std::vector<uint64_t> now, taken;
+    for (ThreadRecord* t = coop_first(); t; t = coop_next(t)) now.push_back(t->switches);
+    if (now.size() == last.size()) {
+      for (size_t i = 0; i < now.size(); i++) taken.push_back(now[i] - last[i]);
+      g_outcome->rounds.insert(taken);
+      g_outcome->roundCount++;
+    }
+    last = now;
+  }
+}
+
+// Shots fall half-way between the animation's 300 ms ticks, so both runs see the same
+// number of ticks; the fixed clock gives both the same random seed.
+Outcome run_tumbler(bool idleWait) {
+  Outcome out;
+  g_outcome = &out;
+  std::string dir = "/tmp/palm_idle_" + std::to_string(getpid()) + (idleWait ? "_on" : "_off");
+  std::string script = "wait 150\nshot " + dir + "0.png\n";
+  const char* taps[] = {"30 296", "70 296", "30 296", "30 296", "70 296"};  // Come on, Bye
+  for (int i = 0; i < 5; i++)
+    script += std::string("tap ") + taps[i] + "\nwait 600\nshot " + dir + std::to_string(i + 1) +
+              ".png\n";
+  script += "close\n";
+  std::ofstream(dir + ".txt") << script;
+  setenv("PALM_SCRIPT", (dir + ".txt").c_str(), 1);
+  platform_reset();
+  platform_set_clock(1700000000000);
+  host.autoRefresh = 1;
+  host.eventOwner = nullptr;
+  host.drawRegion = nullptr;
+  host.epoch = 0;
+  host.alloc = malloc;
+  host.createThread = coop_create;
+  host.idleWait = idleWait;
+  HostApplication app = {"Tumbler", 0, program, tumbler_main};
+  host_main(app, nullptr, nullptr, "", SW_SHOWDEFAULT);
+  platform_set_clock(-1);
+  unsetenv("PALM_SCRIPT");
+  for (int i = 0; i <= 5; i++) {
+    std::string path = dir + std::to_string(i) + ".png";
+    std::ifstream in(path, std::ios::binary);
+    out.shots.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    remove(path.c_str());
+  }
+  remove((dir + ".txt").c_str());
+  return out;
+}
+
+TEST(IdleWait, SameScreensAndThreadOrderWithTheWaitOnAndOff) {
+  Outcome off = run_tumbler(false), on = run_tumbler(true);
+  ASSERT_EQ(off.shots.size(), on.shots.size());
+  for (size_t i = 0; i < off.shots.size(); i++) {
+    EXPECT_FALSE(off.shots[i].empty()) << i;
+    EXPECT_EQ(off.shots[i], on.shots[i]) << "screen after event " << i;
+  }
+  EXPECT_NE(off.shots[0], off.shots[1]);  // the character came: the events did something
+  // The same kinds of rounds: the host loop, the message pump and the application thread
+  // once a round; the spotlet thread (sleeping in a button's flash) and the animation
+  // thread when their sleeps are over. The wait only makes the idle rounds fewer.
+  EXPECT_EQ(off.rounds, on.rounds);
+  for (const auto& r : on.rounds)
+    for (size_t t = 0; t < 3 && t < r.size(); t++) EXPECT_EQ(r[t], 1u) << "thread " << t;
+  EXPECT_LT(on.roundCount * 10, off.roundCount);
+}
+
+}  // namespace
