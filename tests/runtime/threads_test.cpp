@@ -54,9 +54,11 @@ TEST(Thread, IsAliveFromFirstSwitchUntilRunReturns) {
     EXPECT_FALSE(Thread::isAlive(w));  // never started
     Thread::start(w);
     EXPECT_FALSE(Thread::isAlive(w));  // started but not yet switched to
+    EXPECT_EQ(Thread::activeCount(), 1) << "nor counted as active";
     coop_yield();
     EXPECT_TRUE(g_alive_inside);
     EXPECT_TRUE(Thread::isAlive(w));
+    EXPECT_EQ(Thread::activeCount(), 2);
     yield_until([] { return thread_count() == 1; });
     EXPECT_FALSE(Thread::isAlive(w));
   });
