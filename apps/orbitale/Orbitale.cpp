@@ -6,7 +6,6 @@
 #include "DisplayOptionsDialog.h"
 #include "TableSection1.h"
 #include "TableSection2.h"
-#include "drawn_whole.h"
 #include "java/awt/Menu.h"
 #include "java/awt/MenuBar.h"
 #include "java/awt/MenuItem.h"
@@ -31,8 +30,7 @@ ClassDecl Orbitale::klass = {
     .interfaces = {&java::awt::event::ActionListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(left), JAVA_REF(right)},
-    .methods = {impl(m_actionPerformed, &Orbitale::actionPerformed),
-                impl(Component::m_update, &Orbitale::update)},
+    .methods = {impl(m_actionPerformed, &Orbitale::actionPerformed)},
     .staticWords = JAVA_STATIC_WORDS,
     .uses = {&java::awt::Frame::klass, &orbitale::AboutDialog::klass, &orbitale::Closer::klass,
              &orbitale::DisplayOptionsDialog::klass, &orbitale::TableSection1::klass,
@@ -72,11 +70,6 @@ void Orbitale::actionPerformed(Ref self, Ref e) {
     jnew<AboutDialog>(self);
   else if (String::equals(command, lit("Display")))
     jnew<DisplayOptionsDialog>(self);
-}
-
-// The table is repainted whole, then shown.
-void Orbitale::update(Ref self, Ref g) {
-  drawn_whole([&] { Container::update(self, g); });
 }
 
 }  // namespace orbitale

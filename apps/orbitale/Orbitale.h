@@ -23,7 +23,6 @@ struct Orbitale {
   static void main(Ref args);
   static void init(Ref self);
   static void actionPerformed(Ref self, Ref e);
-  static void update(Ref self, Ref g);
 };
 
 }  // namespace orbitale

@@ -1,7 +1,6 @@
 // PTDialog: a full-screen dialog placed by hand, closed by its OK button.
 #include "PTDialog.h"
 
-#include "drawn_whole.h"
 #include "java/awt/Button.h"
 #include "java/awt/event/ActionEvent.h"
 #include "java/awt/event/ActionListener.h"
@@ -19,8 +18,7 @@ ClassDecl PTDialog::klass = {
     .super = &Dialog::klass,
     .interfaces = {&java::awt::event::ActionListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
-    .methods = {impl(m_actionPerformed, &PTDialog::actionPerformed),
-                impl(Component::m_update, &PTDialog::update)},
+    .methods = {impl(m_actionPerformed, &PTDialog::actionPerformed)},
     .uses = {&java::awt::Dialog::klass, &java::awt::Button::klass,
              &java::awt::event::ActionEvent::klass, &java::awt::event::ActionListener::klass,
              &java::lang::String::klass},
@@ -42,11 +40,6 @@ void PTDialog::actionPerformed(Ref self, Ref e) {
   Ref volatile command = java::awt::event::ActionEvent::getActionCommand(e);
   if (command && java::lang::String::equals(command, lit("OK")))
     vcall(Component::m_setVisible, self, 0);
-}
-
-// The dialog is painted whole, then shown.
-void PTDialog::update(Ref self, Ref g) {
-  drawn_whole([&] { Container::update(self, g); });
 }
 
 }  // namespace orbitale

@@ -14,7 +14,6 @@ struct PTDialog {
 
   static void init(Ref self, Ref frame);
   static void actionPerformed(Ref self, Ref e);
-  static void update(Ref self, Ref g);
 };
 
 }  // namespace orbitale
