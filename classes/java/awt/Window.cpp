@@ -56,13 +56,10 @@ static void uncover(Ref hidden, jint index) {
       break;
     }
   }
-  jint n = Vector::size(windows);
-  Ref above[16];
-  jint count = 0;
-  while (n > from && count < 16) above[count++] = Vector::elementAt(windows, --n);
-  for (jint i = 0; i < count; i++) Vector::removeElementAt(windows, from);
-  for (jint i = count - 1; i >= 0; i--) {
-    Ref w = above[i];
+  // Each window from there up is taken out and pushed again, so the order stays the same.
+  for (jint n = Vector::size(windows) - from; n > 0; n--) {
+    Ref w = Vector::elementAt(windows, from);
+    Vector::removeElementAt(windows, from);
     Vector::addElement(windows, w);
     Ref volatile g = Component::getGraphics(w);
     if (!g) continue;
