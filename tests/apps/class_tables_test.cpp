@@ -17,8 +17,8 @@ bool carries(const ProgramImage& image, const char* name) {
   return false;
 }
 
-// Static words are 32-bit words as on i686; no program has a long static, so a word is one
-// statics slot on every target. The documented counts are 85/19, 84/18 and 90/19: each
+// Static words are 32-bit words as on i686, where a statics slot is one word; on 64-bit
+// targets two ints of a class share a slot, so Orbitale's count is one less there. The documented counts are 85/19, 84/18 and 90/19: each
 // program here also carries java/lang/Integer, java/lang/Character and the default case
 // converter, which the datagram handler (found by name) reaches through parseInt.
 struct Program {
@@ -66,7 +66,7 @@ TEST(ClassTableTest, EachProgramCarriesWhatItReaches) {
       {"Orbitale",
        orbitale::classes,
        171,
-       74,
+       sizeof(void*) == 4 ? 75 : 74,
        {"de/kawt/impl/kjava/ToolkitImpl", "de/kawt/impl/kjava/LafImpl",
         "de/kawt/impl/kjava/GraphicsImpl", "de/kawt/impl/kjava/RecordStoreImpl", "java/util/Vector",
         "[[Ljava/lang/String;"},
