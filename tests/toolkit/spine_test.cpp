@@ -31,18 +31,6 @@ using Log = std::vector<std::string>;
 
 namespace {
 
-struct Box {
-  jint x, y, w, h;
-  bool operator==(const Box&) const = default;
-};
-std::ostream& operator<<(std::ostream& o, const Box& b) {
-  return o << "(" << b.x << ", " << b.y << ", " << b.w << ", " << b.h << ")";
-}
-Box bounds(Ref c) {
-  auto& f = Component::f(c);
-  return {f.x, f.y, f.width, f.height};
-}
-
 void run(std::function<void()> body) {
   g_log.clear();
   g_onPress = nullptr;
