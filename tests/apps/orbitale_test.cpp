@@ -299,9 +299,11 @@ TEST(Orbitale, FirstScreenShowsTheLeftHalfUnderAColouredTitleBar) {
 TEST(Orbitale, PressingACellHighlightsItAndLiftingOpensItsInformation) {
   std::string dir = scratch_dir("orbitale_info");
   Cell h = left_cell(0, 0);
-  ProgramRun r =
-      run(dir, down(h.x + 8, h.y + 7) + shot("pressed") + up(h.x + 8, h.y + 7) + shot("info") +
-                   kOk + shot("closed") + kRightArrow + shot("right") + kLeftArrow + shot("back"));
+  std::string pageDowns;
+  for (int i = 0; i < 3; i++) pageDowns += tap(151, 130);  // below the thumb: a page down
+  ProgramRun r = run(dir, down(h.x + 8, h.y + 7) + shot("pressed") + up(h.x + 8, h.y + 7) +
+                              shot("info") + pageDowns + shot("bottom") + kOk + shot("closed") +
+                              kRightArrow + shot("right") + kLeftArrow + shot("back"));
   ASSERT_EQ(r.status, 0) << r.err;
   Screen pressed = load(dir, "pressed"), info = load(dir, "info"), closed = load(dir, "closed");
   Screen right = load(dir, "right"), back = load(dir, "back");
@@ -322,6 +324,18 @@ TEST(Orbitale, PressingACellHighlightsItAndLiftingOpensItsInformation) {
   EXPECT_NE(find_text(info, render("Atomic Mass = 1.00794"), 7, 15, 146, 31).first, -1)
       << "the mass, first";
   EXPECT_FALSE(outlined(info, left_cell(0, 1))) << "the table is covered";
+  // The text wraps short of the scroll bar, which scrolls it down to the configuration.
+  EXPECT_GT(info.inked(147, 15, 154, 137), 40) << "a scroll bar at the box's right edge";
+  // Cut at the last blank that leaves the line within the width less the bar's.
+  Glyphs heat = render("Specific Heat Capacity = 14.304 J/(g\xB7K) @");
+  auto [hx, hy] = find_text(info, heat, 7, 15, 146, 137);
+  ASSERT_NE(hx, -1) << "the specific heat line, cut";
+  EXPECT_EQ(info.inked(hx + heat.w + 1, hy, 146, hy + heat.h - 1), 0);
+  Screen bottom = load(dir, "bottom");
+  EXPECT_EQ(find_text(bottom, render("Atomic Mass = 1.00794"), 7, 15, 146, 137).first, -1)
+      << "scrolled";
+  EXPECT_NE(find_text(bottom, render("Electron Configuration = 1s1"), 7, 15, 146, 137).first, -1)
+      << "to the last line";
 
   EXPECT_TRUE(outlined(closed, left_cell(0, 2))) << "the table repainted";
   EXPECT_TRUE(filled(closed, h)) << "hydrogen stays marked";
@@ -332,61 +346,31 @@ TEST(Orbitale, PressingACellHighlightsItAndLiftingOpensItsInformation) {
 }
 
 // Presses in the period-number margin, between columns and between the main rows and the
-// f-block select nothing, and their release opens nothing.
-TEST(Orbitale, PressesBetweenCellsSelectNothing) {
-  std::string dir = scratch_dir("orbitale_between");
+// f-block select nothing, and their release opens nothing. The Options menu opens from the
+// title bar (the frame's own area) and from the Menu button; a second press of the Menu
+// button closes it. "About Orbitale" opens the about box.
+TEST(Orbitale, PressesBetweenCellsAndTheOptionsMenu) {
+  std::string dir = scratch_dir("orbitale_menu");
   const std::vector<std::pair<int, int>> points = {
       {3, kTop + 40}, {22, kTop + 60}, {42, kTop + 70}, {60, kTop + 110}, {30, kTop + 18}};
-  std::string script = shot("start");
+  std::string between;
   for (size_t i = 0; i < points.size(); i++) {
     auto [x, y] = points[i];
-    script +=
-        down(x, y) + shot("down" + std::to_string(i)) + up(x, y) + shot("up" + std::to_string(i));
+    std::string n = std::to_string(i);
+    between += down(x, y) + shot("down" + n) + up(x, y) + shot("up" + n);
   }
-  ProgramRun r = run(dir, script);
-  ASSERT_EQ(r.status, 0) << r.err;
-  Screen start = load(dir, "start");
-  for (size_t i = 0; i < points.size(); i++) {
-    EXPECT_EQ(load(dir, "down" + std::to_string(i)).px, start.px) << "press " << i;
-    EXPECT_EQ(load(dir, "up" + std::to_string(i)).px, start.px) << "release " << i;
-  }
-}
-
-// The information of hydrogen wraps short of the scroll bar, which scrolls it down to the
-// configuration, the last line.
-TEST(Orbitale, InformationWrapsBesideAScrollBar) {
-  std::string dir = scratch_dir("orbitale_scroll");
-  Cell h = left_cell(0, 0);
-  std::string script = tap(h.x + 8, h.y + 7) + shot("top");
-  for (int i = 0; i < 3; i++) script += tap(151, 130);  // below the thumb: a page down
-  ProgramRun r = run(dir, script + shot("bottom"));
-  ASSERT_EQ(r.status, 0) << r.err;
-  Screen top = load(dir, "top"), bottom = load(dir, "bottom");
-  EXPECT_GT(top.inked(147, 15, 154, 137), 40) << "a scroll bar at the box's right edge";
-  // Cut at the last blank that leaves the line within the width less the bar's.
-  Glyphs heat = render("Specific Heat Capacity = 14.304 J/(g\xB7K) @");
-  auto [x, y] = find_text(top, heat, 7, 15, 146, 137);
-  ASSERT_NE(x, -1) << "the specific heat line, cut";
-  EXPECT_EQ(top.inked(x + heat.w + 1, y, 146, y + heat.h - 1), 0);
-  Glyphs mass = render("Atomic Mass = 1.00794");
-  EXPECT_NE(find_text(top, mass, 7, 15, 146, 31).first, -1);
-  EXPECT_EQ(find_text(bottom, mass, 7, 15, 146, 137).first, -1) << "scrolled";
-  EXPECT_NE(find_text(bottom, render("Electron Configuration = 1s1"), 7, 15, 146, 137).first, -1)
-      << "to the last line";
-}
-
-// The Options menu opens from the title bar (the frame's own area) and from the Menu
-// button; a second press of the Menu button closes it. "About Orbitale" opens the about box.
-TEST(Orbitale, OptionsMenuFromTheTitleBarAndTheMenuButton) {
-  std::string dir = scratch_dir("orbitale_menu");
   ProgramRun r =
-      run(dir, shot("start") + kTitleBar + shot("strip") + tap(25, 7) + shot("menu") + tap(30, 32) +
-                   shot("about") + kOk + shot("closed") + "press Menu\nwait 400\n" + shot("key") +
-                   "press Menu\nwait 400\n" + shot("key2"));
+      run(dir, shot("start") + between + kTitleBar + shot("strip") + tap(25, 7) + shot("menu") +
+                   tap(30, 32) + shot("about") + kOk + shot("closed") + "press Menu\nwait 400\n" +
+                   shot("key") + "press Menu\nwait 400\n" + shot("key2"));
   ASSERT_EQ(r.status, 0) << r.err;
   Screen start = load(dir, "start"), strip = load(dir, "strip"), menu = load(dir, "menu");
   Screen about = load(dir, "about"), closed = load(dir, "closed");
   Screen key = load(dir, "key"), key2 = load(dir, "key2");
+  for (size_t i = 0; i < points.size(); i++) {
+    EXPECT_EQ(load(dir, "down" + std::to_string(i)).px, start.px) << "press " << i;
+    EXPECT_EQ(load(dir, "up" + std::to_string(i)).px, start.px) << "release " << i;
+  }
   Glyphs options = render("Options");
   EXPECT_NE(find_text(strip, options, 0, 0, 159, 16).first, -1) << "the menu bar's strip";
   EXPECT_NE(find_text(menu, render("Display"), 0, 12, 159, 60).first, -1);

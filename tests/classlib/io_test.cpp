@@ -49,24 +49,15 @@ std::vector<jint> growth(Ref out, int n) {
   return seen;
 }
 
-TEST(ByteArrayOutputStreamTest, SizeZeroGrowsToOneThenDoubles) {
+// From size zero to one, then doubling; an array write grows to what it needs; 32 by default.
+TEST(ByteArrayOutputStreamTest, GrowthAndNegativeSizeMessage) {
   run_library([] {
     EXPECT_EQ(growth(jnew<ByteArrayOutputStream>(0), 5), (std::vector<jint>{0, 1, 2, 4, 8}));
-  });
-}
-
-TEST(ByteArrayOutputStreamTest, ArrayWriteGrowsToWhatIsNeeded) {
-  run_library([] {
     Ref out = jnew<ByteArrayOutputStream>(2);
     vcall(OutputStream::m_writeArray, out, bytes({1, 2, 3, 4, 5}), 0, 5);
     EXPECT_EQ(alen(ByteArrayOutputStream::f(out).buf), 5);
     EXPECT_EQ(bytes_of(ByteArrayOutputStream::toByteArray(out)), (std::vector<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(alen(ByteArrayOutputStream::f(jnew<ByteArrayOutputStream>()).buf), 32);
-  });
-}
-
-TEST(ByteArrayOutputStreamTest, NegativeSizeMessage) {
-  run_library([] {
     EXPECT_EQ(thrown([] { jnew<ByteArrayOutputStream>(-4); }),
               "java/lang/IllegalArgumentException: Negative initial size: -4");
   });
@@ -166,7 +157,7 @@ TEST(DataOutputStreamTest, WriteIntIsReadBack) {
   });
 }
 
-TEST(ConsoleTest, SystemOutWritesLatin1BytesAndQuestionMarks) {
+TEST(ConsoleTest, SystemOutWritesLatin1BytesAndQuestionMarksAndBytesUnsigned) {
   run_library([] {
     Ref out = System::S().out;
     EXPECT_EQ(out, System::S().err);
@@ -176,14 +167,9 @@ TEST(ConsoleTest, SystemOutWritesLatin1BytesAndQuestionMarks) {
     PrintStream::printlnObject(out, nullptr);
     EXPECT_EQ(system_log.console, u"A\u00e9?null\n-2147483648\nnull\n");
     EXPECT_FALSE(PrintStream::checkError(out));
-  });
-}
-
-TEST(ConsoleTest, BytesWrittenDirectlyReachTheConsoleUnsigned) {
-  run_library([] {
-    PrintStream::write(System::S().out, bytes({0x41, 0xe9}), 0, 2);
-    PrintStream::write(System::S().out, 0x42);
-    EXPECT_EQ(system_log.console, u"A\u00e9B");
+    PrintStream::write(out, bytes({0x41, 0xe9}), 0, 2);  // bytes reach it unsigned
+    PrintStream::write(out, 0x42);
+    EXPECT_EQ(system_log.console, u"A\u00e9?null\n-2147483648\nnull\nA\u00e9B");
   });
 }
 

@@ -40,15 +40,92 @@ TEST(Draw, ScreenStartsWhite) {
   EXPECT_EQ(count_device(g_s, WHITE), 160 * 160);
 }
 
-TEST(Draw, LineWithEqualEndsDrawsOneBlockOnceEvenInverted) {
-  draw([] { gfx_draw_line(7, 9, 7, 9, DRAW_INVERT); });
-  EXPECT_EQ(pixels_of(g_s, BLACK), (Pixels{{7, 9}}));
-  EXPECT_EQ(count_device(g_s, 0xFF000000u), 0);  // every block whole
+Pixels operator+(Pixels a, const Pixels& b) {
+  a.insert(b.begin(), b.end());
+  return a;
 }
 
-TEST(Draw, HorizontalLineRightToLeftCoversBothEnds) {
-  draw([] { gfx_draw_line(10, 3, 5, 3, DRAW_INVERT); });
-  EXPECT_EQ(pixels_of(g_s, BLACK), box(5, 3, 10, 3));
+// The rounded shape by the quadrant rule, for radius 3 in a 12 x 10 rectangle at (20, 30):
+// circle_walk(3) gives rows py 3 (px 0..1), 2 (px 2), 1 (px 3).
+Pixels rounded_12x10_r3() {
+  Pixels p = box(20, 33, 31, 36);  // rows t' .. b' full width
+  int maxpx[4] = {0, 3, 2, 1};
+  for (int py = 1; py <= 3; py++)
+    p = p + box(23 - maxpx[py], 33 - py, 28 + maxpx[py], 33 - py) +
+        box(23 - maxpx[py], 36 + py, 28 + maxpx[py], 36 + py);
+  return p;
+}
+
+Pixels ring_outside(int l, int t, int r, int b) {
+  Pixels p = box(l - 1, t - 1, r + 1, b + 1);
+  for (auto q : box(l, t, r, b)) p.erase(q);
+  return p;
+}
+
+// Each shape exactly, drawn on a cleared screen in one host run; no half-inked blocks.
+TEST(Draw, ShapesCoverExactlyTheirPixels) {
+  struct Case {
+    const char* what;
+    std::function<void()> draw;
+    Pixels black;
+  };
+  const Case cases[] = {
+      {"equal ends, inverted: one block once",
+       [] { gfx_draw_line(7, 9, 7, 9, DRAW_INVERT); },
+       {{7, 9}}},
+      {"right to left: both ends", [] { gfx_draw_line(10, 3, 5, 3, DRAW_INVERT); },
+       box(5, 3, 10, 3)},
+      {"diagonal halfway steps round toward the start",
+       [] {
+         gfx_draw_line(0, 0, 4, 2, DRAW_BLACK);
+         gfx_draw_line(20, 10, 16, 12, DRAW_BLACK);
+       },
+       {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {20, 10}, {19, 10}, {18, 11}, {17, 11}, {16, 12}}},
+      {"negative width ends at x", [] { gfx_fill_rectangle(10, 5, -3, 2, DRAW_BLACK, 0); },
+       box(8, 5, 10, 6)},
+      {"empty rectangles",
+       [] {
+         gfx_fill_rectangle(10, 5, 0, 4, DRAW_BLACK, 0);
+         gfx_fill_rectangle(10, 5, 4, 0, DRAW_BLACK, 0);
+       },
+       {}},
+      {"width 1, radius 2: one column", [] { gfx_fill_rectangle(30, 20, 1, 10, DRAW_BLACK, 2); },
+       box(30, 20, 30, 29)},
+      {"inverted rounded fill, each pixel once",
+       [] { gfx_fill_rectangle(20, 30, 12, 10, DRAW_INVERT, 3); }, rounded_12x10_r3()},
+      {"border of thickness 0", [] { gfx_draw_border(10, 10, 20, 20, DRAW_BLACK, 0x0500); }, {}},
+      {"square border outside, once", [] { gfx_draw_border(10, 10, 5, 4, DRAW_INVERT, 1); },
+       ring_outside(10, 10, 14, 13)},
+      {"line cut at the draw region",
+       [] {
+         gfx_set_draw_region(10, 10, 5, 5);
+         gfx_draw_line(0, 12, 30, 12, DRAW_BLACK);
+         gfx_reset_draw_region();
+         gfx_draw_line(0, 20, 2, 20, DRAW_BLACK);
+       },
+       box(10, 12, 14, 12) + box(0, 20, 2, 20)},
+      {"negative region sizes count backwards",
+       [] {
+         gfx_set_draw_region(14, 14, -5, -5);
+         gfx_fill_rectangle(0, 0, 160, 160, DRAW_BLACK, 0);
+         gfx_reset_draw_region();
+       },
+       box(10, 10, 14, 14)},
+  };
+  static std::vector<std::vector<uint32_t>> shots;
+  shots.clear();
+  run_body([&] {
+    for (const Case& c : cases) {
+      clear_screen();
+      c.draw();
+      shots.push_back(screen());
+    }
+  });
+  ASSERT_EQ(shots.size(), std::size(cases));
+  for (size_t i = 0; i < shots.size(); i++) {
+    EXPECT_EQ(pixels_of(shots[i], BLACK), cases[i].black) << cases[i].what;
+    EXPECT_EQ(count_device(shots[i], 0xFF000000u), 0) << cases[i].what;
+  }
 }
 
 TEST(Draw, VerticalAndDiagonalLinesCoverEachPixelOnce) {
@@ -69,23 +146,6 @@ TEST(Draw, VerticalAndDiagonalLinesCoverEachPixelOnce) {
   EXPECT_TRUE(black.count({40, 40}));
   EXPECT_TRUE(black.count({50, 45}));
   EXPECT_EQ(black.size(), 21u + diagonal);
-}
-
-TEST(Draw, DiagonalPointsRoundHalfwayStepsTowardTheStart) {
-  draw([] {
-    gfx_draw_line(0, 0, 4, 2, DRAW_BLACK);
-    gfx_draw_line(20, 10, 16, 12, DRAW_BLACK);
-  });
-  EXPECT_EQ(pixels_of(g_s, BLACK), (Pixels{{0, 0},
-                                           {1, 0},
-                                           {2, 1},
-                                           {3, 1},
-                                           {4, 2},
-                                           {20, 10},
-                                           {19, 10},
-                                           {18, 11},
-                                           {17, 11},
-                                           {16, 12}}));
 }
 
 TEST(Draw, CopyFromOutsideTheBitmapLeavesTheTarget) {
@@ -127,57 +187,6 @@ TEST(Draw, ColourModeDrawsTheModeWordsColour) {
   EXPECT_EQ(device_pixel(g_s, 4, 3), 0x123456u);
 }
 
-TEST(Draw, NegativeWidthCoversThePixelsEndingAtX) {
-  draw([] { gfx_fill_rectangle(10, 5, -3, 2, DRAW_BLACK, 0); });
-  EXPECT_EQ(pixels_of(g_s, BLACK), box(8, 5, 10, 6));
-}
-
-TEST(Draw, EmptyRectangleFillsNothing) {
-  draw([] {
-    gfx_fill_rectangle(10, 5, 0, 4, DRAW_BLACK, 0);
-    gfx_fill_rectangle(10, 5, 4, 0, DRAW_BLACK, 0);
-  });
-  EXPECT_EQ(count_device(g_s, BLACK), 0);
-}
-
-TEST(Draw, WidthOneWithCornerRadiusTwoFillsOneColumn) {
-  draw([] { gfx_fill_rectangle(30, 20, 1, 10, DRAW_BLACK, 2); });
-  EXPECT_EQ(pixels_of(g_s, BLACK), box(30, 20, 30, 29));
-}
-
-// The rounded shape by the quadrant rule, for radius 3 in a 12 x 10 rectangle at (20, 30):
-// circle_walk(3) gives rows py 3 (px 0..1), 2 (px 2), 1 (px 3).
-Pixels rounded_12x10_r3() {
-  Pixels p = box(20, 33, 31, 36);  // rows t' .. b' full width
-  int l2 = 23, r2 = 28, t2 = 33, b2 = 36;
-  int maxpx[4] = {0, 3, 2, 1};
-  for (int py = 1; py <= 3; py++) {
-    Pixels top = box(l2 - maxpx[py], t2 - py, r2 + maxpx[py], t2 - py);
-    Pixels bottom = box(l2 - maxpx[py], b2 + py, r2 + maxpx[py], b2 + py);
-    p.insert(top.begin(), top.end());
-    p.insert(bottom.begin(), bottom.end());
-  }
-  return p;
-}
-
-TEST(Draw, InvertedRoundedFillInvertsEveryPixelOfTheShapeOnce) {
-  draw([] { gfx_fill_rectangle(20, 30, 12, 10, DRAW_INVERT, 3); });
-  EXPECT_EQ(pixels_of(g_s, BLACK), rounded_12x10_r3());
-  EXPECT_EQ(count_device(g_s, 0xFF000000u), 0);
-}
-
-TEST(Draw, BorderOfThicknessZeroDrawsNothing) {
-  draw([] { gfx_draw_border(10, 10, 20, 20, DRAW_BLACK, 0x0500); });
-  EXPECT_EQ(count_device(g_s, BLACK), 0);
-}
-
-TEST(Draw, SquareBorderLiesOutsideTheRectangleAndIsDrawnOnce) {
-  draw([] { gfx_draw_border(10, 10, 5, 4, DRAW_INVERT, 1); });
-  Pixels ring = box(9, 9, 15, 14);
-  for (auto p : box(10, 10, 14, 13)) ring.erase(p);
-  EXPECT_EQ(pixels_of(g_s, BLACK), ring);
-}
-
 TEST(Draw, TwoRingBorderWithRadiusFourLeavesNoGapBetweenRings) {
   draw([] { gfx_draw_border(40, 40, 30, 30, DRAW_INVERT, 0x0402); });
   Pixels black = pixels_of(g_s, BLACK);
@@ -199,28 +208,6 @@ TEST(Draw, TwoRingBorderWithRadiusFourLeavesNoGapBetweenRings) {
   }
   EXPECT_TRUE(inked);
   EXPECT_FALSE(inkAfterHole);
-}
-
-TEST(Draw, LineIsCutAtTheDrawRegion) {
-  draw([] {
-    gfx_set_draw_region(10, 10, 5, 5);
-    gfx_draw_line(0, 12, 30, 12, DRAW_BLACK);
-    gfx_reset_draw_region();
-    gfx_draw_line(0, 20, 2, 20, DRAW_BLACK);
-  });
-  Pixels want = box(10, 12, 14, 12);
-  Pixels after = box(0, 20, 2, 20);
-  want.insert(after.begin(), after.end());
-  EXPECT_EQ(pixels_of(g_s, BLACK), want);
-}
-
-TEST(Draw, NegativeDrawRegionSizesCountBackwards) {
-  draw([] {
-    gfx_set_draw_region(14, 14, -5, -5);
-    gfx_fill_rectangle(0, 0, 160, 160, DRAW_BLACK, 0);
-    gfx_reset_draw_region();
-  });
-  EXPECT_EQ(pixels_of(g_s, BLACK), box(10, 10, 14, 14));
 }
 
 TEST(Draw, AnyCoordinatesAreClippedWithoutHarm) {

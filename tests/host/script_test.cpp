@@ -125,8 +125,8 @@ TEST(Script, ShotAndWindowWriteCompressedPngs) {
   EXPECT_NE(w.rgb[strip], 255);
 }
 
-// Hostile scripts end the script with a message naming the fault, quoting the line short
-// and escaped; the program goes on and closes itself.
+// Hostile and malformed scripts end the script with a message naming the line and the
+// fault, quoting the line short and escaped; the program goes on and closes itself.
 TEST(Script, HostileFilesAreReportedAndTheProgramGoesOn) {
   std::string dir = temp_path("dir");
   mkdir(dir.c_str(), 0700);
@@ -142,6 +142,14 @@ TEST(Script, HostileFilesAreReportedAndTheProgramGoesOn) {
        ":2: tap needs X Y; trailing \"\\x1B[2J\": \"tap 10 20 \\x1B[2J\"; script stopped"},
       {dir, "", "cannot open the file (Is a directory); no script run"},
       {temp_path("missing.txt"), "", "cannot open the file (No such file or directory)"},
+      // a malformed line stops the script, so its close never runs
+      {temp_path("short.txt"), "wait 5\ntap 10\nclose\n",
+       ":2: tap needs X Y: \"tap 10\"; script stopped"},
+      {temp_path("jump.txt"), "jump 1 2\nclose\n", ":1: "},
+      {temp_path("home.txt"), "press Home\nclose\n", ":1: "},
+      {temp_path("key.txt"), "key 70000\nclose\n", ":1: "},
+      {temp_path("down.txt"), "down 1 2 3\nclose\n", ":1: "},
+      {temp_path("wait.txt"), "wait -4\nclose\n", ":1: "},
   };
   for (const Case& c : cases) {
     if (!c.text.empty()) std::ofstream(c.path, std::ios::binary) << c.text;
@@ -187,38 +195,6 @@ TEST(Script, ShotThatCannotBeWrittenInFullIsReported) {
   EXPECT_EQ(err.find("script stopped"), std::string::npos) << err;
   EXPECT_NE(access(big.c_str(), F_OK), 0);
   EXPECT_EQ(r.status, 0);  // "close" on line 3 ran
-}
-
-TEST(Script, MalformedLineStopsTheScriptNamingTheLineAndTheProgramGoesOn) {
-  HostRun run;
-  run.keepRunning = true;
-  run.script = "wait 5\ntap 10\nclose\n";
-  // The script stops at line 2, so "close" never runs: the program closes itself.
-  run.body = [] {
-    for (int i = 0; i < 200000 && !host.count; i++) coop_yield();
-    sys_exit(nullptr, 0);
-  };
-  testing::internal::CaptureStderr();
-  HostResult r = run_host(run);
-  std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_NE(err.find(":2: tap needs X Y: \"tap 10\"; script stopped"), std::string::npos) << err;
-  EXPECT_EQ(r.status, 0);
-}
-
-TEST(Script, UnknownCommandAndBadLabelAreMalformed) {
-  for (const char* line : {"jump 1 2", "press Home", "key 70000", "down 1 2 3", "wait -4"}) {
-    HostRun run;
-    run.keepRunning = true;
-    run.script = std::string(line) + "\nclose\n";
-    run.body = [] {
-      for (int i = 0; i < 20000; i++) coop_yield();
-      sys_exit(nullptr, 0);
-    };
-    testing::internal::CaptureStderr();
-    run_host(run);
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find(":1: "), std::string::npos) << line << ": " << err;
-  }
 }
 
 }  // namespace

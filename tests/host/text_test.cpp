@@ -196,24 +196,17 @@ void bitmap(const std::vector<uint16_t>& words, const char* line = "") {
   run_host(run);
 }
 
-TEST(Bitmap, PlainOneBitRowsAreOpaque) {
-  bitmap(record(10, 2, 2, 0, {0xA5, 0x80, 0xFF, 0x40}));
+// Rows read back at (10, 10) on a grey screen: '#' black, '.' white, 'g' untouched.
+TEST(Bitmap, RecordsDrawTheirRows) {
+  bitmap(record(10, 2, 2, 0, {0xA5, 0x80, 0xFF, 0x40}));  // plain one-bit rows are opaque
   EXPECT_EQ(rows(g_s, 10, 10, 11, 2), "#.#..#.##.g/########.#g/");
-}
-
-TEST(Bitmap, ColourModeReadsOneBytePerPixel) {
-  bitmap(record(4, 1, 4, 0, {0, 7, 0, 1}), "-color");
+  bitmap(record(4, 1, 4, 0, {0, 7, 0, 1}), "-color");  // colour: a byte a pixel
   EXPECT_EQ(rows(g_s, 10, 10, 5, 1), ".#.#g/");
-}
-
-TEST(Bitmap, CompressedRowWithFlagZeroRepeatsThePreviousRow) {
-  // Length 5: row 0 flags 0xC0 + two bytes; row 1 flags 0; row 2 flags 0x40 + one byte.
+  // Compressed, length 5: row 0 flags 0xC0 + two bytes; row 1 flags 0, a repeat of the
+  // previous; row 2 flags 0x40 + one byte.
   bitmap(record(16, 3, 2, 0x8000, {0, 6, 0xC0, 0xF0, 0x0F, 0x00, 0x40, 0xFF}));
   EXPECT_EQ(rows(g_s, 10, 10, 16, 3), "####........####/####........####/####....########/");
-}
-
-TEST(Bitmap, CompressedStreamEndingEarlyRepeatsTheLastRow) {
-  bitmap(record(8, 3, 2, 0x8000, {0, 2, 0x80, 0x81}));
+  bitmap(record(8, 3, 2, 0x8000, {0, 2, 0x80, 0x81}));  // ending early: the last row again
   EXPECT_EQ(rows(g_s, 10, 10, 8, 3), "#......#/#......#/#......#/");
 }
 

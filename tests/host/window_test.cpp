@@ -1,6 +1,9 @@
 // Device window input: pen points, capture, the silk-screen buttons and the keys.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <sstream>
+
 #include "harness.h"
 #include "platform/internal.h"
 
@@ -23,74 +26,62 @@ void deliver(const std::function<void()>& input) {
 
 using Words = std::vector<int32_t>;
 
-TEST(Window, PressInsideDragOutReleaseOutsideQueuesDownAndInsideMovesOnly) {
-  run_body([] {
-    deliver([] {
-      platform_mouse(host.window, WM_LBUTTONDOWN, 100, 100, true);
-      platform_mouse(host.window, WM_MOUSEMOVE, 200, 300, true);
-      platform_mouse(host.window, WM_MOUSEMOVE, 200, 330, true);  // over the buttons
-      platform_mouse(host.window, WM_LBUTTONUP, 200, 340, false);
-    });
-  });
-  EXPECT_EQ(g_words, (Words{1, 50, 50, 3, 100, 150}));
+// Input as words: "d x y" press, "m x y" move with the button held, "h x y" without it,
+// "u x y" release, "k n" key down, "K n" key up, "c n" character, "o n" event options.
+void play(const std::string& input) {
+  std::istringstream in(input);
+  for (char op; in >> op;) {
+    int a = 0, b = 0;
+    in >> a;
+    if (strchr("dmhu", op)) in >> b;
+    if (op == 'o') evt_set_options(a);
+    if (strchr("kKc", op))
+      platform_key(host.window, op == 'k' ? WM_KEYDOWN : op == 'K' ? WM_KEYUP : WM_CHAR, a);
+    if (strchr("dmhu", op))
+      platform_mouse(host.window,
+                     op == 'd'   ? WM_LBUTTONDOWN
+                     : op == 'u' ? WM_LBUTTONUP
+                                 : WM_MOUSEMOVE,
+                     a, b, op == 'd' || op == 'm');
+  }
 }
 
-TEST(Window, PressOutsideReleaseInsideQueuesOnlyPenUp) {
-  run_body([] {
-    deliver([] {
-      platform_mouse(host.window, WM_LBUTTONDOWN, 100, 390, true);  // strip background
-      platform_mouse(host.window, WM_LBUTTONUP, 20, 30, false);
-    });
-  });
-  EXPECT_EQ(g_words, (Words{2, 10, 15}));
-}
-
-TEST(Window, ScreenAreaEndsAtWindowPixel318) {
-  run_body([] {
-    deliver([] {
-      platform_mouse(host.window, WM_LBUTTONDOWN, 318, 318, true);
-      platform_mouse(host.window, WM_LBUTTONUP, 319, 10, false);
-      platform_mouse(host.window, WM_LBUTTONDOWN, 0, 0, true);
-      platform_mouse(host.window, WM_LBUTTONUP, 10, 319, false);
-    });
-  });
-  EXPECT_EQ(g_words, (Words{1, 159, 159, 1, 0, 0}));
-}
-
-TEST(Window, MovesWithoutTheButtonHeldAreIgnored) {
-  run_body([] { deliver([] { platform_mouse(host.window, WM_MOUSEMOVE, 50, 50, false); }); });
-  EXPECT_EQ(g_words, Words{});
-}
-
-TEST(Window, ReleaseOverAButtonAfterPressingOnTheScreenClicksNothing) {
-  run_body([] {
-    deliver([] {
-      platform_mouse(host.window, WM_LBUTTONDOWN, 140, 300, true);
-      platform_mouse(host.window, WM_LBUTTONUP, 140, 440, false);  // over "PgDn"
-    });
-  });
-  EXPECT_EQ(g_words, (Words{1, 70, 150}));
-}
-
-TEST(Window, SystemButtonsNeedTheSystemKeysFlag) {
-  run_body([] {
-    deliver([] {
-      evt_set_options(0);
-      platform_mouse(host.window, WM_LBUTTONDOWN, 20, 420, true);  // "Date"
-      platform_mouse(host.window, WM_LBUTTONUP, 20, 420, false);
-      platform_mouse(host.window, WM_LBUTTONDOWN, 140, 440, true);  // "PgDn"
-      platform_mouse(host.window, WM_LBUTTONUP, 140, 440, false);
-    });
-  });
-  EXPECT_EQ(g_words, (Words{4, 12}));
-  run_body([] {
-    deliver([] {
-      evt_set_options(1);
-      platform_mouse(host.window, WM_LBUTTONDOWN, 20, 420, true);
-      platform_mouse(host.window, WM_LBUTTONUP, 20, 420, false);
-    });
-  });
-  EXPECT_EQ(g_words, (Words{4, 516}));
+TEST(Window, PenAndKeysQueueTheirWords) {
+  struct Case {
+    const char* what;
+    std::string input;
+    Words words;
+  };
+  const Case cases[] = {
+      {"press inside, drag out over the buttons, release outside: down and inside moves",
+       "d 100 100 m 200 300 m 200 330 u 200 340",
+       {1, 50, 50, 3, 100, 150}},
+      {"press on the strip's background, release inside: only pen up",
+       "d 100 390 u 20 30",
+       {2, 10, 15}},
+      {"the screen area ends at window pixel 318",
+       "d 318 318 u 319 10 d 0 0 u 10 319",
+       {1, 159, 159, 1, 0, 0}},
+      {"moves without the button held", "h 50 50", {}},
+      {"released over PgDn after a press on the screen clicks nothing",
+       "d 140 300 u 140 440",
+       {1, 70, 150}},
+      {"Date needs the system keys flag, PgDn does not",
+       "o 0 d 20 420 u 20 420 d 140 440 u 140 440",
+       {4, 12}},
+      {"Date with the flag", "o 1 d 20 420 u 20 420", {4, 516}},
+      // Virtual keys: 37 to 40 are the arrows, 13 return, 27 escape, 8 backspace.
+      {"arrows map, other keys and key ups do not; characters translate",
+       "k 37 k 38 k 39 k 40 k 65 K 37 c 13 c 27 c 8 c 113",
+       {4, 517, 4, 11, 4, 518, 4, 12, 4, 10, 4, 520, 4, 8, 4, 'q'}},
+      {"control keys type their character", "k 13 k 27 k 8", {4, 10, 4, 520, 4, 8}},
+  };
+  for (const Case& c : cases) {
+    static std::string input;
+    input = c.input;
+    run_body([] { deliver([] { play(input); }); });
+    EXPECT_EQ(g_words, c.words) << c.what;
+  }
 }
 
 TEST(Window, EveryButtonQueuesItsKeyCode) {
@@ -110,35 +101,6 @@ TEST(Window, EveryButtonQueuesItsKeyCode) {
   });
   EXPECT_EQ(g_words,
             (Words{4, 264, 4, 261, 4, 267, 4, 266, 4, 516, 4, 517, 4, 11, 4, 12, 4, 518, 4, 519}));
-}
-
-TEST(Window, KeysAndCharactersMapAsTheDeviceKeys) {
-  run_body([] {
-    deliver([] {
-      platform_key(host.window, WM_KEYDOWN, VK_LEFT);
-      platform_key(host.window, WM_KEYDOWN, VK_UP);
-      platform_key(host.window, WM_KEYDOWN, VK_RIGHT);
-      platform_key(host.window, WM_KEYDOWN, VK_DOWN);
-      platform_key(host.window, WM_KEYDOWN, 'A');    // nothing
-      platform_key(host.window, WM_KEYUP, VK_LEFT);  // nothing
-      platform_key(host.window, WM_CHAR, 13);
-      platform_key(host.window, WM_CHAR, 27);
-      platform_key(host.window, WM_CHAR, 8);
-      platform_key(host.window, WM_CHAR, 'q');
-    });
-  });
-  EXPECT_EQ(g_words, (Words{4, 517, 4, 11, 4, 518, 4, 12, 4, 10, 4, 520, 4, 8, 4, 'q'}));
-}
-
-TEST(Window, ControlKeysTypeTheirCharacterThroughTheTranslation) {
-  run_body([] {
-    deliver([] {
-      platform_key(host.window, WM_KEYDOWN, VK_RETURN);
-      platform_key(host.window, WM_KEYDOWN, VK_ESCAPE);
-      platform_key(host.window, WM_KEYDOWN, VK_BACK);
-    });
-  });
-  EXPECT_EQ(g_words, (Words{4, 10, 4, 520, 4, 8}));
 }
 
 TEST(Window, KeysStillReachTheWindowAfterAButtonClick) {

@@ -266,6 +266,23 @@ Case border(jint style) {
           }};
 }
 
+// An arrow's rule: a 7 x 6 (or 6 x 7) box in `bg`, four lines in black, swapped when
+// inverted; directions 1 to 4 are up, down, left, right.
+void arrow_rule(jint ax, jint ay, jint dir, bool inverted, jint bg) {
+  jint box = mode_of(inverted ? kBlack : bg);
+  jint lines = mode_of(inverted ? bg : kBlack);
+  bool v = dir <= 2;
+  Palm::drawRectangle(ax, ay, v ? 7 : 6, v ? 6 : 7, box, 0);
+  for (jint k = 0; k < 4; k++) {
+    jint i = dir == 1 || dir == 3 ? 3 - k : k;
+    if (v) {
+      Palm::drawLine(ax + i, ay + 1 + k, ax + 6 - i, ay + 1 + k, lines);
+    } else {
+      Palm::drawLine(ax + 1 + k, ay + i, ax + 1 + k, ay + 6 - i, lines);
+    }
+  }
+}
+
 // drawArrow at (20, 30) with red as the given colour and black as the entry colour.
 Case arrow(jint direction, bool inverted) {
   return {"arrow",
@@ -273,46 +290,19 @@ Case arrow(jint direction, bool inverted) {
             Ref volatile g = graphics(0, 0);
             vcall(Laf::m_drawArrow, laf(), g, Color::S().red, 20, 30, direction, inverted);
           },
-          [=] {
-            jint box = mode_of(inverted ? kBlack : 0xFF0000);
-            jint lines = mode_of(inverted ? 0xFF0000 : kBlack);
-            bool vertical = direction <= 2;
-            Palm::drawRectangle(20, 30, vertical ? 7 : 6, vertical ? 6 : 7, box, 0);
-            for (jint k = 0; k < 4; k++) {
-              jint i = direction == 1 || direction == 3 ? 3 - k : k;
-              if (vertical) {
-                Palm::drawLine(20 + i, 31 + k, 26 - i, 31 + k, lines);
-              } else {
-                Palm::drawLine(21 + k, 30 + i, 21 + k, 36 - i, lines);
-              }
-            }
-          }};
+          [=] { arrow_rule(20, 30, direction, inverted, 0xFF0000); }};
 }
 
 // A vertical bar 7 by 40 at (50, 10), thumb at 12 over 9, the down arrow pressed; a
 // horizontal one 40 by 7 at (50, 80), thumb at 15 over 6, the left arrow pressed.
 void scrollbar_arrows(bool vertical, jint x, jint y, jint w, jint h, jint bg) {
   jint m = vertical ? w / 2 : h / 2;
-  auto arrow_at = [&](jint ax, jint ay, jint dir, bool inverted) {
-    jint box = mode_of(inverted ? kBlack : bg);
-    jint lines = mode_of(inverted ? bg : kBlack);
-    bool v = dir <= 2;
-    Palm::drawRectangle(ax, ay, v ? 7 : 6, v ? 6 : 7, box, 0);
-    for (jint k = 0; k < 4; k++) {
-      jint i = dir == 1 || dir == 3 ? 3 - k : k;
-      if (v) {
-        Palm::drawLine(ax + i, ay + 1 + k, ax + 6 - i, ay + 1 + k, lines);
-      } else {
-        Palm::drawLine(ax + 1 + k, ay + i, ax + 1 + k, ay + 6 - i, lines);
-      }
-    }
-  };
   if (vertical) {
-    arrow_at(x + m - 3, y, 1, false);
-    arrow_at(x + m - 3, y + h - 6, 2, true);
+    arrow_rule(x + m - 3, y, 1, false, bg);
+    arrow_rule(x + m - 3, y + h - 6, 2, true, bg);
   } else {
-    arrow_at(x, y + m - 3, 3, true);
-    arrow_at(x + w - 6, y + m - 3, 4, false);
+    arrow_rule(x, y + m - 3, 3, true, bg);
+    arrow_rule(x + w - 6, y + m - 3, 4, false, bg);
   }
 }
 

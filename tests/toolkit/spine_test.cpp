@@ -31,18 +31,6 @@ using Log = std::vector<std::string>;
 
 namespace {
 
-struct Box {
-  jint x, y, w, h;
-  bool operator==(const Box&) const = default;
-};
-std::ostream& operator<<(std::ostream& o, const Box& b) {
-  return o << "(" << b.x << ", " << b.y << ", " << b.w << ", " << b.h << ")";
-}
-Box bounds(Ref c) {
-  auto& f = Component::f(c);
-  return {f.x, f.y, f.width, f.height};
-}
-
 void run(std::function<void()> body) {
   g_log.clear();
   g_onPress = nullptr;
@@ -186,27 +174,28 @@ TEST(Windows, HidingAPopupRepaintsOnlyTheAreaItCovered) {
 // Pen routing
 // ---------------------------------------------------------------------------
 
-TEST(Pen, ADragLeavingTheComponentKeepsGoingToItInItsOwnCoordinates) {
-  run([] {
-    Ref volatile frame = shown_frame();
-    Container::add(frame, probe('P', 10, 10, 20, 20));
-    pump(5);
-    queue_pen(WM_LBUTTONDOWN, 30, 30);
-    queue_pen(WM_MOUSEMOVE, 100, 10);
-    queue_pen(WM_LBUTTONUP, 100, 10);
-    pump(20);
-  });
-  EXPECT_EQ(g_log, (Log{"P 501 5 5", "P activate", "P 506 40 -5", "P 502 40 -5", "P 500 40 -5"}));
-}
-
-TEST(Pen, AClickOnTheFarEdgesStillHits) {
-  run([] {
-    Ref volatile frame = shown_frame();
-    Container::add(frame, probe('P', 10, 10, 20, 20));
-    pump(5);
-    tap(30, 30);
-  });
-  EXPECT_EQ(g_log, (Log{"P 501 20 20", "P activate", "P 502 20 20", "P 500 20 20"}));
+// A drag leaving the component keeps going to it, in its own coordinates; a click on its
+// far edges still hits.
+TEST(Pen, DragsStayWithTheirComponentAndFarEdgesHit) {
+  struct Case {
+    std::vector<std::array<int, 3>> pen;  // message, x, y
+    Log log;
+  } cases[] = {
+      {{{WM_LBUTTONDOWN, 30, 30}, {WM_MOUSEMOVE, 100, 10}, {WM_LBUTTONUP, 100, 10}},
+       {"P 501 5 5", "P activate", "P 506 40 -5", "P 502 40 -5", "P 500 40 -5"}},
+      {{{WM_LBUTTONDOWN, 60, 60}, {WM_LBUTTONUP, 60, 60}},
+       {"P 501 20 20", "P activate", "P 502 20 20", "P 500 20 20"}},
+  };
+  for (const Case& c : cases) {
+    run([&] {
+      Ref volatile frame = shown_frame();
+      Container::add(frame, probe('P', 10, 10, 20, 20));
+      pump(5);
+      for (auto [m, x, y] : c.pen) queue_pen(m, x, y);
+      pump(20);
+    });
+    EXPECT_EQ(g_log, c.log);
+  }
 }
 
 // The press closes the popup and is dropped; so are its release and click, which would

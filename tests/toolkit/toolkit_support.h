@@ -1,6 +1,7 @@
 // What the toolkit tests share: the class list, a probe component that logs what reaches it,
 // and input through the host's queue.
 #pragma once
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,19 @@ struct Probe {
 extern void (*g_onPress)(Ref probe, Ref event);
 
 std::vector<ClassDecl*> toolkit_test_classes();
+
+// A component's bounds, printable in a failed check.
+struct Box {
+  jint x, y, w, h;
+  bool operator==(const Box&) const = default;
+};
+inline std::ostream& operator<<(std::ostream& o, const Box& b) {
+  return o << "(" << b.x << ", " << b.y << ", " << b.w << ", " << b.h << ")";
+}
+inline Box bounds(Ref c) {
+  auto& f = java::awt::Component::f(c);
+  return {f.x, f.y, f.width, f.height};
+}
 
 // A component of the given size at (x, y) in its parent.
 Ref probe(char tag, jint x, jint y, jint w, jint h);

@@ -100,18 +100,6 @@ void pen(Ref c, jint id, jint x, jint y) {
   vcall(Component::m_dispatchMouseEvent, c, e);
 }
 
-struct Box {
-  jint x, y, w, h;
-  bool operator==(const Box&) const = default;
-};
-std::ostream& operator<<(std::ostream& o, const Box& b) {
-  return o << "(" << b.x << ", " << b.y << ", " << b.w << ", " << b.h << ")";
-}
-Box bounds(Ref c) {
-  auto& f = Component::f(c);
-  return {f.x, f.y, f.width, f.height};
-}
-
 // ---------------------------------------------------------------------------
 // Scroll bar: vertical, 60 long, 0..100 with 10 visible; arrows 6, track 48, so the thumb
 // is 10 * 48 / 100 = 4 long at value * 48 / 100 + 6.

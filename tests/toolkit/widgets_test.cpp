@@ -80,9 +80,73 @@ Span thumb(const Screen& s) {
   return t;
 }
 
-TEST(Widgets, FirstScreenShowsEveryWidgetAndAnEmptyMeter) {
-  Session r = play("widgets_first", shot("s"));
+// The list's rows from `from` (screen y) in `a` are those from `to` in `b`, over `rows` rows.
+bool rows_moved(const Screen& a, int from, const Screen& b, int to, int rows) {
+  for (int y = 0; y < rows * kRow; y++)
+    for (int x = kListX + 1; x <= kListX + 56; x++)
+      if (a.at(x, from + y) != b.at(x, to + y)) return false;
+  return true;
+}
+
+// The strip: titles from x 5, the selected one filled black on row 1.
+int selected_title_x(const Screen& s) {
+  for (int x = 2; x < 157; x++)
+    if (s.black(x, 1)) return x;
+  return -1;
+}
+
+// Horizontal bar, 82 long: arrows of 6, track 70, visible 10 of 0..100, so the thumb is 7
+// long at value * 70 / 100 + 6.
+struct BarStep {
+  int p;  // along the bar
+  int type, value;
+};
+const BarStep kBarSteps[] = {
+    {30, 4, 10},  // after the thumb: block increment
+    {80, 1, 11},  // on the far arrow: unit increment
+    {2, 2, 10},   // on the near arrow: unit decrement
+    {8, 3, 0},    // before the thumb: block decrement
+    {2, 3, 0},    // at the minimum: no change, no event (the type stays)
+};
+
+// One run of the program for every pen-driven widget: each tallies in its own meter row, so
+// the steps follow one another; the list's bar scrolls before its rows are pressed.
+TEST(Widgets, PenDrivenWidgetsInOneRun) {
+  const int listBarX = kListX + 61;
+  std::string bar;
+  for (size_t i = 0; i < std::size(kBarSteps); i++)
+    bar += tap(kBarX + kBarSteps[i].p, kBarY + 3) + shot(("bar" + std::to_string(i)).c_str());
+  Session r = play("widgets_pen",
+                   shot("s") +
+                       // the button fires on a release inside only
+                       at("down", 7, 24) + shot("pressed") + at("move", 7, 70) + shot("off") +
+                       at("move", 8, 25) + shot("back") + at("move", 60, 70) + at("up", 60, 70) +
+                       shot("outside") + tap(7, 24) + shot("tapped") +
+                       // check box and radios
+                       tap(5, kPanelY + 24) + shot("bold") + tap(5, kPanelY + 24) + shot("plain") +
+                       tap(53, kPanelY + 24) + shot("red") + tap(98, kPanelY + 24) + shot("blue") +
+                       tap(98, kPanelY + 24) + shot("blue2") +
+                       // the scroll bar's steps, then its thumb dragged past the end
+                       bar + at("down", kBarX + 9, kBarY + 3) + at("move", kBarX + 50, kBarY + 3) +
+                       shot("mid") + at("move", kBarX + 70, kBarY + 3) +
+                       at("move", 159, kBarY + 3) + at("up", 159, kBarY + 3) + shot("end") +
+                       // the choice's popup, centred on it: 50 + 6 - 19 = 37
+                       tap(80, kPanelY + 40) + shot("choice") + tap(80, 37 + 1 + 2 * kRow + 6) +
+                       shot("chosen") +
+                       // the list's own bar, then a row pressed and dragged
+                       shot("top") + tap(listBarX, kListRowY + 46) + shot("unit") +
+                       tap(listBarX, kListRowY + 40) + shot("block") +
+                       at("down", 20, kListRowY + 6) + at("move", 20, kListRowY + 30) +
+                       shot("dragged") + at("up", 20, kListRowY + 30) + shot("released") +
+                       // File's menu from the title bar: window at (4, 14), rows from y 13
+                       tap(100, 5) + shot("strip") + tap(12, 7) + shot("file") + tap(20, 13 + 6) +
+                       shot("dialog") + tap(65, 92) + shot("hidden") +
+                       // Modal: a dialog at (20, 40), 120 x 50, its Close button at (60, 66)
+                       tap(36, 24) + shot("modal") + tap(7, 24) + shot("blocked") + tap(65, 72) +
+                       "wait 600\n" + shot("closed"),
+                   "-console");
   ASSERT_EQ(r.result.status, 0) << r.result.err;
+
   Screen s = r["s"];
   ASSERT_TRUE(s.ok);
   EXPECT_EQ(s.at(100, 14), kAccent) << "the frame's title bar";
@@ -94,44 +158,24 @@ TEST(Widgets, FirstScreenShowsEveryWidgetAndAnEmptyMeter) {
   EXPECT_GT(s.inked(kListX + 58, kListY + 1, kListX + 64, kListY + 48), 20)
       << "a vertical bar: eight rows do not fit";
   EXPECT_GT(s.inked(75, kPanelY + 34, 105, kPanelY + 45), 10) << "the choice shows Small";
-  Span t = thumb(s);
-  EXPECT_EQ(t.x0, kBarX + 7) << "value 0: the thumb right after the left arrow";
+  EXPECT_EQ(thumb(s).x0, kBarX + 7) << "value 0: the thumb right after the left arrow";
   EXPECT_EQ(s.inked(0, kMeterY, 159, kMeterY + 12 * kMeterRow - 1), 0) << "nothing tallied yet";
-}
 
-TEST(Widgets, ButtonFiresOnReleaseInsideOnly) {
-  Session r =
-      play("widgets_button", at("down", 7, 24) + shot("pressed") + at("move", 7, 70) + shot("off") +
-                                 at("move", 8, 25) + shot("back") + at("move", 60, 70) +
-                                 at("up", 60, 70) + shot("outside") + tap(7, 24) + shot("tapped"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
   EXPECT_EQ(r["pressed"].at(4, kPanelY + 4), kAccent) << "drawn pressed under the pen";
   EXPECT_TRUE(r["off"].white(4, kPanelY + 4)) << "dragged off: drawn up";
   EXPECT_EQ(r["back"].at(4, kPanelY + 4), kAccent) << "dragged back inside: pressed again";
   Screen outside = r["outside"];
   EXPECT_TRUE(outside.white(4, kPanelY + 4));
   EXPECT_EQ(marks(outside, OK_FIRED), 0) << "released outside: no action";
-  EXPECT_EQ(marks(r["tapped"], OK_FIRED), 1);
-}
-
-TEST(Widgets, SecondListenerIsRefusedWithTheToolkitsMessagesAndTheFirstStays) {
-  Session r = play("widgets_listeners", tap(7, 24) + shot("s"), "-console");
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
+  EXPECT_EQ(marks(r["tapped"], OK_FIRED), 1) << "the first listener stays, called once";
+  // The program adds a second listener to each; the toolkit refuses it with its message.
   EXPECT_NE(r.result.out.find("Button: kawt supports only one listener of each type per "
                               "Component!\n"),
             std::string::npos)
       << r.result.out;
   EXPECT_NE(r.result.out.find("MenuItem: Only one ActionListener allowed\n"), std::string::npos)
       << r.result.out;
-  EXPECT_EQ(marks(r["s"], OK_FIRED), 1) << "one listener, called once";
-}
 
-TEST(Widgets, CheckBoxTogglesAndRadioPressedAgainStaysOnWithoutEvent) {
-  Session r = play("widgets_boxes", tap(5, kPanelY + 24) + shot("bold") + tap(5, kPanelY + 24) +
-                                        shot("plain") + tap(53, kPanelY + 24) + shot("red") +
-                                        tap(98, kPanelY + 24) + shot("blue") +
-                                        tap(98, kPanelY + 24) + shot("blue2"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
   Screen bold = r["bold"], plain = r["plain"], red = r["red"], blue = r["blue"], blue2 = r["blue2"];
   EXPECT_GE(bold.inked(3, kPanelY + 23, 7, kPanelY + 27), 4) << "a tick in the box";
   EXPECT_EQ(plain.inked(3, kPanelY + 23, 7, kPanelY + 27), 0) << "the tick is gone";
@@ -143,57 +187,74 @@ TEST(Widgets, CheckBoxTogglesAndRadioPressedAgainStaysOnWithoutEvent) {
   EXPECT_TRUE(blue.white(53, kPanelY + 24));
   EXPECT_EQ(marks(blue2, RADIO), 1) << "Blue pressed again: no event";
   EXPECT_TRUE(blue2.black(98, kPanelY + 24));
-}
 
-// Horizontal bar, 82 long: arrows of 6, track 70, visible 10 of 0..100, so the thumb is 7
-// long at value * 70 / 100 + 6.
-TEST(Widgets, ScrollBarSteps) {
-  struct Case {
-    int p;  // along the bar
-    int type, value;
-  } cases[] = {
-      {30, 4, 10},  // after the thumb: block increment
-      {80, 1, 11},  // on the far arrow: unit increment
-      {2, 2, 10},   // on the near arrow: unit decrement
-      {8, 3, 0},    // before the thumb: block decrement
-      {2, 3, 0},    // at the minimum: no change, no event (the type stays)
-  };
-  std::string script;
-  int i = 0;
-  for (const Case& c : cases)
-    script += tap(kBarX + c.p, kBarY + 3) + shot(std::to_string(i++).c_str());
-  Session r = play("widgets_bar", script);
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  for (i = 0; i < 5; i++) {
-    Screen s = r[std::to_string(i).c_str()];
-    const Case& c = cases[i];
-    EXPECT_EQ(marks(s, BAR), i < 4 ? i + 1 : 4) << "step " << i;
-    EXPECT_EQ(marks(s, BAR_TYPE), c.type) << "step " << i;
-    EXPECT_EQ(line_length(s, BAR_VALUE), c.value) << "step " << i;
-    EXPECT_EQ(thumb(s).x0, kBarX + c.value * 70 / 100 + 6 + 1) << "step " << i;
+  for (int i = 0; i < 5; i++) {
+    Screen b = r[("bar" + std::to_string(i)).c_str()];
+    const BarStep& c = kBarSteps[i];
+    EXPECT_EQ(marks(b, BAR), i < 4 ? i + 1 : 4) << "step " << i;
+    EXPECT_EQ(marks(b, BAR_TYPE), c.type) << "step " << i;
+    EXPECT_EQ(line_length(b, BAR_VALUE), c.value) << "step " << i;
+    EXPECT_EQ(thumb(b).x0, kBarX + c.value * 70 / 100 + 6 + 1) << "step " << i;
   }
-}
-
-TEST(Widgets, ScrollBarThumbDragsAndClampsAtMaximumLessVisible) {
-  Session r =
-      play("widgets_drag", at("down", kBarX + 9, kBarY + 3) + at("move", kBarX + 50, kBarY + 3) +
-                               shot("mid") + at("move", kBarX + 70, kBarY + 3) +
-                               at("move", 159, kBarY + 3) + at("up", 159, kBarY + 3) + shot("end"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
   Screen mid = r["mid"], end = r["end"];
-  // (50 - 7 - 7 / 2) * 100 / 70 = 57
-  EXPECT_EQ(line_length(mid, BAR_VALUE), 57);
+  EXPECT_EQ(line_length(mid, BAR_VALUE), 57) << "(50 - 7 - 7 / 2) * 100 / 70";
   EXPECT_EQ(marks(mid, BAR_TYPE), 5) << "track";
   EXPECT_EQ(line_length(end, BAR_VALUE), 90) << "clamped to 100 - 10";
   EXPECT_EQ(thumb(end).x1, kBarX + 90 * 70 / 100 + 6 + 6);
+
+  // The popup: the list's packed size (3 rows + border = 38 high) at the choice's x.
+  Screen open = r["choice"], chosen = r["chosen"];
+  for (int y = 38; y <= 73; y++) EXPECT_TRUE(open.black(74, y)) << "left border, y " << y;
+  EXPECT_GE(black_run(open, 37, 75, 100), 25) << "top border";
+  EXPECT_EQ(black_run(open, 37 + 1 + 11, 76, 100), 25) << "the selection (Small) highlighted";
+  EXPECT_EQ(marks(chosen, CHOICE), 1);
+  EXPECT_FALSE(chosen.black(74, 38)) << "the popup closed";
+  EXPECT_FALSE(chosen.sameRegion(open, 75, 50, 110, 61));
+
+  // The list's bar: 7 wide at its right edge inside the border, over its 48-pixel viewport;
+  // the unit is a row (12), the block the viewport; the content is 96 high.
+  Screen top = r["top"], unit = r["unit"], block = r["block"];
+  EXPECT_TRUE(rows_moved(top, kListRowY + kRow, unit, kListRowY, 3)) << "down one row";
+  EXPECT_TRUE(rows_moved(unit, kListRowY + 3 * kRow, block, kListRowY, 1))
+      << "a page down, held at the end: 12 + 48 is more than 96 - 48";
+  EXPECT_FALSE(top.sameRegion(block, listBarX - 3, kListRowY, listBarX + 3, kListRowY + 47))
+      << "the thumb moved";
+  Screen dragged = r["dragged"];
+  EXPECT_TRUE(row_inverted(dragged, kListRowY + 2 * kRow)) << "the row under the pen";
+  EXPECT_FALSE(row_inverted(dragged, kListRowY));
+  EXPECT_EQ(marks(dragged, LIST), 0) << "nothing chosen before the release";
+  EXPECT_EQ(marks(r["released"], LIST), 1) << "the row released on";
+
+  Screen strip = r["strip"], file = r["file"], dialog = r["dialog"], hidden = r["hidden"];
+  EXPECT_EQ(black_run(strip, 0, 1, 157), 157) << "the title bar opens the strip";
+  EXPECT_EQ(selected_title_x(file), 5);
+  EXPECT_TRUE(file.black(4, 20)) << "the menu's left border at x 4";
+  EXPECT_EQ(dialog.at(60, 63), kAccent) << "the non-modal dialog's title bar";
+  EXPECT_EQ(marks(hidden, MENU), 1);
+  EXPECT_EQ(marks(hidden, MENU_ITEM), 1) << "File's first item";
+  EXPECT_NE(hidden.at(60, 63), kAccent) << "hidden again";
+
+  Screen modal = r["modal"], blocked = r["blocked"], closed = r["closed"];
+  EXPECT_EQ(modal.at(60, 43), kAccent) << "the dialog's title bar";
+  EXPECT_EQ(marks(modal, MODAL), 0) << "the listener waits in show";
+  EXPECT_EQ(marks(blocked, OK_FIRED), 1) << "the frame below takes no input";
+  EXPECT_EQ(marks(closed, MODAL), 1) << "Close ran meanwhile, and the listener went on";
+  EXPECT_NE(closed.at(60, 43), kAccent);
 }
 
-TEST(Widgets, ListKeysMoveTheCursorChooseAndClear) {
+// Keys go to the menu bar, then to the list, which has the focus until the pen moves it.
+TEST(Widgets, KeysDriveTheListAndTheMenuBarInOneRun) {
   Session r =
-      play("widgets_list_keys", chr(kDown) + chr(kDown) + chr(kDown) + chr(kUp) + shot("moved") +
-                                    kAccept + shot("chosen") + chr(kDown) + chr(kDown) +
-                                    chr(kDown) + chr(kDown) + chr(kDown) + chr(kDown) + chr(kDown) +
-                                    shot("last") + kCancel + shot("cleared"));
+      play("widgets_keys",
+           // the Menu key opens the strip and closes it
+           shot("before") + "press Menu\n" + shot("open") + "press Menu\n" + shot("closed") +
+               // left from the first title wraps to the last, whose menu is pushed left
+               "press Menu\n" + chr(kRight) + shot("first") + chr(kLeft) + shot("lastTitle") +
+               chr(kEnter) + shot("menu") + kAccept + shot("item") +
+               // the list has the focus again
+               chr(kDown) + chr(kDown) + chr(kDown) + chr(kUp) + shot("moved") + kAccept +
+               shot("chosen") + chr(kDown) + chr(kDown) + chr(kDown) + chr(kDown) + chr(kDown) +
+               chr(kDown) + chr(kDown) + shot("last") + kCancel + shot("cleared"));
   ASSERT_EQ(r.result.status, 0) << r.result.err;
   Screen moved = r["moved"], chosen = r["chosen"], last = r["last"], cleared = r["cleared"];
   EXPECT_TRUE(row_inverted(moved, kListRowY + kRow)) << "down 3, up 1: row 1";
@@ -207,124 +268,27 @@ TEST(Widgets, ListKeysMoveTheCursorChooseAndClear) {
   EXPECT_EQ(marks(last, LIST), 1);
   for (int row = 0; row < 4; row++)
     EXPECT_FALSE(row_inverted(cleared, kListRowY + row * kRow)) << "cancel clears, row " << row;
-}
 
-TEST(Widgets, ListPenChoosesTheRowReleasedOn) {
-  Session r =
-      play("widgets_list_pen", at("down", 20, kListRowY + 6) + at("move", 20, kListRowY + 30) +
-                                   shot("dragged") + at("up", 20, kListRowY + 30) + shot("s"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  Screen dragged = r["dragged"], s = r["s"];
-  EXPECT_TRUE(row_inverted(dragged, kListRowY + 2 * kRow)) << "the row under the pen";
-  EXPECT_FALSE(row_inverted(dragged, kListRowY));
-  EXPECT_EQ(marks(dragged, LIST), 0) << "nothing chosen before the release";
-  EXPECT_EQ(marks(s, LIST), 1);
-}
-
-// The list's rows from `from` (screen y) in `a` are those from `to` in `b`, over `rows` rows.
-bool rows_moved(const Screen& a, int from, const Screen& b, int to, int rows) {
-  for (int y = 0; y < rows * kRow; y++)
-    for (int x = kListX + 1; x <= kListX + 56; x++)
-      if (a.at(x, from + y) != b.at(x, to + y)) return false;
-  return true;
-}
-
-// Its bar: 7 wide at the list's right edge inside the border, over its 48-pixel viewport;
-// the unit is a row (12), the block the viewport; the content is 96 high.
-TEST(Widgets, ListScrollsWithItsOwnBar) {
-  constexpr int barX = kListX + 61;
-  Session r = play("widgets_list_bar", shot("top") + tap(barX, kListRowY + 46) + shot("unit") +
-                                           tap(barX, kListRowY + 40) + shot("block"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  Screen top = r["top"], unit = r["unit"], block = r["block"];
-  EXPECT_TRUE(rows_moved(top, kListRowY + kRow, unit, kListRowY, 3)) << "down one row";
-  EXPECT_TRUE(rows_moved(unit, kListRowY + 3 * kRow, block, kListRowY, 1))
-      << "a page down, held at the end: 12 + 48 is more than 96 - 48";
-  EXPECT_FALSE(top.sameRegion(block, barX - 3, kListRowY, barX + 3, kListRowY + 47))
-      << "the thumb moved";
-}
-
-TEST(Widgets, ChoiceOpensItsListAroundItselfAndTakesTheRowTapped) {
-  // The popup: the list's packed size (3 rows + border = 38 high) at the choice's x, centred
-  // on the choice (y 50, 12 high): 50 + 6 - 19 = 37.
-  Session r = play("widgets_choice", tap(80, kPanelY + 40) + shot("open") +
-                                         tap(80, 37 + 1 + 2 * kRow + 6) + shot("chosen"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  Screen open = r["open"], chosen = r["chosen"];
-  for (int y = 38; y <= 73; y++) EXPECT_TRUE(open.black(74, y)) << "left border, y " << y;
-  EXPECT_GE(black_run(open, 37, 75, 100), 25) << "top border";
-  EXPECT_EQ(black_run(open, 37 + 1 + 11, 76, 100), 25) << "the selection (Small) highlighted";
-  EXPECT_EQ(marks(chosen, CHOICE), 1);
-  EXPECT_FALSE(chosen.black(74, 38)) << "the popup closed";
-  EXPECT_FALSE(chosen.sameRegion(r["open"], 75, 50, 110, 61));
-}
-
-// The strip: titles from x 5, the selected one filled black on row 1.
-int selected_title_x(const Screen& s) {
-  for (int x = 2; x < 157; x++)
-    if (s.black(x, 1)) return x;
-  return -1;
-}
-
-TEST(Widgets, MenuKeyOpensAndClosesTheMenuBar) {
-  Session r = play("widgets_menu_key", shot("before") + "press Menu\n" + shot("open") +
-                                           "press Menu\n" + shot("closed"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  Screen before = r["before"], open = r["open"], closed = r["closed"];
+  Screen before = r["before"], open = r["open"];
   EXPECT_EQ(black_run(open, 0, 1, 157), 157) << "the strip's top edge";
   EXPECT_EQ(black_run(open, 14, 2, 159), 158) << "its shadow";
   EXPECT_EQ(selected_title_x(open), -1) << "no title selected";
-  EXPECT_TRUE(closed.sameRegion(before, 0, 0, 159, 159)) << "closed: the frame as it was";
-}
+  EXPECT_TRUE(r["closed"].sameRegion(before, 0, 0, 159, 159)) << "closed: the frame as it was";
 
-TEST(Widgets, LeftFromTheFirstTitleWrapsToTheLastAndItsMenuShiftsLeft) {
-  Session r = play("widgets_menu_wrap", "press Menu\n" + chr(kRight) + shot("first") + chr(kLeft) +
-                                            shot("last") + chr(kEnter) + shot("open") + kAccept +
-                                            shot("chosen"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  Screen first = r["first"], last = r["last"], open = r["open"], chosen = r["chosen"];
+  Screen first = r["first"], menu = r["menu"], item = r["item"];
   EXPECT_EQ(selected_title_x(first), 5) << "right from none: the first title";
-  int help = selected_title_x(last);
+  int help = selected_title_x(r["lastTitle"]);
   EXPECT_GT(help, 60) << "left from the first: the last title";
   // Opened by key: the first row highlighted; the window, 2 pixels shorter than the list, at
   // y 14; too wide for x = title - 1, it is pushed left until its right edge is the screen's.
-  for (int y = 14; y <= 25; y++) EXPECT_TRUE(open.black(159, y)) << "right border, y " << y;
+  for (int y = 14; y <= 25; y++) EXPECT_TRUE(menu.black(159, y)) << "right border, y " << y;
   int left = 159;  // the popup's bottom border, y 14 + 14 - 2 - 2 - 1, back to its left end
-  while (left > 0 && open.black(left - 1, 25)) left--;
+  while (left > 0 && menu.black(left - 1, 25)) left--;
   EXPECT_LT(left, help - 1) << "shifted left of its title";
-  EXPECT_TRUE(open.black(help - 1, 14)) << "the list's first row, highlighted, under the title";
-  EXPECT_EQ(marks(chosen, MENU), 1);
-  EXPECT_EQ(marks(chosen, MENU_ITEM), 7) << "Help's item, the seventh";
-  EXPECT_TRUE(chosen.sameRegion(r["first"], 0, 30, 159, 100)) << "every popup closed";
-}
-
-TEST(Widgets, PenOpensMenusFromTheTitleBarAndAnItemShowsADialog) {
-  // File's menu under its title: window at (4, 14), rows from y 13 (the list moved up 2).
-  Session r =
-      play("widgets_menu_pen", tap(100, 5) + shot("strip") + tap(12, 7) + shot("file") +
-                                   tap(20, 13 + 6) + shot("dialog") + tap(65, 92) + shot("hidden"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  Screen strip = r["strip"], file = r["file"], dialog = r["dialog"], hidden = r["hidden"];
-  EXPECT_EQ(black_run(strip, 0, 1, 157), 157) << "the title bar opens the strip";
-  EXPECT_EQ(selected_title_x(file), 5);
-  EXPECT_TRUE(file.black(4, 20)) << "the menu's left border at x 4";
-  EXPECT_EQ(dialog.at(60, 63), kAccent) << "the non-modal dialog's title bar";
-  EXPECT_EQ(marks(hidden, MENU), 1);
-  EXPECT_EQ(marks(hidden, MENU_ITEM), 1) << "File's first item";
-  EXPECT_NE(hidden.at(60, 63), kAccent) << "hidden again";
-}
-
-TEST(Widgets, ModalDialogFromAButtonHoldsTheListenerUntilClosed) {
-  // Modal: a dialog at (20, 40), 120 x 50, its Close button at (60, 66).
-  Session r = play("widgets_modal", tap(36, 24) + shot("open") + tap(7, 24) + shot("blocked") +
-                                        tap(65, 72) + "wait 600\n" + shot("closed"));
-  ASSERT_EQ(r.result.status, 0) << r.result.err;
-  Screen open = r["open"], blocked = r["blocked"], closed = r["closed"];
-  EXPECT_EQ(open.at(60, 43), kAccent) << "the dialog's title bar";
-  EXPECT_EQ(marks(open, MODAL), 0) << "the listener waits in show";
-  EXPECT_EQ(marks(blocked, OK_FIRED), 0) << "the frame below takes no input";
-  EXPECT_EQ(marks(closed, MODAL), 1) << "Close ran meanwhile, and the listener went on";
-  EXPECT_NE(closed.at(60, 43), kAccent);
+  EXPECT_TRUE(menu.black(help - 1, 14)) << "the list's first row, highlighted, under the title";
+  EXPECT_EQ(marks(item, MENU), 1);
+  EXPECT_EQ(marks(item, MENU_ITEM), 7) << "Help's item, the seventh";
+  EXPECT_TRUE(item.sameRegion(first, 0, 30, 159, 100)) << "every popup closed";
 }
 
 // ---------------------------------------------------------------------------
