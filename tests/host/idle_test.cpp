@@ -89,10 +89,12 @@ TEST(IdleWait, SameScreensAndThreadOrderWithTheWaitOnAndOff) {
     EXPECT_EQ(off.shots[i], on.shots[i]) << "screen after event " << i;
   }
   EXPECT_NE(off.shots[0], off.shots[1]);  // the character came: the events did something
-  // The same kinds of rounds: the host loop, the message pump and the application thread
+  // No new kind of round: the host loop, the message pump and the application thread
   // once a round; the spotlet thread (sleeping in a button's flash) and the animation
-  // thread when their sleeps are over. The wait only makes the idle rounds fewer.
-  EXPECT_EQ(off.rounds, on.rounds);
+  // thread when their sleeps are over. The wait only makes the idle rounds fewer, so a
+  // rare kind (two sleeps ending in one round) may be seen only without it.
+  for (const auto& r : on.rounds)
+    EXPECT_TRUE(off.rounds.count(r)) << "a round unseen without the wait";
   for (const auto& r : on.rounds)
     for (size_t t = 0; t < 3 && t < r.size(); t++) EXPECT_EQ(r[t], 1u) << "thread " << t;
   EXPECT_LT(on.roundCount * 10, off.roundCount);
