@@ -24,7 +24,8 @@ std::string at(const char* cmd, int x, int y) {
 }
 std::string tap(int x, int y) { return at("tap", x, y); }
 std::string chr(int code) { return "char " + std::to_string(code) + "\n"; }
-std::string shot(const char* name) { return std::string("wait 150\nshot ") + name + ".png\n"; }
+// A shot waits long enough for the events before it on a busy machine.
+std::string shot(const char* name) { return std::string("wait 300\nshot ") + name + ".png\n"; }
 
 // Palm key codes that the toolkit maps to its keys.
 constexpr int kDown = 31, kUp = 30, kLeft = 28, kRight = 29, kEnter = 13;
