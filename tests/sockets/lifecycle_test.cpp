@@ -166,13 +166,3 @@ TEST(SocketLifecycle, ReleaseNeverClosesAHandleTheModuleDidNotOpen) {
     peer_close(foreign);
   });
 }
-
-TEST(SocketLifecycle, TeardownClosesConnectionsThatAreStillReachable) {
-  Link link;
-  run_net_program([&link] {
-    Ref conn = connect_link(link);
-    EXPECT_EQ(sock_write(conn, nullptr, 't', 1), 1);
-  });
-  EXPECT_EQ(peer_recv(link.peer, 1), "t");
-  EXPECT_TRUE(peer_sees_end(link.peer));
-}
