@@ -18,19 +18,6 @@ using com::sun::kjava::Database;
 
 class DatabaseClass : public StorageTest {};
 
-std::string rec(int n) { return "00000001-00000002-rec." + std::to_string(n); }
-std::vector<uint8_t> v(std::initializer_list<uint8_t> b) { return b; }
-
-// The class the exception a call threw, or "" when it threw none.
-std::string thrown_by(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (JavaThrow& e) {
-    return rt_record(rt_class_of(e.object()))->name;
-  }
-  return "";
-}
-
 TEST_F(DatabaseClass, CreateOpenAddGetDeleteClose) {
   run_storage_program([] {
     EXPECT_TRUE(Database::create(0, lit("Abc"), 1, 2, false));

@@ -20,17 +20,6 @@ namespace {
 
 class Hostile : public StorageTest {};
 
-const char* const kName = "00000001-00000002-name";
-std::string rec(int n) { return "00000001-00000002-rec." + std::to_string(n); }
-std::vector<uint8_t> v(std::initializer_list<uint8_t> b) { return b; }
-Ref get(Ref db, jint n) { return db_get_record(db, n, byte_array({})); }
-
-Ref database_with(const std::vector<std::vector<uint8_t>>& records) {
-  EXPECT_EQ(db_create(0, lit("Test"), 1, 2, 0), 1);
-  for (size_t i = 0; i < records.size(); i++) write_file(rec(static_cast<int>(i)), records[i]);
-  return raw_database(1, 2, 3);
-}
-
 // Runs fn with file permissions enforced: as root that means another file-system user.
 template <class F>
 auto as_unprivileged(F fn) {

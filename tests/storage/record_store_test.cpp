@@ -9,7 +9,6 @@ namespace {
 
 using de::kawt::impl::kjava::RecordStoreImpl;
 using javax::microedition::rms::RecordStore;
-using Bytes = std::vector<uint8_t>;
 
 class RecordStores : public StorageTest {};
 
@@ -45,15 +44,6 @@ Bytes concat(Bytes a, const std::string& s) {
 }
 
 Ref open_store(const char* name) { return jnew<RecordStoreImpl>(lit(name)); }
-
-std::string thrown_by(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (JavaThrow& e) {
-    return rt_record(rt_class_of(e.object()))->name;
-  }
-  return "";
-}
 
 std::string text(Ref s) { return jstring_bytes(s); }
 

@@ -12,22 +12,6 @@ namespace {
 
 class Records : public StorageTest {};
 
-using Bytes = std::vector<uint8_t>;
-const char* const kName = "00000001-00000002-name";
-std::string rec(int n) { return "00000001-00000002-rec." + std::to_string(n); }
-
-// A database 1/2 with the given records, opened read-write.
-Ref database_with(const std::vector<Bytes>& records) {
-  EXPECT_EQ(db_create(0, lit("Test"), 1, 2, 0), 1);
-  for (size_t i = 0; i < records.size(); i++) write_file(rec(static_cast<int>(i)), records[i]);
-  Ref db = raw_database(1, 2, 3);
-  EXPECT_GE(handle(db), 1);
-  return db;
-}
-
-// db_get_record the way class code calls it: with a new empty byte array.
-Ref get(Ref db, jint n) { return db_get_record(db, n, byte_array({})); }
-
 void empty_dir() {
   for (const auto& e : std::filesystem::directory_iterator(".")) std::filesystem::remove_all(e);
 }

@@ -153,6 +153,23 @@ Ref raw_database(jint creator, jint type, jint mode) {
 
 jint handle(Ref database) { return com::sun::kjava::Database::f(database).dbRef; }
 
+Ref database_with(const std::vector<Bytes>& records) {
+  EXPECT_EQ(db_create(0, lit("Test"), 1, 2, 0), 1);
+  for (size_t i = 0; i < records.size(); i++) write_file(rec(static_cast<int>(i)), records[i]);
+  return raw_database(1, 2, 3);
+}
+
+Ref get(Ref db, jint n) { return db_get_record(db, n, byte_array({})); }
+
+std::string thrown_by(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (JavaThrow& e) {
+    return rt_record(rt_class_of(e.object()))->name;
+  }
+  return "";
+}
+
 /* ---------------------------------------------------------------------------
  * Process state
  * ------------------------------------------------------------------------- */

@@ -45,6 +45,18 @@ void write_file(const std::string& name, const std::vector<uint8_t>& bytes);
 bool file_exists(const std::string& name);
 std::vector<std::string> dir_entries();  // sorted
 
+// Database 1/2, the one most tests make: its name file and its record files.
+using Bytes = std::vector<uint8_t>;
+inline const char* const kName = "00000001-00000002-name";
+inline std::string rec(int n) { return "00000001-00000002-rec." + std::to_string(n); }
+inline Bytes v(std::initializer_list<uint8_t> b) { return b; }
+// Creates database 1/2 with the given records and opens it read-write, through the natives.
+Ref database_with(const std::vector<Bytes>& records);
+// db_get_record the way class code calls it: with a new empty byte array.
+Ref get(Ref db, jint n);
+// The class of the exception a call threw, or "" when it threw none.
+std::string thrown_by(const std::function<void()>& call);
+
 // Java values.
 Ref byte_array(const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> array_bytes(Ref array);

@@ -33,26 +33,13 @@ intptr_t word(R r) {
     return static_cast<intptr_t>(r);
 }
 
-#define E0(fn, res)                                          \
-  {                                                          \
-#fn, 1, [](Ref a, Ref, Ref) { return word(fn(a)); }, res \
-  }
-#define E1(fn, res)                                               \
-  {                                                               \
-#fn, 2, [](Ref a, Ref b, Ref) { return word(fn(a, b)); }, res \
-  }
-#define E2(fn, res)                                                    \
-  {                                                                    \
-#fn, 3, [](Ref a, Ref b, Ref c) { return word(fn(a, b, c)); }, res \
-  }
-#define V0(fn)                                                \
-  {                                                           \
-#fn, 1, [](Ref a, Ref, Ref) { fn(a); return intptr_t{0}; }, 0 \
-  }
-#define V1(fn)                                                     \
-  {                                                                \
-#fn, 2, [](Ref a, Ref b, Ref) { fn(a, b); return intptr_t{0}; }, 0 \
-  }
+// clang-format off
+#define E0(fn, res) {#fn, 1, [](Ref a, Ref, Ref) { return word(fn(a)); }, res}
+#define E1(fn, res) {#fn, 2, [](Ref a, Ref b, Ref) { return word(fn(a, b)); }, res}
+#define E2(fn, res) {#fn, 3, [](Ref a, Ref b, Ref c) { return word(fn(a, b, c)); }, res}
+#define V0(fn) {#fn, 1, [](Ref a, Ref, Ref) { fn(a); return intptr_t{0}; }, 0}
+#define V1(fn) {#fn, 2, [](Ref a, Ref b, Ref) { fn(a, b); return intptr_t{0}; }, 0}
+// clang-format on
 
 const std::vector<Entry> kComm = {
     V0(comm_c1),
