@@ -320,26 +320,6 @@ TEST(Keys, ALongJogPressCancelsAndAShortOneAccepts) {
   EXPECT_EQ(g_log, (Log{"A key 3", "A key 30", "A activate"}));
 }
 
-TEST(Keys, TheMenuKeyOpensTheMenuBarAndASecondPressClosesIt) {
-  bool afterFirst = false;
-  bool afterSecond = true;
-  run([&] {
-    Ref volatile frame = focus_frame();
-    Ref volatile bar = jnew<MenuBar>();
-    Ref volatile menu = jnew<Menu>(lit("Options"));
-    Menu::add(menu, jnew<MenuItem>(lit("About")));
-    MenuBar::add(bar, menu);
-    Frame::setMenuBar(frame, bar);
-    palm_key(261);
-    Ref top = Toolkit::getTopWindow();
-    afterFirst = top != frame && Window::f(top).popup;
-    palm_key(261);
-    afterSecond = Toolkit::getTopWindow() != frame;
-  });
-  EXPECT_TRUE(afterFirst) << "a popup on top after the first press";
-  EXPECT_FALSE(afterSecond) << "the frame on top again after the second";
-}
-
 // ---------------------------------------------------------------------------
 // Modal dialogs and failures
 // ---------------------------------------------------------------------------

@@ -432,16 +432,6 @@ TEST(CheckboxRules, TurningARadioOnTurnsTheOthersOffWithoutTheirEvents) {
   EXPECT_EQ(g_log, (Log{"item c c 1", "item c c 2", "item a a 1"}));
 }
 
-TEST(CheckboxRules, ACheckBoxTogglesOnActivate) {
-  run([&] {
-    Ref volatile box = jnew<Checkbox>(lit("k"));
-    Checkbox::addItemListener(box, jnew<Recorder>());
-    vcall(Component::m_activate, box, nullptr);
-    vcall(Component::m_activate, box, nullptr);
-  });
-  EXPECT_EQ(g_log, (Log{"item k k 1", "item k k 2"}));
-}
-
 // ---------------------------------------------------------------------------
 // Scroll pane
 // ---------------------------------------------------------------------------
