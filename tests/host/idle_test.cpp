@@ -89,14 +89,18 @@ TEST(IdleWait, SameScreensAndThreadOrderWithTheWaitOnAndOff) {
     EXPECT_EQ(off.shots[i], on.shots[i]) << "screen after event " << i;
   }
   EXPECT_NE(off.shots[0], off.shots[1]);  // the character came: the events did something
-  // No new kind of round: the host loop, the message pump and the application thread
-  // once a round; the spotlet thread (sleeping in a button's flash) and the animation
-  // thread when their sleeps are over. The wait only makes the idle rounds fewer, so a
-  // rare kind (two sleeps ending in one round) may be seen only without it.
-  for (const auto& r : on.rounds)
-    EXPECT_TRUE(off.rounds.count(r)) << "a round unseen without the wait";
-  for (const auto& r : on.rounds)
-    for (size_t t = 0; t < 3 && t < r.size(); t++) EXPECT_EQ(r[t], 1u) << "thread " << t;
+  // The same order with and without the wait: every round switches to each thread at most
+  // once, and to the host loop, the message pump and the application thread exactly once;
+  // the spotlet and animation threads only when their sleeps are over. The wait only
+  // makes the idle rounds fewer.
+  for (const Outcome* o : {&off, &on})
+    for (const auto& r : o->rounds)
+      for (size_t t = 0; t < r.size(); t++) {
+        if (t < 3) {
+          EXPECT_EQ(r[t], 1u) << "thread " << t;
+        }
+        EXPECT_LE(r[t], 1u) << "thread " << t;
+      }
   EXPECT_LT(on.roundCount * 10, off.roundCount);
 }
 
