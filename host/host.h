@@ -89,6 +89,14 @@ void host_save_screenshot();
 // The whole client area (screen and silk-screen strip) at scale 1, 0x00RRGGBB top-down;
 // false without a window.
 bool host_read_window(uint32_t* pixels);
+#ifdef _WIN32
+// The client area at scale 1 drawn into mem (a 319 x 459 bitmap selected, compatible with dc).
+bool host_compose_window(HDC dc, HDC mem);
+// A point in window units at scale 1 as client pixels at the scale shown.
+LPARAM host_client_point(int x, int y);
+// Repaints a rectangle of the window at scale 1 now.
+void host_invalidate(RECT r);
+#endif
 
 // Automation (PALM_SCRIPT): load the script, and run it a step from the main loop.
 void script_start(const char* path);

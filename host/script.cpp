@@ -150,7 +150,11 @@ bool host_read_window(uint32_t* pixels) {
   HDC mem = CreateCompatibleDC(dc);
   HBITMAP copy = CreateCompatibleBitmap(dc, HOST_CLIENT_WIDTH, HOST_CLIENT_HEIGHT);
   HGDIOBJ old = SelectObject(mem, copy);
+#ifdef _WIN32
+  host_compose_window(dc, mem);  // the real client area is at the scale shown
+#else
   BitBlt(mem, 0, 0, HOST_CLIENT_WIDTH, HOST_CLIENT_HEIGHT, dc, 0, 0, SRCCOPY);
+#endif
   SelectObject(mem, old);
   DeleteDC(mem);
   BITMAPINFO bmi;
@@ -242,7 +246,11 @@ static bool run(const std::string& line, std::string& reason) {
   } else if (cmd == "down" || cmd == "move" || cmd == "up" || cmd == "tap") {
     if (!numbers(args, 2, -32768, 32767, v, junk))
       return reason = with_junk(cmd + " needs X Y", junk), false;
+#ifdef _WIN32
+    LPARAM lp = host_client_point(static_cast<int>(v[0]), static_cast<int>(v[1]));
+#else
     LPARAM lp = MAKELPARAM(v[0], v[1]);
+#endif
     if (cmd == "down" || cmd == "tap") post(WM_LBUTTONDOWN, MK_LBUTTON, lp);
     if (cmd == "move") post(WM_MOUSEMOVE, MK_LBUTTON, lp);
     if (cmd == "up" || cmd == "tap") post(WM_LBUTTONUP, 0, lp);

@@ -59,6 +59,163 @@ BOOL host_register_class(HINSTANCE instance) {
   return RegisterClassA(&wc) != 0;
 }
 
+#ifdef _WIN32
+/* ---------------------------------------------------------------------------
+ * Presentation on Windows (the stand-in's display scales by itself): the client area
+ * shows the window at a whole scale, centred; the program and scripts see scale 1.
+ * ------------------------------------------------------------------------- */
+
+static const DWORD RESIZABLE_STYLE = WINDOW_STYLE | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+static const int MAX_SCALE = 6;
+static const int FIT_PERCENT = 90;  // of the work area a fitted window may take
+
+static struct {
+  int s = 1, x = 0, y = 0;  // scale and the picture's offset in the client area
+  bool full = false;
+  RECT restore{};            // the framed window's place while full screen
+  HFONT font = nullptr;      // the buttons' font at the scale
+  HWND shadow[10] = {};      // scale-1 buttons out of sight, painted into `window` pictures
+  bool swallowChar = false;  // the character of a key the host took
+} view;
+
+static SIZE framed_size(int s) {
+  RECT r = {0, 0, s * HOST_CLIENT_WIDTH, s * HOST_CLIENT_HEIGHT};
+  AdjustWindowRect(&r, RESIZABLE_STYLE, FALSE);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+static int fit_scale() {
+  RECT work;
+  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return 1;
+  int s = MAX_SCALE;
+  while (s > 1) {
+    SIZE f = framed_size(s);
+    if (f.cx * 100 <= (work.right - work.left) * FIT_PERCENT &&
+        f.cy * 100 <= (work.bottom - work.top) * FIT_PERCENT)
+      break;
+    s--;
+  }
+  return s;
+}
+
+// Lays the picture and the buttons out for a client area of w x h.
+static void layout(HWND hwnd, int w, int h) {
+  int s = std::max(1, std::min(w / HOST_CLIENT_WIDTH, h / HOST_CLIENT_HEIGHT));
+  view.x = (w - s * HOST_CLIENT_WIDTH) / 2;
+  view.y = (h - s * HOST_CLIENT_HEIGHT) / 2;
+  if (s != view.s || !view.font) {
+    LOGFONTA lf{};
+    GetObjectA(GetStockObject(ANSI_VAR_FONT), sizeof lf, &lf);
+    lf.lfHeight *= s;
+    lf.lfWidth *= s;
+    if (view.font) DeleteObject(view.font);
+    view.font = CreateFontIndirectA(&lf);
+  }
+  view.s = s;
+  for (const SilkButton& b : BUTTONS) {
+    HWND button = GetDlgItem(hwnd, b.id);
+    if (!button) continue;  // sized while being created
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(view.font), 0);
+    MoveWindow(button, view.x + s * b.left, view.y + s * b.top, s * BUTTON_WIDTH, s * BUTTON_HEIGHT,
+               TRUE);
+  }
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+static void set_scale(int s) {
+  if (view.full) return;
+  SIZE f = framed_size(std::clamp(s, 1, MAX_SCALE));
+  SetWindowPos(host.window, nullptr, 0, 0, f.cx, f.cy, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+// Full screen: a borderless popup over the whole monitor.
+static void toggle_full_screen(HWND hwnd) {
+  view.full = !view.full;
+  if (view.full) {
+    GetWindowRect(hwnd, &view.restore);
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &mi);
+    SetWindowLongA(hwnd, GWL_STYLE, WS_POPUP | WS_VISIBLE);
+    RECT m = mi.rcMonitor;
+    SetWindowPos(hwnd, HWND_TOP, m.left, m.top, m.right - m.left, m.bottom - m.top,
+                 SWP_FRAMECHANGED);
+  } else {
+    SetWindowLongA(hwnd, GWL_STYLE, RESIZABLE_STYLE | WS_VISIBLE);
+    RECT r = view.restore;
+    SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_FRAMECHANGED | SWP_NOZORDER);
+  }
+}
+
+// F11, Ctrl+Plus and Ctrl+Minus change the presentation only; true when taken.
+static bool presentation_key(HWND hwnd, WPARAM vk) {
+  if (vk == VK_F11) {
+    toggle_full_screen(hwnd);
+    return true;
+  }
+  if (GetKeyState(VK_CONTROL) >= 0) return false;
+  if (vk == VK_OEM_PLUS || vk == VK_ADD) {
+    set_scale(view.s + 1);
+    return true;
+  }
+  if (vk == VK_OEM_MINUS || vk == VK_SUBTRACT) {
+    set_scale(view.s - 1);
+    return true;
+  }
+  return false;
+}
+
+// Client pixels to scale 1, rounding down so that the margins stay outside.
+static LPARAM to_scale_one(LPARAM lp) {
+  auto down = [](int v, int s) { return v >= 0 ? v / s : -((-v + s - 1) / s); };
+  int x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));
+  return MAKELPARAM(down(x - view.x, view.s), down(y - view.y, view.s));
+}
+
+LPARAM host_client_point(int x, int y) {
+  // Far outside stays outside; the clamp keeps client pixels within 16 bits.
+  x = std::clamp(x, -2048, 2048);
+  y = std::clamp(y, -2048, 2048);
+  return MAKELPARAM(view.x + x * view.s, view.y + y * view.s);
+}
+
+void host_invalidate(RECT r) {
+  auto at = [](LONG v, int off) {
+    return static_cast<LONG>(
+        std::clamp<int64_t>(int64_t{v} * view.s + off, INT32_MIN / 2, INT32_MAX / 2));
+  };
+  RECT c = {at(r.left, view.x), at(r.top, view.y), at(r.right, view.x), at(r.bottom, view.y)};
+  InvalidateRect(host.window, &c, FALSE);
+  UpdateWindow(host.window);
+}
+
+// The client area at scale 1: the screen, the background and the scale-1 buttons.
+bool host_compose_window(HDC dc, HDC mem) {
+  RECT all = {0, 0, HOST_CLIENT_WIDTH, HOST_CLIENT_HEIGHT};
+  FillRect(mem, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+  HDC src = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(src, host.screen);
+  BitBlt(mem, 0, 0, host.screenArea.right - host.screenArea.left,
+         host.screenArea.bottom - host.screenArea.top, src, 0, 0, SRCCOPY);
+  SelectObject(src, old);
+  DeleteDC(src);
+  // Each button paints into a bitmap of its own size: it clips to its client rectangle
+  // in device units.
+  HDC one = CreateCompatibleDC(dc);
+  HBITMAP bits = CreateCompatibleBitmap(dc, BUTTON_WIDTH, BUTTON_HEIGHT);
+  old = SelectObject(one, bits);
+  for (int i = 0; i < 10; i++) {
+    SendMessageA(view.shadow[i], WM_PRINTCLIENT, reinterpret_cast<WPARAM>(one), PRF_CLIENT);
+    BitBlt(mem, BUTTONS[i].left, BUTTONS[i].top, BUTTON_WIDTH, BUTTON_HEIGHT, one, 0, 0, SRCCOPY);
+  }
+  SelectObject(one, old);
+  DeleteObject(bits);
+  DeleteDC(one);
+  return true;
+}
+#endif
+
 int host_create_window(HINSTANCE instance, int show) {
   host.windowRect = {0, 0, HOST_CLIENT_WIDTH, HOST_CLIENT_HEIGHT};
   host.screenArea = {0, 0, HOST_SCREEN_SIZE - 1, HOST_SCREEN_SIZE - 1};
@@ -66,6 +223,8 @@ int host_create_window(HINSTANCE instance, int show) {
   AdjustWindowRect(&r, WINDOW_STYLE, FALSE);
   int x = 0, y = 0;
 #ifdef _WIN32
+  SIZE f = framed_size(host.scale > 0 ? host.scale : fit_scale());
+  r = {0, 0, f.cx, f.cy};
   // A program's next window opens offset from its last one (the stand-in's display does
   // this itself).
   if (HWND last = FindWindowA(host.appName, nullptr)) {
@@ -76,7 +235,12 @@ int host_create_window(HINSTANCE instance, int show) {
     }
   }
 #endif
-  host.window = CreateWindowExA(0, host.appName, host.appName, WINDOW_STYLE, x, y, r.right - r.left,
+#ifdef _WIN32
+  DWORD style = RESIZABLE_STYLE;
+#else
+  DWORD style = WINDOW_STYLE;
+#endif
+  host.window = CreateWindowExA(0, host.appName, host.appName, style, x, y, r.right - r.left,
                                 r.bottom - r.top, nullptr, nullptr, instance, nullptr);
   if (!host.window) return 0;
   for (const SilkButton& b : BUTTONS) {
@@ -88,6 +252,20 @@ int host_create_window(HINSTANCE instance, int show) {
   }
 #ifndef _WIN32
   platform_present_window(host.window, host.scale, nullptr);
+#else
+  for (int i = 0; i < 10; i++) {
+    const SilkButton& b = BUTTONS[i];
+    // Shown (the button paints only then) but far outside the client area.
+    view.shadow[i] = CreateWindowExA(0, "BUTTON", b.text, WS_CHILD | WS_VISIBLE, -8 * b.left - 800,
+                                     -8 * b.top - 800, BUTTON_WIDTH, BUTTON_HEIGHT, host.window,
+                                     nullptr, instance, nullptr);
+    if (!view.shadow[i]) return 0;
+    SendMessageA(view.shadow[i], WM_SETFONT,
+                 reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 0);
+  }
+  RECT client;
+  GetClientRect(host.window, &client);
+  layout(host.window, client.right, client.bottom);
 #endif
   ShowWindow(host.window, show);
   UpdateWindow(host.window);
@@ -197,8 +375,16 @@ static void on_paint(HWND hwnd) {
   HDC dc = BeginPaint(hwnd, &ps);
   HDC mem = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(mem, host.screen);
+#ifdef _WIN32
+  // Whole pixels, never blurred.
+  int w = host.screenArea.right - host.screenArea.left;
+  int h = host.screenArea.bottom - host.screenArea.top;
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, view.x, view.y, view.s * w, view.s * h, mem, 0, 0, w, h, SRCCOPY);
+#else
   BitBlt(dc, 0, 0, host.screenArea.right - host.screenArea.left,
          host.screenArea.bottom - host.screenArea.top, mem, 0, 0, SRCCOPY);
+#endif
   SelectObject(mem, old);
   DeleteDC(mem);
   EndPaint(hwnd, &ps);
@@ -215,6 +401,9 @@ static void on_close(HWND hwnd) {
   delete_object(reinterpret_cast<HGDIOBJ*>(&host.blackPen));
   delete_object(reinterpret_cast<HGDIOBJ*>(&host.greyPen));
   delete_object(reinterpret_cast<HGDIOBJ*>(&host.font));
+#ifdef _WIN32
+  delete_object(reinterpret_cast<HGDIOBJ*>(&view.font));
+#endif
   DestroyWindow(hwnd);
 }
 
@@ -260,18 +449,41 @@ LRESULT CALLBACK host_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
+#ifdef _WIN32
+    case WM_SIZE:
+      if (wp != SIZE_MINIMIZED) layout(hwnd, LOWORD(lp), HIWORD(lp));
+      return 0;
+    case WM_GETMINMAXINFO: {
+      SIZE f = framed_size(1);
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {f.cx, f.cy};
+      return 0;
+    }
+#endif
     case WM_LBUTTONDOWN:
+#ifdef _WIN32
+      lp = to_scale_one(lp);
+#endif
       SetCapture(hwnd);
       if (in_screen(lp)) enqueue(msg, wp, lp);
       break;
     case WM_LBUTTONUP:
+#ifdef _WIN32
+      lp = to_scale_one(lp);
+#endif
       ReleaseCapture();
       if (in_screen(lp)) enqueue(msg, wp, lp);
       break;
     case WM_MOUSEMOVE:
+#ifdef _WIN32
+      lp = to_scale_one(lp);
+#endif
       if ((wp & MK_LBUTTON) && in_screen(lp)) enqueue(msg, wp, lp);
       break;
     case WM_KEYDOWN:
+#ifdef _WIN32
+      view.swallowChar = presentation_key(hwnd, wp);
+      if (view.swallowChar) return 0;
+#endif
       if (host_key(hwnd, wp)) return 0;
       if (wp >= VK_LEFT && wp <= VK_DOWN) enqueue(msg, wp, lp);
       break;
@@ -280,6 +492,9 @@ LRESULT CALLBACK host_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CHAR:
       if (wp == CTRL_Q && GetKeyState(VK_CONTROL) < 0) return 0;  // the close key's character
+#ifdef _WIN32
+      if (view.swallowChar) return 0;
+#endif
       enqueue(msg, wp, lp);
       break;
     case WM_COMMAND:

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 #include "apps/tumbler/PellowFrames.h"
 #include "program_run.h"
@@ -348,10 +350,10 @@ std::string windows_program(const char* name) {
   return std::string(apps) + "/" + name + "/" + name + ".exe";
 }
 
-ProgramRun run_under_wine(const std::string& exe, const std::string& dir,
-                          const std::string& script) {
+ProgramRun run_under_wine(const std::string& exe, const std::string& dir, const std::string& script,
+                          const std::string& args = "") {
   setenv("WINEDEBUG", "-all", 1);
-  return run_program("/usr/bin/env", "xvfb-run -a wine " + exe, dir, script, 180);
+  return run_program("/usr/bin/env", "xvfb-run -a wine " + exe + " " + args, dir, script, 180);
 }
 
 TEST(WindowsBuild, EachProgramStartsAndShowsItsFirstScreen) {
@@ -389,6 +391,36 @@ TEST(WindowsBuild, EachProgramStartsAndShowsItsFirstScreen) {
     ASSERT_TRUE(s.ok) << c.name;
     c.check(s);
   }
+}
+
+// At "-scale 3" the script still works in scale-1 window units: its window picture is the
+// one at scale 1, and its tap lands on Glimmer's Stop button, which then reads Start.
+TEST(WindowsBuild, ScaledWindowKeepsScaleOnePicturesAndTaps) {
+  if (windows_program("glimmer").empty()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
+  std::string pictures[2];
+  const char* scales[] = {"-scale 1", "-scale 3"};
+  for (int i = 0; i < 2; i++) {
+    std::string dir = scratch_dir(std::string("windows_scale_") + std::to_string(i));
+    ProgramRun r = run_under_wine(windows_program("orbitale"), dir,
+                                  "wait 1500\nwindow w.png\nclose\n", scales[i]);
+    EXPECT_EQ(r.status, 0) << scales[i] << r.err;
+    std::ifstream in(dir + "/w.png", std::ios::binary);
+    pictures[i].assign(std::istreambuf_iterator<char>(in), {});
+  }
+  EXPECT_GT(pictures[0].size(), 1000u) << "a window picture";
+  EXPECT_TRUE(pictures[0] == pictures[1]) << "the same picture at scale 1 and 3";
+
+  std::string dir = scratch_dir("windows_scale_tap");
+  ProgramRun r = run_under_wine(
+      windows_program("glimmer"), dir,
+      "wait 1500\nshot a.png\n" + tap(10, 150) + "wait 800\nshot b.png\nclose\n", "-scale 3");
+  EXPECT_EQ(r.status, 0) << r.err;
+  Screen a = read_shot(dir + "/a.png"), b = read_shot(dir + "/b.png");
+  ASSERT_TRUE(a.ok && b.ok);
+  expect_button_frame(a, 2, 146, 13);
+  expect_button_frame(b, 2, 146, 13);
+  // "Start" is wider than "Stop": the frame's right edge moved right.
+  EXPECT_GT(ink_box(b, 0, 144, 40, 159).x1, ink_box(a, 0, 144, 40, 159).x1) << "Stop became Start";
 }
 
 }  // namespace
