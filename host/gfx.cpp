@@ -82,12 +82,7 @@ static LONG to_long(int64_t v) {
 void frame_refresh(int64_t left, int64_t top, int64_t right, int64_t bottom) {
   if (!host.autoRefresh) return;
   RECT r = {to_long(left), to_long(top), to_long(right), to_long(bottom)};
-#ifdef _WIN32
   host_invalidate(r);
-#else
-  InvalidateRect(host.window, &r, FALSE);
-  UpdateWindow(host.window);
-#endif
 }
 
 /* ---------------------------------------------------------------------------

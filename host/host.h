@@ -94,9 +94,9 @@ bool host_read_window(uint32_t* pixels);
 bool host_compose_window(HDC dc, HDC mem);
 // A point in window units at scale 1 as client pixels at the scale shown.
 LPARAM host_client_point(int x, int y);
-// Repaints a rectangle of the window at scale 1 now.
-void host_invalidate(RECT r);
 #endif
+// Repaints a rectangle of the window, given at scale 1, now.
+void host_invalidate(RECT r);
 
 // Automation (PALM_SCRIPT): load the script, and run it a step from the main loop.
 void script_start(const char* path);

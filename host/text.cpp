@@ -65,12 +65,7 @@ jint gfx_draw_string(Ref string, jint x, jint y, jint mode) {
       host.autoRefresh = 1;
       host_note_work();
       RECT all = {0, 0, HOST_SCREEN_SIZE, HOST_SCREEN_SIZE};
-#ifdef _WIN32
       host_invalidate(all);
-#else
-      InvalidateRect(host.window, &all, FALSE);
-      UpdateWindow(host.window);
-#endif
       return 0;
     }
   }

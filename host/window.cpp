@@ -214,6 +214,12 @@ bool host_compose_window(HDC dc, HDC mem) {
   DeleteDC(one);
   return true;
 }
+#else
+// The stand-in's display scales the whole window itself.
+void host_invalidate(RECT r) {
+  InvalidateRect(host.window, &r, FALSE);
+  UpdateWindow(host.window);
+}
 #endif
 
 int host_create_window(HINSTANCE instance, int show) {
