@@ -534,19 +534,19 @@ BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
   int y0 = std::max<int>(y, b.top), y1 = std::min<int>(y + height, b.bottom);
   if (x0 >= x1 || y0 >= y1) return TRUE;
   int n = x1 - x0;
-  for (int ty = y0; ty < y1; ty++) {
-    uint32_t* out = &d->pixels[static_cast<size_t>(ty) * d->width + x0];
-    if (rop == BLACKNESS || rop == WHITENESS) {
-      uint32_t v = rop == BLACKNESS ? 0 : WHITE;
-      if (n <= 4) {
-        for (int i = 0; i < n; i++) out[i] = v;
-      } else {
-        std::fill(out, out + n, v);
-      }
+  size_t stride = static_cast<size_t>(d->width);
+  uint32_t* out = &d->pixels[static_cast<size_t>(y0) * stride + x0];
+  if (rop == BLACKNESS || rop == WHITENESS) {
+    uint32_t v = rop == BLACKNESS ? 0 : WHITE;
+    if (n == 2) {  // a column of device pixels: the most common run of a steep line
+      for (int ty = y0; ty < y1; ty++, out += stride) out[0] = out[1] = v;
     } else {
-      blt_row(rop, pixel_of(dc->brush->color), nullptr, out, n);
+      for (int ty = y0; ty < y1; ty++, out += stride) std::fill(out, out + n, v);
     }
+    return TRUE;
   }
+  uint32_t pattern = pixel_of(dc->brush->color);
+  for (int ty = y0; ty < y1; ty++, out += stride) blt_row(rop, pattern, nullptr, out, n);
   return TRUE;
 }
 
