@@ -103,35 +103,7 @@ jlong sys_current_time_millis() {
  * ------------------------------------------------------------------------- */
 
 void sys_array_copy(Ref src, jint srcPos, Ref dst, jint dstPos, jint length) {
-  rt_take_error();
-  if (!src || !dst) {
-    rt_set_error(ERR_NULL_POINTER, __LINE__);
-    return;
-  }
-  if (length < 0) {
-    rt_set_error(ERR_ILLEGAL_ARGUMENT, __LINE__);
-    return;
-  }
-  if (length == 0) return;
-  ArrayFields* s = rt_array(src);
-  ArrayFields* d = rt_array(dst);
-  if (!s->storage || !d->storage) {
-    rt_set_error(ERR_NULL_POINTER, __LINE__);
-    return;
-  }
-  if (srcPos < 0 || srcPos >= s->length || dstPos < 0 || dstPos >= d->length ||
-      int64_t{srcPos} + length > s->length || int64_t{dstPos} + length > d->length) {
-    rt_set_error(ERR_ARRAY_INDEX_OUT_OF_BOUNDS, __LINE__);
-    return;
-  }
-  if (s->elementSize != d->elementSize) {
-    rt_set_error(ERR_ARRAY_ELEMENT_SIZE, __LINE__);
-    return;
-  }
-  size_t size = s->elementSize;
-  memmove(static_cast<char*>(d->storage) + static_cast<size_t>(dstPos) * size,
-          static_cast<char*>(s->storage) + static_cast<size_t>(srcPos) * size,
-          static_cast<size_t>(length) * size);
+  rt_array_copy(src, srcPos, dst, dstPos, length);
 }
 
 // The window closes when the message pump handles WM_CLOSE; the status goes no further.

@@ -167,6 +167,9 @@ void rt_monitor_enter(Ref object);
 void rt_monitor_exit(Ref object);
 jint rt_array_length(Ref array);
 void* rt_array_element(Ref array, jint index);  // checked address of an element
+// System.arraycopy's rule under the native protocol: overlapping ranges copy as if through
+// a buffer; a failure leaves the pending error code and copies nothing.
+void rt_array_copy(Ref src, jint srcPos, Ref dst, jint dstPos, jint length);
 
 // The load and store families, each checked as rt_array_element checks.
 inline jint rt_array_load32(Ref a, jint i) { return *static_cast<jint*>(rt_array_element(a, i)); }

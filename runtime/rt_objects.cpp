@@ -73,6 +73,25 @@ jint rt_array_length(Ref array) {
   return rt_array(array)->length;
 }
 
+// The ranges are tested without overflow for any int positions and length.
+void rt_array_copy(Ref src, jint srcPos, Ref dst, jint dstPos, jint length) {
+  rt_take_error();
+  if (!src || !dst) return rt_set_error(ERR_NULL_POINTER, __LINE__);
+  if (length < 0) return rt_set_error(ERR_ILLEGAL_ARGUMENT, __LINE__);
+  if (length == 0) return;
+  ArrayFields* s = rt_array(src);
+  ArrayFields* d = rt_array(dst);
+  if (!s->storage || !d->storage) return rt_set_error(ERR_NULL_POINTER, __LINE__);
+  if (srcPos < 0 || srcPos >= s->length || dstPos < 0 || dstPos >= d->length ||
+      length > s->length - srcPos || length > d->length - dstPos)
+    return rt_set_error(ERR_ARRAY_INDEX_OUT_OF_BOUNDS, __LINE__);
+  if (s->elementSize != d->elementSize) return rt_set_error(ERR_ARRAY_ELEMENT_SIZE, __LINE__);
+  size_t size = s->elementSize;
+  memmove(static_cast<char*>(d->storage) + size * static_cast<size_t>(dstPos),
+          static_cast<char*>(s->storage) + size * static_cast<size_t>(srcPos),
+          size * static_cast<size_t>(length));
+}
+
 void* rt_array_element(Ref array, jint index) {
   if (!array) rt_throw_error(ERR_NULL_POINTER);
   const ArrayFields* a = rt_array(array);

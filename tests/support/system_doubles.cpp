@@ -44,22 +44,8 @@ jlong sys_current_time_millis() {
   return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-// The ranges are tested without overflow for any int positions and length.
 void sys_array_copy(Ref src, jint srcPos, Ref dst, jint dstPos, jint length) {
-  rt_take_error();
-  if (!src || !dst) return rt_set_error(ERR_NULL_POINTER, __LINE__);
-  if (length < 0) return rt_set_error(ERR_ILLEGAL_ARGUMENT, __LINE__);
-  if (length == 0) return;
-  ArrayFields* s = rt_array(src);
-  ArrayFields* d = rt_array(dst);
-  if (!s->storage || !d->storage) return rt_set_error(ERR_NULL_POINTER, __LINE__);
-  if (srcPos < 0 || srcPos >= s->length || dstPos < 0 || dstPos >= d->length ||
-      length > s->length - srcPos || length > d->length - dstPos)
-    return rt_set_error(ERR_ARRAY_INDEX_OUT_OF_BOUNDS, __LINE__);
-  if (s->elementSize != d->elementSize) return rt_set_error(ERR_ARRAY_ELEMENT_SIZE, __LINE__);
-  size_t size = s->elementSize;
-  memmove(static_cast<char*>(d->storage) + size * dstPos,
-          static_cast<char*>(s->storage) + size * srcPos, size * length);
+  rt_array_copy(src, srcPos, dst, dstPos, length);
 }
 
 void sys_exit(Ref, jint status) { system_log.exits.push_back(status); }
