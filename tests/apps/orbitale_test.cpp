@@ -32,10 +32,6 @@ std::vector<std::string> fields_of(const std::string& record) {
 
 int number_at(int index) { return index < 112 ? index + 1 : 114 + 2 * (index - 112); }
 
-// ---------------------------------------------------------------------------
-// The element table
-// ---------------------------------------------------------------------------
-
 TEST(OrbitaleTable, HoldsOneRecordOfSixteenFieldsForEachElementShown) {
   for (int i = 0; i < kElementCount; i++) {
     std::vector<std::string> f = fields_of(kElementRecords[i]);
@@ -137,9 +133,7 @@ TEST(OrbitaleTable, MassesRiseWithTheAtomicNumberExceptTheKnownInversions) {
   }
 }
 
-// ---------------------------------------------------------------------------
 // The program end to end. The frame's contents start 16 pixels down, under its title bar.
-// ---------------------------------------------------------------------------
 
 constexpr int kTop = 16;
 
@@ -184,15 +178,13 @@ bool filled(const Screen& s, const Cell& c) {
 }
 
 // Each step is given time to be delivered and painted, even on a busy machine.
-std::string tap(int x, int y) {
-  return "tap " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\nwait 400\n";
+std::string pen(const char* what, int x, int y) {
+  return std::string(what) + " " + std::to_string(2 * x) + " " + std::to_string(2 * y) +
+         "\nwait 400\n";
 }
-std::string down(int x, int y) {
-  return "down " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\nwait 400\n";
-}
-std::string up(int x, int y) {
-  return "up " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\nwait 400\n";
-}
+std::string tap(int x, int y) { return pen("tap", x, y); }
+std::string down(int x, int y) { return pen("down", x, y); }
+std::string up(int x, int y) { return pen("up", x, y); }
 std::string shot(const std::string& name) { return "shot " + name + ".png\n"; }
 
 // Places on the screen: the arrow buttons, the title bar, a dialog's OK button.
@@ -348,9 +340,17 @@ TEST(Orbitale, PressingACellHighlightsItAndLiftingOpensItsInformation) {
 // Presses in the period-number margin, between columns and between the main rows and the
 // f-block select nothing, and their release opens nothing. The Options menu opens from the
 // title bar (the frame's own area) and from the Menu button; a second press of the Menu
-// button closes it. "About Orbitale" opens the about box.
-TEST(Orbitale, PressesBetweenCellsAndTheOptionsMenu) {
+// button closes it. "About Orbitale" opens the about box. Then, in the same run, display
+// options: checking a category turns "All Elements" off and shows that category
+// only; a hidden element still highlights and opens; with nothing checked, the next
+// opening switches "All Elements" back on; "Atomic Numbers" shows numbers; elements 114,
+// 116 and 118 show only under "All Elements".
+TEST(Orbitale, PressesBetweenCellsTheOptionsMenuAndDisplayOptions) {
   std::string dir = scratch_dir("orbitale_menu");
+  const std::string options = kTitleBar + tap(25, 7) + tap(20, 20);
+  const std::string alkali = tap(30, 35), transition = tap(30, 55);
+  Cell h = left_cell(0, 0), li = left_cell(0, 1), na = left_cell(0, 2), k = left_cell(0, 3);
+  Cell sc = left_cell(2, 3), uuq = right_cell(13, 6), uun = right_cell(9, 6);
   const std::vector<std::pair<int, int>> points = {
       {3, kTop + 40}, {22, kTop + 60}, {42, kTop + 70}, {60, kTop + 110}, {30, kTop + 18}};
   std::string between;
@@ -362,7 +362,12 @@ TEST(Orbitale, PressesBetweenCellsAndTheOptionsMenu) {
   ProgramRun r =
       run(dir, shot("start") + between + kTitleBar + shot("strip") + tap(25, 7) + shot("menu") +
                    tap(30, 32) + shot("about") + kOk + shot("closed") + "press Menu\nwait 400\n" +
-                   shot("key") + "press Menu\nwait 400\n" + shot("key2"));
+                   shot("key") + "press Menu\nwait 400\n" + shot("key2") + options + shot("opts1") +
+                   alkali + shot("opts2") + kOk + shot("alkali") + down(h.x + 8, h.y + 7) +
+                   shot("hidden") + up(h.x + 8, h.y + 7) + shot("hiddenInfo") + kOk + options +
+                   alkali + kOk + shot("none") + options + shot("opts3") + tap(100, 112) + kOk +
+                   shot("numbers") + kRightArrow + shot("rightAll") + options + transition + kOk +
+                   shot("rightTransition"));
   ASSERT_EQ(r.status, 0) << r.err;
   Screen start = load(dir, "start"), strip = load(dir, "strip"), menu = load(dir, "menu");
   Screen about = load(dir, "about"), closed = load(dir, "closed");
@@ -371,8 +376,8 @@ TEST(Orbitale, PressesBetweenCellsAndTheOptionsMenu) {
     EXPECT_EQ(load(dir, "down" + std::to_string(i)).px, start.px) << "press " << i;
     EXPECT_EQ(load(dir, "up" + std::to_string(i)).px, start.px) << "release " << i;
   }
-  Glyphs options = render("Options");
-  EXPECT_NE(find_text(strip, options, 0, 0, 159, 16).first, -1) << "the menu bar's strip";
+  Glyphs title = render("Options");
+  EXPECT_NE(find_text(strip, title, 0, 0, 159, 16).first, -1) << "the menu bar's strip";
   EXPECT_NE(find_text(menu, render("Display"), 0, 12, 159, 60).first, -1);
   EXPECT_NE(find_text(menu, render("About Orbitale"), 0, 12, 159, 60).first, -1);
   uint32_t bar = about.at(3, 3);
@@ -380,27 +385,8 @@ TEST(Orbitale, PressesBetweenCellsAndTheOptionsMenu) {
   EXPECT_NE(find_text(about, render("        Orbitale v1.02a"), 10, 15, 152, 137).first, -1);
   EXPECT_NE(find_text(about, render("for the palmhost project."), 10, 15, 152, 137).first, -1);
   EXPECT_EQ(closed.px, start.px) << "OK closes it and the table is back";
-  EXPECT_NE(find_text(key, options, 0, 0, 159, 16).first, -1) << "the Menu button opens it";
+  EXPECT_NE(find_text(key, title, 0, 0, 159, 16).first, -1) << "the Menu button opens it";
   EXPECT_EQ(key2.px, start.px) << "and closes it";
-}
-
-// Display options: checking a category turns "All Elements" off and shows that category
-// only; a hidden element still highlights and opens; with nothing checked, the next
-// opening switches "All Elements" back on; "Atomic Numbers" shows numbers; elements 114,
-// 116 and 118 show only under "All Elements".
-TEST(Orbitale, DisplayOptionsFilterTheTable) {
-  std::string dir = scratch_dir("orbitale_filters");
-  const std::string options = kTitleBar + tap(25, 7) + tap(20, 20);
-  const std::string all = tap(30, 25), alkali = tap(30, 35), transition = tap(30, 55);
-  Cell h = left_cell(0, 0), li = left_cell(0, 1), na = left_cell(0, 2), k = left_cell(0, 3);
-  Cell sc = left_cell(2, 3), uuq = right_cell(13, 6), uun = right_cell(9, 6);
-  ProgramRun r =
-      run(dir, options + shot("opts1") + alkali + shot("opts2") + kOk + shot("alkali") +
-                   down(h.x + 8, h.y + 7) + shot("hidden") + up(h.x + 8, h.y + 7) +
-                   shot("hiddenInfo") + kOk + options + alkali + kOk + shot("none") + options +
-                   shot("opts3") + tap(100, 112) + kOk + shot("numbers") + kRightArrow +
-                   shot("rightAll") + options + transition + kOk + shot("rightTransition"));
-  ASSERT_EQ(r.status, 0) << r.err;
   Screen opts1 = load(dir, "opts1"), opts2 = load(dir, "opts2"), opts3 = load(dir, "opts3");
   // The box glyphs: "All Elements" on a row at y 20..29, "Alkali Metals" at y 30..39.
   auto box = [](const Screen& s, int y0) {
@@ -439,22 +425,11 @@ TEST(Orbitale, DisplayOptionsFilterTheTable) {
   EXPECT_TRUE(outlined(rightTransition, uun)) << "element 110 is a transition metal";
 }
 
-// ---------------------------------------------------------------------------
-// The Windows build under wine (on a virtual X display): Orbitale starts and shows its first
-// screen. PALM_WINDOWS_APPS names the Windows build's apps folder; without it, or without
-// wine, this is skipped.
-// ---------------------------------------------------------------------------
-
+// The Windows build under wine: Orbitale starts and shows its first screen.
 TEST(WindowsBuild, OrbitaleStartsAndShowsItsFirstScreen) {
-  const char* apps = getenv("PALM_WINDOWS_APPS");
-  if (!apps || !*apps ||
-      system("command -v wine >/dev/null 2>&1 && command -v xvfb-run >/dev/null 2>&1") != 0)
-    GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
+  if (!wine_ready()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
   std::string dir = scratch_dir("windows_orbitale");
-  setenv("WINEDEBUG", "-all", 1);
-  ProgramRun r = run_program("/usr/bin/env",
-                             "xvfb-run -a wine " + std::string(apps) + "/orbitale/orbitale.exe",
-                             dir, "wait 2500\nshot s.png\nclose\n", 180);
+  ProgramRun r = run_under_wine("orbitale/orbitale.exe", dir, "wait 2500\nshot s.png\nclose\n");
   EXPECT_EQ(r.status, 0) << r.err;
   Screen s = load(dir, "s");
   ASSERT_TRUE(s.ok);

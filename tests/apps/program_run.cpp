@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -95,4 +96,17 @@ ProgramRun run_program(const std::string& program, const std::string& args, cons
   r.out = slurp(outPath);
   r.err = slurp(errPath);
   return r;
+}
+
+bool wine_ready() {
+  const char* apps = getenv("PALM_WINDOWS_APPS");
+  return apps && *apps &&
+         system("command -v wine >/dev/null 2>&1 && command -v xvfb-run >/dev/null 2>&1") == 0;
+}
+
+ProgramRun run_under_wine(const std::string& exe, const std::string& dir, const std::string& script,
+                          const std::string& args) {
+  setenv("WINEDEBUG", "-all", 1);
+  std::string path = std::string(getenv("PALM_WINDOWS_APPS")) + "/" + exe;
+  return run_program("/usr/bin/env", "xvfb-run -a wine " + path + " " + args, dir, script, 180);
 }

@@ -18,3 +18,10 @@ std::string scratch_dir(const std::string& test);
 // dir/script.txt; kills it after `timeout` seconds.
 ProgramRun run_program(const std::string& program, const std::string& args, const std::string& dir,
                        const std::string& script, double timeout = 30);
+
+// The Windows build (PALM_WINDOWS_APPS names its apps folder) under wine on a virtual X
+// display: false without it or without wine, and the test skips.
+bool wine_ready();
+// Runs `exe`, a path under that folder, there.
+ProgramRun run_under_wine(const std::string& exe, const std::string& dir, const std::string& script,
+                          const std::string& args = "");

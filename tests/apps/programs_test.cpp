@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "apps/tumbler/PellowFrames.h"
 #include "program_run.h"
@@ -30,12 +31,8 @@ Box ink_box(const Screen& s, int x0, int y0, int x1, int y1) {
   Box b;
   for (int y = y0; y <= y1; y++)
     for (int x = x0; x <= x1; x++)
-      if (!s.white(x, y)) {
-        b.x0 = std::min(b.x0, x);
-        b.y0 = std::min(b.y0, y);
-        b.x1 = std::max(b.x1, x);
-        b.y1 = std::max(b.y1, y);
-      }
+      if (!s.white(x, y))
+        b = {std::min(b.x0, x), std::min(b.y0, y), std::max(b.x1, x), std::max(b.y1, y)};
   return b;
 }
 
@@ -52,15 +49,14 @@ std::string tap(int x, int y) {
   return "tap " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\n";
 }
 
-// ---------------------------------------------------------------------------
-// Spindrift
-// ---------------------------------------------------------------------------
-
-TEST(Spindrift, ShowsTheHintTheExitButtonAndTheTurningLogo) {
-  std::string dir = scratch_dir("spindrift_frames");
-  ProgramRun r = run_program(SPINDRIFT, "", dir,
-                             "shot first.png\n"
-                             "wait 400\nshot a.png\nwait 150\nshot b.png\nclose\n");
+// One run: the frames, the status line, then keys and strokes that must not end it.
+TEST(Spindrift, ShowsTheHintTheExitButtonTheTurningLogoAndStatusAndOnlyExitEndsIt) {
+  std::string dir = scratch_dir("spindrift");
+  ProgramRun r = run_program(
+      SPINDRIFT, "", dir,
+      "shot first.png\nwait 400\nshot a.png\nwait 150\nshot b.png\n"
+      "char 97\nkey 38\nkey 38\nkey 40\n" +
+          tap(60, 60) + "down 80 80\nmove 100 90\nup 120 100\nwait 300\nshot s.png\nclose\n");
   ASSERT_EQ(r.status, 0) << r.err;
   for (const char* name : {"first.png", "a.png"}) {
     Screen s = read_shot(dir + "/" + name);
@@ -73,105 +69,63 @@ TEST(Spindrift, ShowsTheHintTheExitButtonAndTheTurningLogo) {
   Screen a = read_shot(dir + "/a.png"), b = read_shot(dir + "/b.png");
   EXPECT_GT(changed(a, b, 0, 14, 159, 140), 20) << "the logo moved between the two shots";
   EXPECT_TRUE(a.sameRegion(b, 136, 143, 159, 159)) << "the Exit button stays put";
+  Box status = ink_box(b, 0, 146, 130, 159);
+  EXPECT_EQ(status.x0, 2) << "the status line (N msec/frame) starts at the left margin";
+  EXPECT_GT(status.width(), 40);
+  EXPECT_TRUE(read_shot(dir + "/s.png").ok) << "other keys and strokes did not end it";
 }
-
-TEST(Spindrift, StatusLineShowsMillisecondsPerFrame) {
-  std::string dir = scratch_dir("spindrift_status");
-  ProgramRun r = run_program(SPINDRIFT, "", dir, "wait 500\nshot s.png\nclose\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  Screen s = read_shot(dir + "/s.png");
-  ASSERT_TRUE(s.ok);
-  Box status = ink_box(s, 0, 146, 130, 159);
-  EXPECT_EQ(status.x0, 2) << "the status line starts at the left margin";
-  EXPECT_GT(status.width(), 40) << "\"N msec/frame\" is a line of text";
-}
-
-TEST(Spindrift, OtherKeysAndStrokesDoNotEndIt) {
-  std::string dir = scratch_dir("spindrift_keys");
-  ProgramRun r =
-      run_program(SPINDRIFT, "", dir,
-                  "wait 100\nchar 97\nkey 38\nkey 38\nkey 40\n" + tap(60, 60) +
-                      "down 80 80\nmove 100 90\nup 120 100\nwait 300\nshot s.png\nwait 20000\n",
-                  3);
-  EXPECT_TRUE(r.timedOut) << "the program ended by itself";
-  EXPECT_TRUE(read_shot(dir + "/s.png").ok);
-}
-
-// ---------------------------------------------------------------------------
-// Glimmer
-// ---------------------------------------------------------------------------
 
 constexpr int kLogoBottom = 143;  // the logo's area ends above the button strip
 
-TEST(Glimmer, StopFreezesThePictureAndStartResumesIt) {
-  std::string dir = scratch_dir("glimmer_stop");
-  ProgramRun r =
-      run_program(GLIMMER, "", dir,
-                  "wait 300\nshot run1.png\nwait 100\nshot run2.png\n" + tap(8, 151) +
-                      "wait 400\nshot stop1.png\nwait 400\nshot stop2.png\n" + tap(8, 151) +
-                      "wait 400\nshot go1.png\nwait 100\nshot go2.png\nclose\n");
+// One run: running, stopped (page keys move the logo then, page up stops at the near limit),
+// started again; the bottom corners are never erased.
+TEST(Glimmer, StopStartPageKeysAndTheBottomCorners) {
+  std::string dir = scratch_dir("glimmer");
+  const std::string names[] = {"run1", "run2",   "stop1", "stop2", "far",
+                               "near", "nearer", "go1",   "go2"};
+  const std::string steps[] = {"wait 300\n",
+                               "wait 100\n",
+                               tap(8, 151) + "wait 400\n",
+                               "wait 400\n",
+                               "key 40\nkey 40\nkey 40\nkey 40\nwait 200\n",
+                               "key 38\nkey 38\nkey 38\nkey 38\nkey 38\nwait 200\n",
+                               "key 38\nwait 200\n",
+                               tap(8, 151) + "wait 400\n",
+                               "wait 100\n"};
+  std::string script;
+  for (int i = 0; i < 9; i++) script += steps[i] + "shot " + names[i] + ".png\n";
+  ProgramRun r = run_program(GLIMMER, "", dir, script + "close\n");
   ASSERT_EQ(r.status, 0) << r.err;
-  Screen run1 = read_shot(dir + "/run1.png"), run2 = read_shot(dir + "/run2.png");
-  Screen stop1 = read_shot(dir + "/stop1.png"), stop2 = read_shot(dir + "/stop2.png");
-  Screen go1 = read_shot(dir + "/go1.png"), go2 = read_shot(dir + "/go2.png");
-  for (const Screen* s : {&run1, &run2, &stop1, &stop2, &go1, &go2}) ASSERT_TRUE(s->ok);
-
-  EXPECT_GT(changed(run1, run2, 0, 0, 159, kLogoBottom), 20) << "the logo tumbles while running";
-  EXPECT_EQ(stop1.px, stop2.px) << "Stop freezes the picture";
-  EXPECT_GT(stop1.inked(0, 0, 159, kLogoBottom), 50) << "the last frame stays on screen";
-  EXPECT_GT(changed(go1, go2, 0, 0, 159, kLogoBottom), 20) << "Start resumes the motion";
-
-  // The label: "Start" is wider than "Stop", so the frame's right edge moves right, and
-  // back again after Start.
-  Box stopLabel = ink_box(run1, 0, 144, 40, 159), startLabel = ink_box(stop1, 0, 144, 40, 159);
+  std::map<std::string, Screen> s;
+  for (int i = 0; i < 9; i++) {
+    const std::string& n = names[i];
+    s[n] = read_shot(dir + "/" + n + ".png");
+    ASSERT_TRUE(s[n].ok) << n;
+    const Screen& same = s[i >= 2 && i <= 6 ? "stop1" : "run1"];  // paused: reads Start
+    EXPECT_TRUE(s[n].sameRegion(same, 0, 144, 29, 159)) << n << ": the Stop corner";
+    EXPECT_TRUE(s[n].sameRegion(s["run1"], 130, 144, 159, 159)) << n << ": the Exit corner";
+  }
+  expect_button_frame(s["run1"], 138, 146, 13);
+  EXPECT_GT(changed(s["run1"], s["run2"], 0, 0, 159, kLogoBottom), 20) << "the logo tumbles";
+  EXPECT_EQ(s["stop1"].px, s["stop2"].px) << "Stop freezes the picture";
+  EXPECT_GT(s["stop1"].inked(0, 0, 159, kLogoBottom), 50) << "the last frame stays on screen";
+  EXPECT_GT(changed(s["go1"], s["go2"], 0, 0, 159, kLogoBottom), 20) << "Start resumes the motion";
+  // "Start" is wider than "Stop": the frame's right edge moves right, and back after Start.
+  Box stopLabel = ink_box(s["run1"], 0, 144, 40, 159);
+  Box startLabel = ink_box(s["stop1"], 0, 144, 40, 159);
   EXPECT_EQ(startLabel.x0, stopLabel.x0);
   EXPECT_GT(startLabel.x1, stopLabel.x1) << "the button reads \"Start\" while paused";
-  EXPECT_TRUE(go1.sameRegion(run1, 0, 144, 40, 159)) << "and \"Stop\" again when running";
-  expect_button_frame(run1, 2, 146, 13);
-  expect_button_frame(stop1, 2, 146, 13);
+  EXPECT_TRUE(s["go1"].sameRegion(s["run1"], 0, 144, 40, 159)) << "and \"Stop\" again";
+  expect_button_frame(s["run1"], 2, 146, 13);
+  expect_button_frame(s["stop1"], 2, 146, 13);
+  auto area = [&](const char* n) {
+    Box b = ink_box(s[n], 0, 0, 159, kLogoBottom);
+    return b.width() * b.height();
+  };
+  EXPECT_LT(area("far"), area("stop1")) << "page down moves it away";
+  EXPECT_GT(area("near"), area("stop1")) << "page up brings it nearer";
+  EXPECT_EQ(s["near"].px, s["nearer"].px) << "page up at the near limit changes nothing";
 }
-
-TEST(Glimmer, TheBottomCornersAreNeverErased) {
-  std::string dir = scratch_dir("glimmer_corners");
-  std::string script = "wait 100\n";
-  for (int i = 0; i < 6; i++) script += "shot c" + std::to_string(i) + ".png\nwait 70\n";
-  script += "key 40\nkey 38\nkey 38\nwait 100\nshot c6.png\nclose\n";
-  ProgramRun r = run_program(GLIMMER, "", dir, script);
-  ASSERT_EQ(r.status, 0) << r.err;
-  Screen first = read_shot(dir + "/c0.png");
-  ASSERT_TRUE(first.ok);
-  expect_button_frame(first, 138, 146, 13);
-  for (int i = 1; i <= 6; i++) {
-    Screen s = read_shot(dir + "/c" + std::to_string(i) + ".png");
-    ASSERT_TRUE(s.ok);
-    EXPECT_TRUE(s.sameRegion(first, 0, 144, 29, 159)) << "shot " << i << ": the Stop corner";
-    EXPECT_TRUE(s.sameRegion(first, 130, 144, 159, 159)) << "shot " << i << ": the Exit corner";
-  }
-}
-
-TEST(Glimmer, PageKeysMoveTheLogoAndPageUpStopsAtTheNearLimit) {
-  std::string dir = scratch_dir("glimmer_pages");
-  // Paused, so that only the keys change the picture.
-  ProgramRun r = run_program(GLIMMER, "", dir,
-                             "wait 200\n" + tap(8, 151) +
-                                 "wait 300\nshot start.png\n"
-                                 "key 40\nkey 40\nkey 40\nkey 40\nwait 200\nshot far.png\n"
-                                 "key 38\nkey 38\nkey 38\nkey 38\nkey 38\nwait 200\nshot near.png\n"
-                                 "key 38\nwait 200\nshot nearer.png\nclose\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  Screen start = read_shot(dir + "/start.png"), far = read_shot(dir + "/far.png");
-  Screen near = read_shot(dir + "/near.png"), nearer = read_shot(dir + "/nearer.png");
-  for (const Screen* s : {&start, &far, &near, &nearer}) ASSERT_TRUE(s->ok);
-  Box b0 = ink_box(start, 0, 0, 159, kLogoBottom), bFar = ink_box(far, 0, 0, 159, kLogoBottom);
-  Box bNear = ink_box(near, 0, 0, 159, kLogoBottom);
-  EXPECT_LT(bFar.width() * bFar.height(), b0.width() * b0.height()) << "page down moves it away";
-  EXPECT_GT(bNear.width() * bNear.height(), b0.width() * b0.height()) << "page up brings it nearer";
-  EXPECT_EQ(near.px, nearer.px) << "page up at the near limit changes nothing";
-}
-
-// ---------------------------------------------------------------------------
-// Tumbler
-// ---------------------------------------------------------------------------
 
 // Stage (2, 2, 156, 136): its inside is x 2..157, y 2..137, less the corners, where the
 // border's rounding (radius 4) reaches in.
@@ -237,27 +191,23 @@ void expect_stage_and_buttons(const Screen& s) {
   expect_button_frame(s, 136, 142, 13);  // Exit
 }
 
-TEST(Tumbler, ShowsTheStageAndThreeButtonsAndNoCharacter) {
-  std::string dir = scratch_dir("tumbler_start");
-  ProgramRun r = run_program(TUMBLER, "", dir, "wait 700\nshot s.png\nclose\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  Screen s = read_shot(dir + "/s.png");
-  ASSERT_TRUE(s.ok);
-  expect_stage_and_buttons(s);
-  EXPECT_EQ(stage_ink(s), 0) << "an empty stage";
-}
-
+// One run: an empty stage; Come on brings one character, a second Come on changes nothing;
+// Bye sends it away without a trace. "-nocolor" is another program's switch: one bit a pixel.
 TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
   std::string dir = scratch_dir("tumbler_visit");
-  ProgramRun r = run_program(TUMBLER, "", dir,
-                             "wait 300\n" + tap(20, 148) + "wait 700\nshot come.png\n" +
-                                 tap(20, 148) + "wait 700\nshot again.png\n" + tap(62, 148) +
-                                 "wait 3000\nshot wave.png\nwait 5700\nshot gone.png\nclose\n",
-                             40);
+  ProgramRun r =
+      run_program(TUMBLER, "-nocolor", dir,
+                  "wait 700\nshot start.png\n" + tap(20, 148) + "wait 700\nshot come.png\n" +
+                      tap(20, 148) + "wait 700\nshot again.png\n" + tap(62, 148) +
+                      "wait 3000\nshot wave.png\nwait 5700\nshot gone.png\nclose\n",
+                  40);
   ASSERT_EQ(r.status, 0) << r.err;
-  Screen come = read_shot(dir + "/come.png"), again = read_shot(dir + "/again.png");
+  Screen start = read_shot(dir + "/start.png"), come = read_shot(dir + "/come.png");
+  Screen again = read_shot(dir + "/again.png");
   Screen wave = read_shot(dir + "/wave.png"), gone = read_shot(dir + "/gone.png");
-  for (const Screen* s : {&come, &again, &wave, &gone}) ASSERT_TRUE(s->ok);
+  for (const Screen* s : {&start, &come, &again, &wave, &gone}) ASSERT_TRUE(s->ok);
+  expect_stage_and_buttons(start);
+  EXPECT_EQ(stage_ink(start), 0) << "an empty stage";
 
   // Come on: one character, walking (frames 2 to 5), up from the floor where it was placed.
   Found c = find_character(come);
@@ -286,32 +236,24 @@ TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
 }
 
 // In colour a bitmap row holds one byte a pixel: the two-byte rows of the 1-bit pictures
-// show as two pixels each. "-nocolor" is another program's switch and changes nothing.
-TEST(Tumbler, ColorSwitchTurnsColourOnAndNocolorIsNotItsSwitch) {
-  for (const char* args : {"-color", "/color", "-nocolor"}) {
-    std::string dir =
-        scratch_dir(std::string("tumbler_colour") + (args[0] == '/' ? "_slash" : args));
+// show as two pixels each.
+TEST(Tumbler, ColorSwitchTurnsColourOn) {
+  for (const char* args : {"-color", "/color"}) {
+    std::string dir = scratch_dir(std::string("tumbler_colour") + (args[0] == '/' ? "_" : "-"));
     ProgramRun r = run_program(TUMBLER, args, dir,
                                "wait 300\n" + tap(20, 148) + "wait 800\nshot s.png\nclose\n");
     ASSERT_EQ(r.status, 0) << r.err;
     Screen s = read_shot(dir + "/s.png");
     ASSERT_TRUE(s.ok);
-    Found c = find_character(s);
     Box ink = ink_box(s, kStageX0 + 4, kStageY0 + 4, kStageX1 - 4, kStageY1 - 4);
-    if (std::string(args) == "-nocolor") {
-      EXPECT_EQ(c.count, 1) << args << ": still one bit a pixel";
-    } else {
-      EXPECT_EQ(c.count, 0) << args;
-      EXPECT_LE(ink.width(), 2) << args << ": two pixels a row";
-      EXPECT_GE(ink.height(), 10) << args;
-    }
+    EXPECT_EQ(find_character(s).count, 0) << args;
+    EXPECT_LE(ink.width(), 2) << args << ": two pixels a row";
+    EXPECT_GE(ink.height(), 10) << args;
   }
 }
 
-// ---------------------------------------------------------------------------
 // All three: the program's own exit ends it with status 0 (no close in the script: only
 // the program can end the run in time); the console shows the banner first, once.
-// ---------------------------------------------------------------------------
 
 TEST(Programs, ExitEndsTheProgramWithStatusZeroAndTheConsoleShowsTheBanner) {
   struct Case {
@@ -336,28 +278,10 @@ TEST(Programs, ExitEndsTheProgramWithStatusZeroAndTheConsoleShowsTheBanner) {
   }
 }
 
-// ---------------------------------------------------------------------------
-// The Windows build under wine (on a virtual X display): each program starts and shows its
-// first screen. PALM_WINDOWS_APPS names the Windows build's apps folder; without it, or
-// without wine, these are skipped.
-// ---------------------------------------------------------------------------
-
-std::string windows_program(const char* name) {
-  const char* apps = getenv("PALM_WINDOWS_APPS");
-  if (!apps || !*apps ||
-      system("command -v wine >/dev/null 2>&1 && command -v xvfb-run >/dev/null 2>&1") != 0)
-    return "";
-  return std::string(apps) + "/" + name + "/" + name + ".exe";
-}
-
-ProgramRun run_under_wine(const std::string& exe, const std::string& dir, const std::string& script,
-                          const std::string& args = "") {
-  setenv("WINEDEBUG", "-all", 1);
-  return run_program("/usr/bin/env", "xvfb-run -a wine " + exe + " " + args, dir, script, 180);
-}
+// The Windows build under wine: each program starts and shows its first screen.
 
 TEST(WindowsBuild, EachProgramStartsAndShowsItsFirstScreen) {
-  if (windows_program("spindrift").empty()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
+  if (!wine_ready()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
   struct Case {
     const char* name;
     std::string exit;
@@ -384,7 +308,7 @@ TEST(WindowsBuild, EachProgramStartsAndShowsItsFirstScreen) {
   };
   for (const Case& c : cases) {
     std::string dir = scratch_dir(std::string("windows_") + c.name);
-    ProgramRun r = run_under_wine(windows_program(c.name), dir,
+    ProgramRun r = run_under_wine(std::string(c.name) + "/" + c.name + ".exe", dir,
                                   "wait 1500\nshot s.png\n" + c.exit + "wait 20000\n");
     EXPECT_EQ(r.status, 0) << c.name << r.err;
     Screen s = read_shot(dir + "/s.png");
@@ -396,13 +320,13 @@ TEST(WindowsBuild, EachProgramStartsAndShowsItsFirstScreen) {
 // At "-scale 3" the script still works in scale-1 window units: its window picture is the
 // one at scale 1, and its tap lands on Glimmer's Stop button, which then reads Start.
 TEST(WindowsBuild, ScaledWindowKeepsScaleOnePicturesAndTaps) {
-  if (windows_program("glimmer").empty()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
+  if (!wine_ready()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
   std::string pictures[2];
   const char* scales[] = {"-scale 1", "-scale 3"};
   for (int i = 0; i < 2; i++) {
     std::string dir = scratch_dir(std::string("windows_scale_") + std::to_string(i));
-    ProgramRun r = run_under_wine(windows_program("orbitale"), dir,
-                                  "wait 1500\nwindow w.png\nclose\n", scales[i]);
+    ProgramRun r =
+        run_under_wine("orbitale/orbitale.exe", dir, "wait 1500\nwindow w.png\nclose\n", scales[i]);
     EXPECT_EQ(r.status, 0) << scales[i] << r.err;
     std::ifstream in(dir + "/w.png", std::ios::binary);
     pictures[i].assign(std::istreambuf_iterator<char>(in), {});
@@ -412,7 +336,7 @@ TEST(WindowsBuild, ScaledWindowKeepsScaleOnePicturesAndTaps) {
 
   std::string dir = scratch_dir("windows_scale_tap");
   ProgramRun r = run_under_wine(
-      windows_program("glimmer"), dir,
+      "glimmer/glimmer.exe", dir,
       "wait 1500\nshot a.png\n" + tap(10, 150) + "wait 800\nshot b.png\nclose\n", "-scale 3");
   EXPECT_EQ(r.status, 0) << r.err;
   Screen a = read_shot(dir + "/a.png"), b = read_shot(dir + "/b.png");

@@ -32,41 +32,14 @@ ObjectRotator::Fields& rotator(Ref spindrift) {
 }
 jint z_of(Ref spindrift) { return ThreeDeeObject::f(rotator(spindrift).object).z; }
 
-TEST(SpindriftClasses, ATapPutsTheLogoBackToItsStartingPose) {
+// A pen down on the edge never turns the logo; a stroke turns it by its length (only its
+// two ends count); a tap puts it back to its starting pose, from which it goes on turning.
+TEST(SpindriftClasses, EdgePressesStrokesAndTaps) {
   run([] {
     Ref s = started();
     pump(5);
-    ASSERT_GT(rotator(s).angleA, 0) << "it has been turning";
-    vcall(Spotlet::m_penDown, s, 50, 60);
-    vcall(Spotlet::m_penUp, s, 51, 59);  // within one pixel both ways
-    EXPECT_EQ(rotator(s).angleA, 0);
-    EXPECT_EQ(rotator(s).angleB, 0);
-    pump(3);
-    EXPECT_EQ(rotator(s).angleA, 2 * 3) << "and it goes on turning from there";
-    EXPECT_EQ(rotator(s).angleB, 3);
-  });
-}
-
-TEST(SpindriftClasses, AStrokeTurnsTheLogoByItsLength) {
-  run([] {
-    Ref s = started();
-    pump(4);
     jint a = rotator(s).angleA, b = rotator(s).angleB;
-    vcall(Spotlet::m_penDown, s, 40, 50);
-    vcall(Spotlet::m_penMove, s, 140, 5);  // only the two ends count
-    vcall(Spotlet::m_penUp, s, 70, 40);
-    EXPECT_EQ(rotator(s).angleA, a + 30) << "horizontal: about the vertical axis";
-    EXPECT_EQ(rotator(s).angleB, b - 10) << "vertical: about the horizontal axis";
-    EXPECT_EQ(Spindrift::f(s).penX, -1);
-    EXPECT_EQ(Spindrift::f(s).penY, -1);
-  });
-}
-
-TEST(SpindriftClasses, APenDownOnTheEdgeNeverTurnsTheLogo) {
-  run([] {
-    Ref s = started();
-    pump(2);
-    jint a = rotator(s).angleA, b = rotator(s).angleB;
+    ASSERT_GT(a, 0) << "it has been turning";
     vcall(Spotlet::m_penDown, s, 0, 50);
     vcall(Spotlet::m_penUp, s, 90, 90);
     vcall(Spotlet::m_penDown, s, 50, 0);
@@ -74,6 +47,20 @@ TEST(SpindriftClasses, APenDownOnTheEdgeNeverTurnsTheLogo) {
     vcall(Spotlet::m_penUp, s, 10, 10);  // an up with no down before it
     EXPECT_EQ(rotator(s).angleA, a);
     EXPECT_EQ(rotator(s).angleB, b);
+    vcall(Spotlet::m_penDown, s, 40, 50);
+    vcall(Spotlet::m_penMove, s, 140, 5);
+    vcall(Spotlet::m_penUp, s, 70, 40);
+    EXPECT_EQ(rotator(s).angleA, a + 30) << "horizontal: about the vertical axis";
+    EXPECT_EQ(rotator(s).angleB, b - 10) << "vertical: about the horizontal axis";
+    EXPECT_EQ(Spindrift::f(s).penX, -1);
+    EXPECT_EQ(Spindrift::f(s).penY, -1);
+    vcall(Spotlet::m_penDown, s, 50, 60);
+    vcall(Spotlet::m_penUp, s, 51, 59);  // within one pixel both ways
+    EXPECT_EQ(rotator(s).angleA, 0);
+    EXPECT_EQ(rotator(s).angleB, 0);
+    pump(3);
+    EXPECT_EQ(rotator(s).angleA, 2 * 3);
+    EXPECT_EQ(rotator(s).angleB, 3);
   });
 }
 
@@ -107,17 +94,9 @@ TEST(SpindriftClasses, TheStatusLineIsAbsentForTheFirstTenFrames) {
   });
 }
 
-// ---------------------------------------------------------------------------
-// Trigonometry: both names, one implementation, the same tables.
-// ---------------------------------------------------------------------------
-
 TEST(SpindriftClasses, TrigonometryFollowsTheTablesForAnyAngle) {
   run([] { expect_sines<spindrift::Trigonometric>(); });
 }
-
-// ---------------------------------------------------------------------------
-// The model
-// ---------------------------------------------------------------------------
 
 TEST(SpindriftClasses, TheModelIsEightClosedOutlinesInFourTurnedQuadrantsAndAnAxis) {
   run([] {

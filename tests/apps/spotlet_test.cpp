@@ -116,28 +116,24 @@ void tap(int x, int y) {
 
 using Log = std::vector<std::string>;
 
-TEST(Spotlet, EventsQueuedBeforeRegisterAreDiscarded) {
+// Without a spotlet the event thread reads events and drops them; events queued before
+// register are discarded; registering another spotlet moves the input to it.
+TEST(Spotlet, RegisteringTakesOnlyLaterEventsAndAnotherSpotletMovesThem) {
   run([] {
+    tap(100, 100);
+    pump(10);
+    EXPECT_EQ(host.count, 0) << "the event thread drained the queue";
     Ref volatile s = jnew<Recording>();
     tap(100, 100);
     queue_char('a');
     registered(s);
     queue_char('b');
     pump(10);
-  });
-  EXPECT_EQ(g_log, (Log{"key 98"}));
-}
-
-TEST(Spotlet, WithoutASpotletEventsAreReadAndDropped) {
-  run([] {
-    tap(100, 100);
-    pump(10);
-    EXPECT_EQ(host.count, 0) << "the event thread drained the queue";
-    registered(jnew<Recording>());
-    queue_char('c');
+    registered(jnew<Raw>());
+    queue_char('2');
     pump(10);
   });
-  EXPECT_EQ(g_log, (Log{"key 99"}));
+  EXPECT_EQ(g_log, (Log{"key 98", "kind 4", "kind 50"}));
 }
 
 TEST(Spotlet, AnIdleSpotletGetsUnknownEventMinusOneOncePerPass) {
@@ -158,10 +154,7 @@ TEST(Spotlet, EventKindsArriveInOrderAsTheTableSays) {
   run([] {
     registered(jnew<Recording>());
     // Raw words first, while the queue is surely large enough.
-    host.queue[host.count++] = 0;  // a beam event, as the host would queue one
-    host.queue[host.count++] = 7;
-    host.queue[host.count++] = 4;
-    host.queue[host.count++] = 33;
+    for (int word : {0, 7, 4, 33}) host.queue[host.count++] = word;  // beam, kind 7, key 33
     queue_pen(WM_LBUTTONDOWN, 101, 61);
     queue_pen(WM_MOUSEMOVE, 121, 81);
     queue_pen(WM_LBUTTONUP, 141, 101);
@@ -186,31 +179,24 @@ TEST(Spotlet, AnOverriddenDispatchReadsTheRawStream) {
       << "the key's code was left in the stream and read as a kind";
 }
 
-TEST(Spotlet, AHandlerExceptionIsPrintedOnceAndLaterEventsStillArrive) {
-  InProcessResult r = run(
-      [] {
-        registered(jnew<Recording>());
-        g_throw = true;
-        tap(10, 10);
-        queue_char('q');
-        pump(10);
-      },
-      "-console");
-  EXPECT_EQ(g_log, (Log{"down 5 5", "up 5 5", "key 113"}));
-  EXPECT_EQ(r.console,
-            "Test console started ...\n"
-            "java/lang/RuntimeException: handler failed\n"
-            "key 113\n");
-}
-
-TEST(Spotlet, SystemOutGoesToTheConsoleOnlyWhenOneWasAskedFor) {
-  InProcessResult r = run([] {
-    registered(jnew<Recording>());
-    queue_char('q');
-    pump(10);
-  });
-  EXPECT_EQ(g_log, (Log{"key 113"}));
-  EXPECT_EQ(r.console, "");
+// Printed once, and later events still arrive; System.out goes to the console only when one
+// was asked for.
+TEST(Spotlet, AHandlerExceptionIsPrintedOnceAndSystemOutNeedsTheConsole) {
+  for (const char* commandLine : {"-console", ""}) {
+    InProcessResult r = run(
+        [] {
+          registered(jnew<Recording>());
+          g_throw = true;
+          tap(10, 10);
+          queue_char('q');
+          pump(10);
+        },
+        commandLine);
+    EXPECT_EQ(g_log, (Log{"down 5 5", "up 5 5", "key 113"}));
+    EXPECT_EQ(r.console, *commandLine ? "Test console started ...\n"
+                                        "java/lang/RuntimeException: handler failed\nkey 113\n"
+                                      : "");
+  }
 }
 
 TEST(Spotlet, ASecondEventsStreamDoesNotGetTheQueue) {
@@ -236,18 +222,6 @@ TEST(Spotlet, ReadingBytesFromTheEventsStreamIsRefused) {
     }
   });
   EXPECT_EQ(message, "events: function not implemented");
-}
-
-TEST(Spotlet, RegisteringAnotherSpotletMovesTheInput) {
-  run([] {
-    registered(jnew<Recording>());
-    queue_char('1');
-    pump(10);
-    registered(jnew<Raw>());
-    queue_char('2');
-    pump(10);
-  });
-  EXPECT_EQ(g_log, (Log{"key 49", "kind 4", "kind 50"}));
 }
 
 }  // namespace

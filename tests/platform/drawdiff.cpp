@@ -46,14 +46,9 @@ static jint mode() {
 
 static Ref bitmap(bool compressed) {
   int width = 1 + rnd(40), height = 1 + rnd(20), bytesPerRow = ((width + 15) / 16) * 2;
-  std::vector<uint16_t> w = {static_cast<uint16_t>(width),
-                             static_cast<uint16_t>(height),
-                             static_cast<uint16_t>(bytesPerRow),
-                             static_cast<uint16_t>(compressed ? 0x8000 : 0),
-                             0,
-                             0,
-                             0,
-                             0};
+  std::vector<uint16_t> w(8, 0);
+  w[0] = static_cast<uint16_t>(width), w[1] = static_cast<uint16_t>(height);
+  w[2] = static_cast<uint16_t>(bytesPerRow), w[3] = compressed ? 0x8000 : 0;
   int data = compressed ? 1 + rnd(60) : (bytesPerRow * height + 1) / 2;
   if (compressed) w.push_back(static_cast<uint16_t>(2 * data));
   for (int i = 0; i < data; i++) w.push_back(static_cast<uint16_t>(rnd(65536)));

@@ -23,7 +23,7 @@ namespace {
 
 Ref white() { return Color::S().white; }
 
-void run(std::function<void()> body, bool colour) {
+void run(bool colour, std::function<void()> body) {
   InProcessResult r = run_in_process({.classes = toolkit_test_classes,
                                       .body = std::move(body),
                                       .commandLine = colour ? "-color" : ""});
@@ -73,10 +73,6 @@ void compare(const Case& k) {
   EXPECT_EQ(drawn.px == expected.px, true) << k.name;
 }
 
-// ---------------------------------------------------------------------------
-// GraphicsImpl
-// ---------------------------------------------------------------------------
-
 TEST(GraphicsImpl, ColourToModeInMonochromeAndInColour) {
   std::vector<jint> mono, colour;
   auto modes = [](std::vector<jint>& out) {
@@ -87,8 +83,8 @@ TEST(GraphicsImpl, ColourToModeInMonochromeAndInColour) {
       out.push_back(GraphicsImpl::f(g).mode);
     }
   };
-  run([&] { modes(mono); }, false);
-  run([&] { modes(colour); }, true);
+  run(false, [&] { modes(mono); });
+  run(true, [&] { modes(colour); });
   EXPECT_EQ(mono, (std::vector<jint>{3, 2, 1, 3, 1, 1}));  // sums 576, 384, 192, 765, 0, 255
   EXPECT_EQ(static_cast<uint32_t>(colour[5]), 0xFF000005u);
   EXPECT_EQ(colour[0], mode_of(0xC0C0C0));
@@ -97,18 +93,16 @@ TEST(GraphicsImpl, ColourToModeInMonochromeAndInColour) {
 TEST(GraphicsImpl, XorModeKeepsInvertUntilPaintModeRestoresTheColour) {
   std::vector<jint> modes;
   Ref stored = nullptr;
-  run(
-      [&] {
-        Ref volatile g = graphics(0, 0);
-        vcall(Graphics::m_setXORMode, g, white());
-        modes.push_back(GraphicsImpl::f(g).mode);
-        vcall(Graphics::m_setColor, g, Color::S().red);
-        modes.push_back(GraphicsImpl::f(g).mode);
-        stored = vcall(Graphics::m_getColor, g) == Color::S().red ? g : nullptr;
-        vcall(Graphics::m_setPaintMode, g);
-        modes.push_back(GraphicsImpl::f(g).mode);
-      },
-      true);
+  run(true, [&] {
+    Ref volatile g = graphics(0, 0);
+    vcall(Graphics::m_setXORMode, g, white());
+    modes.push_back(GraphicsImpl::f(g).mode);
+    vcall(Graphics::m_setColor, g, Color::S().red);
+    modes.push_back(GraphicsImpl::f(g).mode);
+    stored = vcall(Graphics::m_getColor, g) == Color::S().red ? g : nullptr;
+    vcall(Graphics::m_setPaintMode, g);
+    modes.push_back(GraphicsImpl::f(g).mode);
+  });
   EXPECT_EQ(modes, (std::vector<jint>{4, 4, mode_of(0xFF0000)}));
   EXPECT_NE(stored, nullptr) << "setColor stored the colour in XOR mode";
 }
@@ -128,17 +122,15 @@ TEST(GraphicsImpl, ClipRectArithmetic) {
   };
   for (const Case& k : cases) {
     std::array<jint, 4> clip{}, bounds{};
-    run(
-        [&] {
-          Ref volatile g = graphics(k.tx, k.ty);
-          for (auto c : k.clips) vcall(Graphics::m_clipRect, g, c[0], c[1], c[2], c[3]);
-          auto& f = GraphicsImpl::f(g);
-          clip = {f.clipX, f.clipY, f.clipWidth, f.clipHeight};
-          Ref volatile r = vcall(Graphics::m_getClipBounds, g);
-          auto& b = java::awt::Rectangle::f(r);
-          bounds = {b.x, b.y, b.width, b.height};
-        },
-        false);
+    run(false, [&] {
+      Ref volatile g = graphics(k.tx, k.ty);
+      for (auto c : k.clips) vcall(Graphics::m_clipRect, g, c[0], c[1], c[2], c[3]);
+      auto& f = GraphicsImpl::f(g);
+      clip = {f.clipX, f.clipY, f.clipWidth, f.clipHeight};
+      Ref volatile r = vcall(Graphics::m_getClipBounds, g);
+      auto& b = java::awt::Rectangle::f(r);
+      bounds = {b.x, b.y, b.width, b.height};
+    });
     EXPECT_EQ(clip, k.screenClip);
     EXPECT_EQ(bounds, k.bounds);
   }
@@ -146,53 +138,47 @@ TEST(GraphicsImpl, ClipRectArithmetic) {
 
 TEST(GraphicsImpl, AClipOutsideDrawsNothingAndEachGraphicsKeepsItsOwnClip) {
   int outsideInk = -1, aInk = -1, bInk = -1;
-  run(
-      [&] {
-        clear();
-        Ref volatile gone = graphics(0, 0);
-        vcall(Graphics::m_clipRect, gone, 0, 0, 20, 20);
-        vcall(Graphics::m_clipRect, gone, 50, 50, 10, 10);
-        vcall(Graphics::m_fillRect, gone, 0, 0, 160, 160);
-        outsideInk = screen_now().inked(0, 0, 159, 159);
-        Ref volatile a = graphics(0, 0);
-        Ref volatile b = graphics(0, 0);
-        vcall(Graphics::m_clipRect, a, 0, 0, 10, 10);
-        vcall(Graphics::m_clipRect, b, 100, 100, 10, 10);
-        vcall(Graphics::m_fillRect, a, 0, 0, 160, 160);
-        vcall(Graphics::m_fillRect, b, 0, 0, 160, 160);
-        Screen s = screen_now();
-        aInk = s.inked(0, 0, 9, 9);
-        bInk = s.inked(100, 100, 109, 109);
-        EXPECT_EQ(s.inked(0, 0, 159, 159), 200);
-      },
-      false);
+  run(false, [&] {
+    clear();
+    Ref volatile gone = graphics(0, 0);
+    vcall(Graphics::m_clipRect, gone, 0, 0, 20, 20);
+    vcall(Graphics::m_clipRect, gone, 50, 50, 10, 10);
+    vcall(Graphics::m_fillRect, gone, 0, 0, 160, 160);
+    outsideInk = screen_now().inked(0, 0, 159, 159);
+    Ref volatile a = graphics(0, 0);
+    Ref volatile b = graphics(0, 0);
+    vcall(Graphics::m_clipRect, a, 0, 0, 10, 10);
+    vcall(Graphics::m_clipRect, b, 100, 100, 10, 10);
+    vcall(Graphics::m_fillRect, a, 0, 0, 160, 160);
+    vcall(Graphics::m_fillRect, b, 0, 0, 160, 160);
+    Screen s = screen_now();
+    aInk = s.inked(0, 0, 9, 9);
+    bInk = s.inked(100, 100, 109, 109);
+    EXPECT_EQ(s.inked(0, 0, 159, 159), 200);
+  });
   EXPECT_EQ(outsideInk, 0);
   EXPECT_EQ(aInk, 100);
   EXPECT_EQ(bInk, 100);
 }
 
 TEST(GraphicsImpl, DrawStringBaselineAndDrawRectBorder) {
-  run(
-      [] {
-        compare({"drawString at y 10 has its top at 0",
-                 [] { vcall(Graphics::m_drawString, graphics(0, 0), lit("Ag"), 0, 10); },
-                 [] { Palm::drawString(lit("Ag"), 0, 0, 1); }});
-        // the border around (1, 1, 9, 9) is the outline from (0, 0) to (10, 10)
-        clear();
-        vcall(Graphics::m_drawRect, graphics(20, 30), 0, 0, 10, 10);
-        Screen s = screen_now();
-        EXPECT_EQ(s.inked(0, 0, 159, 159), 40);
-        for (int i = 0; i <= 10; i++) {
-          EXPECT_TRUE(s.black(20 + i, 30) && s.black(20 + i, 40)) << i;
-          EXPECT_TRUE(s.black(20, 30 + i) && s.black(30, 30 + i)) << i;
-        }
-      },
-      false);
+  run(false, [] {
+    compare({"drawString at y 10 has its top at 0",
+             [] { vcall(Graphics::m_drawString, graphics(0, 0), lit("Ag"), 0, 10); },
+             [] { Palm::drawString(lit("Ag"), 0, 0, 1); }});
+    // the border around (1, 1, 9, 9) is the outline from (0, 0) to (10, 10)
+    clear();
+    vcall(Graphics::m_drawRect, graphics(20, 30), 0, 0, 10, 10);
+    Screen s = screen_now();
+    EXPECT_EQ(s.inked(0, 0, 159, 159), 40);
+    for (int i = 0; i <= 10; i++) {
+      EXPECT_TRUE(s.black(20 + i, 30) && s.black(20 + i, 40)) << i;
+      EXPECT_TRUE(s.black(20, 30 + i) && s.black(30, 30 + i)) << i;
+    }
+  });
 }
 
-// ---------------------------------------------------------------------------
 // The look and feel (the palm one, in colour so that every colour shows as itself)
-// ---------------------------------------------------------------------------
 
 constexpr jint kBlack = 0x000000;
 constexpr jint kWhite = 0xFFFFFF;
@@ -336,44 +322,40 @@ Case scrollbar(bool vertical) {
 }
 
 TEST(LookAndFeel, DrawnPixelForPixelAsItsRulesSay) {
-  run(
-      [] {
-        std::vector<Case> cases = {button(false, false), button(false, true), button(true, false),
-                                   frame(false),         frame(true),         scrollbar(true),
-                                   scrollbar(false)};
-        for (jint style = 1; style <= 5; style++) cases.push_back(border(style));
-        for (jint d = 1; d <= 4; d++) {
-          cases.push_back(arrow(d, false));
-          cases.push_back(arrow(d, true));
-        }
-        for (const Case& k : cases) compare(k);
-      },
-      true);
+  run(true, [] {
+    std::vector<Case> cases = {button(false, false), button(false, true), button(true, false),
+                               frame(false),         frame(true),         scrollbar(true),
+                               scrollbar(false)};
+    for (jint style = 1; style <= 5; style++) cases.push_back(border(style));
+    for (jint d = 1; d <= 4; d++) {
+      cases.push_back(arrow(d, false));
+      cases.push_back(arrow(d, true));
+    }
+    for (const Case& k : cases) compare(k);
+  });
 }
 
 // In monochrome the track is three dark (black) lines, and a horizontal bar's middle one is
 // inverted again.
 TEST(LookAndFeel, MonochromeScrollbarTrack) {
-  run(
-      [] {
-        compare({"monochrome horizontal track",
-                 [] {
-                   vcall(Laf::m_paintScrollbar, laf(), graphics(50, 80), white(), 40, 7, jbool{0},
-                         15, 6, 0, jbool{0});
-                 },
-                 [] {
-                   for (jint dy = -1; dy <= 1; dy++) Palm::drawLine(56, 83 + dy, 83, 83 + dy, 1);
-                   Palm::drawLine(56, 83, 83, 83, 4);
-                   Palm::drawRectangle(65, 82, 6, 3, 1, 0);
-                   Palm::drawLine(65, 82, 65, 84, 3);
-                   Palm::drawLine(71, 82, 71, 84, 3);
-                   for (jint k = 0; k < 4; k++) {
-                     Palm::drawLine(51 + k, 80 + 3 - k, 51 + k, 86 - 3 + k, 1);
-                     Palm::drawLine(85 + k, 80 + k, 85 + k, 86 - k, 1);
-                   }
-                 }});
-      },
-      false);
+  run(false, [] {
+    compare({"monochrome horizontal track",
+             [] {
+               vcall(Laf::m_paintScrollbar, laf(), graphics(50, 80), white(), 40, 7, jbool{0}, 15,
+                     6, 0, jbool{0});
+             },
+             [] {
+               for (jint dy = -1; dy <= 1; dy++) Palm::drawLine(56, 83 + dy, 83, 83 + dy, 1);
+               Palm::drawLine(56, 83, 83, 83, 4);
+               Palm::drawRectangle(65, 82, 6, 3, 1, 0);
+               Palm::drawLine(65, 82, 65, 84, 3);
+               Palm::drawLine(71, 82, 71, 84, 3);
+               for (jint k = 0; k < 4; k++) {
+                 Palm::drawLine(51 + k, 80 + 3 - k, 51 + k, 86 - 3 + k, 1);
+                 Palm::drawLine(85 + k, 80 + k, 85 + k, 86 - k, 1);
+               }
+             }});
+  });
 }
 
 }  // namespace

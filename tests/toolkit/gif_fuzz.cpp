@@ -45,14 +45,9 @@ static std::vector<ClassDecl*> classes() {
   return list;
 }
 
-/* ---------------------------------------------------------------------------
- * Seed pictures: literal codes only, with the widths a decoder's table growth gives.
- * ------------------------------------------------------------------------- */
+// Seed pictures: literal codes only, with the widths a decoder's table growth gives.
 
-static void word(Bytes& out, int v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
+static void word(Bytes& out, int v) { out.insert(out.end(), {uint8_t(v), uint8_t(v >> 8)}); }
 
 static Bytes raster(std::mt19937& rng, int root, int pixels, int clearEvery) {
   Bytes out;
@@ -93,12 +88,9 @@ static Bytes seed(std::mt19937& rng) {
   };
   int w = pick(1, 70), h = pick(1, 70), bits = pick(1, 8);
   Bytes g = {'G', 'I', 'F', '8', '9', 'a'};
-  word(g, w);
-  word(g, h);
+  word(g, w), word(g, h);
   bool global = pick(0, 3) != 0;
-  g.push_back(static_cast<uint8_t>((global ? 0x80 : 0) | (bits - 1)));
-  g.push_back(0);
-  g.push_back(0);
+  g.insert(g.end(), {static_cast<uint8_t>((global ? 0x80 : 0) | (bits - 1)), 0, 0});
   if (global)
     for (int i = 0; i < 3 << bits; i++) g.push_back(static_cast<uint8_t>(rng()));
   for (int images = pick(1, 3); images > 0; images--) {
@@ -109,10 +101,7 @@ static Bytes seed(std::mt19937& rng) {
     }
     int iw = pick(1, w + 4), ih = pick(1, h + 4), left = pick(0, w), top = pick(0, h);
     g.push_back(0x2C);
-    word(g, left);
-    word(g, top);
-    word(g, iw);
-    word(g, ih);
+    word(g, left), word(g, top), word(g, iw), word(g, ih);
     bool local = !global || pick(0, 1);
     int lbits = pick(1, 8);
     g.push_back(static_cast<uint8_t>((local ? 0x80 : 0) | (pick(0, 1) ? 0x40 : 0) | (lbits - 1)));
@@ -126,52 +115,22 @@ static Bytes seed(std::mt19937& rng) {
   return g;
 }
 
-/* ---------------------------------------------------------------------------
- * Mutations
- * ------------------------------------------------------------------------- */
-
+// A bit flipped, a byte set, a cut, a piece erased or inserted, an extreme byte, or a block
+// of its own bytes copied elsewhere.
 static void mutate(std::mt19937& rng, Bytes& d) {
   if (d.empty()) return;
-  size_t at = rng() % d.size();
-  switch (rng() % 7) {
-    case 0:
-      d[at] ^= static_cast<uint8_t>(1u << (rng() % 8));
-      break;
-    case 1:
-      d[at] = static_cast<uint8_t>(rng());
-      break;
-    case 2:
-      d.resize(at);
-      break;
-    case 3:
-      d.erase(d.begin() + at, d.begin() + std::min(d.size(), at + 1 + rng() % 16));
-      break;
-    case 4:
-      d.insert(d.begin() + at, rng() % 16 + 1, static_cast<uint8_t>(rng()));
-      break;
-    case 5:
-      d[at] = static_cast<uint8_t>(rng() % 2 ? 0xFF : 0x00);
-      break;
-    case 6: {  // a block of its own bytes copied elsewhere
-      size_t from = rng() % d.size(), len = std::min<size_t>(d.size() - from, rng() % 64);
-      Bytes piece(d.begin() + from, d.begin() + from + len);
-      d.insert(d.begin() + at, piece.begin(), piece.end());
-      break;
-    }
+  size_t at = rng() % d.size(), kind = rng() % 7;
+  if (kind == 0) d[at] ^= static_cast<uint8_t>(1u << (rng() % 8));
+  if (kind == 1) d[at] = static_cast<uint8_t>(rng());
+  if (kind == 2) d.resize(at);
+  if (kind == 3) d.erase(d.begin() + at, d.begin() + std::min(d.size(), at + 1 + rng() % 16));
+  if (kind == 4) d.insert(d.begin() + at, rng() % 16 + 1, static_cast<uint8_t>(rng()));
+  if (kind == 5) d[at] = static_cast<uint8_t>(rng() % 2 ? 0xFF : 0x00);
+  if (kind == 6) {
+    size_t from = rng() % d.size(), len = std::min<size_t>(d.size() - from, rng() % 64);
+    Bytes piece(d.begin() + from, d.begin() + from + len);
+    d.insert(d.begin() + at, piece.begin(), piece.end());
   }
-}
-
-/* ---------------------------------------------------------------------------
- * One run
- * ------------------------------------------------------------------------- */
-
-static std::string java_text(Ref s) {
-  std::string out;
-  if (!s) return "<null>";
-  const StringFields* f = rt_string(s);
-  const auto* chars = static_cast<const jchar*>(rt_array(f->value)->storage);
-  for (jint i = 0; i < f->count; i++) out += static_cast<char>(chars[f->offset + i]);
-  return out;
 }
 
 // "" when the outcome is one the loader may give, else what went wrong.
@@ -189,7 +148,8 @@ __attribute__((noinline)) static std::string decode(const Bytes& bytes, jint dep
   } catch (JavaThrow& e) {
     Ref ex = e.object();
     std::string cls = rt_record(rt_class_of(ex))->name;
-    std::string msg = java_text(vcall(java::lang::Throwable::m_getMessage, ex));
+    Ref text = vcall(java::lang::Throwable::m_getMessage, ex);
+    std::string msg = text ? jstring_bytes(text) : "<null>";
     static const std::set<std::string> known = {
         "Read past eof!", "bad LZW code", "bad LZW code size", "depth currently unsupported!"};
     if (cls == "java/lang/RuntimeException" && (known.count(msg) || msg.rfind("bst#", 0) == 0))

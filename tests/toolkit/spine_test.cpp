@@ -37,10 +37,6 @@ void run(std::function<void()> body) {
   run_cleanly(toolkit_test_classes, std::move(body));
 }
 
-// ---------------------------------------------------------------------------
-// Layouts
-// ---------------------------------------------------------------------------
-
 // Rows are left-aligned with 2-pixel gaps, no gap between rows, and a new row starts at
 // x = 0 rather than at the left inset: a dialog (insets 16, 4, 4, 4) shows it.
 TEST(Layout, FlowLayoutFillsRowsAndStartsNewOnesAtZero) {
@@ -112,10 +108,6 @@ TEST(Layout, BorderLayoutRegionsWithAbsentNeighbours) {
   }
 }
 
-// ---------------------------------------------------------------------------
-// Damage and the window stack
-// ---------------------------------------------------------------------------
-
 TEST(Damage, RectanglesFourApartMergeAndFiveApartDoNot) {
   struct Case {
     std::vector<Box> added;
@@ -169,10 +161,6 @@ TEST(Windows, HidingAPopupRepaintsOnlyTheAreaItCovered) {
   EXPECT_EQ(insideInk, 0);
   EXPECT_EQ(outsideInk, 160 * 160 - 30 * 20);
 }
-
-// ---------------------------------------------------------------------------
-// Pen routing
-// ---------------------------------------------------------------------------
 
 // A drag leaving the component keeps going to it, in its own coordinates; a click on its
 // far edges still hits.
@@ -242,10 +230,6 @@ TEST(Listeners, ASecondListenerOfAKindThrowsAndKeepsTheFirst) {
   EXPECT_EQ(message, "kawt supports only one listener of each type per Component!");
   EXPECT_TRUE(firstKept);
 }
-
-// ---------------------------------------------------------------------------
-// Keys and focus
-// ---------------------------------------------------------------------------
 
 void post_key(jint code) {
   Ref volatile e =
@@ -320,10 +304,6 @@ TEST(Keys, ALongJogPressCancelsAndAShortOneAccepts) {
   EXPECT_EQ(g_log, (Log{"A key 3", "A key 30", "A activate"}));
 }
 
-// ---------------------------------------------------------------------------
-// Modal dialogs and failures
-// ---------------------------------------------------------------------------
-
 Ref g_dialog;
 
 // M shows a modal dialog holding D; D hides it.
@@ -394,10 +374,6 @@ TEST(Failure, AFailedListenerIsReportedOnceAndLaterEventsGoOn) {
 }  // namespace
 
 namespace {
-
-// ---------------------------------------------------------------------------
-// Start-up and the idle dispatch thread
-// ---------------------------------------------------------------------------
 
 TEST(StartUp, TheHostsClassBaseChoosesThePalmPackageByName) {
   std::string base, platform, lafClass, toolkitClass;

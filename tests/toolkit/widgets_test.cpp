@@ -292,20 +292,13 @@ TEST(Widgets, KeysDriveTheListAndTheMenuBarInOneRun) {
   EXPECT_TRUE(item.sameRegion(first, 0, 30, 159, 100)) << "every popup closed";
 }
 
-// ---------------------------------------------------------------------------
 // The Windows build under wine (see the programs' tests): the first screen.
-// ---------------------------------------------------------------------------
 
 TEST(WindowsBuild, WidgetsStartsAndShowsItsFirstScreen) {
-  const char* apps = getenv("PALM_WINDOWS_APPS");
-  if (!apps || !*apps ||
-      system("command -v wine >/dev/null 2>&1 && command -v xvfb-run >/dev/null 2>&1") != 0)
-    GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
-  std::string exe = std::string(apps) + "/../tests/toolkit/demo/widgets.exe";
+  if (!wine_ready()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
   std::string dir = scratch_dir("windows_widgets");
-  setenv("WINEDEBUG", "-all", 1);
-  ProgramRun r = run_program("/usr/bin/env", "xvfb-run -a wine " + exe, dir,
-                             "wait 1500\nshot s.png\nclose\n", 180);
+  ProgramRun r =
+      run_under_wine("../tests/toolkit/demo/widgets.exe", dir, "wait 1500\nshot s.png\nclose\n");
   EXPECT_EQ(r.status, 0) << r.err;
   Screen s = read_shot(dir + "/s.png");
   ASSERT_TRUE(s.ok);
