@@ -4,17 +4,12 @@
 
 #include "com/sun/kjava/Graphics.h"
 #include "host/host.h"
-#include "java/awt/BorderLayout.h"
-#include "java/awt/Color.h"
 #include "java/awt/Container.h"
 #include "java/awt/Dialog.h"
 #include "java/awt/Dimension.h"
 #include "java/awt/EventQueue.h"
 #include "java/awt/FlowLayout.h"
 #include "java/awt/Frame.h"
-#include "java/awt/Menu.h"
-#include "java/awt/MenuBar.h"
-#include "java/awt/MenuItem.h"
 #include "java/awt/Panel.h"
 #include "java/awt/Rectangle.h"
 #include "java/awt/TooManyListenersException.h"
@@ -40,8 +35,6 @@ void run(std::function<void()> body) {
 // Rows are left-aligned with 2-pixel gaps, no gap between rows, and a new row starts at
 // x = 0 rather than at the left inset: a dialog (insets 16, 4, 4, 4) shows it.
 TEST(Layout, FlowLayoutFillsRowsAndStartsNewOnesAtZero) {
-  std::vector<Box> placed;
-  Box preferred{};
   run([&] {
     Ref volatile d = jnew<Dialog>(nullptr);
     Container::setLayout(d, FlowLayout::shared());
@@ -50,15 +43,14 @@ TEST(Layout, FlowLayoutFillsRowsAndStartsNewOnesAtZero) {
     Ref volatile b = Container::add(d, probe('b', 0, 0, 20, 12));
     Ref volatile c = Container::add(d, probe('c', 0, 0, 20, 8));
     vcall(Component::m_validate, d);
-    placed = {bounds(a), bounds(b), bounds(c)};
-    Ref volatile size = vcall(Component::m_getPreferredSize, d);
-    auto& s = Dimension::f(size);
-    preferred = {0, 0, s.width, s.height};
+    // limit 60 - 4 - 4 = 52: a at 4, b at 26 (26 + 20 + 2 = 48), c would end at 70
+    EXPECT_EQ((std::vector<Box>{bounds(a), bounds(b), bounds(c)}),
+              (std::vector<Box>{{4, 16, 20, 10}, {26, 16, 20, 12}, {0, 28, 20, 8}}));
+    // width: 3 x (20 + 2) + 4 + 4; height: one row, 12 + 16 + 4; as wide as no owner
+    auto& size = Dimension::f(vcall(Component::m_getPreferredSize, d));
+    EXPECT_EQ(size.width, 74);
+    EXPECT_EQ(size.height, 32);
   });
-  // limit 60 - 4 - 4 = 52: a at 4, b at 26 (26 + 20 + 2 = 48), c would end at 70
-  EXPECT_EQ(placed, (std::vector<Box>{{4, 16, 20, 10}, {26, 16, 20, 12}, {0, 28, 20, 8}}));
-  // width: 3 x (20 + 2) + 4 + 4; height: one row, 12 + 16 + 4; as wide as no owner
-  EXPECT_EQ(preferred, (Box{0, 0, 74, 32}));
 }
 
 TEST(Layout, BorderLayoutRegionsWithAbsentNeighbours) {
@@ -141,8 +133,6 @@ TEST(Damage, RectanglesFourApartMergeAndFiveApartDoNot) {
 // The frame repaints the popup's former area only: the rest of a screen blackened behind
 // the toolkit's back stays black.
 TEST(Windows, HidingAPopupRepaintsOnlyTheAreaItCovered) {
-  int insideInk = -1;
-  int outsideInk = -1;
   run([&] {
     Ref volatile frame = shown_frame();
     Ref volatile popup = jnew<Window>(frame);
@@ -154,12 +144,10 @@ TEST(Windows, HidingAPopupRepaintsOnlyTheAreaItCovered) {
     com::sun::kjava::Graphics::drawRectangle(0, 0, 160, 160, 1, 0);
     vcall(Component::m_setVisible, popup, 0);
     Screen s = screen_now();
-    insideInk = s.inked(40, 50, 69, 69);
-    outsideInk = s.inked(0, 0, 159, 159) - insideInk;
+    EXPECT_EQ(s.inked(40, 50, 69, 69), 0);
+    EXPECT_EQ(s.inked(0, 0, 159, 159), 160 * 160 - 30 * 20);
     EXPECT_EQ(Toolkit::getTopWindow(), frame);
   });
-  EXPECT_EQ(insideInk, 0);
-  EXPECT_EQ(outsideInk, 160 * 160 - 30 * 20);
 }
 
 // A drag leaving the component keeps going to it, in its own coordinates; a click on its
@@ -371,32 +359,20 @@ TEST(Failure, AFailedListenerIsReportedOnceAndLaterEventsGoOn) {
             "java/lang/RuntimeException: listener failed\n");
 }
 
-}  // namespace
-
-namespace {
-
 TEST(StartUp, TheHostsClassBaseChoosesThePalmPackageByName) {
-  std::string base, platform, lafClass, toolkitClass;
-  jint depth = 0;
   run([&] {
     auto& s = Toolkit::S();
-    base = jstring_bytes(s.classBase);
-    platform = jstring_bytes(s.platform);
-    lafClass = rt_record(rt_header(s.laf)->classIndex)->name;
-    toolkitClass = rt_record(rt_header(s.toolkit)->classIndex)->name;
-    depth = s.colorDepth;
+    EXPECT_EQ(jstring_bytes(s.classBase), "de.kawt.impl.kjava");
+    EXPECT_EQ(jstring_bytes(s.platform), "j2me");
+    EXPECT_STREQ(rt_record(rt_header(s.laf)->classIndex)->name, "de/kawt/impl/kjava/LafImpl");
+    EXPECT_STREQ(rt_record(rt_header(s.toolkit)->classIndex)->name,
+                 "de/kawt/impl/kjava/ToolkitImpl");
+    EXPECT_EQ(s.colorDepth, 1) << "monochrome without -color";
   });
-  EXPECT_EQ(base, "de.kawt.impl.kjava");
-  EXPECT_EQ(platform, "j2me");
-  EXPECT_EQ(lafClass, "de/kawt/impl/kjava/LafImpl");
-  EXPECT_EQ(toolkitClass, "de/kawt/impl/kjava/ToolkitImpl");
-  EXPECT_EQ(depth, 1) << "monochrome without -color";
 }
 
 // With a frame shown and nothing to repaint, idle passes neither allocate nor draw.
 TEST(Idle, WithoutDamageTheDispatchThreadAllocatesAndDrawsNothing) {
-  int64_t grown = -1;
-  bool same = false;
   run([&] {
     Ref volatile frame = shown_frame();
     Container::add(frame, probe('P', 10, 10, 20, 20));
@@ -404,11 +380,9 @@ TEST(Idle, WithoutDamageTheDispatchThreadAllocatesAndDrawsNothing) {
     Screen before = screen_now();
     int64_t used = rt_heap_in_use();
     pump(200);
-    grown = rt_heap_in_use() - used;
-    same = screen_now().px == before.px;
+    EXPECT_EQ(rt_heap_in_use() - used, 0);
+    EXPECT_TRUE(screen_now().px == before.px);
   });
-  EXPECT_EQ(grown, 0);
-  EXPECT_TRUE(same);
 }
 
 }  // namespace

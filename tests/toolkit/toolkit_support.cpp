@@ -5,7 +5,6 @@
 #include "com/sun/kjava/class_list.h"
 #include "host/host.h"
 #include "java/awt/AWTEvent.h"
-#include "java/awt/Color.h"
 #include "java/awt/Container.h"
 #include "java/awt/Frame.h"
 #include "java/awt/Graphics.h"
