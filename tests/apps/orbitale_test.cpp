@@ -274,12 +274,9 @@ TEST(Orbitale, FirstScreenShowsTheLeftHalfUnderAColouredTitleBar) {
       EXPECT_GT(s.inked(under.x + 1, under.y - 12, under.x + under.w - 1, under.y - 2), 3)
           << "group label of column " << column;
     }
-    for (auto [x0, y0, x1, y1] : {std::array{39, 89, 44, 89},
-                                  {44, 89, 44, 120},
-                                  {44, 120, 47, 120},
-                                  {39, 103, 41, 103},
-                                  {41, 103, 41, 133},
-                                  {41, 133, 47, 133}})
+    const int connectors[][4] = {{39, 89, 44, 89},   {44, 89, 44, 120},  {44, 120, 47, 120},
+                                 {39, 103, 41, 103}, {41, 103, 41, 133}, {41, 133, 47, 133}};
+    for (auto [x0, y0, x1, y1] : connectors)
       for (int y = y0; y <= y1; y++)
         for (int x = x0; x <= x1; x++) EXPECT_TRUE(s.black(x, kTop + y)) << x << "," << y;
     EXPECT_EQ(s.inked(39, kTop + 60, 46, kTop + 85), 0) << "the gap left of group 3 is empty";
