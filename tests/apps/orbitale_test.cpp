@@ -235,6 +235,12 @@ std::pair<int, int> find_text(const Screen& s, const Glyphs& g, int x0, int y0, 
   return {-1, -1};
 }
 
+// Whether the text shows exactly within the box.
+bool shows(const Screen& s, const std::string& text, int x0, int y0, int x1, int y1,
+           uint32_t ground = 0xFFFFFF) {
+  return find_text(s, render(text), x0, y0, x1, y1, ground).first != -1;
+}
+
 ProgramRun run(const std::string& dir, const std::string& script, const std::string& args = "") {
   return run_program(ORBITALE, args, dir, "wait 600\n" + script + "close\n", 60);
 }
@@ -302,16 +308,15 @@ TEST(Orbitale, PressingACellHighlightsItAndLiftingOpensItsInformation) {
   // The dialog: its title on the dark title bar, and the density line's last word.
   uint32_t bar = info.at(3, 3);
   EXPECT_NE(bar, 0xFFFFFFu);
-  EXPECT_NE(find_text(info, render("Hydrogen"), 2, 2, 157, 13, bar).first, -1);
-  EXPECT_NE(find_text(info, render("No:1"), 2, 2, 157, 13, bar).first, -1);
+  EXPECT_TRUE(shows(info, "Hydrogen", 2, 2, 157, 13, bar));
+  EXPECT_TRUE(shows(info, "No:1", 2, 2, 157, 13, bar));
   Glyphs density = render(
       "Density = 0.0899 g/L @ 1 atm, 0\xB0"
       "C");
   auto [x, y] = find_text(info, density, 7, 15, 146, 137);
   ASSERT_NE(x, -1) << "the density ends in the degree sign and C";
   EXPECT_EQ(info.inked(x + density.w + 1, y, 146, y + density.h - 1), 0) << "and nothing after";
-  EXPECT_NE(find_text(info, render("Atomic Mass = 1.00794"), 7, 15, 146, 31).first, -1)
-      << "the mass, first";
+  EXPECT_TRUE(shows(info, "Atomic Mass = 1.00794", 7, 15, 146, 31)) << "the mass, first";
   EXPECT_FALSE(outlined(info, left_cell(0, 1))) << "the table is covered";
   // The text wraps short of the scroll bar, which scrolls it down to the configuration.
   EXPECT_GT(info.inked(147, 15, 154, 137), 40) << "a scroll bar at the box's right edge";
@@ -321,10 +326,8 @@ TEST(Orbitale, PressingACellHighlightsItAndLiftingOpensItsInformation) {
   ASSERT_NE(hx, -1) << "the specific heat line, cut";
   EXPECT_EQ(info.inked(hx + heat.w + 1, hy, 146, hy + heat.h - 1), 0);
   Screen bottom = load(dir, "bottom");
-  EXPECT_EQ(find_text(bottom, render("Atomic Mass = 1.00794"), 7, 15, 146, 137).first, -1)
-      << "scrolled";
-  EXPECT_NE(find_text(bottom, render("Electron Configuration = 1s1"), 7, 15, 146, 137).first, -1)
-      << "to the last line";
+  EXPECT_FALSE(shows(bottom, "Atomic Mass = 1.00794", 7, 15, 146, 137)) << "scrolled";
+  EXPECT_TRUE(shows(bottom, "Electron Configuration = 1s1", 7, 15, 146, 137)) << "to the last line";
 
   EXPECT_TRUE(outlined(closed, left_cell(0, 2))) << "the table repainted";
   EXPECT_TRUE(filled(closed, h)) << "hydrogen stays marked";
@@ -373,16 +376,15 @@ TEST(Orbitale, PressesBetweenCellsTheOptionsMenuAndDisplayOptions) {
     EXPECT_EQ(load(dir, "down" + std::to_string(i)).px, start.px) << "press " << i;
     EXPECT_EQ(load(dir, "up" + std::to_string(i)).px, start.px) << "release " << i;
   }
-  Glyphs title = render("Options");
-  EXPECT_NE(find_text(strip, title, 0, 0, 159, 16).first, -1) << "the menu bar's strip";
-  EXPECT_NE(find_text(menu, render("Display"), 0, 12, 159, 60).first, -1);
-  EXPECT_NE(find_text(menu, render("About Orbitale"), 0, 12, 159, 60).first, -1);
+  EXPECT_TRUE(shows(strip, "Options", 0, 0, 159, 16)) << "the menu bar's strip";
+  EXPECT_TRUE(shows(menu, "Display", 0, 12, 159, 60));
+  EXPECT_TRUE(shows(menu, "About Orbitale", 0, 12, 159, 60));
   uint32_t bar = about.at(3, 3);
-  EXPECT_NE(find_text(about, render("About Orbitale"), 2, 2, 157, 13, bar).first, -1);
-  EXPECT_NE(find_text(about, render("        Orbitale v1.02a"), 10, 15, 152, 137).first, -1);
-  EXPECT_NE(find_text(about, render("for the palmhost project."), 10, 15, 152, 137).first, -1);
+  EXPECT_TRUE(shows(about, "About Orbitale", 2, 2, 157, 13, bar));
+  EXPECT_TRUE(shows(about, "        Orbitale v1.02a", 10, 15, 152, 137));
+  EXPECT_TRUE(shows(about, "for the palmhost project.", 10, 15, 152, 137));
   EXPECT_EQ(closed.px, start.px) << "OK closes it and the table is back";
-  EXPECT_NE(find_text(key, title, 0, 0, 159, 16).first, -1) << "the Menu button opens it";
+  EXPECT_TRUE(shows(key, "Options", 0, 0, 159, 16)) << "the Menu button opens it";
   EXPECT_EQ(key2.px, start.px) << "and closes it";
   Screen opts1 = load(dir, "opts1"), opts2 = load(dir, "opts2"), opts3 = load(dir, "opts3");
   // The box glyphs: "All Elements" on a row at y 20..29, "Alkali Metals" at y 30..39.
@@ -405,17 +407,14 @@ TEST(Orbitale, PressesBetweenCellsTheOptionsMenuAndDisplayOptions) {
   }
   EXPECT_TRUE(filled(load(dir, "hidden"), h)) << "a hidden element still highlights";
   Screen hiddenInfo = load(dir, "hiddenInfo");
-  EXPECT_NE(find_text(hiddenInfo, render("Hydrogen"), 2, 2, 157, 13, hiddenInfo.at(3, 3)).first, -1)
-      << "and opens";
+  EXPECT_TRUE(shows(hiddenInfo, "Hydrogen", 2, 2, 157, 13, hiddenInfo.at(3, 3))) << "and opens";
   Screen none = load(dir, "none");
   for (const Cell& c : left_cells()) EXPECT_FALSE(outlined(none, c)) << "nothing is shown";
 
   Screen numbers = load(dir, "numbers");
-  EXPECT_NE(
-      find_text(numbers, render("3"), li.x + 1, li.y + 1, li.x + li.w - 1, li.y + li.h - 1).first,
-      -1)
+  EXPECT_TRUE(shows(numbers, "3", li.x + 1, li.y + 1, li.x + li.w - 1, li.y + li.h - 1))
       << "lithium's cell shows its number";
-  EXPECT_EQ(find_text(numbers, render("Li"), li.x, li.y, li.x + li.w, li.y + li.h).first, -1);
+  EXPECT_FALSE(shows(numbers, "Li", li.x, li.y, li.x + li.w, li.y + li.h));
   Screen rightAll = load(dir, "rightAll"), rightTransition = load(dir, "rightTransition");
   EXPECT_TRUE(outlined(rightAll, uuq)) << "element 114 under All Elements";
   EXPECT_FALSE(outlined(rightTransition, uuq)) << "but under no category";
