@@ -254,7 +254,6 @@ TEST(Tumbler, ColorSwitchTurnsColourOn) {
 
 // All three: the program's own exit ends it with status 0 (no close in the script: only
 // the program can end the run in time); the console shows the banner first, once.
-
 TEST(Programs, ExitEndsTheProgramWithStatusZeroAndTheConsoleShowsTheBanner) {
   struct Case {
     const char* program;
@@ -279,7 +278,6 @@ TEST(Programs, ExitEndsTheProgramWithStatusZeroAndTheConsoleShowsTheBanner) {
 }
 
 // The Windows build under wine: each program starts and shows its first screen.
-
 TEST(WindowsBuild, EachProgramStartsAndShowsItsFirstScreen) {
   if (!wine_ready()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
   struct Case {

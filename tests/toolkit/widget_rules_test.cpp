@@ -98,7 +98,6 @@ void pen(Ref c, jint id, jint x, jint y) {
 
 // Scroll bar: vertical, 60 long, 0..100 with 10 visible; arrows 6, track 48, so the thumb
 // is 10 * 48 / 100 = 4 long at value * 48 / 100 + 6.
-
 TEST(ScrollbarRules, PressesDragsAndValuesClamp) {
   struct Step {
     jint id, p;
@@ -142,7 +141,6 @@ TEST(ScrollbarRules, PressesDragsAndValuesClamp) {
 }
 
 // Scroll manager: a 50 x 30 owner with a one-pixel border, bars 7 thick.
-
 TEST(ScrollManagerRules, BarsComeAndGoWithTheContentOneBringsTheOtherAndTheyTakeHits) {
   struct Case {
     jint w, h;
@@ -189,7 +187,6 @@ TEST(ScrollManagerRules, BarsComeAndGoWithTheContentOneBringsTheOtherAndTheyTake
 }
 
 // Menus open at (x - 1, y - 1), pushed left and up onto the screen, never past 0.
-
 TEST(MenuRules, OpenPlacesThePopupOnTheScreen) {
   struct Case {
     const char* item;
@@ -372,7 +369,6 @@ TEST(ScrollPaneRules, TheChildFillsTheViewportScrollsWithinItAndABarMovedIsDrawn
 }
 
 // Painting what has not changed makes no objects: the host idles then.
-
 TEST(PaintRules, PaintingAWidgetAgainAllocatesNothing) {
   std::vector<std::string> grew;
   run([&] {

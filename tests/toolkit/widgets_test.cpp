@@ -293,7 +293,6 @@ TEST(Widgets, KeysDriveTheListAndTheMenuBarInOneRun) {
 }
 
 // The Windows build under wine (see the programs' tests): the first screen.
-
 TEST(WindowsBuild, WidgetsStartsAndShowsItsFirstScreen) {
   if (!wine_ready()) GTEST_SKIP() << "no PALM_WINDOWS_APPS or no wine";
   std::string dir = scratch_dir("windows_widgets");
