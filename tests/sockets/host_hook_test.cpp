@@ -12,7 +12,6 @@
 #include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
 #include "com/sun/cldc/io/j2me/socket/Protocol.h"
 #include "host/host.h"
-#include "loopback_peer.h"
 #include "net_program.h"
 #include "platform/testing.h"
 
@@ -27,15 +26,15 @@ __attribute__((used)) static void* const kHostHooks[] = {
 
 namespace {
 
-// A connection object that nothing references once this returns.
-__attribute__((noinline)) void open_and_drop_connection(int port) {
+std::string to(int port) { return "//127.0.0.1:" + std::to_string(port); }
+
+// A connection to port and a server that nothing references once this returns; the
+// server's port.
+__attribute__((noinline)) int open_and_drop(int port) {
   Ref con = jnew<socket_::Protocol>();
-  sock_open(con, lit(("//127.0.0.1:" + std::to_string(port)).c_str()), 3, 0);
+  sock_open(con, lit(to(port).c_str()), 3, 0);
   EXPECT_EQ(rt_take_error(), ERR_NONE);
   EXPECT_GE(socket_::Protocol::f(con).handle, 0);
-}
-
-__attribute__((noinline)) int open_and_drop_server() {
   Ref srv = jnew<server_::Protocol>();
   srv_open(srv, lit("//:0"), 3, 0);
   EXPECT_EQ(rt_take_error(), ERR_NONE);
@@ -44,30 +43,22 @@ __attribute__((noinline)) int open_and_drop_server() {
 
 }  // namespace
 
-TEST(SocketHostHook, CollectedConnectionHasItsSocketClosed) {
+TEST(SocketHostHook, CollectedConnectionAndServerHaveTheirSocketsClosed) {
   run_classes(cldc_core_classes(), [] {
     int port = 0;
     os_handle listener = peer_listen(&port);
-    open_and_drop_connection(port);
+    int serverPort = open_and_drop(port);
     os_handle peer = peer_accept(listener);
     EXPECT_TRUE(peer_is_quiet(peer));
-    scrub_stack();
-    rt_collect();
-    EXPECT_TRUE(peer_sees_end(peer));
-    peer_close(peer);
-    peer_close(listener);
-  });
-}
-
-TEST(SocketHostHook, CollectedServerStopsListening) {
-  run_classes(cldc_core_classes(), [] {
-    int port = open_and_drop_server();
-    os_handle probe = peer_connect(port);
+    os_handle probe = peer_connect(serverPort);
     EXPECT_GE(probe, 0);
     peer_close(probe);
     scrub_stack();
     rt_collect();
-    EXPECT_EQ(peer_connect(port), -1);
+    EXPECT_TRUE(peer_sees_end(peer));
+    EXPECT_EQ(peer_connect(serverPort), -1);
+    peer_close(peer);
+    peer_close(listener);
   });
 }
 
@@ -77,7 +68,7 @@ TEST(SocketHostHook, TeardownClosesAConnectionStillReferenced) {
   os_handle peer = -1;
   run_classes(cldc_core_classes(), [&] {
     Ref con = jnew<socket_::Protocol>();
-    sock_open(con, lit(("//127.0.0.1:" + std::to_string(port)).c_str()), 3, 0);
+    sock_open(con, lit(to(port).c_str()), 3, 0);
     EXPECT_EQ(rt_take_error(), ERR_NONE);
     peer = peer_accept(listener);
     EXPECT_TRUE(peer_is_quiet(peer));
@@ -90,7 +81,6 @@ TEST(SocketHostHook, TeardownClosesAConnectionStillReferenced) {
 // A program whose main reads from a peer that sends nothing: the read holds the whole
 // program (the window too) until the peer goes, and the window's close, asked for by the
 // script meanwhile, then ends the program as usual.
-namespace {
 int g_port;
 jint g_read;
 std::chrono::steady_clock::duration g_waited;
@@ -99,13 +89,12 @@ const ProgramImage& net_image() { return rt_build_program(cldc_core_classes()); 
 
 void blocked_main(Ref) {
   Ref con = jnew<socket_::Protocol>();
-  sock_open(con, lit(("//127.0.0.1:" + std::to_string(g_port)).c_str()), 3, 0);
+  sock_open(con, lit(to(g_port).c_str()), 3, 0);
   auto start = std::chrono::steady_clock::now();
   g_read = sock_read(con, nullptr, 0, 1);
   g_waited = std::chrono::steady_clock::now() - start;
   for (;;) coop_yield();
 }
-}  // namespace
 
 TEST(SocketHostHook, ABlockedReadHoldsTheProgramAndTheWindowClosesAfterIt) {
   os_handle listener = peer_listen(&g_port);

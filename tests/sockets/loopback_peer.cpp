@@ -57,10 +57,7 @@ os_handle peer_listen(int* port) {
   return s;
 }
 
-os_handle peer_accept(os_handle listener) {
-  SOCKET c = accept(S(listener), nullptr, nullptr);
-  return static_cast<os_handle>(c);
-}
+os_handle peer_accept(os_handle listener) { return accept(S(listener), nullptr, nullptr); }
 
 bool peer_has_client(os_handle listener) {
   fd_set ready;
@@ -139,15 +136,6 @@ int local_port(os_handle s) {
   socklen_t size = sizeof a;
   if (getsockname(S(s), reinterpret_cast<sockaddr*>(&a), &size) != 0) return -1;
   return ntohs(a.sin_port);
-}
-
-std::string remote_address(os_handle s) {
-  sockaddr_in a;
-  socklen_t size = sizeof a;
-  if (getpeername(S(s), reinterpret_cast<sockaddr*>(&a), &size) != 0) return "";
-  char text[INET_ADDRSTRLEN] = {0};
-  inet_ntop(AF_INET, &a.sin_addr, text, sizeof text);
-  return text;
 }
 
 int free_port() {

@@ -1,7 +1,9 @@
 // Test harness for the socket natives: a program whose class table holds the three
-// network protocol classes, host hooks that release sockets through the module, and
-// helpers to build names and arrays.
+// network protocol classes, host hooks that release sockets through the module, helpers
+// to build names and arrays, and a connection to a loopback peer the test holds.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,57 +11,27 @@
 #include "class_code.h"
 #include "coop_test.h"
 #include "java/lang/Object.h"
+#include "loopback_peer.h"
 #include "natives/net.h"
 #include "threads/coop.h"
 
 namespace nettest {
 
-// What the host hooks saw during the last program.
-struct HostLog {
-  std::vector<std::string> released;  // class names of the freed objects the module handled
-                                      // (filled by the test hooks, not by the real host)
-  std::vector<std::string> fatals;
-};
-extern HostLog host_log;
+// Class names of the freed objects the module handled (filled by the test hooks only).
+extern std::vector<std::string> released;
 
-// The three protocol classes with the handle as their first field, as the library lays them out.
-struct SocketProtocol {
-  static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint handle;
-    jint mode;
-    jint openCount;
-    jbool connectionOpen;
-    jbool inputOpened;
-    jbool outputOpened;
-  };
-  JAVA_FIELDS(java::lang::Object)
-};
-struct ServerProtocol {
+// A protocol class with the handle as its first field, as the library lays them out.
+template <int Kind>
+struct Protocol {
   static ClassDecl klass;
   struct RT_PACKED Fields {
     jint handle;
   };
   JAVA_FIELDS(java::lang::Object)
 };
-struct DatagramProtocol {
-  static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint handle;
-    Ref host;
-    jint port;
-    jbool opened;
-  };
-  JAVA_FIELDS(java::lang::Object)
-};
-// Any other class with an int first field: its handle is not a socket.
-struct Unrelated {
-  static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint handle;
-  };
-  JAVA_FIELDS(java::lang::Object)
-};
+using SocketProtocol = Protocol<0>;
+using ServerProtocol = Protocol<1>;
+using DatagramProtocol = Protocol<2>;
 
 // Builds a program of these classes, starts the runtime and the thread package, runs body
 // as the head thread, then tears both down. Java references must live in frames below body.
@@ -67,11 +39,11 @@ void run_classes(const std::vector<ClassDecl*>& classes, const std::function<voi
 // The same with the network classes, the socket layer started first.
 void run_net_program(const std::function<void()>& body);
 
-// A new protocol object with its handle field set to -1, as a constructor leaves it.
+// A new protocol object with its handle field set to h (-1, as a constructor leaves it).
 template <class C>
-Ref new_protocol() {
+Ref new_protocol(jint h = -1) {
   Ref o = rt_new_object(idx<C>());
-  C::f(o).handle = -1;
+  C::f(o).handle = h;
   return o;
 }
 template <class C>
@@ -79,12 +51,22 @@ jint handle(Ref o) {
   return C::f(o).handle;
 }
 
-// A String of 8-bit text; name_with adds one 16-bit char at position `at`.
-Ref jstr(const std::string& text);
-Ref jstr_with(const std::string& text, size_t at, jchar c);
-// A byte array holding the bytes of text (or n zero bytes).
+// A String of any 16-bit chars; a byte array of text's bytes or of n zeros; bytes of one.
+Ref jstr(const std::u16string& text);
+inline Ref jstr(const std::string& text) { return rt_new_string(text.c_str()); }
 Ref jbytes(const std::string& text);
 Ref jbytes(jint n);
 std::string bytes_of(Ref array, jint offset, jint count);
+
+// A connection of ours to a listener the test opened, with the test's end accepted.
+struct Link {
+  os_handle listener = -1, peer = -1;
+  ~Link() {
+    peer_close(peer);
+    peer_close(listener);
+  }
+};
+// Opens a socket Protocol object to "//host:<port>" + suffix; fails the test on an error.
+Ref connect_link(Link& link, const std::string& host = "127.0.0.1", const std::string& suffix = "");
 
 }  // namespace nettest

@@ -7,9 +7,6 @@
 #include <algorithm>
 
 #include "host/db.h"
-#include "java/lang/IllegalArgumentException.h"
-#include "java/lang/NullPointerException.h"
-#include "java/lang/OutOfMemoryError.h"
 #include "storage_program.h"
 
 namespace {
@@ -21,7 +18,7 @@ class DatabaseClass : public StorageTest {};
 TEST_F(DatabaseClass, CreateOpenAddGetDeleteClose) {
   run_storage_program([] {
     EXPECT_TRUE(Database::create(0, lit("Abc"), 1, 2, false));
-    EXPECT_EQ(file_bytes("00000001-00000002-name").size(), 40u);
+    EXPECT_EQ(file_bytes(kName).size(), 40u);
     Ref volatile db = jnew<Database>(2, 1, 3);  // type before creator
     EXPECT_TRUE(vcall(Database::m_isOpen, db));
     for (uint8_t i = 0; i < 3; i++)
@@ -34,10 +31,23 @@ TEST_F(DatabaseClass, CreateOpenAddGetDeleteClose) {
     EXPECT_EQ(array_bytes(vcall(Database::m_getRecord, db, 1)), v({2, 2}));
     EXPECT_TRUE(vcall(Database::m_setRecord, db, 1, byte_array({7})));
     EXPECT_EQ(file_bytes(rec(1)), v({7}));
+    // An empty record is an empty array, a missing one null.
+    EXPECT_TRUE(vcall(Database::m_setRecord, db, 0, byte_array({})));
+    Ref empty = vcall(Database::m_getRecord, db, 0);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(alen(empty), 0);
+    EXPECT_EQ(rt_class_of(empty), rt_class_index_by_name("[B"));
+    EXPECT_EQ(vcall(Database::m_getRecord, db, 2), nullptr);
     vcall(Database::m_close, db);
     EXPECT_EQ(Database::f(db).dbRef, -1);
     EXPECT_FALSE(vcall(Database::m_isOpen, db));
     vcall(Database::m_close, db);  // a second close is harmless
+    // The handle is the only field; the methods keep their order.
+    const ClassRecord* r = rt_record(Database::klass.index);
+    EXPECT_EQ(r->instanceSize, RT_HEADER_SIZE + 4);
+    ASSERT_EQ(r->methodCount, 7);
+    EXPECT_EQ(r->methods[0].code, reinterpret_cast<void*>(&Database::isOpen));
+    EXPECT_EQ(r->methods[6].code, reinterpret_cast<void*>(&Database::close));
   });
 }
 
@@ -59,31 +69,16 @@ TEST_F(DatabaseClass, MissingDatabaseIsNotOpenAndThrowsNothing) {
 
 TEST_F(DatabaseClass, BadModeOrNullArgumentThrows) {
   run_storage_program([] {
-    EXPECT_EQ(thrown_by([] { Database::create(0, nullptr, 1, 2, false); }),
-              "java/lang/NullPointerException");
+    const std::string npe = "java/lang/NullPointerException";
+    EXPECT_EQ(thrown_by([] { Database::create(0, nullptr, 1, 2, false); }), npe);
     Database::create(0, lit("Abc"), 1, 2, false);
     for (jint mode : {0, 4})
       EXPECT_EQ(thrown_by([mode] { jnew<Database>(2, 1, mode); }),
                 "java/lang/IllegalArgumentException");
     Ref volatile db = jnew<Database>(2, 1, 3);
-    EXPECT_EQ(thrown_by([&] { vcall(Database::m_addRecord, db, nullptr); }),
-              "java/lang/NullPointerException");
-    EXPECT_EQ(thrown_by([&] { vcall(Database::m_setRecord, db, 0, nullptr); }),
-              "java/lang/NullPointerException");
+    EXPECT_EQ(thrown_by([&] { vcall(Database::m_addRecord, db, nullptr); }), npe);
+    EXPECT_EQ(thrown_by([&] { vcall(Database::m_setRecord, db, 0, nullptr); }), npe);
     EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 0);
-  });
-}
-
-TEST_F(DatabaseClass, GetRecordOfMissingAndEmptyRecords) {
-  run_storage_program([] {
-    Database::create(0, lit("Abc"), 1, 2, false);
-    write_file(rec(0), {});
-    Ref volatile db = jnew<Database>(2, 1, 1);
-    EXPECT_EQ(vcall(Database::m_getRecord, db, 1), nullptr);
-    Ref empty = vcall(Database::m_getRecord, db, 0);
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(alen(empty), 0);
-    EXPECT_EQ(rt_class_of(empty), rt_class_index_by_name("[B"));
   });
 }
 
@@ -92,7 +87,7 @@ TEST_F(DatabaseClass, GetRecordOfMissingAndEmptyRecords) {
 TEST_F(DatabaseClass, RecordStorageIsCountedExactlyByTheHeap) {
   run_storage_program([] {
     Database::create(0, lit("Abc"), 1, 2, false);
-    write_file(rec(0), std::vector<uint8_t>(1000, 0x11));
+    write_file(rec(0), Bytes(1000, 0x11));
     Ref volatile db = jnew<Database>(2, 1, 1);
     [&]() __attribute__((noinline)) {
       int64_t before = rt_heap_in_use();
@@ -119,7 +114,7 @@ TEST_F(DatabaseClass, RecordStorageIsCountedExactlyByTheHeap) {
 TEST_F(DatabaseClass, RecordLargerThanTheHeapThrowsOutOfMemoryAndLeaksNothing) {
   run_storage_program([] {
     Database::create(0, lit("Abc"), 1, 2, false);
-    write_file(rec(0), std::vector<uint8_t>(RT_HEAP_LIMIT + 1, 0x22));
+    write_file(rec(0), Bytes(RT_HEAP_LIMIT + 1, 0x22));
     Ref volatile db = jnew<Database>(2, 1, 1);
     scrub_stack();
     rt_collect();
@@ -145,68 +140,39 @@ TEST_F(DatabaseClass, RecordLargerThanTheHeapThrowsOutOfMemoryAndLeaksNothing) {
   });
 }
 
-// Made in a frame of its own, so nothing of it stays on the stack.
-__attribute__((noinline)) jint unreferenced_database() {
-  Ref db = jnew<Database>(2, 1, 3);
-  return Database::f(db).dbRef;
-}
-
-TEST_F(DatabaseClass, ADatabaseFreedByTheCollectorClosesItsFile) {
-  run_storage_program([] {
-    Database::create(0, lit("Abc"), 1, 2, false);
-    jint fd = unreferenced_database();
-    ASSERT_GE(fd, 1);
-    ASSERT_TRUE(fd_is_open(fd));
-    scrub_stack();
-    rt_collect();
-    EXPECT_FALSE(fd_is_open(fd));
-    EXPECT_EQ(std::count(storage_log.released.begin(), storage_log.released.end(),
-                         "com/sun/kjava/Database"),
-              1);
-  });
-}
-
-__attribute__((noinline)) jint closed_unreferenced_database() {
+// Made in a frame of its own, so nothing of it stays on the stack; closed first or not.
+__attribute__((noinline)) jint unreferenced_database(bool closed) {
   Ref db = jnew<Database>(2, 1, 3);
   jint fd = Database::f(db).dbRef;
-  vcall(Database::m_close, db);
+  if (closed) vcall(Database::m_close, db);
   return fd;
 }
 
-TEST_F(DatabaseClass, ACollectedClosedDatabaseLeavesAReusedDescriptorAlone) {
-  run_storage_program([] {
-    Database::create(0, lit("Abc"), 1, 2, false);
-    jint fd = closed_unreferenced_database();
-    int reused = dup(1);  // takes the lowest free number, which the database gave back
-    ASSERT_EQ(reused, fd);
-    scrub_stack();
-    rt_collect();
-    EXPECT_TRUE(fd_is_open(reused));
-    close(reused);
-  });
-}
-
-TEST_F(DatabaseClass, RuntimeShutdownClosesOpenDatabases) {
-  jint fd = -1;
+// A collected database closes its file, unless it was closed and its descriptor number
+// now belongs to someone else; the runtime's shutdown closes those still open.
+TEST_F(DatabaseClass, CollectorAndShutdownCloseOpenDatabasesOnly) {
+  jint open = -1;
   run_storage_program([&] {
     Database::create(0, lit("Abc"), 1, 2, false);
+    jint dropped = unreferenced_database(false);
+    ASSERT_GE(dropped, 1);
+    jint closed = unreferenced_database(true);
+    int reused = dup(1);  // takes the lowest free number, which the database gave back
+    ASSERT_EQ(reused, closed);
     Ref volatile db = jnew<Database>(2, 1, 3);
-    fd = Database::f(db).dbRef;
-    ASSERT_TRUE(fd_is_open(fd));
+    open = Database::f(db).dbRef;
+    scrub_stack();
+    rt_collect();
+    EXPECT_FALSE(fd_is_open(dropped));
+    EXPECT_TRUE(fd_is_open(reused));
+    EXPECT_TRUE(fd_is_open(open));
+    EXPECT_EQ(std::count(storage_log.released.begin(), storage_log.released.end(),
+                         "com/sun/kjava/Database"),
+              2);
+    close(reused);
   });
-  ASSERT_GE(fd, 1);
-  EXPECT_FALSE(fd_is_open(fd));
-}
-
-// The handle is the only field; the methods keep their order.
-TEST_F(DatabaseClass, FieldAndMethodLayout) {
-  run_storage_program([] {
-    const ClassRecord* r = rt_record(Database::klass.index);
-    EXPECT_EQ(r->instanceSize, RT_HEADER_SIZE + 4);
-    ASSERT_EQ(r->methodCount, 7);
-    EXPECT_EQ(r->methods[0].code, reinterpret_cast<void*>(&Database::isOpen));
-    EXPECT_EQ(r->methods[6].code, reinterpret_cast<void*>(&Database::close));
-  });
+  ASSERT_GE(open, 1);
+  EXPECT_FALSE(fd_is_open(open));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The record-file helper by itself, on the platform's own file calls: it builds and runs
 // on Linux and on Windows alike.
+#include "host/db_files.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -10,8 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "host/db_files.h"
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -21,8 +21,8 @@ class Files : public ::testing::Test {
  protected:
   void SetUp() override {
     old_ = fs::current_path();
-    std::mt19937_64 rng(static_cast<uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::mt19937_64 rng(
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     dir_ = fs::temp_directory_path() / ("storage-files-" + std::to_string(rng()));
     ASSERT_TRUE(fs::create_directory(dir_));
     fs::current_path(dir_);
@@ -121,9 +121,9 @@ TEST_F(Files, MoveReplacesTheTarget) {
 }
 
 TEST_F(Files, CountMatchesEveryEntryBeginningWithThePrefix) {
-  for (const char* n : {"00000001-00000002-rec.0", "00000001-00000002-rec.1",
-                        "00000001-00000002-rec.bak", "00000001-00000002-recx",
-                        "00000001-00000003-rec.0", "00000001-00000002-name"})
+  for (const char* n :
+       {"00000001-00000002-rec.0", "00000001-00000002-rec.1", "00000001-00000002-rec.bak",
+        "00000001-00000002-recx", "00000001-00000003-rec.0", "00000001-00000002-name"})
     put(n, "");
   fs::create_directory("00000001-00000002-rec.7");
   EXPECT_EQ(db_file_count("00000001-00000002-rec."), 4);

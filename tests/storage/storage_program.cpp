@@ -1,7 +1,6 @@
 // Storage test harness: class list, host hooks, per-test directory and file helpers.
 #include "storage_program.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,10 +25,6 @@
 
 StorageHostLog storage_log;
 
-/* ---------------------------------------------------------------------------
- * Host hooks
- * ------------------------------------------------------------------------- */
-
 int natives_init() { return 1; }
 void natives_shutdown() {}
 
@@ -42,12 +37,8 @@ void host_release_resources(Ref object, const char* className) {
 
 void host_fatal_display(const char* text) {
   storage_log.fatals.push_back(text);
-  throw FatalReport{text};
+  throw std::string(text);
 }
-
-/* ---------------------------------------------------------------------------
- * Program
- * ------------------------------------------------------------------------- */
 
 static std::vector<ClassDecl*> storage_classes() {
   namespace rms = javax::microedition::rms;
@@ -79,10 +70,6 @@ __attribute__((noinline)) void run_storage_program(const std::function<void()>& 
   rt_shutdown();
 }
 
-/* ---------------------------------------------------------------------------
- * Directory per test
- * ------------------------------------------------------------------------- */
-
 void StorageTest::SetUp() {
   char cwd[4096];
   ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
@@ -94,19 +81,17 @@ void StorageTest::SetUp() {
 }
 
 void StorageTest::TearDown() {
-  if (!old_cwd_.empty()) {
-    EXPECT_EQ(chdir(old_cwd_.c_str()), 0);
-  }
+  if (!old_cwd_.empty() && chdir(old_cwd_.c_str()) != 0) ADD_FAILURE() << "cannot go back";
   std::error_code ec;
   if (!dir_.empty()) std::filesystem::remove_all(dir_, ec);
 }
 
-std::vector<uint8_t> file_bytes(const std::string& name) {
+Bytes file_bytes(const std::string& name) {
   std::ifstream in(name, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+  return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-void write_file(const std::string& name, const std::vector<uint8_t>& bytes) {
+void write_file(const std::string& name, const Bytes& bytes) {
   std::ofstream out(name, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
@@ -114,6 +99,10 @@ void write_file(const std::string& name, const std::vector<uint8_t>& bytes) {
 }
 
 bool file_exists(const std::string& name) { return access(name.c_str(), F_OK) == 0; }
+
+void empty_dir() {
+  for (const auto& e : std::filesystem::directory_iterator(".")) std::filesystem::remove_all(e);
+}
 
 std::vector<std::string> dir_entries() {
   std::vector<std::string> names;
@@ -123,26 +112,25 @@ std::vector<std::string> dir_entries() {
   return names;
 }
 
-/* ---------------------------------------------------------------------------
- * Java values
- * ------------------------------------------------------------------------- */
-
-Ref byte_array(const std::vector<uint8_t>& bytes) {
+Ref byte_array(const Bytes& bytes) {
   Ref a = rt_new_array(rt_class_index_by_name("[B"), 1, static_cast<jint>(bytes.size()));
   if (!bytes.empty()) memcpy(rt_array(a)->storage, bytes.data(), bytes.size());
   return a;
 }
 
-std::vector<uint8_t> array_bytes(Ref array) {
+Bytes array_bytes(Ref array) {
   const ArrayFields* a = rt_array(array);
   const auto* p = static_cast<const uint8_t*>(a->storage);
-  return std::vector<uint8_t>(p, p + a->length);
+  return Bytes(p, p + a->length);
 }
 
-Ref jstring_of(const std::u16string& chars) {
+Ref jstring_of(const std::u16string& chars, jint offset, jint count) {
   Ref volatile value = new_char_array(static_cast<jint>(chars.size()));
   for (size_t i = 0; i < chars.size(); i++) elements<jchar>(value)[i] = chars[i];
-  return jnew<java::lang::String>(static_cast<Ref>(value));
+  Ref s = jnew<java::lang::String>(static_cast<Ref>(value));
+  rt_string(s)->offset = offset;  // a part of a shared array, as a substring may be
+  if (count >= 0) rt_string(s)->count = count;
+  return s;
 }
 
 Ref raw_database(jint creator, jint type, jint mode) {
@@ -170,18 +158,9 @@ std::string thrown_by(const std::function<void()>& call) {
   return "";
 }
 
-/* ---------------------------------------------------------------------------
- * Process state
- * ------------------------------------------------------------------------- */
-
 bool fd_is_open(int fd) { return fcntl(fd, F_GETFD) != -1; }
 
 int open_fd_count() {
-  int n = 0;
-  for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
-    (void)e;
-    n++;
-  }
-  return n;
+  auto fds = std::filesystem::directory_iterator("/proc/self/fd");
+  return static_cast<int>(std::distance(begin(fds), end(fds)));
 }
-
