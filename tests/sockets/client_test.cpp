@@ -1,6 +1,5 @@
 // The client natives end to end against a loopback peer the test holds.
 #include <climits>
-#include <csignal>
 #include <functional>
 
 #include "net_program.h"
@@ -134,32 +133,5 @@ TEST(SocketClient, NullObjectsAndClosedConnectionsRefuseEveryCall) {
       EXPECT_EQ(rt_take_error(), ERR_SOCKET);
     }
     EXPECT_GT(rt_error_line(), 0);
-  });
-}
-
-// The first failing send reports the reset; later ones meet a broken pipe.
-TEST(SocketClient, WritingToAResetPeerIsASocketErrorNotAProcessSignal) {
-  run_net_program([] {
-    Link link;
-    Ref conn = connect_link(link);
-    peer_reset(link.peer);
-    link.peer = -1;
-#ifndef _WIN32
-    auto previous = signal(SIGPIPE, SIG_DFL);  // as a fresh process has it: fatal
-#endif
-    Ref buf = jbytes(1024);
-    int errors = 0;
-    for (int i = 0; i < 200 && errors < 3; i++) {
-      jint n = i % 2 ? sock_write(conn, buf, 0, 1024) : sock_write(conn, nullptr, 'x', 1);
-      if (int32_t e = rt_take_error(); e != ERR_NONE) {
-        EXPECT_EQ(e, ERR_SOCKET);
-        EXPECT_EQ(n, 0);
-        errors++;
-      }
-    }
-    EXPECT_EQ(errors, 3);
-#ifndef _WIN32
-    signal(SIGPIPE, previous);
-#endif
   });
 }

@@ -7,6 +7,7 @@
 #include "net_program.h"
 
 using namespace nettest;
+using namespace std::string_literals;
 
 namespace {
 
@@ -18,12 +19,11 @@ std::pair<R, int32_t> parse(R (*fn)(Ref, jint, jint), Ref s) {
   return {r, rt_take_error()};
 }
 
-std::string host_of(Ref s, int32_t* error) {
-  auto [h, e] = parse(parse_host, s);
-  *error = e;
+std::pair<std::string, int32_t> host_of(const std::u16string& name) {
+  auto [h, e] = parse(parse_host, jstr(name));
   std::string text = h ? h : "<null>";
   free(h);
-  return text;
+  return {text, e};
 }
 
 // The error of an open of name; the handle of a failed open stays -1.
@@ -42,27 +42,18 @@ int32_t open_error(Ref name) {
 // The host is the text after the slashes up to ':' or ';', of 8-bit characters other
 // than 0: cutting U+0131 to its low byte would make it '1' and name another host.
 TEST(SocketNames, HostIsTheTextAfterTheSlashesUpToColonOrSemicolon) {
-  const std::tuple<std::u16string, std::string, int32_t> cases[] = {
-      {u"//example.org:80", "example.org", ERR_NONE},
-      {u"//h;x=1:80", "h", ERR_NONE},
-      {u"//plain", "plain", ERR_NONE},
-      {u"//:5000", "", ERR_NONE},
-      {u"//h\u00e9:80", "h\xe9", ERR_NONE},  // Latin-1 passes
-      {u"127.0.0.1:80", "<null>", ERR_ILLEGAL_ARGUMENT},
-      {u"/x:80", "<null>", ERR_ILLEGAL_ARGUMENT},
-      {u"/", "<null>", ERR_ILLEGAL_ARGUMENT},
-      {u"", "<null>", ERR_ILLEGAL_ARGUMENT},
-      {u"//127.0.0.\u0131:80", "<null>", ERR_ILLEGAL_ARGUMENT},
-      {std::u16string(u"//localhost\0evil:80", 19), "<null>", ERR_ILLEGAL_ARGUMENT},
-  };
+  const std::pair<std::u16string, std::string> good[] = {
+      {u"//example.org:80", "example.org"},
+      {u"//h;x=1:80", "h"},
+      {u"//plain", "plain"},
+      {u"//:5000", ""},
+      {u"//h\u00e9:80", "h\xe9"}};  // Latin-1 passes
   run_net_program([&] {
-    for (size_t i = 0; i < std::size(cases); i++) {
-      const auto& [name, host, error] = cases[i];
-      SCOPED_TRACE(i);
-      int32_t e;
-      EXPECT_EQ(host_of(jstr(name), &e), host);
-      EXPECT_EQ(e, error);
-    }
+    for (const auto& [name, host] : good) EXPECT_EQ(host_of(name), std::make_pair(host, 0));
+    for (const std::u16string& name : {u"127.0.0.1:80"s, u"/x:80"s, u"/"s, u""s,
+                                       u"//127.0.0.\u0131:80"s, u"//localhost\0evil:80"s})
+      EXPECT_EQ(host_of(name),
+                std::make_pair(std::string("<null>"), int32_t{ERR_ILLEGAL_ARGUMENT}));
   });
 }
 
@@ -90,37 +81,21 @@ TEST(SocketNames, NameRoutinesCheckTheCharacterArray) {
 }
 
 // The digits after the first colon up to a semicolon, at most 15 of them and at most
-// 65535 (never cut to 16 bits); anything else is an illegal argument.
+// 65535 (never cut to 16 bits: 65616 would be 80); anything else is an illegal argument.
 TEST(SocketNames, PortIsTheDigitsAfterTheFirstColon) {
-  const std::pair<const char*, jint> cases[] = {
-      {"//localhost:80", 80},
-      {"//:65535", 65535},
-      {"//:0", 0},
-      {"//h:8080;timeout=5", 8080},
-      {"//h:8080;", 8080},
-      {"//h:000000000000080", 80},  // 15 digits
-      {"//h:1:2", -1},
-      {"//localhost", -1},
-      {"//localhost:", -1},
-      {"//localhost:x", -1},
-      {"//localhost:80x", -1},
-      {"//localhost:8 0", -1},
-      {"//localhost:;80", -1},
-      {"//h:0000000000000080", -1},  // 16 digits
-      {"//h:0000000000000001", -1},
-      {"//h:-1", -1},
-      {"//h:65536", -1},
-      {"//h:65616", -1},  // low 16 bits: 80
-      {"//h:4294967376", -1},
-      {"//h:999999999999999", -1},
-      {"//h:999999999999999x", -1},
-  };
+  const std::pair<const char*, jint> good[] = {
+      {"//localhost:80", 80},       {"//:65535", 65535}, {"//:0", 0},
+      {"//h:8080;timeout=5", 8080}, {"//h:8080;", 8080}, {"//h:000000000000080", 80}};
   run_net_program([&] {
-    for (const auto& [name, port] : cases) {
-      SCOPED_TRACE(name);
-      EXPECT_EQ(parse(parse_port, jstr(name)),
-                std::make_pair(port, int32_t{port < 0 ? ERR_ILLEGAL_ARGUMENT : ERR_NONE}));
-    }
+    for (const auto& [name, port] : good)
+      EXPECT_EQ(parse(parse_port, jstr(name)), std::make_pair(port, int32_t{ERR_NONE})) << name;
+    for (const char* name :
+         {"//h:1:2", "//localhost", "//localhost:", "//localhost:x", "//localhost:80x",
+          "//localhost:8 0", "//localhost:;80", "//h:0000000000000080", "//h:0000000000000001",
+          "//h:-1", "//h:65536", "//h:65616", "//h:4294967376", "//h:999999999999999",
+          "//h:999999999999999x"})
+      EXPECT_EQ(parse(parse_port, jstr(name)), std::make_pair(-1, int32_t{ERR_ILLEGAL_ARGUMENT}))
+          << name;
   });
 }
 
@@ -148,23 +123,18 @@ TEST(SocketNames, OpenErrorCodes) {
     rt_string(badRange)->count = INT_MAX;
     const std::pair<Ref, int32_t> clients[] = {
         {jstr("//:" + p), ERR_INTERRUPTED},
-        {jstr("//127.0.0.1"), ERR_ILLEGAL_ARGUMENT},
-        {jstr(to), ERR_ILLEGAL_ARGUMENT},
-        {jstr(to + p + "x"), ERR_ILLEGAL_ARGUMENT},
-        {jstr(to + std::string(16 - p.size(), '0') + p), ERR_ILLEGAL_ARGUMENT},
-        {jstr("127.0.0.1:" + p), ERR_ILLEGAL_ARGUMENT},
-        {jstr(to + std::to_string(65536 + port)), ERR_ILLEGAL_ARGUMENT},
         {jstr("//255.255.255.255:" + p), ERR_SOCKET},  // does not resolve
+        {jstr("//no-such-host.invalid:80"), ERR_SOCKET},
         {jstr(to + std::to_string(free_port())), ERR_SOCKET},
         {nullptr, ERR_NULL_POINTER},
         {noChars, ERR_NULL_POINTER},
-        {badRange, ERR_INDEX_OUT_OF_BOUNDS},
-    };
-    for (size_t i = 0; i < std::size(clients); i++) {
-      const auto& [name, error] = clients[i];
-      SCOPED_TRACE(i);
-      EXPECT_EQ(open_error<SocketProtocol>(name), error);
-    }
+        {badRange, ERR_INDEX_OUT_OF_BOUNDS}};
+    for (size_t i = 0; i < std::size(clients); i++)
+      EXPECT_EQ(open_error<SocketProtocol>(clients[i].first), clients[i].second) << i;
+    for (const std::string& name :
+         {"//127.0.0.1"s, to, to + p + "x", to + std::string(16 - p.size(), '0') + p,
+          "127.0.0.1:" + p, to + std::to_string(65536 + port)})
+      EXPECT_EQ(open_error<SocketProtocol>(jstr(name)), ERR_ILLEGAL_ARGUMENT) << name;
     EXPECT_FALSE(peer_has_client(listener));
     peer_close(listener);
     for (const char* name :
