@@ -17,8 +17,6 @@
 #include "java/lang/Integer.h"
 #include "java/lang/String.h"
 #include "javax/microedition/rms/InvalidRecordIDException.h"
-#include "javax/microedition/rms/RecordStore.h"
-#include "javax/microedition/rms/RecordStoreException.h"
 #include "javax/microedition/rms/RecordStoreFullException.h"
 #include "javax/microedition/rms/RecordStoreNotOpenException.h"
 #include "threads/coop.h"
@@ -40,26 +38,17 @@ void host_fatal_display(const char* text) {
   throw std::string(text);
 }
 
-static std::vector<ClassDecl*> storage_classes() {
-  namespace rms = javax::microedition::rms;
-  std::vector<ClassDecl*> list = runtime_classes();
-  list.insert(list.end(), {
-                              &com::sun::kjava::Database::klass,
-                              &rms::RecordStore::klass,
-                              &rms::RecordStoreException::klass,
-                              &rms::RecordStoreNotOpenException::klass,
-                              &rms::RecordStoreFullException::klass,
-                              &rms::InvalidRecordIDException::klass,
-                              &java::lang::Integer::klass,
-                              &de::kawt::impl::AbstractRecordStore::klass,
-                              &de::kawt::impl::kjava::RecordStoreImpl::klass,
-                          });
-  return list;
-}
-
 __attribute__((noinline)) void run_storage_program(const std::function<void()>& body) {
   storage_log = StorageHostLog{};
-  const ProgramImage& image = rt_build_program(storage_classes());
+  namespace rms = javax::microedition::rms;
+  std::vector<ClassDecl*> classes = runtime_classes();
+  classes.insert(classes.end(),
+                 {&com::sun::kjava::Database::klass, &rms::RecordStore::klass,
+                  &rms::RecordStoreException::klass, &rms::RecordStoreNotOpenException::klass,
+                  &rms::RecordStoreFullException::klass, &rms::InvalidRecordIDException::klass,
+                  &java::lang::Integer::klass, &de::kawt::impl::AbstractRecordStore::klass,
+                  &de::kawt::impl::kjava::RecordStoreImpl::klass});
+  const ProgramImage& image = rt_build_program(classes);
   ASSERT_EQ(rt_init(image), 1);
   coop_init();
   Ref head = rt_new_object(image.threadClass);
