@@ -71,10 +71,8 @@ TEST(SocketNames, NameRoutinesCheckTheCharacterArray) {
     };
     for (const auto& [array, offset, count, error] : cases) {
       SCOPED_TRACE(offset);
-      EXPECT_EQ(parse_host(array, offset, count), nullptr);
-      EXPECT_EQ(rt_take_error(), error);
-      EXPECT_EQ(parse_port(array, offset, count), -1);
-      EXPECT_EQ(rt_take_error(), error);
+      EXPECT_EQ(took(parse_host(array, offset, count)), want<char*>(nullptr, error));
+      EXPECT_EQ(took(parse_port(array, offset, count)), want(-1, error));
     }
     EXPECT_EQ(parse_port(chars, 2, 4), 80);
   });
