@@ -42,33 +42,23 @@ TEST_F(DatabaseClass, CreateOpenAddGetDeleteClose) {
     EXPECT_EQ(Database::f(db).dbRef, -1);
     EXPECT_FALSE(vcall(Database::m_isOpen, db));
     vcall(Database::m_close, db);  // a second close is harmless
-    // The handle is the only field; the methods keep their order.
-    const ClassRecord* r = rt_record(Database::klass.index);
-    EXPECT_EQ(r->instanceSize, RT_HEADER_SIZE + 4);
-    ASSERT_EQ(r->methodCount, 7);
-    EXPECT_EQ(r->methods[0].code, reinterpret_cast<void*>(&Database::isOpen));
-    EXPECT_EQ(r->methods[6].code, reinterpret_cast<void*>(&Database::close));
   });
 }
 
-TEST_F(DatabaseClass, MissingDatabaseIsNotOpenAndThrowsNothing) {
+// A missing database is not open and throws nothing; a bad mode or a null argument throws.
+TEST_F(DatabaseClass, MissingDatabaseBadModeOrNullArgument) {
   run_storage_program([] {
-    std::string thrown = thrown_by([] {
-      Ref volatile db = jnew<Database>(2, 1, 1);
-      EXPECT_FALSE(vcall(Database::m_isOpen, db));
-      EXPECT_EQ(Database::f(db).dbRef, 0);
-      EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 0);
-      EXPECT_EQ(vcall(Database::m_getRecord, db, 0), nullptr);
-      EXPECT_FALSE(vcall(Database::m_addRecord, db, byte_array({1})));
-      EXPECT_FALSE(vcall(Database::m_deleteRecord, db, 0));
-    });
-    EXPECT_EQ(thrown, "");
+    EXPECT_EQ(thrown_by([] {
+                Ref volatile db = jnew<Database>(2, 1, 1);
+                EXPECT_FALSE(vcall(Database::m_isOpen, db));
+                EXPECT_EQ(Database::f(db).dbRef, 0);
+                EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 0);
+                EXPECT_EQ(vcall(Database::m_getRecord, db, 0), nullptr);
+                EXPECT_FALSE(vcall(Database::m_addRecord, db, byte_array({1})));
+                EXPECT_FALSE(vcall(Database::m_deleteRecord, db, 0));
+              }),
+              "");
     EXPECT_TRUE(dir_entries().empty());
-  });
-}
-
-TEST_F(DatabaseClass, BadModeOrNullArgumentThrows) {
-  run_storage_program([] {
     const std::string npe = "java/lang/NullPointerException";
     EXPECT_EQ(thrown_by([] { Database::create(0, nullptr, 1, 2, false); }), npe);
     Database::create(0, lit("Abc"), 1, 2, false);
@@ -83,24 +73,16 @@ TEST_F(DatabaseClass, BadModeOrNullArgumentThrows) {
 }
 
 // The record's bytes are counted by the heap budget, and a collection gives back exactly
-// what was counted.
+// what was counted: 200 KB read through a 128 KiB heap.
 TEST_F(DatabaseClass, RecordStorageIsCountedExactlyByTheHeap) {
   run_storage_program([] {
     Database::create(0, lit("Abc"), 1, 2, false);
     write_file(rec(0), Bytes(1000, 0x11));
     Ref volatile db = jnew<Database>(2, 1, 1);
-    [&]() __attribute__((noinline)) {
-      int64_t before = rt_heap_in_use();
-      Ref volatile got = vcall(Database::m_getRecord, db, 0);
-      EXPECT_EQ(rt_heap_in_use(), before + static_cast<int64_t>(RT_ARRAY_INSTANCE_SIZE) + 1000);
-      EXPECT_EQ(alen(got), 1000);
-      EXPECT_EQ(rt_free_memory() + rt_heap_in_use(), rt_total_memory());
-    }
-    ();
     scrub_stack();
     rt_collect();
     int64_t settled = rt_heap_in_use();
-    for (int i = 0; i < 200; i++) {  // 200 KB read through a 128 KiB heap
+    for (int i = 0; i < 200; i++) {
       [&]() __attribute__((noinline)) { vcall(Database::m_getRecord, db, 0); }
       ();
     }

@@ -49,12 +49,12 @@ TEST_F(Records, GetReadsTheWholeRecordIntoTheGivenArray) {
     EXPECT_EQ(db_get_record(db, 0, array), array);
     EXPECT_EQ(rt_array(array)->storage, storage);
     // Missing records are null without an error, even with a stale one pending.
-    rt_set_error(ERR_SOCKET, 1);
-    for (jint n : {2, 1000, -1}) EXPECT_EQ(get(db, n), nullptr);
-    EXPECT_EQ(rt_take_error(), ERR_NONE);
+    for (jint n : {2, 1000, -1}) {
+      rt_set_error(ERR_SOCKET, 1);
+      EXPECT_EQ(took(get(db, n)), want<Ref>(nullptr));
+    }
     Ref volatile ints = rt_new_array(rt_class_index_by_name("[I"), 4, 0);
-    EXPECT_EQ(db_get_record(db, 1, ints), nullptr);
-    EXPECT_EQ(rt_take_error(), ERR_ILLEGAL_ARGUMENT);
+    EXPECT_EQ(took(db_get_record(db, 1, ints)), want<Ref>(nullptr, ERR_ILLEGAL_ARGUMENT));
   });
 }
 
@@ -62,19 +62,15 @@ TEST_F(Records, GetReadsTheWholeRecordIntoTheGivenArray) {
 TEST_F(Records, NullDatabaseOrArray) {
   run_storage_program([] {
     Ref db = database_with({{1}});
-    const std::pair<std::function<intptr_t()>, int32_t> calls[] = {
-        {[] { return intptr_t(db_get_record(nullptr, 0, byte_array({}))); }, ERR_NULL_POINTER},
-        {[db] { return intptr_t(db_get_record(db, 0, nullptr)); }, ERR_NULL_POINTER},
-        {[] { return intptr_t(db_set_record(nullptr, 0, byte_array({1}))); }, ERR_NULL_POINTER},
-        {[db] { return intptr_t(db_set_record(db, 0, nullptr)); }, ERR_NULL_POINTER},
-        {[] { return intptr_t(db_record_count(nullptr)); }, ERR_NONE},
-        {[] { return intptr_t(db_delete_record(nullptr, 0)); }, ERR_NONE},
-        {[] { return (db_close(nullptr), intptr_t{0}); }, ERR_NONE},
-    };
-    for (const auto& [call, error] : calls) {
-      EXPECT_EQ(call(), 0);
-      EXPECT_EQ(rt_take_error(), error);
-    }
+    EXPECT_EQ(took(db_get_record(nullptr, 0, byte_array({}))),
+              want<Ref>(nullptr, ERR_NULL_POINTER));
+    EXPECT_EQ(took(db_get_record(db, 0, nullptr)), want<Ref>(nullptr, ERR_NULL_POINTER));
+    EXPECT_EQ(took(db_set_record(nullptr, 0, byte_array({1}))), want(0, ERR_NULL_POINTER));
+    EXPECT_EQ(took(db_set_record(db, 0, nullptr)), want(0, ERR_NULL_POINTER));
+    EXPECT_EQ(took(db_record_count(nullptr)), want(0));
+    EXPECT_EQ(took(db_delete_record(nullptr, 0)), want(0));
+    db_close(nullptr);
+    EXPECT_EQ(rt_take_error(), ERR_NONE);
     EXPECT_EQ(file_bytes(rec(0)), Bytes{1});
   });
 }
@@ -163,11 +159,10 @@ TEST_F(Records, ClosedOrUnopenedDatabaseFindsNoIds) {
     dup2(fake, 0);
     close(fake);
     for (Ref d : {db, unopened}) {
-      EXPECT_EQ(db_record_count(d), 0);
-      EXPECT_EQ(get(d, 0), nullptr);
-      EXPECT_EQ(db_set_record(d, 0, byte_array({9})), 0);
-      EXPECT_EQ(db_delete_record(d, 0), 0);
-      EXPECT_EQ(rt_take_error(), ERR_NONE);
+      EXPECT_EQ(took(db_record_count(d)), want(0));
+      EXPECT_EQ(took(get(d, 0)), want<Ref>(nullptr));
+      EXPECT_EQ(took(db_set_record(d, 0, byte_array({9}))), want(0));
+      EXPECT_EQ(took(db_delete_record(d, 0)), want(0));
     }
     dup2(saved, 0);
     close(saved);
