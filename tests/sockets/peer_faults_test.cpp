@@ -40,22 +40,40 @@ void expect_handle_kept(Ref conn) {
   EXPECT_FALSE(peer_is_open(h));
 }
 
-int g_turns;  // turns of a thread that only counts and yields
+int g_turns;     // turns of a thread that only counts and yields
+int64_t g_sent;  // bytes written before a write failed
 
-// A read from a peer that sends nothing blocks every thread (the documented whole-program
-// block) until the peer resets (a socket error) or closes (the end of the stream); then
-// every thread goes on and the handle is still the object's.
-TEST(SocketPeerFaults, ReadFromASilentPeerBlocksEveryThreadUntilItResetsOrCloses) {
+jint read_byte(Ref conn) { return sock_read(conn, nullptr, 0, 1); }
+jint read_array(Ref conn) { return sock_read(conn, jbytes(8), 0, 8); }
+// Writes until a write fails (its error left pending); -2 if none does.
+jint write_until_error(Ref conn) {
+  Ref buf = jbytes(65536);
+  for (int i = 0; i < 10000; i++) {
+    jint n = sock_write(conn, buf, 0, 65536);
+    if (int32_t e = rt_take_error()) return (rt_set_error(e, __LINE__), n);
+    g_sent += n;
+  }
+  return -2;
+}
+
+// A read from a peer that sends nothing, or writes to one that never reads (once its
+// window is full), block every thread (the documented whole-program block) until the peer
+// resets (a socket error) or closes (the end of the stream); then every thread goes on and
+// the handle is still the object's. After a reset every write meets a broken pipe: an
+// error, not the process's signal.
+TEST(SocketPeerFaults, ASilentPeerBlocksEveryThreadUntilItResetsOrCloses) {
   struct Row {
     const char* what;
-    bool byte;
+    jint (*call)(Ref conn);
     void (*peer)(os_handle);
     jint result;
     int32_t error;
   };
-  const Row rows[] = {{"byte read, reset", true, peer_reset, 0, ERR_SOCKET},
-                      {"array read, reset", false, peer_reset, 0, ERR_SOCKET},
-                      {"array read, close", false, peer_close, -1, ERR_NONE}};
+  const Row rows[] = {{"byte read, reset", read_byte, peer_reset, 0, ERR_SOCKET},
+                      {"array read, reset", read_array, peer_reset, 0, ERR_SOCKET},
+                      {"array read, close", read_array, peer_close, -1, ERR_NONE},
+                      {"writes, reset", write_until_error, peer_reset, 0, ERR_SOCKET}};
+  auto previous = signal(SIGPIPE, SIG_DFL);  // as a fresh process has it: fatal
   run_net_program([&] {
     spawn([] {
       for (;;) {
@@ -69,48 +87,27 @@ TEST(SocketPeerFaults, ReadFromASilentPeerBlocksEveryThreadUntilItResetsOrCloses
       Ref conn = connect_link(link);
       coop_yield();
       int before = g_turns;
+      g_sent = 0;
       auto start = std::chrono::steady_clock::now();
       jint n;
       {
         Later later(link, 300, r.peer);
-        n = r.byte ? sock_read(conn, nullptr, 0, 1) : sock_read(conn, jbytes(8), 0, 8);
+        n = r.call(conn);
       }
       EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(250));
       EXPECT_EQ(took(n), want(r.result, r.error));
       EXPECT_EQ(g_turns, before);
       coop_yield();
       EXPECT_GT(g_turns, before);
+      EXPECT_EQ(g_sent > 0, r.call == write_until_error);
+      if (r.peer == peer_reset) {
+        for (Ref array : {jbytes(1), Ref{nullptr}})
+          EXPECT_EQ(took(sock_write(conn, array, 0, 1)), want(0, ERR_SOCKET));
+      }
       expect_handle_kept(conn);
     }
   });
-}
-
-// Writes block once the peer's window is full; a peer that then resets turns the blocked
-// or the next write into a socket error, and later writes meet a broken pipe: errors, not
-// the process's signal.
-TEST(SocketPeerFaults, PeerThatNeverReadsBlocksWritesThenFailsThemOnReset) {
-  run_net_program([] {
-    Link link;
-    Ref conn = connect_link(link);
-    Ref buf = jbytes(65536);
-    int64_t sent = 0;
-    int32_t error = ERR_NONE;
-    auto previous = signal(SIGPIPE, SIG_DFL);  // as a fresh process has it: fatal
-    {
-      Later reset(link, 300, peer_reset);
-      for (int i = 0; i < 10000 && error == ERR_NONE; i++) {
-        sent += sock_write(conn, buf, 0, 65536);
-        error = rt_take_error();
-      }
-    }
-    EXPECT_EQ(error, ERR_SOCKET);
-    EXPECT_GT(sent, 0);
-    for (Ref array : {buf, Ref{nullptr}}) {
-      EXPECT_EQ(took(sock_write(conn, array, 0, 1)), want(0, ERR_SOCKET));
-    }
-    signal(SIGPIPE, previous);
-    expect_handle_kept(conn);
-  });
+  signal(SIGPIPE, previous);
 }
 
 TEST(SocketPeerFaults, NoDescriptorsLeftFailsOpensAndAcceptWithoutLosingTheClient) {
