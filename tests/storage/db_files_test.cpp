@@ -1,13 +1,13 @@
 // The record-file helper by itself, on the platform's own file calls: it builds and runs
 // on Linux and on Windows alike.
+#include "host/db_files.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
-
-#include "host/db_files.h"
 
 namespace fs = std::filesystem;
 
@@ -90,9 +90,9 @@ TEST_F(Files, DirectoriesRemoveAndMove) {
 }
 
 TEST_F(Files, CountMatchesEveryEntryBeginningWithThePrefix) {
-  for (const char* n : {"00000001-00000002-rec.0", "00000001-00000002-rec.1",
-                        "00000001-00000002-rec.bak", "00000001-00000002-recx",
-                        "00000001-00000003-rec.0", "00000001-00000002-name"})
+  for (const char* n :
+       {"00000001-00000002-rec.0", "00000001-00000002-rec.1", "00000001-00000002-rec.bak",
+        "00000001-00000002-recx", "00000001-00000003-rec.0", "00000001-00000002-name"})
     put(n, "");
   fs::create_directory("00000001-00000002-rec.7");
   EXPECT_EQ(db_file_count("00000001-00000002-rec."), 4);

@@ -54,24 +54,19 @@ TEST_F(RecordStores, TheIndexFindsAndNumbersTheStores) {
 }
 
 // At offset 0 a record is the whole array whatever the count, else the range; positions
-// count from 0.
-TEST_F(RecordStores, AddCountSizesAndNextId) {
+// count from 0. Versions, times and listeners are not kept; replacing a record fails rather
+// than silently keeping the old bytes; a record copies into a caller's buffer.
+TEST_F(RecordStores, AddSizesAndWhatTheBindingDoesNotKeep) {
   run_storage_program([] {
     Ref volatile s = open_store("p");
-    struct Case {
-      Bytes data;
-      jint offset, count;
-      Bytes stored;
-    };
-    const Case cases[] = {{{1, 2, 3}, 0, 1, {1, 2, 3}},
-                          {{}, 0, 0, {}},
-                          {{9, 4, 5, 9}, 1, 2, {4, 5}},
-                          {{5}, 0, 0, {5}}};
+    const std::tuple<Bytes, jint, jint, Bytes> cases[] = {{{1, 2, 3}, 0, 1, {1, 2, 3}},
+                                                          {{}, 0, 0, {}},
+                                                          {{9, 4, 5, 9}, 1, 2, {4, 5}},
+                                                          {{5}, 0, 0, {5}}};
     for (jint position = 0; position < 4; position++) {
-      const Case& c = cases[position];
-      EXPECT_EQ(vcall(RecordStore::m_addRecord, s, byte_array(c.data), c.offset, c.count),
-                position);
-      EXPECT_EQ(file_bytes(store(0) + "rec." + std::to_string(position)), c.stored);
+      const auto& [data, offset, count, stored] = cases[position];
+      EXPECT_EQ(vcall(RecordStore::m_addRecord, s, byte_array(data), offset, count), position);
+      EXPECT_EQ(file_bytes(store(0) + "rec." + std::to_string(position)), stored);
       EXPECT_EQ(vcall(RecordStore::m_getNextRecordID, s), position + 2);
     }
     EXPECT_EQ(vcall(RecordStore::m_getNumRecords, s), 4);
@@ -79,12 +74,27 @@ TEST_F(RecordStores, AddCountSizesAndNextId) {
     EXPECT_EQ(vcall(RecordStore::m_getSizeAvailable, s), 2147483647);
     EXPECT_EQ(vcall(RecordStore::m_getRecordSize, s, 0), 3);
     EXPECT_EQ(vcall(RecordStore::m_getRecordSize, s, 1), 0);
+    const std::string outOfBounds = "java/lang/ArrayIndexOutOfBoundsException";
     EXPECT_EQ(thrown_by([&] { vcall(RecordStore::m_addRecord, s, byte_array({1}), 1, 5); }),
-              "java/lang/ArrayIndexOutOfBoundsException");
+              outOfBounds);
+    EXPECT_EQ(vcall(RecordStore::m_getVersion, s), 0);
+    EXPECT_EQ(vcall(RecordStore::m_getLastModified, s), 0);
+    vcall(RecordStore::m_addRecordListener, s, nullptr);
+    vcall(RecordStore::m_removeRecordListener, s, nullptr);
+    EXPECT_EQ(thrown_by([&] { vcall(RecordStore::m_setRecord, s, 2, byte_array({9}), 0, 1); }),
+              "javax/microedition/rms/RecordStoreException");
+    EXPECT_EQ(file_bytes(store(0) + "rec.2"), v({4, 5}));
+    Ref volatile buffer = byte_array({0, 0, 0, 0});
+    EXPECT_EQ(vcall(RecordStore::m_getRecordInto, s, 2, buffer, 1), 2);
+    EXPECT_EQ(array_bytes(buffer), v({0, 4, 5, 0}));
+    EXPECT_EQ(thrown_by([&] { vcall(RecordStore::m_getRecordInto, s, 2, buffer, 3); }),
+              outOfBounds);
   });
 }
 
-TEST_F(RecordStores, DeleteMovesLaterRecordsDownAndPositionsPastTheLastAreInvalid) {
+// Deleting moves later records down; positions past the last are invalid; a closed store
+// is not open.
+TEST_F(RecordStores, DeletePositionsAndClose) {
   run_storage_program([] {
     Ref volatile s = open_store("p");
     for (uint8_t i = 0; i < 3; i++) vcall(RecordStore::m_addRecord, s, byte_array({i}), 0, 1);
@@ -93,21 +103,13 @@ TEST_F(RecordStores, DeleteMovesLaterRecordsDownAndPositionsPastTheLastAreInvali
     EXPECT_EQ(array_bytes(vcall(RecordStore::m_getRecord, s, 0)), v({1}));
     EXPECT_EQ(file_bytes(store(0) + "rec.1"), v({2}));
     EXPECT_FALSE(file_exists(store(0) + "rec.2"));
-    const std::function<void()> calls[] = {[&] { vcall(RecordStore::m_getRecord, s, 2); },
-                                           [&] { vcall(RecordStore::m_getRecordSize, s, 2); },
-                                           [&] { vcall(RecordStore::m_deleteRecord, s, 2); },
-                                           [&] { vcall(RecordStore::m_getRecordSize, s, -1); }};
-    for (const auto& call : calls)
+    const std::function<void()> invalid[] = {[&] { vcall(RecordStore::m_getRecord, s, 2); },
+                                             [&] { vcall(RecordStore::m_getRecordSize, s, 2); },
+                                             [&] { vcall(RecordStore::m_deleteRecord, s, 2); },
+                                             [&] { vcall(RecordStore::m_getRecordSize, s, -1); }};
+    for (const auto& call : invalid)
       EXPECT_EQ(thrown_by(call), "javax/microedition/rms/InvalidRecordIDException");
     EXPECT_EQ(vcall(RecordStore::m_getRecord, s, -1), nullptr);  // left to the database
-    EXPECT_EQ(vcall(RecordStore::m_getNumRecords, s), 2);
-  });
-}
-
-TEST_F(RecordStores, ClosedStoreIsNotOpen) {
-  run_storage_program([] {
-    Ref volatile s = open_store("p");
-    vcall(RecordStore::m_addRecord, s, byte_array({1}), 0, 1);
     vcall(RecordStore::m_closeRecordStore, s);
     const std::function<void()> calls[] = {
         [&] { vcall(RecordStore::m_getNumRecords, s); },
@@ -124,27 +126,7 @@ TEST_F(RecordStores, ClosedStoreIsNotOpen) {
     EXPECT_EQ(thrown_by([&] { vcall(RecordStore::m_getRecord, s, 0); }),
               "javax/microedition/rms/RecordStoreException");
     EXPECT_EQ(file_bytes(store(0) + "rec.0"), v({1}));
-  });
-}
-
-// Versions, times and listeners are not kept; replacing a record fails rather than
-// silently keeping the old bytes; a record copies into a caller's buffer.
-TEST_F(RecordStores, OperationsTheBindingDoesNotKeep) {
-  run_storage_program([] {
-    Ref volatile s = open_store("p");
-    vcall(RecordStore::m_addRecord, s, byte_array({4, 5}), 0, 2);
-    EXPECT_EQ(vcall(RecordStore::m_getVersion, s), 0);
-    EXPECT_EQ(vcall(RecordStore::m_getLastModified, s), 0);
-    vcall(RecordStore::m_addRecordListener, s, nullptr);
-    vcall(RecordStore::m_removeRecordListener, s, nullptr);
-    EXPECT_EQ(thrown_by([&] { vcall(RecordStore::m_setRecord, s, 0, byte_array({9}), 0, 1); }),
-              "javax/microedition/rms/RecordStoreException");
-    EXPECT_EQ(file_bytes(store(0) + "rec.0"), v({4, 5}));
-    Ref volatile buffer = byte_array({0, 0, 0, 0});
-    EXPECT_EQ(vcall(RecordStore::m_getRecordInto, s, 0, buffer, 1), 2);
-    EXPECT_EQ(array_bytes(buffer), v({0, 4, 5, 0}));
-    EXPECT_EQ(thrown_by([&] { vcall(RecordStore::m_getRecordInto, s, 0, buffer, 3); }),
-              "java/lang/ArrayIndexOutOfBoundsException");
+    EXPECT_EQ(file_bytes(store(0) + "rec.1"), v({2}));
   });
 }
 

@@ -60,19 +60,15 @@ __attribute__((noinline)) void run_storage_program(const std::function<void()>& 
 }
 
 void StorageTest::SetUp() {
-  char cwd[4096];
-  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-  old_cwd_ = cwd;
-  std::string tmpl = (std::filesystem::temp_directory_path() / "storage-XXXXXX").string();
-  ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-  dir_ = tmpl;
-  ASSERT_EQ(chdir(dir_.c_str()), 0);
+  old_cwd_ = std::filesystem::current_path();
+  dir_ = (std::filesystem::temp_directory_path() / "storage-XXXXXX").string();
+  ASSERT_NE(mkdtemp(dir_.data()), nullptr);
+  std::filesystem::current_path(dir_);
 }
 
 void StorageTest::TearDown() {
-  if (!old_cwd_.empty() && chdir(old_cwd_.c_str()) != 0) ADD_FAILURE() << "cannot go back";
-  std::error_code ec;
-  if (!dir_.empty()) std::filesystem::remove_all(dir_, ec);
+  std::filesystem::current_path(old_cwd_);
+  std::filesystem::remove_all(dir_);
 }
 
 Bytes file_bytes(const std::string& name) {
