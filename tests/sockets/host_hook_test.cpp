@@ -1,12 +1,9 @@
 // Sockets released through the host's real release hook, with the library's own
 // protocol classes: what a program does when the collector frees a connection.
-#include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "class_lists.h"
 #include "com/sun/cldc/io/j2me/serversocket/Protocol.h"

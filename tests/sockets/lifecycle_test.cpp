@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "net_program.h"
-#include "threads/coop.h"
 
 using namespace nettest;
 

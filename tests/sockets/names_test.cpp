@@ -1,7 +1,5 @@
 // Connection names: the host and port rules and every error code they give.
-#include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <type_traits>
 
 #include "net_program.h"

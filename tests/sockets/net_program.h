@@ -4,8 +4,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <climits>
+#include <cstring>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "class_code.h"

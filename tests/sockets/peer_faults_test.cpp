@@ -3,10 +3,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
-#include <thread>
-#include <vector>
 
 #include "net_program.h"
 

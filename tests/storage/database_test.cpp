@@ -2,11 +2,8 @@
 // of collected databases.
 #include "com/sun/kjava/Database.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 
-#include "host/db.h"
 #include "storage_program.h"
 
 namespace {

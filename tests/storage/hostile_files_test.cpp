@@ -1,15 +1,11 @@
 // Corrupt and hostile files: none of them may crash, block or lose another record.
 #include <dirent.h>
-#include <fcntl.h>
 #include <linux/fs.h>
 #include <sched.h>
 #include <sys/fsuid.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include "host/db.h"
 #include "storage_program.h"
 
 namespace {

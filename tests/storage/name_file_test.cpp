@@ -1,10 +1,5 @@
 // The name file: its name, its bytes for every length of name, re-creation and failures.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include "host/db.h"
-#include "java/lang/String.h"
 #include "storage_program.h"
 
 namespace {

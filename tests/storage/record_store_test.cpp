@@ -1,7 +1,6 @@
 // The toolkit's record stores on real palm database files: the index of stores, the
 // store's own database, record positions, and what a closed store does.
 #include "de/kawt/impl/kjava/RecordStoreImpl.h"
-#include "java/lang/String.h"
 #include "javax/microedition/rms/RecordStore.h"
 #include "storage_program.h"
 

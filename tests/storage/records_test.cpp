@@ -1,10 +1,7 @@
 // Record files through the natives: numbering, append, gaps, delete and renumbering.
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 
-#include "host/db.h"
 #include "storage_program.h"
 
 namespace {

@@ -1,8 +1,12 @@
 // Storage test harness: a program carrying the database classes, host hooks that close
-// database files as the real release hook does, and a fresh directory per test.
+// database files as the real release hook does, a fresh directory per test, and what the
+// tests include.
 #pragma once
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdint>
@@ -12,6 +16,8 @@
 
 #include "class_code.h"
 #include "coop_test.h"
+#include "host/db.h"
+#include "java/lang/String.h"
 
 // What the host hooks saw: class names released, fatal reports (the fatal display throws
 // the text, so a fatal report ends the test instead of parking).

@@ -3,7 +3,6 @@
 #include <functional>
 #include <type_traits>
 
-#include "java/lang/String.h"
 #include "java/lang/Throwable.h"
 #include "natives/Cldc10PalmCommWin32.h"
 #include "natives/Cldc10PalmHttpWin32.h"
