@@ -5,16 +5,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "class_lists.h"
-#include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
-#include "com/sun/cldc/io/j2me/socket/Protocol.h"
 #include "host/host.h"
 #include "net_program.h"
 #include "platform/testing.h"
 
 using namespace nettest;
-namespace socket_ = com::sun::cldc::io::j2me::socket;
-namespace server_ = com::sun::cldc::io::j2me::serversocket;
 
 // The runtime calls these hooks; naming them here links them in from the host's library.
 __attribute__((used)) static void* const kHostHooks[] = {
@@ -23,19 +18,22 @@ __attribute__((used)) static void* const kHostHooks[] = {
 
 namespace {
 
-std::string to(int port) { return "//127.0.0.1:" + std::to_string(port); }
+// A connection of the library's class, made by its constructor and opened to port.
+Ref open_to(int port) {
+  Ref con = jnew<SocketProtocol>();
+  sock_open(con, jstr("//127.0.0.1:" + std::to_string(port)), 3, 0);
+  return con;
+}
 
 // A connection to port and a server that nothing references once this returns; the
 // server's port.
 __attribute__((noinline)) int open_and_drop(int port) {
-  Ref con = jnew<socket_::Protocol>();
-  sock_open(con, lit(to(port).c_str()), 3, 0);
+  EXPECT_GE(handle<SocketProtocol>(open_to(port)), 0);
   EXPECT_EQ(rt_take_error(), ERR_NONE);
-  EXPECT_GE(socket_::Protocol::f(con).handle, 0);
-  Ref srv = jnew<server_::Protocol>();
+  Ref srv = jnew<ServerProtocol>();
   srv_open(srv, lit("//:0"), 3, 0);
   EXPECT_EQ(rt_take_error(), ERR_NONE);
-  return local_port(server_::Protocol::f(srv).handle);
+  return local_port(handle<ServerProtocol>(srv));
 }
 
 }  // namespace
@@ -46,8 +44,7 @@ TEST(SocketHostHook, CollectedOrTornDownSocketsAreClosed) {
   int port = 0;
   os_handle listener = peer_listen(&port), kept = -1;
   run_classes(cldc_core_classes(), [&] {
-    Ref con = jnew<socket_::Protocol>();
-    sock_open(con, lit(to(port).c_str()), 3, 0);
+    Ref volatile con = open_to(port);
     kept = peer_accept(listener);
     int serverPort = open_and_drop(port);
     os_handle dropped = peer_accept(listener);
@@ -60,6 +57,7 @@ TEST(SocketHostHook, CollectedOrTornDownSocketsAreClosed) {
     EXPECT_TRUE(peer_sees_end(dropped));
     EXPECT_EQ(peer_connect(serverPort), -1);
     EXPECT_TRUE(peer_is_quiet(kept));
+    EXPECT_GE(handle<SocketProtocol>(con), 0);
     peer_close(dropped);
   });
   EXPECT_TRUE(peer_sees_end(kept));
@@ -77,8 +75,7 @@ std::chrono::steady_clock::duration g_waited;
 const ProgramImage& net_image() { return rt_build_program(cldc_core_classes()); }
 
 void blocked_main(Ref) {
-  Ref con = jnew<socket_::Protocol>();
-  sock_open(con, lit(to(g_port).c_str()), 3, 0);
+  Ref con = open_to(g_port);
   auto start = std::chrono::steady_clock::now();
   g_read = sock_read(con, nullptr, 0, 1);
   g_waited = std::chrono::steady_clock::now() - start;

@@ -3,31 +3,11 @@
 
 #include <cstring>
 
-#include "java/lang/Runnable.h"
-#include "java/lang/String.h"
 #include "java/lang/Thread.h"
-
-using java::lang::Object;
 
 namespace nettest {
 
 std::vector<std::string> released;
-
-template <>
-ClassDecl SocketProtocol::klass = {.name = "com/sun/cldc/io/j2me/socket/Protocol",
-                                   .super = &Object::klass,
-                                   .instanceSize = JAVA_INSTANCE_SIZE};
-template <>
-ClassDecl ServerProtocol::klass = {.name = "com/sun/cldc/io/j2me/serversocket/Protocol",
-                                   .super = &Object::klass,
-                                   .instanceSize = JAVA_INSTANCE_SIZE};
-template <>
-ClassDecl DatagramProtocol::klass = {.name = "com/sun/cldc/io/j2me/datagram/Protocol",
-                                     .super = &Object::klass,
-                                     .instanceSize = JAVA_INSTANCE_SIZE};
-
-static ClassDecl charArray = rt_array_class("[C");
-static ClassDecl byteArray = rt_array_class("[B");
 
 __attribute__((noinline)) void run_classes(const std::vector<ClassDecl*>& classes,
                                            const std::function<void()>& body) {
@@ -44,14 +24,10 @@ __attribute__((noinline)) void run_classes(const std::vector<ClassDecl*>& classe
 }
 
 void run_net_program(const std::function<void()>& body) {
-  using namespace java::lang;
-  run_classes(
-      {&Object::klass, &String::klass, &charArray, &byteArray, &Runnable::klass, &Thread::klass,
-       &SocketProtocol::klass, &ServerProtocol::klass, &DatagramProtocol::klass},
-      [&body] {
-        net_startup();  // as the connection base class's initialiser does
-        body();
-      });
+  run_classes(cldc_core_classes(), [&body] {
+    net_startup();  // as the connection base class's initialiser does
+    body();
+  });
 }
 
 Ref jstr(const std::u16string& text) {
@@ -66,7 +42,7 @@ Ref jbytes(const std::string& text) {
   return a;
 }
 
-Ref jbytes(jint n) { return rt_new_array(byteArray.index, 1, n); }
+Ref jbytes(jint n) { return new_byte_array(n); }
 
 std::string bytes_of(Ref array, jint offset, jint count) {
   return std::string(elements<char>(array) + offset, static_cast<size_t>(count));

@@ -1,6 +1,6 @@
-// Test harness for the socket natives: a program whose class table holds the three
-// network protocol classes, host hooks that release sockets through the module, helpers
-// to build names and arrays, and a connection to a loopback peer the test holds.
+// Test harness for the socket natives: a program of the core library's classes, host hooks that
+// release sockets through the module, helpers to build names and arrays, and a connection to a
+// loopback peer the test holds.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -13,8 +13,11 @@
 #include <vector>
 
 #include "class_code.h"
+#include "class_lists.h"
+#include "com/sun/cldc/io/j2me/datagram/Protocol.h"
+#include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
+#include "com/sun/cldc/io/j2me/socket/Protocol.h"
 #include "coop_test.h"
-#include "java/lang/Object.h"
 #include "loopback_peer.h"
 #include "natives/net.h"
 #include "threads/coop.h"
@@ -24,23 +27,15 @@ namespace nettest {
 // Class names of the freed objects the module handled (filled by the test hooks only).
 extern std::vector<std::string> released;
 
-// A protocol class with the handle as its first field, as the library lays them out.
-template <int Kind>
-struct Protocol {
-  static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint handle;
-  };
-  JAVA_FIELDS(java::lang::Object)
-};
-using SocketProtocol = Protocol<0>;
-using ServerProtocol = Protocol<1>;
-using DatagramProtocol = Protocol<2>;
+// The library's protocol classes: the handle is their first field.
+using SocketProtocol = com::sun::cldc::io::j2me::socket::Protocol;
+using ServerProtocol = com::sun::cldc::io::j2me::serversocket::Protocol;
+using DatagramProtocol = com::sun::cldc::io::j2me::datagram::Protocol;
 
 // Builds a program of these classes, starts the runtime and the thread package, runs body
 // as the head thread, then tears both down. Java references must live in frames below body.
 void run_classes(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
-// The same with the network classes, the socket layer started first.
+// The same with the core library's classes, the socket layer started first.
 void run_net_program(const std::function<void()>& body);
 
 // A new protocol object with its handle field set to h (-1, as a constructor leaves it).
