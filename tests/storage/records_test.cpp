@@ -66,52 +66,32 @@ TEST_F(Records, GetReadsTheWholeRecordIntoTheGivenArray) {
   });
 }
 
-// Set and append: exact bytes, the next number, gaps past the end, no negative numbers.
-TEST_F(Records, SetWritesExactlyTheArraysBytesAtItsNumber) {
+// Set and append write exactly the array's bytes at its number (the next one, a gap past
+// the end, never a negative one). Delete renumbers the later records up to the count of
+// files, so a record numbered past it stays where it is. "-" is a missing file.
+TEST_F(Records, SetAndDeleteNumberTheRecordFiles) {
   struct Case {
+    char op;  // 's'et or 'd'elete
     std::vector<Bytes> before;
-    jint index;
-    Bytes bytes;
-    jint result, count;
+    jint index, result, count;
     std::vector<std::string> after;
+    Bytes bytes = {};
   };
   const Case cases[] = {
-      {{{1, 2, 3, 4, 5}}, 0, {'a', 'b'}, 1, 1, {"ab"}},  // replaced, not overlaid
-      {{{1}}, 0, {}, 1, 1, {""}},                        // an empty record is an empty file
-      {{{'0'}, {'1'}, {'2'}}, DB_APPEND, {'3'}, 1, 4, {"0", "1", "2", "3"}},
-      {{}, DB_APPEND, {'0'}, 1, 1, {"0", "-"}},
-      {{{'0'}, {'1'}}, 5, {'5'}, 1, 3, {"0", "1", "-", "-", "-", "5"}},
-      {{{'0'}, {'1'}}, -1, {'9'}, 0, 2, {"0", "1", "-"}},
-  };
-  run_storage_program([&] {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(c.index);
-      empty_dir();
-      Ref db = database_with(c.before);
-      EXPECT_EQ(db_set_record(db, c.index, byte_array(c.bytes)), c.result);
-      EXPECT_EQ(db_record_count(db), c.count);
-      EXPECT_EQ(records_on_disk(static_cast<int>(c.after.size())), c.after);
-    }
-  });
-}
-
-// The walk goes by the count of files, so a record numbered past it stays where it is.
-TEST_F(Records, DeleteRenumbersTheLaterRecordsUpToTheCount) {
-  struct Case {
-    std::vector<Bytes> before;
-    jint index;
-    jint result;
-    std::vector<std::string> after;
-  };
-  const Case cases[] = {
-      {{{'0'}, {'1'}, {'2'}, {'3'}}, 1, 1, {"0", "2", "3", "-"}},
-      {{{'0'}, {'1'}, {'2'}}, 0, 1, {"1", "2", "-"}},
-      {{{'0'}, {'1'}, {'2'}}, 2, 1, {"0", "1", "-"}},
-      {{{'0'}}, 0, 1, {"-"}},
-      {{{'0'}, {'1'}}, 2, 1, {"0", "1"}},
-      {{{'0'}, {'1'}}, 70000, 1, {"0", "1"}},
-      {{{'0'}, {'1'}}, -1, 0, {"0", "1"}},
-      {{{'0'}, {'1'}, {'2'}, {}, {'4'}}, 0, 1, {"1", "2", "-", "-", "4"}},  // file 3 missing
+      {'s', {{1, 2, 3, 4, 5}}, 0, 1, 1, {"ab"}, {'a', 'b'}},  // replaced, not overlaid
+      {'s', {{1}}, 0, 1, 1, {""}},                            // an empty record is an empty file
+      {'s', {{'0'}, {'1'}, {'2'}}, DB_APPEND, 1, 4, {"0", "1", "2", "3"}, {'3'}},
+      {'s', {}, DB_APPEND, 1, 1, {"0", "-"}, {'0'}},
+      {'s', {{'0'}, {'1'}}, 5, 1, 3, {"0", "1", "-", "-", "-", "5"}, {'5'}},
+      {'s', {{'0'}, {'1'}}, -1, 0, 2, {"0", "1", "-"}, {'9'}},
+      {'d', {{'0'}, {'1'}, {'2'}, {'3'}}, 1, 1, 3, {"0", "2", "3", "-"}},
+      {'d', {{'0'}, {'1'}, {'2'}}, 0, 1, 2, {"1", "2", "-"}},
+      {'d', {{'0'}, {'1'}, {'2'}}, 2, 1, 2, {"0", "1", "-"}},
+      {'d', {{'0'}}, 0, 1, 0, {"-"}},
+      {'d', {{'0'}, {'1'}}, 2, 1, 2, {"0", "1"}},
+      {'d', {{'0'}, {'1'}}, 70000, 1, 2, {"0", "1"}},
+      {'d', {{'0'}, {'1'}}, -1, 0, 2, {"0", "1"}},
+      {'d', {{'0'}, {'1'}, {'2'}, {}, {'4'}}, 0, 1, 3, {"1", "2", "-", "-", "4"}},  // 3 missing
   };
   run_storage_program([&] {
     for (size_t i = 0; i < std::size(cases); i++) {
@@ -120,7 +100,10 @@ TEST_F(Records, DeleteRenumbersTheLaterRecordsUpToTheCount) {
       empty_dir();
       Ref db = database_with(c.before);
       if (c.before.size() == 5) std::remove(rec(3).c_str());
-      EXPECT_EQ(db_delete_record(db, c.index), c.result);
+      EXPECT_EQ(c.op == 's' ? db_set_record(db, c.index, byte_array(c.bytes))
+                            : db_delete_record(db, c.index),
+                c.result);
+      EXPECT_EQ(db_record_count(db), c.count);
       EXPECT_EQ(records_on_disk(static_cast<int>(c.after.size())), c.after);
     }
   });
