@@ -12,12 +12,32 @@ using com::sun::kjava::Database;
 
 class DatabaseClass : public StorageTest {};
 
+// A missing database is not open and throws nothing; a bad mode or a null argument
+// throws; an open database adds, gets, sets and deletes records by number.
 TEST_F(DatabaseClass, CreateOpenAddGetDeleteClose) {
   run_storage_program([] {
+    EXPECT_EQ(thrown_by([] {
+                Ref volatile db = jnew<Database>(2, 1, 1);
+                EXPECT_FALSE(vcall(Database::m_isOpen, db));
+                EXPECT_EQ(Database::f(db).dbRef, 0);
+                EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 0);
+                EXPECT_EQ(vcall(Database::m_getRecord, db, 0), nullptr);
+                EXPECT_FALSE(vcall(Database::m_addRecord, db, byte_array({1})));
+                EXPECT_FALSE(vcall(Database::m_deleteRecord, db, 0));
+              }),
+              "");
+    EXPECT_TRUE(dir_entries().empty());
+    const std::string npe = "java/lang/NullPointerException";
+    EXPECT_EQ(thrown_by([] { Database::create(0, nullptr, 1, 2, false); }), npe);
     EXPECT_TRUE(Database::create(0, lit("Abc"), 1, 2, false));
     EXPECT_EQ(file_bytes(kName).size(), 40u);
+    for (jint mode : {0, 4})
+      EXPECT_EQ(thrown_by([mode] { jnew<Database>(2, 1, mode); }),
+                "java/lang/IllegalArgumentException");
     Ref volatile db = jnew<Database>(2, 1, 3);  // type before creator
     EXPECT_TRUE(vcall(Database::m_isOpen, db));
+    EXPECT_EQ(thrown_by([&] { vcall(Database::m_addRecord, db, nullptr); }), npe);
+    EXPECT_EQ(thrown_by([&] { vcall(Database::m_setRecord, db, 0, nullptr); }), npe);
     for (uint8_t i = 0; i < 3; i++)
       EXPECT_TRUE(vcall(Database::m_addRecord, db, byte_array({i, i})));
     EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 3);
@@ -39,33 +59,6 @@ TEST_F(DatabaseClass, CreateOpenAddGetDeleteClose) {
     EXPECT_EQ(Database::f(db).dbRef, -1);
     EXPECT_FALSE(vcall(Database::m_isOpen, db));
     vcall(Database::m_close, db);  // a second close is harmless
-  });
-}
-
-// A missing database is not open and throws nothing; a bad mode or a null argument throws.
-TEST_F(DatabaseClass, MissingDatabaseBadModeOrNullArgument) {
-  run_storage_program([] {
-    EXPECT_EQ(thrown_by([] {
-                Ref volatile db = jnew<Database>(2, 1, 1);
-                EXPECT_FALSE(vcall(Database::m_isOpen, db));
-                EXPECT_EQ(Database::f(db).dbRef, 0);
-                EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 0);
-                EXPECT_EQ(vcall(Database::m_getRecord, db, 0), nullptr);
-                EXPECT_FALSE(vcall(Database::m_addRecord, db, byte_array({1})));
-                EXPECT_FALSE(vcall(Database::m_deleteRecord, db, 0));
-              }),
-              "");
-    EXPECT_TRUE(dir_entries().empty());
-    const std::string npe = "java/lang/NullPointerException";
-    EXPECT_EQ(thrown_by([] { Database::create(0, nullptr, 1, 2, false); }), npe);
-    Database::create(0, lit("Abc"), 1, 2, false);
-    for (jint mode : {0, 4})
-      EXPECT_EQ(thrown_by([mode] { jnew<Database>(2, 1, mode); }),
-                "java/lang/IllegalArgumentException");
-    Ref volatile db = jnew<Database>(2, 1, 3);
-    EXPECT_EQ(thrown_by([&] { vcall(Database::m_addRecord, db, nullptr); }), npe);
-    EXPECT_EQ(thrown_by([&] { vcall(Database::m_setRecord, db, 0, nullptr); }), npe);
-    EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 0);
   });
 }
 
