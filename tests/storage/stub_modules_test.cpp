@@ -3,7 +3,6 @@
 #include <functional>
 #include <type_traits>
 
-#include "java/lang/Throwable.h"
 #include "natives/Cldc10PalmCommWin32.h"
 #include "natives/Cldc10PalmHttpWin32.h"
 #include "natives/Cldc10StorageWin32.h"
@@ -102,24 +101,5 @@ static_assert(std::is_same_v<decltype(storage_s1(nullptr)), jlong> &&
               std::is_void_v<decltype(comm_c1(nullptr))> &&
               std::is_void_v<decltype(http_h7(nullptr))> &&
               std::is_void_v<decltype(storage_s26(nullptr, nullptr))>);
-
-// Class code around an entry point throws the exceptions of the codes.
-TEST(StubModules, ClassCodeThrowsRuntimeExceptionOrNullPointer) {
-  run_storage_program([] {
-    Ref volatile x = lit("x");
-    for (Ref third : {static_cast<Ref>(x), Ref{nullptr}}) {
-      try {
-        native(storage_s8, x, x, third);
-        ADD_FAILURE() << "nothing thrown";
-      } catch (JavaThrow& e) {
-        Ref message = java::lang::Throwable::f(e.object()).detailMessage;
-        EXPECT_STREQ(rt_record(rt_class_of(e.object()))->name,
-                     third ? "java/lang/RuntimeException" : "java/lang/NullPointerException");
-        EXPECT_EQ(message ? jstring_bytes(message) : "<null>",
-                  third ? "Method not implemented" : "<null>");
-      }
-    }
-  });
-}
 
 }  // namespace
