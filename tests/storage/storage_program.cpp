@@ -77,10 +77,8 @@ Bytes file_bytes(const std::string& name) {
 }
 
 void write_file(const std::string& name, const Bytes& bytes) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(out.good()) << name;
+  std::ofstream(name, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 bool file_exists(const std::string& name) { return access(name.c_str(), F_OK) == 0; }
@@ -104,9 +102,8 @@ Ref byte_array(const Bytes& bytes) {
 }
 
 Bytes array_bytes(Ref array) {
-  const ArrayFields* a = rt_array(array);
-  const auto* p = static_cast<const uint8_t*>(a->storage);
-  return Bytes(p, p + a->length);
+  const uint8_t* p = elements<uint8_t>(array);
+  return Bytes(p, p + alen(array));
 }
 
 Ref jstring_of(const std::u16string& chars, jint offset, jint count) {
