@@ -13,30 +13,6 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// Runs fn on the peer's end on a thread of the operating system after a pause, while a
-// native call blocks; the test no longer closes that end itself.
-struct Later {
-  std::thread t;
-  Later(Link& link, int ms, void (*fn)(os_handle)) {
-    os_handle peer = std::exchange(link.peer, -1);
-    t = std::thread([=] {
-      std::this_thread::sleep_for(milliseconds(ms));
-      fn(peer);
-    });
-  }
-  ~Later() { t.join(); }
-};
-
-// The handle still belongs to the object and closes cleanly once.
-void expect_handle_kept(Ref conn) {
-  jint h = handle<SocketProtocol>(conn);
-  ASSERT_GE(h, 0);
-  EXPECT_TRUE(peer_is_open(h));
-  sock_close(conn);
-  EXPECT_EQ(rt_take_error(), ERR_NONE);
-  EXPECT_FALSE(peer_is_open(h));
-}
-
 int g_turns;     // turns of a thread that only counts and yields
 int64_t g_sent;  // bytes written before a write failed
 
@@ -86,11 +62,13 @@ TEST(SocketPeerFaults, ASilentPeerBlocksEveryThreadUntilItResetsOrCloses) {
       int before = g_turns;
       g_sent = 0;
       auto start = std::chrono::steady_clock::now();
-      jint n;
-      {
-        Later later(link, 300, r.peer);
-        n = r.call(conn);
-      }
+      // The peer acts after a pause on a thread of the operating system, while the call blocks.
+      std::thread later([r, peer = std::exchange(link.peer, -1)] {
+        std::this_thread::sleep_for(milliseconds(300));
+        r.peer(peer);
+      });
+      jint n = r.call(conn);
+      later.join();
       EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(250));
       EXPECT_EQ(took(n), want(r.result, r.error));
       EXPECT_EQ(g_turns, before);
@@ -101,7 +79,11 @@ TEST(SocketPeerFaults, ASilentPeerBlocksEveryThreadUntilItResetsOrCloses) {
         for (Ref array : {jbytes(1), Ref{nullptr}})
           EXPECT_EQ(took(sock_write(conn, array, 0, 1)), want(0, ERR_SOCKET));
       }
-      expect_handle_kept(conn);
+      jint h = handle<SocketProtocol>(conn);  // still the object's, closed once
+      EXPECT_TRUE(peer_is_open(h));
+      sock_close(conn);
+      EXPECT_EQ(rt_take_error(), ERR_NONE);
+      EXPECT_FALSE(peer_is_open(h));
     }
   });
   signal(SIGPIPE, previous);
