@@ -7,7 +7,8 @@ namespace {
 class NameFile : public StorageTest {};
 
 // Ids in upper-case hex in the file's name and big-endian in it, then the low byte of each
-// of the String's chars (from its offset, count of them), zeros up to 32; a longer name whole.
+// of the String's chars (from its offset, count of them), zeros up to 32; a longer name
+// whole. Each create replaces the name file and keeps the records.
 TEST_F(NameFile, LayoutForEveryKindOfName) {
   struct Row {
     uint32_t creator, type;
@@ -17,32 +18,36 @@ TEST_F(NameFile, LayoutForEveryKindOfName) {
     std::string stored;
   };
   const Row rows[] = {
+      {1, 2, u"0123456789abcdefghijklmnopqrstuvwxyzABCD", 0, -1, kName,
+       "0123456789abcdefghijklmnopqrstuvwxyzABCD"},
       {1, 2, u"Memo", 0, -1, kName, "Memo"},
       {1, 2, u"", 0, -1, kName, ""},
       {1, 2, std::u16string(32, 'x'), 0, -1, kName, std::string(32, 'x')},
-      {1, 2, u"0123456789abcdefghijklmnopqrstuvwxyzABCD", 0, -1, kName,
-       "0123456789abcdefghijklmnopqrstuvwxyzABCD"},
       {1, 2, u"\u0141\u20AC\uFF5A\u00E9", 0, -1, kName, "\x41\xAC\x5A\xE9"},
       {1, 2, u"xxMemo", 2, 3, kName, "Mem"},
       {0xCAFEBABE, 0xab, u"n", 0, -1, "CAFEBABE-000000AB-name", "n"},
   };
+  write_file(rec(0), {1, 2, 3});
+  write_file(rec(1), {4});
   run_storage_program([&] {
     for (const Row& r : rows) {
       SCOPED_TRACE(r.stored);
-      empty_dir();
       rt_set_error(ERR_SOCKET, 1);  // a stale error is cleared
-      EXPECT_EQ(db_create(0, jstring_of(r.chars, r.offset, r.count), static_cast<jint>(r.creator),
-                          static_cast<jint>(r.type), 0),
-                1);
-      EXPECT_EQ(rt_take_error(), ERR_NONE);
-      Bytes want;
+      EXPECT_EQ(took(db_create(0, jstring_of(r.chars, r.offset, r.count),
+                               static_cast<jint>(r.creator), static_cast<jint>(r.type), 0)),
+                want(1));
+      Bytes bytes;
       for (uint32_t id : {r.creator, r.type})
-        for (int shift = 24; shift >= 0; shift -= 8) want.push_back(uint8_t(id >> shift));
-      want.insert(want.end(), r.stored.begin(), r.stored.end());
-      want.resize(std::max<size_t>(want.size(), 40), 0);
-      EXPECT_EQ(dir_entries(), std::vector<std::string>{r.file});
-      EXPECT_EQ(file_bytes(r.file), want);
+        for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(uint8_t(id >> shift));
+      bytes.insert(bytes.end(), r.stored.begin(), r.stored.end());
+      bytes.resize(std::max<size_t>(bytes.size(), 40), 0);
+      EXPECT_EQ(file_bytes(r.file), bytes);
     }
+    EXPECT_EQ(dir_entries(),
+              (std::vector<std::string>{kName, rec(0), rec(1), "CAFEBABE-000000AB-name"}));
+    EXPECT_EQ(file_bytes(rec(0)), v({1, 2, 3}));
+    EXPECT_EQ(file_bytes(rec(1)), v({4}));
+    EXPECT_EQ(db_record_count(raw_database(1, 2, 1)), 2);
   });
 }
 
@@ -62,21 +67,6 @@ TEST_F(NameFile, CreateFailures) {
     ASSERT_EQ(mkdir(kName, 0755), 0);
     EXPECT_EQ(took(db_create(0, lit("Memo"), 1, 2, 0)), want(0));
     EXPECT_EQ(db_open(2, 1, 1), 0);  // a directory is no database
-  });
-}
-
-TEST_F(NameFile, RecreatingReplacesTheNameAndKeepsTheRecords) {
-  write_file(rec(0), {1, 2, 3});
-  write_file(rec(1), {4});
-  run_storage_program([] {
-    EXPECT_EQ(db_create(0, lit(std::string(40, 'L').c_str()), 1, 2, 0), 1);
-    EXPECT_EQ(db_create(0, lit("Memo"), 1, 2, 0), 1);
-    Bytes want = {0, 0, 0, 1, 0, 0, 0, 2, 'M', 'e', 'm', 'o'};
-    want.resize(40);  // the longer name is gone
-    EXPECT_EQ(file_bytes(kName), want);
-    EXPECT_EQ(file_bytes(rec(0)), v({1, 2, 3}));
-    EXPECT_EQ(file_bytes(rec(1)), v({4}));
-    EXPECT_EQ(db_record_count(raw_database(1, 2, 1)), 2);
   });
 }
 
