@@ -71,8 +71,8 @@ TEST_F(Files, OpenWriteAndReadBack) {
 }
 
 // A directory is no file; remove and move tell a missing file from one removed or moved,
-// and a move replaces its target.
-TEST_F(Files, DirectoriesRemoveAndMove) {
+// and a move replaces its target. The count is of every entry beginning with the prefix.
+TEST_F(Files, DirectoriesRemoveMoveAndCount) {
   fs::create_directory("d");
   EXPECT_EQ(db_file_open("d", DB_OPEN_READ), DB_FILE_FAILED);
   EXPECT_EQ(db_file_open("d", DB_OPEN_READ_WRITE), DB_FILE_FAILED);
@@ -87,9 +87,6 @@ TEST_F(Files, DirectoriesRemoveAndMove) {
   EXPECT_EQ(db_file_remove("b"), DB_FILE_OK);
   EXPECT_FALSE(fs::exists("b"));
   EXPECT_EQ(db_file_remove("b"), DB_FILE_MISSING);
-}
-
-TEST_F(Files, CountMatchesEveryEntryBeginningWithThePrefix) {
   for (const char* n :
        {"00000001-00000002-rec.0", "00000001-00000002-rec.1", "00000001-00000002-rec.bak",
         "00000001-00000002-recx", "00000001-00000003-rec.0", "00000001-00000002-name"})

@@ -109,12 +109,20 @@ TEST_F(Records, SetAndDeleteNumberTheRecordFiles) {
   });
 }
 
-// Close closes the descriptor once and marks -1. A closed (-1) or never opened (0)
-// database finds no ids and fails quietly; a handle of 0 never reads ids from standard
-// input, which here holds those of 1/2.
-TEST_F(Records, ClosedOrUnopenedDatabaseFindsNoIds) {
+// The open mode guards the name file only: objects of one database share its files, and
+// one goes on when another is closed. Close closes the descriptor once and marks -1. A
+// closed (-1) or never opened (0) database finds no ids and fails quietly; a handle of 0
+// never reads ids from standard input, which here holds those of 1/2.
+TEST_F(Records, ObjectsOfADatabaseShareItsFilesUntilClosed) {
   run_storage_program([] {
-    Ref db = database_with({{0}, {1}});
+    Ref db = database_with({{0}});
+    Ref b = raw_database(1, 2, 1);
+    ASSERT_GE(handle(b), 1);
+    EXPECT_NE(handle(db), handle(b));
+    EXPECT_EQ(db_set_record(b, DB_APPEND, byte_array({1})), 1);
+    EXPECT_EQ(db_record_count(db), 2);
+    EXPECT_EQ(db_delete_record(db, 0), 1);
+    EXPECT_EQ(array_bytes(get(b, 0)), Bytes{1});
     jint fd = handle(db);
     ASSERT_TRUE(fd_is_open(fd));
     db_close(db);
@@ -124,6 +132,8 @@ TEST_F(Records, ClosedOrUnopenedDatabaseFindsNoIds) {
     db_close(db);                       // closing again touches nothing
     EXPECT_TRUE(fd_is_open(other));
     close(other);
+    EXPECT_EQ(db_set_record(b, DB_APPEND, byte_array({2})), 1);
+    EXPECT_EQ(db_record_count(b), 2);
     Ref unopened = raw_database(7, 7, 3);
     EXPECT_EQ(handle(unopened), 0);
     int saved = dup(0);
@@ -140,24 +150,7 @@ TEST_F(Records, ClosedOrUnopenedDatabaseFindsNoIds) {
     }
     dup2(saved, 0);
     close(saved);
-    EXPECT_EQ(records_on_disk(2), (std::vector<std::string>{std::string(1, '\0'), "\1"}));
-  });
-}
-
-// The open mode guards the name file only; objects of one database share its files.
-TEST_F(Records, DatabaseObjectsShareTheFilesWhateverTheirMode) {
-  run_storage_program([] {
-    Ref a = database_with({{0}});
-    Ref b = raw_database(1, 2, 1);
-    ASSERT_GE(handle(b), 1);
-    EXPECT_NE(handle(a), handle(b));
-    EXPECT_EQ(db_set_record(b, DB_APPEND, byte_array({1})), 1);
-    EXPECT_EQ(db_record_count(a), 2);
-    EXPECT_EQ(db_delete_record(a, 0), 1);
-    EXPECT_EQ(array_bytes(get(b, 0)), Bytes{1});
-    db_close(a);
-    EXPECT_EQ(db_set_record(b, DB_APPEND, byte_array({2})), 1);  // b keeps its own file
-    EXPECT_EQ(db_record_count(b), 2);
+    EXPECT_EQ(records_on_disk(2), (std::vector<std::string>{"\1", "\2"}));
   });
 }
 

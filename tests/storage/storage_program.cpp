@@ -21,7 +21,7 @@
 #include "javax/microedition/rms/RecordStoreNotOpenException.h"
 #include "threads/coop.h"
 
-StorageHostLog storage_log;
+std::vector<std::string> released_classes, fatal_reports;
 
 int natives_init() { return 1; }
 void natives_shutdown() {}
@@ -29,17 +29,18 @@ void natives_shutdown() {}
 // The database row of the host's release table.
 void host_release_resources(Ref object, const char* className) {
   if (!object || !className) return;
-  storage_log.released.push_back(className);
+  released_classes.push_back(className);
   if (strcmp(className, "com/sun/kjava/Database") == 0) db_release(object);
 }
 
 void host_fatal_display(const char* text) {
-  storage_log.fatals.push_back(text);
+  fatal_reports.push_back(text);
   throw std::string(text);
 }
 
 __attribute__((noinline)) void run_storage_program(const std::function<void()>& body) {
-  storage_log = StorageHostLog{};
+  released_classes.clear();
+  fatal_reports.clear();
   namespace rms = javax::microedition::rms;
   std::vector<ClassDecl*> classes = runtime_classes();
   classes.insert(classes.end(),

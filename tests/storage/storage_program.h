@@ -21,10 +21,7 @@
 
 // What the host hooks saw: class names released, fatal reports (the fatal display throws
 // the text, so a fatal report ends the test instead of parking).
-struct StorageHostLog {
-  std::vector<std::string> released, fatals;
-};
-extern StorageHostLog storage_log;
+extern std::vector<std::string> released_classes, fatal_reports;
 
 // Builds the program, starts the runtime and the thread package, runs body as the head
 // thread, tears both down. Java references must live in frames below body.
