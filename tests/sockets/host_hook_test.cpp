@@ -72,8 +72,6 @@ int g_port;
 jint g_read;
 std::chrono::steady_clock::duration g_waited;
 
-const ProgramImage& net_image() { return rt_build_program(cldc_core_classes()); }
-
 void blocked_main(Ref) {
   Ref con = open_to(g_port);
   auto start = std::chrono::steady_clock::now();
@@ -94,7 +92,9 @@ TEST(SocketHostHook, ABlockedReadHoldsTheProgramAndTheWindowClosesAfterIt) {
   setenv("PALM_SCRIPT", script.c_str(), 1);
   platform_reset();
   g_read = 0;
-  HostApplication app = {"Test", 0, net_image, blocked_main};
+  HostApplication app = {
+      "Test", 0, []() -> const ProgramImage& { return rt_build_program(cldc_core_classes()); },
+      blocked_main};
   int status = host_main(app, nullptr, nullptr, "", SW_SHOWDEFAULT);
   peer.join();
   unsetenv("PALM_SCRIPT");
