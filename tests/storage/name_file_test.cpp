@@ -52,8 +52,8 @@ TEST_F(NameFile, LayoutForEveryKindOfName) {
 }
 
 // No characters: a null pointer. A full disk or a directory in the way: failure without an
-// error and no half-written name file.
-TEST_F(NameFile, CreateFailures) {
+// error and no half-written name file. The device queries: no flash id, zero.
+TEST_F(NameFile, CreateFailuresAndDeviceQueries) {
   run_storage_program([] {
     EXPECT_EQ(took(db_create(0, nullptr, 1, 2, 0)), want(0, ERR_NULL_POINTER));
     Ref bare = rt_new_object(java::lang::String::klass.index);  // never got its characters
@@ -67,6 +67,10 @@ TEST_F(NameFile, CreateFailures) {
     ASSERT_EQ(mkdir(kName, 0755), 0);
     EXPECT_EQ(took(db_create(0, lit("Memo"), 1, 2, 0)), want(0));
     EXPECT_EQ(db_open(2, 1, 1), 0);  // a directory is no database
+    rt_set_error(ERR_SOCKET, 1);     // the device queries clear a stale error too
+    EXPECT_EQ(took(std::string(sys_flash_id())), want(std::string("No flash ID")));
+    rt_set_error(ERR_SOCKET, 1);
+    EXPECT_EQ(took(db_zero()), want(0));
   });
 }
 
@@ -94,15 +98,6 @@ TEST_F(NameFile, OpenByTypeThenCreatorInModesOneToThree) {
     EXPECT_EQ(rt_take_error(), ERR_NONE);
     for (jint mode : {0, 4, -1, 65535})
       EXPECT_EQ(took(db_open(2, 1, mode)), want(-1, ERR_ILLEGAL_ARGUMENT)) << mode;
-  });
-}
-
-TEST_F(NameFile, FlashIdAndZeroClearAStaleError) {
-  run_storage_program([] {
-    rt_set_error(ERR_SOCKET, 1);
-    EXPECT_EQ(took(std::string(sys_flash_id())), want(std::string("No flash ID")));
-    rt_set_error(ERR_SOCKET, 1);
-    EXPECT_EQ(took(db_zero()), want(0));
   });
 }
 

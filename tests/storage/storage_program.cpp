@@ -1,9 +1,6 @@
 // Storage test harness: class list, host hooks, per-test directory and file helpers.
 #include "storage_program.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -13,13 +10,10 @@
 #include "com/sun/kjava/Database.h"
 #include "de/kawt/impl/AbstractRecordStore.h"
 #include "de/kawt/impl/kjava/RecordStoreImpl.h"
-#include "host/db.h"
 #include "java/lang/Integer.h"
-#include "java/lang/String.h"
 #include "javax/microedition/rms/InvalidRecordIDException.h"
 #include "javax/microedition/rms/RecordStoreFullException.h"
 #include "javax/microedition/rms/RecordStoreNotOpenException.h"
-#include "threads/coop.h"
 
 std::vector<std::string> released_classes, fatal_reports;
 
@@ -97,8 +91,8 @@ std::vector<std::string> dir_entries() {
 }
 
 Ref byte_array(const Bytes& bytes) {
-  Ref a = rt_new_array(rt_class_index_by_name("[B"), 1, static_cast<jint>(bytes.size()));
-  if (!bytes.empty()) memcpy(rt_array(a)->storage, bytes.data(), bytes.size());
+  Ref a = new_byte_array(static_cast<jint>(bytes.size()));
+  std::copy(bytes.begin(), bytes.end(), elements<uint8_t>(a));
   return a;
 }
 
