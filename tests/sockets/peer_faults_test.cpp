@@ -97,8 +97,7 @@ TEST(SocketPeerFaults, NoDescriptorsLeftFailsOpensAndAcceptWithoutLosingTheClien
     ASSERT_EQ(rt_take_error(), ERR_NONE);
     os_handle client = peer_connect(port);
     ASSERT_GE(client, 0);
-    Ref conn = new_protocol<SocketProtocol>();
-    Ref other = new_protocol<ServerProtocol>();
+    Ref conn = new_protocol<SocketProtocol>(), other = new_protocol<ServerProtocol>();
     rlimit saved, low;  // every descriptor in use, under a low limit
     getrlimit(RLIMIT_NOFILE, &saved);
     low = {64, saved.rlim_max};

@@ -14,18 +14,17 @@ namespace fs = std::filesystem;
 namespace {
 
 // A new empty directory made the current one for each test.
-class Files : public ::testing::Test {
- protected:
-  void SetUp() override {
+struct Files : ::testing::Test {
+  fs::path old_ = fs::current_path();
+  fs::path dir_ = fs::temp_directory_path() / ("files-" + std::to_string(std::random_device()()));
+  Files() {
     fs::create_directory(dir_);
     fs::current_path(dir_);
   }
-  void TearDown() override {
+  ~Files() override {
     fs::current_path(old_);
     fs::remove_all(dir_);
   }
-  fs::path old_ = fs::current_path();
-  fs::path dir_ = fs::temp_directory_path() / ("files-" + std::to_string(std::random_device()()));
 };
 
 void put(const char* name, const std::string& bytes) {
