@@ -15,7 +15,6 @@ TEST(SocketClient, ConnectsWritesAndReadsThroughTheLoopback) {
       SCOPED_TRACE(std::string(host) + params);
       Link link;
       Ref conn = connect_link(link, host, params);
-      ASSERT_GE(link.peer, 0);
       EXPECT_EQ(sock_write(conn, jbytes("<<hello, peer>>"), 2, 11), 11);
       EXPECT_EQ(sock_write(conn, nullptr, 0x12341, 1), 1);
       EXPECT_EQ(sock_write(conn, nullptr, -1, 99), 1);

@@ -25,8 +25,7 @@ Ref open_to(int port) {
   return con;
 }
 
-// A connection to port and a server that nothing references once this returns; the
-// server's port.
+// A connection to port and a server that nothing references after; the server's port.
 __attribute__((noinline)) int open_and_drop(int port) {
   EXPECT_GE(handle<SocketProtocol>(open_to(port)), 0);
   EXPECT_EQ(rt_take_error(), ERR_NONE);

@@ -60,10 +60,15 @@ TEST(SocketNames, HostIsTheTextAfterTheSlashesUpToColonOrSemicolon) {
   });
 }
 
-// No characters: a null pointer; a range outside the array: out of bounds; a name within
-// a larger array is selected by offset and count.
-TEST(SocketNames, NameRoutinesCheckTheCharacterArray) {
-  run_net_program([] {
+// The digits after the first colon up to a semicolon, at most 15 of them and at most
+// 65535 (never cut to 16 bits: 65616 would be 80); anything else is an illegal argument.
+// Both routines take a name within a larger array by offset and count; no characters are
+// a null pointer, a range outside the array is out of bounds.
+TEST(SocketNames, PortDigitsAndCharacterRanges) {
+  const std::pair<const char*, jint> good[] = {
+      {"//localhost:80", 80},       {"//:65535", 65535}, {"//:0", 0},
+      {"//h:8080;timeout=5", 8080}, {"//h:8080;", 8080}, {"//h:000000000000080", 80}};
+  run_net_program([&] {
     Ref chars = rt_string(jstr("//h:80"))->value;
     const std::tuple<Ref, jint, jint, int32_t> cases[] = {
         {nullptr, 0, 0, ERR_NULL_POINTER},
@@ -77,16 +82,6 @@ TEST(SocketNames, NameRoutinesCheckTheCharacterArray) {
       EXPECT_EQ(took(parse_port(array, offset, count)), want(-1, error));
     }
     EXPECT_EQ(parse_port(chars, 2, 4), 80);
-  });
-}
-
-// The digits after the first colon up to a semicolon, at most 15 of them and at most
-// 65535 (never cut to 16 bits: 65616 would be 80); anything else is an illegal argument.
-TEST(SocketNames, PortIsTheDigitsAfterTheFirstColon) {
-  const std::pair<const char*, jint> good[] = {
-      {"//localhost:80", 80},       {"//:65535", 65535}, {"//:0", 0},
-      {"//h:8080;timeout=5", 8080}, {"//h:8080;", 8080}, {"//h:000000000000080", 80}};
-  run_net_program([&] {
     for (const auto& [name, port] : good)
       EXPECT_EQ(parse(parse_port, jstr(name)), want(port)) << name;
     for (const char* name :

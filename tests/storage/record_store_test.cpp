@@ -15,10 +15,9 @@ class RecordStores : public StorageTest {};
 const std::string kIndex = "4B524D53-53747273-";
 std::string store(int n) { return "4B524D53-3030303" + std::to_string(n) + "-"; }
 Bytes bytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
-Bytes name_file(const std::string& idsAndName) {
-  Bytes b = bytes(idsAndName);
-  b.resize(std::max<size_t>(b.size(), 40), 0);
-  return b;
+Bytes name_file(std::string idsAndName) {
+  idsAndName.resize(std::max<size_t>(idsAndName.size(), 40), '\0');
+  return bytes(idsAndName);
 }
 
 Ref open_store(const char* name) { return jnew<RecordStoreImpl>(lit(name)); }
@@ -42,7 +41,7 @@ TEST_F(RecordStores, TheIndexFindsAndNumbersTheStores) {
     p = open_store("p");
     EXPECT_EQ(array_bytes(vcall(RecordStore::m_getRecord, p, 0)), v({7, 8}));
     EXPECT_EQ(name_of(p), "p");
-    std::remove((store(1) + "name").c_str());
+    unlink((store(1) + "name").c_str());
     open_store("q");
     EXPECT_EQ(file_bytes(store(1) + "name"), name_file("KRMS0001kAWT-RS:q"));
     EXPECT_FALSE(file_exists(kIndex + "rec.2"));  // no second index record of either

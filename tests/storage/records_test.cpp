@@ -1,7 +1,5 @@
 // Record files through the natives: numbering, append, gaps, delete and renumbering.
 
-#include <cstdio>
-
 #include "storage_program.h"
 
 namespace {
@@ -99,7 +97,7 @@ TEST_F(Records, SetAndDeleteNumberTheRecordFiles) {
       SCOPED_TRACE(i);
       empty_dir();
       Ref db = database_with(c.before);
-      if (c.before.size() == 5) std::remove(rec(3).c_str());
+      if (c.before.size() == 5) unlink(rec(3).c_str());
       EXPECT_EQ(c.op == 's' ? db_set_record(db, c.index, byte_array(c.bytes))
                             : db_delete_record(db, c.index),
                 c.result);

@@ -35,7 +35,6 @@ class StorageTest : public ::testing::Test {
   std::string dir_, old_cwd_;
 };
 
-// Files of the current directory.
 using Bytes = std::vector<uint8_t>;
 Bytes file_bytes(const std::string& name);
 void write_file(const std::string& name, const Bytes& bytes);
@@ -63,7 +62,6 @@ std::pair<T, int32_t> want(T result, int32_t error = ERR_NONE) {
 // The class of the exception a call threw, or "" when it threw none.
 std::string thrown_by(const std::function<void()>& call);
 
-// Java values.
 Ref byte_array(const Bytes& bytes);
 Bytes array_bytes(Ref array);
 // A String of any 16-bit chars, or of count of them from offset (-1: all of them).
