@@ -1,7 +1,5 @@
-// Test harness: the program with the network classes and the host hooks it needs.
+// Test harness: the program of the core library, Java values, the link to a loopback peer.
 #include "net_program.h"
-
-#include <cstring>
 
 #include "java/lang/Thread.h"
 
