@@ -68,8 +68,25 @@ __attribute__((noinline)) void drop_object_with_handle(jint h) {
 // closes a handle the module did not open (such as the 0 of a never-opened object).
 TEST(SocketLifecycle, ReleaseClosesTheModulesSocketsOfTheProtocolClassesOnly) {
   run_net_program([] {
-    Link link, other;
-    Ref conn = connect_link(link), kept = connect_link(other);
+    Link other;
+    Ref kept = connect_link(other);
+    int port = 0;
+    os_handle foreign = peer_listen(&port);
+    drop_object_with_handle<SocketProtocol>(static_cast<jint>(foreign));
+    drop_object_with_handle<DatagramProtocol>(static_cast<jint>(foreign));
+    drop_object_with_handle<ServerProtocol>(-1);
+    scrub_stack();
+    rt_collect();
+    EXPECT_EQ(released.size(), 3u);
+    EXPECT_EQ(std::count(released.begin(), released.end(), kSocketClass), 1);
+    EXPECT_EQ(sock_write(kept, nullptr, 'r', 1), 1);
+    EXPECT_EQ(peer_recv(other.peer, 1), "r");
+    EXPECT_TRUE(peer_is_open(foreign));
+    Ref stranger = new_protocol<SocketProtocol>(static_cast<jint>(foreign));
+    EXPECT_EQ(took(sock_read(stranger, nullptr, 0, 1)), want(0, ERR_SOCKET));
+    peer_close(foreign);
+    Link link;
+    Ref conn = connect_link(link);
     jint h = handle<SocketProtocol>(conn);
     EXPECT_EQ(net_release_resources(conn, "test/Unrelated"), 0);
     EXPECT_EQ(net_release_resources(conn, "com/sun/kjava/Database"), 0);
@@ -83,23 +100,8 @@ TEST(SocketLifecycle, ReleaseClosesTheModulesSocketsOfTheProtocolClassesOnly) {
     EXPECT_EQ(took(sock_write(conn, nullptr, 1, 1)), want(0, ERR_SOCKET));
     Ref srv = new_protocol<ServerProtocol>();
     srv_open(srv, jstr("//:0"), 3, 0);
-    int port = local_port(handle<ServerProtocol>(srv));
+    port = local_port(handle<ServerProtocol>(srv));
     EXPECT_EQ(net_release_resources(srv, "com/sun/cldc/io/j2me/serversocket/Protocol"), 1);
     EXPECT_EQ(peer_connect(port), -1);
-    os_handle foreign = peer_listen(&port);
-    drop_object_with_handle<SocketProtocol>(static_cast<jint>(foreign));
-    drop_object_with_handle<DatagramProtocol>(static_cast<jint>(foreign));
-    drop_object_with_handle<ServerProtocol>(-1);
-    released.clear();
-    scrub_stack();
-    rt_collect();
-    EXPECT_EQ(released.size(), 3u);
-    EXPECT_EQ(std::count(released.begin(), released.end(), kSocketClass), 1);
-    EXPECT_EQ(sock_write(kept, nullptr, 'r', 1), 1);
-    EXPECT_EQ(peer_recv(other.peer, 1), "r");
-    EXPECT_TRUE(peer_is_open(foreign));
-    Ref stranger = new_protocol<SocketProtocol>(static_cast<jint>(foreign));
-    EXPECT_EQ(took(sock_read(stranger, nullptr, 0, 1)), want(0, ERR_SOCKET));
-    peer_close(foreign);
   });
 }
