@@ -1,5 +1,4 @@
-// Sockets released through the host's real release hook, with the library's own
-// protocol classes: what a program does when the collector frees a connection.
+// Sockets through the host's real hooks: collected, torn down, or blocking a whole program.
 
 #include <cstdlib>
 #include <filesystem>

@@ -158,8 +158,7 @@ TEST_F(Hostile, PlantedScratchFileIsReplacedNotFollowed) {
   });
 }
 
-// A small file system of its own on the test's directory, in a mount namespace of this
-// process; ok is false where that is not allowed (no privilege, no namespaces).
+// A tmpfs of this process's own on the test's directory; ok is false where not allowed.
 struct PrivateTmpfs {
   std::string dir;
   bool ok = false;
