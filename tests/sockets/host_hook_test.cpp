@@ -1,24 +1,14 @@
-// Sockets released through the host's real release hook, with the library's own
-// protocol classes: what a program does when the collector frees a connection.
-#include <gtest/gtest.h>
+// Sockets through the host's real hooks: collected, torn down, or blocking a whole program.
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
-#include "class_lists.h"
-#include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
-#include "com/sun/cldc/io/j2me/socket/Protocol.h"
 #include "host/host.h"
-#include "loopback_peer.h"
 #include "net_program.h"
 #include "platform/testing.h"
 
 using namespace nettest;
-namespace socket_ = com::sun::cldc::io::j2me::socket;
-namespace server_ = com::sun::cldc::io::j2me::serversocket;
 
 // The runtime calls these hooks; naming them here links them in from the host's library.
 __attribute__((used)) static void* const kHostHooks[] = {
@@ -27,85 +17,66 @@ __attribute__((used)) static void* const kHostHooks[] = {
 
 namespace {
 
-// A connection object that nothing references once this returns.
-__attribute__((noinline)) void open_and_drop_connection(int port) {
-  Ref con = jnew<socket_::Protocol>();
-  sock_open(con, lit(("//127.0.0.1:" + std::to_string(port)).c_str()), 3, 0);
-  EXPECT_EQ(rt_take_error(), ERR_NONE);
-  EXPECT_GE(socket_::Protocol::f(con).handle, 0);
+// A connection of the library's class, made by its constructor and opened to port.
+Ref open_to(int port) {
+  Ref con = jnew<SocketProtocol>();
+  sock_open(con, jstr("//127.0.0.1:" + std::to_string(port)), 3, 0);
+  return con;
 }
 
-__attribute__((noinline)) int open_and_drop_server() {
-  Ref srv = jnew<server_::Protocol>();
+// A connection to port and a server that nothing references after; the server's port.
+__attribute__((noinline)) int open_and_drop(int port) {
+  EXPECT_GE(handle<SocketProtocol>(open_to(port)), 0);
+  EXPECT_EQ(rt_take_error(), ERR_NONE);
+  Ref srv = jnew<ServerProtocol>();
   srv_open(srv, lit("//:0"), 3, 0);
   EXPECT_EQ(rt_take_error(), ERR_NONE);
-  return local_port(server_::Protocol::f(srv).handle);
+  return local_port(handle<ServerProtocol>(srv));
 }
 
 }  // namespace
 
-TEST(SocketHostHook, CollectedConnectionHasItsSocketClosed) {
-  run_classes(cldc_core_classes(), [] {
-    int port = 0;
-    os_handle listener = peer_listen(&port);
-    open_and_drop_connection(port);
-    os_handle peer = peer_accept(listener);
-    EXPECT_TRUE(peer_is_quiet(peer));
-    scrub_stack();
-    rt_collect();
-    EXPECT_TRUE(peer_sees_end(peer));
-    peer_close(peer);
-    peer_close(listener);
-  });
-}
-
-TEST(SocketHostHook, CollectedServerStopsListening) {
-  run_classes(cldc_core_classes(), [] {
-    int port = open_and_drop_server();
-    os_handle probe = peer_connect(port);
+// Collected, a connection and a server have their sockets closed; one still referenced
+// is closed at teardown.
+TEST(SocketHostHook, CollectedOrTornDownSocketsAreClosed) {
+  int port = 0;
+  os_handle listener = peer_listen(&port), kept = -1;
+  run_classes(cldc_core_classes(), [&] {
+    Ref volatile con = open_to(port);
+    kept = peer_accept(listener);
+    int serverPort = open_and_drop(port);
+    os_handle dropped = peer_accept(listener);
+    EXPECT_TRUE(peer_is_quiet(dropped));
+    os_handle probe = peer_connect(serverPort);
     EXPECT_GE(probe, 0);
     peer_close(probe);
     scrub_stack();
     rt_collect();
-    EXPECT_EQ(peer_connect(port), -1);
+    EXPECT_TRUE(peer_sees_end(dropped));
+    EXPECT_EQ(peer_connect(serverPort), -1);
+    EXPECT_TRUE(peer_is_quiet(kept));
+    EXPECT_GE(handle<SocketProtocol>(con), 0);
+    peer_close(dropped);
   });
-}
-
-TEST(SocketHostHook, TeardownClosesAConnectionStillReferenced) {
-  int port = 0;
-  os_handle listener = peer_listen(&port);
-  os_handle peer = -1;
-  run_classes(cldc_core_classes(), [&] {
-    Ref con = jnew<socket_::Protocol>();
-    sock_open(con, lit(("//127.0.0.1:" + std::to_string(port)).c_str()), 3, 0);
-    EXPECT_EQ(rt_take_error(), ERR_NONE);
-    peer = peer_accept(listener);
-    EXPECT_TRUE(peer_is_quiet(peer));
-  });
-  EXPECT_TRUE(peer_sees_end(peer));
-  peer_close(peer);
+  EXPECT_TRUE(peer_sees_end(kept));
+  peer_close(kept);
   peer_close(listener);
 }
 
 // A program whose main reads from a peer that sends nothing: the read holds the whole
 // program (the window too) until the peer goes, and the window's close, asked for by the
 // script meanwhile, then ends the program as usual.
-namespace {
 int g_port;
 jint g_read;
 std::chrono::steady_clock::duration g_waited;
 
-const ProgramImage& net_image() { return rt_build_program(cldc_core_classes()); }
-
 void blocked_main(Ref) {
-  Ref con = jnew<socket_::Protocol>();
-  sock_open(con, lit(("//127.0.0.1:" + std::to_string(g_port)).c_str()), 3, 0);
+  Ref con = open_to(g_port);
   auto start = std::chrono::steady_clock::now();
   g_read = sock_read(con, nullptr, 0, 1);
   g_waited = std::chrono::steady_clock::now() - start;
   for (;;) coop_yield();
 }
-}  // namespace
 
 TEST(SocketHostHook, ABlockedReadHoldsTheProgramAndTheWindowClosesAfterIt) {
   os_handle listener = peer_listen(&g_port);
@@ -119,7 +90,9 @@ TEST(SocketHostHook, ABlockedReadHoldsTheProgramAndTheWindowClosesAfterIt) {
   setenv("PALM_SCRIPT", script.c_str(), 1);
   platform_reset();
   g_read = 0;
-  HostApplication app = {"Test", 0, net_image, blocked_main};
+  HostApplication app = {
+      "Test", 0, []() -> const ProgramImage& { return rt_build_program(cldc_core_classes()); },
+      blocked_main};
   int status = host_main(app, nullptr, nullptr, "", SW_SHOWDEFAULT);
   peer.join();
   unsetenv("PALM_SCRIPT");

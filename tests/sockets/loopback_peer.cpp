@@ -1,13 +1,12 @@
 // The tests' own peer over the operating system's sockets.
 #include "loopback_peer.h"
 
-#include <cstring>
-
 #ifdef _WIN32
 #include <winsock2.h>
 #include <ws2tcpip.h>
 using socklen_t = int;
 static int os_close(SOCKET s) { return closesocket(s); }
+static bool was_reset() { return WSAGetLastError() == WSAECONNRESET; }
 // The test's own sockets must outlive the module's start-up and clean-up of Winsock.
 static const int g_winsock = [] {
   WSADATA data;
@@ -18,7 +17,6 @@ static void set_timeout(SOCKET s, int ms) {
   setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&t), sizeof t);
 }
 #else
-#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/select.h>
 #include <sys/socket.h>
@@ -27,6 +25,7 @@ static void set_timeout(SOCKET s, int ms) {
 #include <cerrno>
 using SOCKET = int;
 static int os_close(int s) { return close(s); }
+static bool was_reset() { return errno == ECONNRESET; }
 static void set_timeout(int s, int ms) {
   timeval t{ms / 1000, (ms % 1000) * 1000};
   setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, &t, sizeof t);
@@ -37,30 +36,28 @@ namespace nettest {
 
 static SOCKET S(os_handle h) { return static_cast<SOCKET>(h); }
 
-static sockaddr_in loopback(int port) {
-  sockaddr_in a;
-  memset(&a, 0, sizeof a);
+// A stream socket bound to (listen) or connected to (connect) 127.0.0.1:port; -1 on failure.
+static os_handle loopback(int port, bool listen_there) {
+  SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
   a.sin_family = AF_INET;
   a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   a.sin_port = htons(static_cast<uint16_t>(port));
-  return a;
+  auto* address = reinterpret_cast<sockaddr*>(&a);
+  if (listen_there ? bind(s, address, sizeof a) == 0 && listen(s, 5) == 0
+                   : connect(s, address, sizeof a) == 0)
+    return s;
+  os_close(s);
+  return -1;
 }
 
 os_handle peer_listen(int* port) {
-  SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a = loopback(0);
-  if (bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(s, 5) != 0) {
-    os_close(s);
-    return -1;
-  }
+  os_handle s = loopback(0, true);
   *port = local_port(s);
   return s;
 }
 
-os_handle peer_accept(os_handle listener) {
-  SOCKET c = accept(S(listener), nullptr, nullptr);
-  return static_cast<os_handle>(c);
-}
+os_handle peer_accept(os_handle listener) { return accept(S(listener), nullptr, nullptr); }
 
 bool peer_has_client(os_handle listener) {
   fd_set ready;
@@ -70,15 +67,7 @@ bool peer_has_client(os_handle listener) {
   return select(static_cast<int>(S(listener)) + 1, &ready, nullptr, nullptr, &wait) > 0;
 }
 
-os_handle peer_connect(int port) {
-  SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a = loopback(port);
-  if (connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
-    os_close(s);
-    return -1;
-  }
-  return s;
-}
+os_handle peer_connect(int port) { return loopback(port, false); }
 
 void peer_send(os_handle s, const std::string& bytes) {
   send(S(s), bytes.data(), static_cast<int>(bytes.size()), 0);
@@ -86,30 +75,19 @@ void peer_send(os_handle s, const std::string& bytes) {
 
 std::string peer_recv(os_handle s, size_t n) {
   set_timeout(S(s), 1000);
-  std::string out;
-  char buf[512];
-  while (out.size() < n) {
-    size_t want = n - out.size() < sizeof buf ? n - out.size() : sizeof buf;
-    int got = static_cast<int>(recv(S(s), buf, static_cast<int>(want), 0));
-    if (got <= 0) break;
-    out.append(buf, static_cast<size_t>(got));
-  }
-  return out;
+  std::string out(n, '\0');
+  size_t got = 0;
+  for (int r; got < n && (r = static_cast<int>(recv(S(s), &out[got], int(n - got), 0))) > 0;)
+    got += static_cast<size_t>(r);
+  return out.substr(0, got);
 }
 
 bool peer_sees_end(os_handle s) {
   set_timeout(S(s), 2000);
   char b;
-  for (;;) {
-    int got = static_cast<int>(recv(S(s), &b, 1, 0));
-    if (got == 0) return true;
-    if (got > 0) continue;  // data still in flight before the end
-#ifdef _WIN32
-    return WSAGetLastError() == WSAECONNRESET;
-#else
-    return errno == ECONNRESET;
-#endif
-  }
+  for (int got; (got = static_cast<int>(recv(S(s), &b, 1, 0))) != 0;)
+    if (got < 0) return was_reset();  // data still in flight before the end is skipped
+  return true;
 }
 
 bool peer_is_quiet(os_handle s) {
@@ -141,19 +119,9 @@ int local_port(os_handle s) {
   return ntohs(a.sin_port);
 }
 
-std::string remote_address(os_handle s) {
-  sockaddr_in a;
-  socklen_t size = sizeof a;
-  if (getpeername(S(s), reinterpret_cast<sockaddr*>(&a), &size) != 0) return "";
-  char text[INET_ADDRSTRLEN] = {0};
-  inet_ntop(AF_INET, &a.sin_addr, text, sizeof text);
-  return text;
-}
-
 int free_port() {
   int port = 0;
-  os_handle l = peer_listen(&port);
-  peer_close(l);
+  peer_close(peer_listen(&port));
   return port;
 }
 

@@ -1,77 +1,48 @@
-// Test harness for the socket natives: a program whose class table holds the three
-// network protocol classes, host hooks that release sockets through the module, and
-// helpers to build names and arrays.
+// Test harness for the socket natives: a program of the core library's classes, host hooks that
+// release sockets through the module, helpers to build names and arrays, and a connection to a
+// loopback peer the test holds.
 #pragma once
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <climits>
+#include <cstring>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "class_code.h"
+#include "class_lists.h"
+#include "com/sun/cldc/io/j2me/datagram/Protocol.h"
+#include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
+#include "com/sun/cldc/io/j2me/socket/Protocol.h"
 #include "coop_test.h"
-#include "java/lang/Object.h"
+#include "loopback_peer.h"
 #include "natives/net.h"
 #include "threads/coop.h"
 
 namespace nettest {
 
-// What the host hooks saw during the last program.
-struct HostLog {
-  std::vector<std::string> released;  // class names of the freed objects the module handled
-                                      // (filled by the test hooks, not by the real host)
-  std::vector<std::string> fatals;
-};
-extern HostLog host_log;
+// Class names of the freed objects the module handled (filled by the test hooks only).
+extern std::vector<std::string> released;
 
-// The three protocol classes with the handle as their first field, as the library lays them out.
-struct SocketProtocol {
-  static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint handle;
-    jint mode;
-    jint openCount;
-    jbool connectionOpen;
-    jbool inputOpened;
-    jbool outputOpened;
-  };
-  JAVA_FIELDS(java::lang::Object)
-};
-struct ServerProtocol {
-  static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint handle;
-  };
-  JAVA_FIELDS(java::lang::Object)
-};
-struct DatagramProtocol {
-  static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint handle;
-    Ref host;
-    jint port;
-    jbool opened;
-  };
-  JAVA_FIELDS(java::lang::Object)
-};
-// Any other class with an int first field: its handle is not a socket.
-struct Unrelated {
-  static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint handle;
-  };
-  JAVA_FIELDS(java::lang::Object)
-};
+// The library's protocol classes: the handle is their first field.
+using SocketProtocol = com::sun::cldc::io::j2me::socket::Protocol;
+using ServerProtocol = com::sun::cldc::io::j2me::serversocket::Protocol;
+using DatagramProtocol = com::sun::cldc::io::j2me::datagram::Protocol;
 
 // Builds a program of these classes, starts the runtime and the thread package, runs body
 // as the head thread, then tears both down. Java references must live in frames below body.
 void run_classes(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
-// The same with the network classes, the socket layer started first.
+// The same with the core library's classes, the socket layer started first.
 void run_net_program(const std::function<void()>& body);
 
-// A new protocol object with its handle field set to -1, as a constructor leaves it.
+// A new protocol object with its handle field set to h (-1, as a constructor leaves it).
 template <class C>
-Ref new_protocol() {
+Ref new_protocol(jint h = -1) {
   Ref o = rt_new_object(idx<C>());
-  C::f(o).handle = -1;
+  C::f(o).handle = h;
   return o;
 }
 template <class C>
@@ -79,12 +50,32 @@ jint handle(Ref o) {
   return C::f(o).handle;
 }
 
-// A String of 8-bit text; name_with adds one 16-bit char at position `at`.
-Ref jstr(const std::string& text);
-Ref jstr_with(const std::string& text, size_t at, jchar c);
-// A byte array holding the bytes of text (or n zero bytes).
+// A String of any 16-bit chars; a byte array of text's bytes or of n zeros; bytes of one.
+Ref jstr(const std::u16string& text);
+inline Ref jstr(const std::string& text) { return rt_new_string(text.c_str()); }
 Ref jbytes(const std::string& text);
 Ref jbytes(jint n);
 std::string bytes_of(Ref array, jint offset, jint count);
+
+// A call's result with the error it left, to compare with want(result, error).
+template <class T>
+std::pair<T, int32_t> took(T result) {
+  return {result, rt_take_error()};
+}
+template <class T>
+std::pair<T, int32_t> want(T result, int32_t error = ERR_NONE) {
+  return {result, error};
+}
+
+// A connection of ours to a listener the test opened, with the test's end accepted.
+struct Link {
+  os_handle listener = -1, peer = -1;
+  ~Link() {
+    peer_close(peer);
+    peer_close(listener);
+  }
+};
+// Opens a socket Protocol object to "//host:<port>" + suffix; fails the test on an error.
+Ref connect_link(Link& link, const std::string& host = "127.0.0.1", const std::string& suffix = "");
 
 }  // namespace nettest

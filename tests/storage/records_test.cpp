@@ -1,20 +1,10 @@
 // Record files through the natives: numbering, append, gaps, delete and renumbering.
-#include <fcntl.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
-
-#include "host/db.h"
 #include "storage_program.h"
 
 namespace {
 
 class Records : public StorageTest {};
-
-void empty_dir() {
-  for (const auto& e : std::filesystem::directory_iterator(".")) std::filesystem::remove_all(e);
-}
 
 // The record files 0..n-1 by content; "-" for a missing one.
 std::vector<std::string> records_on_disk(int n) {
@@ -28,9 +18,8 @@ std::vector<std::string> records_on_disk(int n) {
 
 TEST_F(Records, CountIsEveryFileOfThePattern) {
   run_storage_program([] {
-    Ref db = database_with({});
-    EXPECT_EQ(db_record_count(db), 0);
-    db = database_with({{1}, {2}, {3}});
+    EXPECT_EQ(db_record_count(database_with({})), 0);
+    Ref db = database_with({{1}, {2}, {3}});
     write_file("00000001-00000003-rec.0", {9});  // another database's record
     write_file("00000001-00000002-recx", {9});   // not of the pattern
     write_file("00000001-00000002-new.0", {9});  // a scratch file left by a stopped write
@@ -55,135 +44,83 @@ TEST_F(Records, GetReadsTheWholeRecordIntoTheGivenArray) {
     EXPECT_EQ(db_get_record(db, 0, array), array);
     EXPECT_EQ(rt_array(array)->storage, storage);
     // Missing records are null without an error, even with a stale one pending.
-    rt_set_error(ERR_SOCKET, 1);
-    for (jint n : {2, 1000, -1}) EXPECT_EQ(get(db, n), nullptr);
-    EXPECT_EQ(rt_take_error(), ERR_NONE);
+    for (jint n : {2, 1000, -1}) {
+      rt_set_error(ERR_SOCKET, 1);
+      EXPECT_EQ(took(get(db, n)), want<Ref>(nullptr));
+    }
     Ref volatile ints = rt_new_array(rt_class_index_by_name("[I"), 4, 0);
-    EXPECT_EQ(db_get_record(db, 1, ints), nullptr);
-    EXPECT_EQ(rt_take_error(), ERR_ILLEGAL_ARGUMENT);
-  });
-}
-
-TEST_F(Records, NullDatabaseOrArrayIsANullPointer) {
-  run_storage_program([] {
-    Ref db = database_with({{1}});
-    EXPECT_EQ(db_get_record(nullptr, 0, byte_array({})), nullptr);
-    EXPECT_EQ(rt_take_error(), ERR_NULL_POINTER);
-    EXPECT_EQ(db_get_record(db, 0, nullptr), nullptr);
-    EXPECT_EQ(rt_take_error(), ERR_NULL_POINTER);
-    EXPECT_EQ(db_set_record(nullptr, 0, byte_array({1})), 0);
-    EXPECT_EQ(rt_take_error(), ERR_NULL_POINTER);
-    EXPECT_EQ(db_set_record(db, 0, nullptr), 0);
-    EXPECT_EQ(rt_take_error(), ERR_NULL_POINTER);
-    // These fail quietly.
-    EXPECT_EQ(db_record_count(nullptr), 0);
-    EXPECT_EQ(db_delete_record(nullptr, 0), 0);
+    EXPECT_EQ(took(db_get_record(db, 1, ints)), want<Ref>(nullptr, ERR_ILLEGAL_ARGUMENT));
+    // Get and set fail on a null database or array; count, delete and close fail quietly.
+    EXPECT_EQ(took(get(nullptr, 0)), want<Ref>(nullptr, ERR_NULL_POINTER));
+    EXPECT_EQ(took(db_get_record(db, 0, nullptr)), want<Ref>(nullptr, ERR_NULL_POINTER));
+    EXPECT_EQ(took(db_set_record(nullptr, 0, byte_array({1}))), want(0, ERR_NULL_POINTER));
+    EXPECT_EQ(took(db_set_record(db, 0, nullptr)), want(0, ERR_NULL_POINTER));
+    EXPECT_EQ(took(db_record_count(nullptr)), want(0));
+    EXPECT_EQ(took(db_delete_record(nullptr, 0)), want(0));
     db_close(nullptr);
     EXPECT_EQ(rt_take_error(), ERR_NONE);
-    EXPECT_EQ(file_bytes(rec(0)), Bytes{1});
+    EXPECT_EQ(file_bytes(rec(0)), Bytes{});
+    EXPECT_EQ(file_bytes(rec(1)), all);
   });
 }
 
-// Set and append: exact bytes, the next number, gaps past the end, no negative numbers.
-TEST_F(Records, SetWritesExactlyTheArraysBytesAtItsNumber) {
+// Set and append write exactly the array's bytes at its number (the next one, a gap past
+// the end, never a negative one). Delete renumbers the later records up to the count of
+// files, so a record numbered past it stays where it is. "-" is a missing file.
+TEST_F(Records, SetAndDeleteNumberTheRecordFiles) {
   struct Case {
+    char op;  // 's'et or 'd'elete
     std::vector<Bytes> before;
-    jint index;
-    Bytes bytes;
-    jint result, count;
+    jint index, result, count;
     std::vector<std::string> after;
+    Bytes bytes = {};
   };
   const Case cases[] = {
-      {{{1, 2, 3, 4, 5}}, 0, {'a', 'b'}, 1, 1, {"ab"}},  // replaced, not overlaid
-      {{{1}}, 0, {}, 1, 1, {""}},                        // an empty record is an empty file
-      {{{'0'}, {'1'}, {'2'}}, DB_APPEND, {'3'}, 1, 4, {"0", "1", "2", "3"}},
-      {{}, DB_APPEND, {'0'}, 1, 1, {"0", "-"}},
-      {{{'0'}, {'1'}}, 5, {'5'}, 1, 3, {"0", "1", "-", "-", "-", "5"}},
-      {{{'0'}, {'1'}}, -1, {'9'}, 0, 2, {"0", "1", "-"}},
+      {'s', {{1, 2, 3, 4, 5}}, 0, 1, 1, {"ab"}, {'a', 'b'}},  // replaced, not overlaid
+      {'s', {{1}}, 0, 1, 1, {""}},                            // an empty record is an empty file
+      {'s', {{'0'}, {'1'}, {'2'}}, DB_APPEND, 1, 4, {"0", "1", "2", "3"}, {'3'}},
+      {'s', {}, DB_APPEND, 1, 1, {"0", "-"}, {'0'}},
+      {'s', {{'0'}, {'1'}}, 5, 1, 3, {"0", "1", "-", "-", "-", "5"}, {'5'}},
+      {'s', {{'0'}, {'1'}}, -1, 0, 2, {"0", "1", "-"}, {'9'}},
+      {'d', {{'0'}, {'1'}, {'2'}, {'3'}}, 1, 1, 3, {"0", "2", "3", "-"}},
+      {'d', {{'0'}, {'1'}, {'2'}}, 0, 1, 2, {"1", "2", "-"}},
+      {'d', {{'0'}, {'1'}, {'2'}}, 2, 1, 2, {"0", "1", "-"}},
+      {'d', {{'0'}}, 0, 1, 0, {"-"}},
+      {'d', {{'0'}, {'1'}}, 2, 1, 2, {"0", "1"}},
+      {'d', {{'0'}, {'1'}}, 70000, 1, 2, {"0", "1"}},
+      {'d', {{'0'}, {'1'}}, -1, 0, 2, {"0", "1"}},
+      {'d', {{'0'}, {'1'}, {'2'}, {}, {'4'}}, 0, 1, 3, {"1", "2", "-", "-", "4"}},  // 3 missing
   };
-  for (const Case& c : cases) {
-    empty_dir();
-    run_storage_program([&] {
+  run_storage_program([&] {
+    for (size_t i = 0; i < std::size(cases); i++) {
+      const Case& c = cases[i];
+      SCOPED_TRACE(i);
+      empty_dir();
       Ref db = database_with(c.before);
-      EXPECT_EQ(db_set_record(db, c.index, byte_array(c.bytes)), c.result) << c.index;
-      EXPECT_EQ(db_record_count(db), c.count) << c.index;
-      EXPECT_EQ(records_on_disk(static_cast<int>(c.after.size())), c.after) << c.index;
-    });
-  }
+      if (c.before.size() == 5) unlink(rec(3).c_str());
+      EXPECT_EQ(c.op == 's' ? db_set_record(db, c.index, byte_array(c.bytes))
+                            : db_delete_record(db, c.index),
+                c.result);
+      EXPECT_EQ(db_record_count(db), c.count);
+      EXPECT_EQ(records_on_disk(static_cast<int>(c.after.size())), c.after);
+    }
+  });
 }
 
-// The walk goes by the count of files, so a record numbered past it stays where it is.
-TEST_F(Records, DeleteRenumbersTheLaterRecordsUpToTheCount) {
-  struct Case {
-    std::vector<Bytes> before;
-    jint index;
-    jint result;
-    std::vector<std::string> after;
-  };
-  const Case cases[] = {
-      {{{'0'}, {'1'}, {'2'}, {'3'}}, 1, 1, {"0", "2", "3", "-"}},
-      {{{'0'}, {'1'}, {'2'}}, 0, 1, {"1", "2", "-"}},
-      {{{'0'}, {'1'}, {'2'}}, 2, 1, {"0", "1", "-"}},
-      {{{'0'}}, 0, 1, {"-"}},
-      {{{'0'}, {'1'}}, 2, 1, {"0", "1"}},
-      {{{'0'}, {'1'}}, 70000, 1, {"0", "1"}},
-      {{{'0'}, {'1'}}, -1, 0, {"0", "1"}},
-      {{{'0'}, {'1'}, {'2'}, {}, {'4'}}, 0, 1, {"1", "2", "-", "-", "4"}},  // file 3 missing
-  };
-  for (const Case& c : cases) {
-    empty_dir();
-    run_storage_program([&] {
-      Ref db = database_with(c.before);
-      if (c.before.size() == 5) std::remove(rec(3).c_str());
-      EXPECT_EQ(db_delete_record(db, c.index), c.result) << c.index;
-      EXPECT_EQ(records_on_disk(static_cast<int>(c.after.size())), c.after) << c.index;
-    });
-  }
-}
-
-TEST_F(Records, ClosedOrUnopenedDatabaseFindsNoIdsAndReportsFailure) {
+// The open mode guards the name file only: objects of one database share its files, and
+// one goes on when another is closed. Close closes the descriptor once and marks -1. A
+// closed (-1) or never opened (0) database finds no ids and fails quietly; a handle of 0
+// never reads ids from standard input, which here holds those of 1/2.
+TEST_F(Records, ObjectsOfADatabaseShareItsFilesUntilClosed) {
   run_storage_program([] {
     Ref db = database_with({{0}});
-    db_close(db);
-    EXPECT_EQ(handle(db), -1);
-    Ref missing = raw_database(7, 7, 3);
-    EXPECT_EQ(handle(missing), 0);
-    for (Ref d : {db, missing}) {
-      EXPECT_EQ(db_record_count(d), 0);
-      EXPECT_EQ(get(d, 0), nullptr);
-      EXPECT_EQ(db_set_record(d, 0, byte_array({1})), 0);
-      EXPECT_EQ(db_delete_record(d, 0), 0);
-      EXPECT_EQ(rt_take_error(), ERR_NONE);
-    }
-    EXPECT_EQ(file_bytes(rec(0)), Bytes{0});
-  });
-}
-
-// A handle of 0 is "not open": the natives must not read ids from standard input.
-TEST_F(Records, AnUnopenedDatabaseNeverReadsStandardInput) {
-  run_storage_program([] {
-    database_with({{0}, {1}});
-    int saved = dup(0);
-    ASSERT_GE(saved, 0);
-    int fake = open(kName, O_RDONLY);  // standard input now holds the ids of 1/2
-    ASSERT_GE(fake, 0);
-    dup2(fake, 0);
-    close(fake);
-    Ref unopened = raw_database(7, 7, 3);
-    jint results = db_record_count(unopened) + db_set_record(unopened, 0, byte_array({9})) +
-                   db_delete_record(unopened, 0);
-    Ref got = get(unopened, 0);
-    dup2(saved, 0);
-    close(saved);
-    EXPECT_EQ(results, 0);
-    EXPECT_EQ(got, nullptr);
-    EXPECT_EQ(records_on_disk(2), (std::vector<std::string>{std::string(1, '\0'), "\1"}));
-  });
-}
-
-TEST_F(Records, CloseClosesTheDescriptorOnceAndMarksMinusOne) {
-  run_storage_program([] {
-    Ref db = database_with({});
+    Ref b = raw_database(1, 2, 1);
+    ASSERT_GE(handle(b), 1);
+    EXPECT_NE(handle(db), handle(b));
+    EXPECT_EQ(db_set_record(b, DB_APPEND, byte_array({1})), 1);
+    EXPECT_EQ(db_record_count(db), 2);
+    EXPECT_EQ(db_delete_record(db, 0), 1);
+    EXPECT_EQ(array_bytes(get(b, 0)), Bytes{1});
     jint fd = handle(db);
     ASSERT_TRUE(fd_is_open(fd));
     db_close(db);
@@ -193,43 +130,25 @@ TEST_F(Records, CloseClosesTheDescriptorOnceAndMarksMinusOne) {
     db_close(db);                       // closing again touches nothing
     EXPECT_TRUE(fd_is_open(other));
     close(other);
-  });
-}
-
-// The open mode guards the name file only; objects of one database share its files.
-TEST_F(Records, DatabaseObjectsShareTheFilesWhateverTheirMode) {
-  run_storage_program([] {
-    Ref a = database_with({{0}});
-    Ref b = raw_database(1, 2, 1);
-    ASSERT_GE(handle(b), 1);
-    EXPECT_NE(handle(a), handle(b));
-    EXPECT_EQ(db_set_record(b, DB_APPEND, byte_array({1})), 1);
-    EXPECT_EQ(db_record_count(a), 2);
-    EXPECT_EQ(db_delete_record(a, 0), 1);
-    EXPECT_EQ(array_bytes(get(b, 0)), Bytes{1});
-    db_close(a);
-    EXPECT_EQ(db_set_record(b, DB_APPEND, byte_array({2})), 1);  // b keeps its own file
+    EXPECT_EQ(db_set_record(b, DB_APPEND, byte_array({2})), 1);
     EXPECT_EQ(db_record_count(b), 2);
-  });
-}
-
-TEST_F(Records, ShortWriteReportsFailureAndKeepsTheOldRecord) {
-  run_storage_program([] {
-    Ref db = database_with({{1, 2, 3}});
-    Bytes big(5000, 0x5a);
-    jint replaced, appended;
-    {
-      FileSizeLimit limit(1000);
-      replaced = db_set_record(db, 0, byte_array(big));
-      appended = db_set_record(db, DB_APPEND, byte_array(big));
+    Ref unopened = raw_database(7, 7, 3);
+    EXPECT_EQ(handle(unopened), 0);
+    int saved = dup(0);
+    ASSERT_GE(saved, 0);
+    int fake = open(kName, O_RDONLY);
+    ASSERT_GE(fake, 0);
+    dup2(fake, 0);
+    close(fake);
+    for (Ref d : {db, unopened}) {
+      EXPECT_EQ(took(db_record_count(d)), want(0));
+      EXPECT_EQ(took(get(d, 0)), want<Ref>(nullptr));
+      EXPECT_EQ(took(db_set_record(d, 0, byte_array({9}))), want(0));
+      EXPECT_EQ(took(db_delete_record(d, 0)), want(0));
     }
-    EXPECT_EQ(replaced, 0);
-    EXPECT_EQ(appended, 0);
-    EXPECT_EQ(rt_take_error(), ERR_NONE);
-    EXPECT_EQ(file_bytes(rec(0)), (Bytes{1, 2, 3}));
-    EXPECT_EQ(dir_entries(), (std::vector<std::string>{kName, rec(0)}));  // no scratch file left
-    EXPECT_EQ(db_set_record(db, 0, byte_array(big)), 1);  // without the limit it fits
-    EXPECT_EQ(file_bytes(rec(0)), big);
+    dup2(saved, 0);
+    close(saved);
+    EXPECT_EQ(records_on_disk(2), (std::vector<std::string>{"\1", "\2"}));
   });
 }
 

@@ -1,10 +1,6 @@
 // Storage test harness: class list, host hooks, per-test directory and file helpers.
 #include "storage_program.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -14,21 +10,12 @@
 #include "com/sun/kjava/Database.h"
 #include "de/kawt/impl/AbstractRecordStore.h"
 #include "de/kawt/impl/kjava/RecordStoreImpl.h"
-#include "host/db.h"
 #include "java/lang/Integer.h"
-#include "java/lang/String.h"
 #include "javax/microedition/rms/InvalidRecordIDException.h"
-#include "javax/microedition/rms/RecordStore.h"
-#include "javax/microedition/rms/RecordStoreException.h"
 #include "javax/microedition/rms/RecordStoreFullException.h"
 #include "javax/microedition/rms/RecordStoreNotOpenException.h"
-#include "threads/coop.h"
 
-StorageHostLog storage_log;
-
-/* ---------------------------------------------------------------------------
- * Host hooks
- * ------------------------------------------------------------------------- */
+std::vector<std::string> released_classes, fatal_reports;
 
 int natives_init() { return 1; }
 void natives_shutdown() {}
@@ -36,39 +23,27 @@ void natives_shutdown() {}
 // The database row of the host's release table.
 void host_release_resources(Ref object, const char* className) {
   if (!object || !className) return;
-  storage_log.released.push_back(className);
+  released_classes.push_back(className);
   if (strcmp(className, "com/sun/kjava/Database") == 0) db_release(object);
 }
 
 void host_fatal_display(const char* text) {
-  storage_log.fatals.push_back(text);
-  throw FatalReport{text};
-}
-
-/* ---------------------------------------------------------------------------
- * Program
- * ------------------------------------------------------------------------- */
-
-static std::vector<ClassDecl*> storage_classes() {
-  namespace rms = javax::microedition::rms;
-  std::vector<ClassDecl*> list = runtime_classes();
-  list.insert(list.end(), {
-                              &com::sun::kjava::Database::klass,
-                              &rms::RecordStore::klass,
-                              &rms::RecordStoreException::klass,
-                              &rms::RecordStoreNotOpenException::klass,
-                              &rms::RecordStoreFullException::klass,
-                              &rms::InvalidRecordIDException::klass,
-                              &java::lang::Integer::klass,
-                              &de::kawt::impl::AbstractRecordStore::klass,
-                              &de::kawt::impl::kjava::RecordStoreImpl::klass,
-                          });
-  return list;
+  fatal_reports.push_back(text);
+  throw std::string(text);
 }
 
 __attribute__((noinline)) void run_storage_program(const std::function<void()>& body) {
-  storage_log = StorageHostLog{};
-  const ProgramImage& image = rt_build_program(storage_classes());
+  released_classes.clear();
+  fatal_reports.clear();
+  namespace rms = javax::microedition::rms;
+  std::vector<ClassDecl*> classes = runtime_classes();
+  classes.insert(classes.end(),
+                 {&com::sun::kjava::Database::klass, &rms::RecordStore::klass,
+                  &rms::RecordStoreException::klass, &rms::RecordStoreNotOpenException::klass,
+                  &rms::RecordStoreFullException::klass, &rms::InvalidRecordIDException::klass,
+                  &java::lang::Integer::klass, &de::kawt::impl::AbstractRecordStore::klass,
+                  &de::kawt::impl::kjava::RecordStoreImpl::klass});
+  const ProgramImage& image = rt_build_program(classes);
   ASSERT_EQ(rt_init(image), 1);
   coop_init();
   Ref head = rt_new_object(image.threadClass);
@@ -79,41 +54,33 @@ __attribute__((noinline)) void run_storage_program(const std::function<void()>& 
   rt_shutdown();
 }
 
-/* ---------------------------------------------------------------------------
- * Directory per test
- * ------------------------------------------------------------------------- */
-
 void StorageTest::SetUp() {
-  char cwd[4096];
-  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-  old_cwd_ = cwd;
-  std::string tmpl = (std::filesystem::temp_directory_path() / "storage-XXXXXX").string();
-  ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-  dir_ = tmpl;
-  ASSERT_EQ(chdir(dir_.c_str()), 0);
+  old_cwd_ = std::filesystem::current_path();
+  dir_ = (std::filesystem::temp_directory_path() / "storage-XXXXXX").string();
+  ASSERT_NE(mkdtemp(dir_.data()), nullptr);
+  std::filesystem::current_path(dir_);
 }
 
 void StorageTest::TearDown() {
-  if (!old_cwd_.empty()) {
-    EXPECT_EQ(chdir(old_cwd_.c_str()), 0);
-  }
-  std::error_code ec;
-  if (!dir_.empty()) std::filesystem::remove_all(dir_, ec);
+  std::filesystem::current_path(old_cwd_);
+  std::filesystem::remove_all(dir_);
 }
 
-std::vector<uint8_t> file_bytes(const std::string& name) {
+Bytes file_bytes(const std::string& name) {
   std::ifstream in(name, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+  return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-void write_file(const std::string& name, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(out.good()) << name;
+void write_file(const std::string& name, const Bytes& bytes) {
+  std::ofstream(name, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 bool file_exists(const std::string& name) { return access(name.c_str(), F_OK) == 0; }
+
+void empty_dir() {
+  for (const auto& e : std::filesystem::directory_iterator(".")) std::filesystem::remove_all(e);
+}
 
 std::vector<std::string> dir_entries() {
   std::vector<std::string> names;
@@ -123,26 +90,24 @@ std::vector<std::string> dir_entries() {
   return names;
 }
 
-/* ---------------------------------------------------------------------------
- * Java values
- * ------------------------------------------------------------------------- */
-
-Ref byte_array(const std::vector<uint8_t>& bytes) {
-  Ref a = rt_new_array(rt_class_index_by_name("[B"), 1, static_cast<jint>(bytes.size()));
-  if (!bytes.empty()) memcpy(rt_array(a)->storage, bytes.data(), bytes.size());
+Ref byte_array(const Bytes& bytes) {
+  Ref a = new_byte_array(static_cast<jint>(bytes.size()));
+  std::copy(bytes.begin(), bytes.end(), elements<uint8_t>(a));
   return a;
 }
 
-std::vector<uint8_t> array_bytes(Ref array) {
-  const ArrayFields* a = rt_array(array);
-  const auto* p = static_cast<const uint8_t*>(a->storage);
-  return std::vector<uint8_t>(p, p + a->length);
+Bytes array_bytes(Ref array) {
+  const uint8_t* p = elements<uint8_t>(array);
+  return Bytes(p, p + alen(array));
 }
 
-Ref jstring_of(const std::u16string& chars) {
+Ref jstring_of(const std::u16string& chars, jint offset, jint count) {
   Ref volatile value = new_char_array(static_cast<jint>(chars.size()));
   for (size_t i = 0; i < chars.size(); i++) elements<jchar>(value)[i] = chars[i];
-  return jnew<java::lang::String>(static_cast<Ref>(value));
+  Ref s = jnew<java::lang::String>(static_cast<Ref>(value));
+  rt_string(s)->offset = offset;  // a part of a shared array, as a substring may be
+  if (count >= 0) rt_string(s)->count = count;
+  return s;
 }
 
 Ref raw_database(jint creator, jint type, jint mode) {
@@ -170,18 +135,9 @@ std::string thrown_by(const std::function<void()>& call) {
   return "";
 }
 
-/* ---------------------------------------------------------------------------
- * Process state
- * ------------------------------------------------------------------------- */
-
 bool fd_is_open(int fd) { return fcntl(fd, F_GETFD) != -1; }
 
 int open_fd_count() {
-  int n = 0;
-  for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
-    (void)e;
-    n++;
-  }
-  return n;
+  auto fds = std::filesystem::directory_iterator("/proc/self/fd");
+  return static_cast<int>(std::distance(begin(fds), end(fds)));
 }
-

@@ -1,8 +1,12 @@
 // Storage test harness: a program carrying the database classes, host hooks that close
-// database files as the real release hook does, and a fresh directory per test.
+// database files as the real release hook does, a fresh directory per test, and what the
+// tests include.
 #pragma once
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdint>
@@ -12,19 +16,12 @@
 
 #include "class_code.h"
 #include "coop_test.h"
+#include "host/db.h"
+#include "java/lang/String.h"
 
-// What the host hooks saw.
-struct StorageHostLog {
-  std::vector<std::string> released;
-  std::vector<std::string> fatals;
-  std::vector<std::string> modules;  // start and stop calls of the stub modules, in order
-};
-extern StorageHostLog storage_log;
-
-// Thrown by the test's fatal display, so a fatal report ends the test instead of parking.
-struct FatalReport {
-  std::string text;
-};
+// What the host hooks saw: class names released, fatal reports (the fatal display throws
+// the text, so a fatal report ends the test instead of parking).
+extern std::vector<std::string> released_classes, fatal_reports;
 
 // Builds the program, starts the runtime and the thread package, runs body as the head
 // thread, tears both down. Java references must live in frames below body.
@@ -35,18 +32,17 @@ class StorageTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  std::string dir_;
-  std::string old_cwd_;
+  std::string dir_, old_cwd_;
 };
 
-// Files of the current directory.
-std::vector<uint8_t> file_bytes(const std::string& name);
-void write_file(const std::string& name, const std::vector<uint8_t>& bytes);
+using Bytes = std::vector<uint8_t>;
+Bytes file_bytes(const std::string& name);
+void write_file(const std::string& name, const Bytes& bytes);
 bool file_exists(const std::string& name);
 std::vector<std::string> dir_entries();  // sorted
+void empty_dir();
 
 // Database 1/2, the one most tests make: its name file and its record files.
-using Bytes = std::vector<uint8_t>;
 inline const char* const kName = "00000001-00000002-name";
 inline std::string rec(int n) { return "00000001-00000002-rec." + std::to_string(n); }
 inline Bytes v(std::initializer_list<uint8_t> b) { return b; }
@@ -54,32 +50,37 @@ inline Bytes v(std::initializer_list<uint8_t> b) { return b; }
 Ref database_with(const std::vector<Bytes>& records);
 // db_get_record the way class code calls it: with a new empty byte array.
 Ref get(Ref db, jint n);
+// A native's result with the error it left, to compare with want(result, error).
+template <class T>
+std::pair<T, int32_t> took(T result) {
+  return {result, rt_take_error()};
+}
+template <class T>
+std::pair<T, int32_t> want(T result, int32_t error = ERR_NONE) {
+  return {result, error};
+}
 // The class of the exception a call threw, or "" when it threw none.
 std::string thrown_by(const std::function<void()>& call);
 
-// Java values.
-Ref byte_array(const std::vector<uint8_t>& bytes);
-std::vector<uint8_t> array_bytes(Ref array);
-Ref jstring_of(const std::u16string& chars);  // any 16-bit chars
+Ref byte_array(const Bytes& bytes);
+Bytes array_bytes(Ref array);
+// A String of any 16-bit chars, or of count of them from offset (-1: all of them).
+Ref jstring_of(const std::u16string& chars, jint offset = 0, jint count = -1);
 // A Database object whose handle is db_open's result, without running the constructor.
 Ref raw_database(jint creator, jint type, jint mode);
-// The handle field of a Database object.
 jint handle(Ref database);
 
-// True when fd is an open descriptor of this process.
+// Descriptors of this process: whether fd is open, how many are.
 bool fd_is_open(int fd);
-// Number of open descriptors of this process.
 int open_fd_count();
 
 // While it lives, files cannot grow past a size: a write comes up short, as on a full disk.
 struct FileSizeLimit {
   rlimit saved;
-  void (*oldHandler)(int);
+  void (*oldHandler)(int) = signal(SIGXFSZ, SIG_IGN);
   explicit FileSizeLimit(rlim_t bytes) {
-    oldHandler = signal(SIGXFSZ, SIG_IGN);
     getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit lim = saved;
-    lim.rlim_cur = bytes;
+    rlimit lim = {bytes, saved.rlim_max};
     setrlimit(RLIMIT_FSIZE, &lim);
   }
   ~FileSizeLimit() {
@@ -87,4 +88,3 @@ struct FileSizeLimit {
     signal(SIGXFSZ, oldHandler);
   }
 };
-
