@@ -94,11 +94,6 @@ static void window_line(HDC dc, int x1, int y1, int x2, int y2) {
   LineTo(dc, x2, y2);
 }
 
-static void block(HDC dc, int x, int y) {
-  window_line(dc, 2 * x, 2 * y, 2 * x + 2, 2 * y);
-  window_line(dc, 2 * x, 2 * y + 1, 2 * x + 2, 2 * y + 1);
-}
-
 // The transfer that does what the context's line operation does, when that needs no pen
 // (black, white, invert); 0 otherwise.
 static DWORD pen_free_operation(HDC dc) {
@@ -187,7 +182,7 @@ void plot_span(HDC dc, int x1, int y1, int x2, int y2, bool includeEnd) {
   } else {
     diagonal(dc, x1, y1, x2, y2);
   }
-  if (includeEnd) block(dc, x2, y2);
+  if (includeEnd) run(dc, pen_free_operation(dc), x2, y2, 1, 1);  // the end block
 }
 
 // A row or column of device pixels, both ends included.
