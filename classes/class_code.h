@@ -23,8 +23,9 @@ struct Method<R(Ref, A...)> : MethodSlot {
 
 // A method list entry whose code must have exactly the slot's type.
 template <class Fn>
-MethodImpl impl(Method<Fn>& slot, typename Method<Fn>::Code code) {
-  return MethodImpl{&slot, reinterpret_cast<void*>(code)};
+MethodImpl impl(Method<Fn>& slot, typename Method<Fn>::Code code,
+                const Operations* only = nullptr) {
+  return MethodImpl{&slot, reinterpret_cast<void*>(code), only};
 }
 template <class Fn>
 MethodImpl abstract_method(Method<Fn>& slot) {

@@ -94,11 +94,6 @@ static void window_line(HDC dc, int x1, int y1, int x2, int y2) {
   LineTo(dc, x2, y2);
 }
 
-static void block(HDC dc, int x, int y) {
-  window_line(dc, 2 * x, 2 * y, 2 * x + 2, 2 * y);
-  window_line(dc, 2 * x, 2 * y + 1, 2 * x + 2, 2 * y + 1);
-}
-
 // The transfer that does what the context's line operation does, when that needs no pen
 // (black, white, invert); 0 otherwise.
 static DWORD pen_free_operation(HDC dc) {
@@ -131,33 +126,38 @@ static void run(HDC dc, DWORD rop, int x, int y, int w, int h) {
 // axis, the minor coordinate rounded to the nearest with halves toward the start (as the
 // platform's LineDDA gives them), drawn a run of equal minor coordinate at a time. Each
 // pixel is drawn once, so every raster operation gives what a block a point gives.
+// Coordinates are clamped, so the arithmetic fits in int.
+template <bool XMajor>
+static void diagonal_runs(HDC dc, DWORD rop, int x1, int y1, int n, int minor, int sMajor,
+                          int sMinor) {
+  int twoN = 2 * n, step = 2 * minor, r = n - 1, start = 0, m = 0;
+  auto emit = [&](int last) {  // the run of offset m from point start to point last
+    int from = sMajor > 0 ? start : -last, len = last - start + 1;
+    if constexpr (XMajor)
+      run(dc, rop, x1 + from, y1 + m, len, 1);
+    else
+      run(dc, rop, x1 + m, y1 + from, 1, len);
+  };
+  for (int i = 0; i < n; i++) {
+    r += step;
+    if (r >= twoN) {  // the minor coordinate moves on after point i
+      r -= twoN;
+      emit(i);
+      start = i + 1;
+      m += sMinor;
+    }
+  }
+  if (start < n) emit(n - 1);
+}
+
 static void diagonal(HDC dc, int x1, int y1, int x2, int y2) {
   DWORD rop = pen_free_operation(dc);
-  int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
-  int64_t ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
-  bool xMajor = ax >= ay;
-  int64_t n = xMajor ? ax : ay, minor = xMajor ? ay : ax;
-  int sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1, sMinor = (xMajor ? dy : dx) < 0 ? -1 : 1;
-  int64_t q = 0, r = n - 1, start = 0;  // minor offset as quotient and remainder
-  for (int64_t i = 0; i < n; i++) {
-    int64_t nq = q, nr = r + 2 * minor;
-    if (nr >= 2 * n) {
-      nr -= 2 * n;
-      nq++;
-    }
-    if (nq != q || i + 1 == n) {  // the run of offset q ends at point i
-      int a = static_cast<int>(start), len = static_cast<int>(i - start + 1);
-      int from = sMajor > 0 ? a : -static_cast<int>(i);
-      int m = static_cast<int>(sMinor * q);
-      if (xMajor)
-        run(dc, rop, x1 + from, y1 + m, len, 1);
-      else
-        run(dc, rop, x1 + m, y1 + from, 1, len);
-      start = i + 1;
-    }
-    q = nq;
-    r = nr;
-  }
+  int dx = x2 - x1, dy = y2 - y1;
+  int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+  if (ax >= ay)
+    diagonal_runs<true>(dc, rop, x1, y1, ax, ay, dx < 0 ? -1 : 1, dy < 0 ? -1 : 1);
+  else
+    diagonal_runs<false>(dc, rop, x1, y1, ay, ax, dy < 0 ? -1 : 1, dx < 0 ? -1 : 1);
 }
 
 void plot_span(HDC dc, int x1, int y1, int x2, int y2, bool includeEnd) {
@@ -182,7 +182,7 @@ void plot_span(HDC dc, int x1, int y1, int x2, int y2, bool includeEnd) {
   } else {
     diagonal(dc, x1, y1, x2, y2);
   }
-  if (includeEnd) block(dc, x2, y2);
+  if (includeEnd) run(dc, pen_free_operation(dc), x2, y2, 1, 1);  // the end block
 }
 
 // A row or column of device pixels, both ends included.

@@ -521,32 +521,46 @@ BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, DWOR
   return TRUE;
 }
 
-// A transfer without a source: the pattern (the brush) and the target only. Small
-// rectangles (the runs of diagonal lines) are written in place.
+// Rows of one value in four-pixel stores, the last overlapping: the runs of diagonal lines
+// (a column two pixels wide, or a short row) and clears, a call each.
+static void solid_rows(uint32_t* out, size_t stride, int n, int rows, uint64_t pair) {
+  uint64_t quad[2] = {pair, pair};
+  if (n == 2) {
+    for (; rows > 0; rows--, out += stride) memcpy(out, &pair, 8);
+  } else if (n >= 4) {
+    for (; rows > 0; rows--, out += stride) {
+      int i = 0;
+      for (; i + 8 <= n; i += 8) {
+        memcpy(out + i, quad, 16);
+        memcpy(out + i + 4, quad, 16);
+      }
+      if (i < n - 4) memcpy(out + i, quad, 16);
+      memcpy(out + n - 4, quad, 16);
+    }
+  } else {
+    for (; rows > 0; rows--, out += stride) std::fill(out, out + n, static_cast<uint32_t>(pair));
+  }
+}
+
+// A transfer without a source: the pattern (the brush) and the target only.
 BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
-  if (!dc || rop_uses_source(rop)) return FALSE;
-  if (width < 0 || height < 0) return BitBlt(dc, x, y, width, height, nullptr, 0, 0, rop);
+  bool solid = rop == BLACKNESS || rop == WHITENESS;
+  if (!dc || (!solid && rop_uses_source(rop))) return FALSE;
+  if ((width | height) < 0) return BitBlt(dc, x, y, width, height, nullptr, 0, 0, rop);
   refresh_cache(dc);
   Surface* d = dc->surface;
-  if (!d) return TRUE;
   const RECT& b = dc->bounds;
   int x0 = std::max<int>(x, b.left), x1 = std::min<int>(x + width, b.right);
   int y0 = std::max<int>(y, b.top), y1 = std::min<int>(y + height, b.bottom);
-  if (x0 >= x1 || y0 >= y1) return TRUE;
-  int n = x1 - x0;
+  if (!d || x0 >= x1 || y0 >= y1) return TRUE;
   size_t stride = static_cast<size_t>(d->width);
-  uint32_t* out = &d->pixels[static_cast<size_t>(y0) * stride + x0];
-  if (rop == BLACKNESS || rop == WHITENESS) {
-    uint32_t v = rop == BLACKNESS ? 0 : WHITE;
-    if (n == 2) {  // a column of device pixels: the most common run of a steep line
-      for (int ty = y0; ty < y1; ty++, out += stride) out[0] = out[1] = v;
-    } else {
-      for (int ty = y0; ty < y1; ty++, out += stride) std::fill(out, out + n, v);
-    }
-    return TRUE;
+  uint32_t* out = d->pixels.data() + static_cast<size_t>(y0) * stride + x0;
+  if (solid) {
+    solid_rows(out, stride, x1 - x0, y1 - y0, rop == BLACKNESS ? 0 : uint64_t{WHITE} << 32 | WHITE);
+  } else {
+    uint32_t pattern = pixel_of(dc->brush->color);
+    for (int ty = y0; ty < y1; ty++, out += stride) blt_row(rop, pattern, nullptr, out, x1 - x0);
   }
-  uint32_t pattern = pixel_of(dc->brush->color);
-  for (int ty = y0; ty < y1; ty++, out += stride) blt_row(rop, pattern, nullptr, out, n);
   return TRUE;
 }
 

@@ -32,7 +32,13 @@ struct MethodSlot {
 struct MethodImpl {
   MethodSlot* slot;
   void* code;  // null: abstract, the slot gets its selector but no entry
+  // Set: the method (and the slot, if it introduces one) is part of the class only in
+  // programs that name these operations; elsewhere its selector stays unassigned.
+  const Operations* only = nullptr;
 };
+
+// The selector of a slot that the program lacks.
+constexpr uint16_t RT_NO_SELECTOR = 0xffff;
 
 struct ClassDecl {
   const char* name;

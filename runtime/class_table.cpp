@@ -74,7 +74,12 @@ bool is_ancestor(const ClassDecl* a, const ClassDecl* c) {
 // chain; an override keeps the selector of the slot it names.
 class SelectorNumbering {
  public:
-  explicit SelectorNumbering(size_t n) : done_(n, false), highest_(n, -1) {}
+  SelectorNumbering(size_t n, const std::vector<Operations*>& named)
+      : done_(n, false), highest_(n, -1), named_(named) {}
+
+  bool present(const MethodImpl& m) const {
+    return !m.only || std::find(named_.begin(), named_.end(), m.only) != named_.end();
+  }
 
   void number(const ClassDecl* c) {
     if (done_[c->index]) return;
@@ -84,6 +89,7 @@ class SelectorNumbering {
       next = highest_[c->super->index];
     }
     for (const MethodImpl& m : c->methods) {
+      if (!present(m)) continue;
       if (m.slot->owner == c) {
         m.slot->vsel = static_cast<uint16_t>(++next);
       } else if (!is_ancestor(m.slot->owner, c)) {
@@ -97,6 +103,7 @@ class SelectorNumbering {
  private:
   std::vector<bool> done_;
   std::vector<int> highest_;
+  const std::vector<Operations*>& named_;
 };
 
 // The operations that a program's classes name, directly or through other operations.
@@ -186,14 +193,19 @@ const ProgramImage& rt_build_program(const std::vector<ClassDecl*>& classes) {
     return d && d->index >= 0 && static_cast<size_t>(d->index) < n && classes[d->index] == d;
   };
 
-  // Interface selectors: one per signature, in order of first appearance.
+  // Interface selectors: one per signature, in order of first appearance. A slot the
+  // program lacks keeps no selector from an earlier build.
+  SelectorNumbering numbering(n, b.operations);
   std::map<std::string, uint16_t> isel;
   for (ClassDecl* c : classes)
     for (MethodImpl& m : c->methods) {
+      if (!numbering.present(m)) {
+        if (m.slot->owner == c) m.slot->vsel = m.slot->isel = RT_NO_SELECTOR;
+        continue;
+      }
       auto it = isel.emplace(m.slot->signature, static_cast<uint16_t>(isel.size())).first;
       m.slot->isel = it->second;
     }
-  SelectorNumbering numbering(n);
   for (ClassDecl* c : classes) {
     if (c->super && !in_table(c->super)) build_error("superclass not in table", c->name);
     numbering.number(c);
@@ -225,7 +237,8 @@ const ProgramImage& rt_build_program(const std::vector<ClassDecl*>& classes) {
     r.name = c->name;
     if (!(c->flags & CLS_INTERFACE))
       for (const MethodImpl& m : c->methods)
-        if (m.code) b.methods[i].push_back(MethodEntry{m.slot->vsel, m.slot->isel, m.code});
+        if (m.code && numbering.present(m))
+          b.methods[i].push_back(MethodEntry{m.slot->vsel, m.slot->isel, m.code});
     std::stable_sort(b.methods[i].begin(), b.methods[i].end(),
                      [](const MethodEntry& x, const MethodEntry& y) {
                        return x.virtualSelector < y.virtualSelector;

@@ -27,6 +27,7 @@ ClassDecl Glimmer::klass = {
     .uses = {&VorelObject::klass, &com::sun::kjava::Button::klass,
              &com::sun::kjava::Graphics::klass, &com::sun::kjava::Spotlet::klass,
              &java::lang::System::klass, &java::lang::Thread::klass, &java::util::Random::klass},
+    .reaches = {&com::sun::kjava::Button::relabelling},  // the Start/Stop label
 };
 
 void Glimmer::staticInit() {

@@ -8,6 +8,9 @@
 #include "apps/orbitale/class_list.h"
 #include "apps/spindrift/class_list.h"
 #include "apps/tumbler/class_list.h"
+#include "com/sun/cldc/io/j2me/events/PrivateInputStream.h"
+#include "com/sun/kjava/Button.h"
+#include "com/sun/kjava/Spotlet.h"
 
 namespace {
 
@@ -18,9 +21,10 @@ bool carries(const ProgramImage& image, const char* name) {
 }
 
 // Static words are 32-bit words as on i686, where a statics slot is one word; on 64-bit
-// targets two ints of a class share a slot, so Orbitale's count is one less there. The documented counts are 85/19, 84/18 and 90/19: each
-// program here also carries java/lang/Integer, java/lang/Character and the default case
-// converter, which the datagram handler (found by name) reaches through parseInt.
+// targets two ints of a class share a slot, so Orbitale's count is one less there. The documented
+// counts are 85/19, 84/18 and 90/19: each program here also carries java/lang/Integer,
+// java/lang/Character and the default case converter, which the datagram handler (found by name)
+// reaches through parseInt.
 struct Program {
   const char* name;
   std::vector<ClassDecl*> (*classes)();
@@ -82,6 +86,56 @@ TEST(ClassTableTest, EachProgramCarriesWhatItReaches) {
     for (const char* name :
          {"com/sun/cldc/io/j2me/socket/Protocol", "com/sun/cldc/i18n/j2me/ISO8859_1_Reader"})
       EXPECT_TRUE(carries(image, name)) << name;  // found by name
+  }
+}
+
+// A class's method list depends on what the program names: Orbitale's Spotlet carries
+// unregister (between register and penDown) and its events stream carries close; Glimmer's
+// Button carries setText, before paint. The other programs omit them.
+TEST(ClassTableTest, OperationsNamedOnlyByOneProgram) {
+  using com::sun::kjava::Button;
+  using com::sun::kjava::Spotlet;
+  using EventStream = com::sun::cldc::io::j2me::events::PrivateInputStream;
+  auto code_in = [](const ProgramImage& image, const char* name, void* code) {
+    for (int32_t i = 0; i < image.classCount; i++) {
+      const ClassRecord& r = image.classes[i];
+      if (strcmp(r.name, name) != 0) continue;
+      for (uint16_t k = 0; k < r.methodCount; k++)
+        if (r.methods[k].code == code) return true;
+    }
+    return false;
+  };
+  const struct {
+    std::vector<ClassDecl*> (*classes)();
+    bool unregister, setText;
+  } programs[] = {{spindrift::classes, false, false},
+                  {glimmer::classes, false, true},
+                  {tumbler::classes, false, false},
+                  {orbitale::classes, true, false}};
+  for (const auto& p : programs) {
+    const ProgramImage& image = rt_build_program(p.classes());
+    SCOPED_TRACE(image.classCount);
+    EXPECT_EQ(
+        code_in(image, "com/sun/kjava/Spotlet", reinterpret_cast<void*>(&Spotlet::unregister)),
+        p.unregister);
+    EXPECT_EQ(code_in(image, "com/sun/cldc/io/j2me/events/PrivateInputStream",
+                      reinterpret_cast<void*>(&EventStream::close)),
+              p.unregister);
+    int registered = Spotlet::m_register.vsel;
+    if (p.unregister) {
+      EXPECT_EQ(Spotlet::m_unregister.vsel, registered + 1);
+      EXPECT_EQ(Spotlet::m_penDown.vsel, registered + 2);
+    } else {
+      EXPECT_EQ(Spotlet::m_unregister.vsel, RT_NO_SELECTOR);
+      EXPECT_EQ(Spotlet::m_penDown.vsel, registered + 1);
+    }
+    bool button = carries(image, "com/sun/kjava/Button");
+    EXPECT_EQ(
+        button && code_in(image, "com/sun/kjava/Button", reinterpret_cast<void*>(&Button::setText)),
+        p.setText);
+    if (p.setText) {
+      EXPECT_LT(Button::m_setText.vsel, Button::m_paint.vsel);
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 # which then reads Start (the button's pixels change).
 # Usage: scale_xvfb.sh GLIMMER
 set -euo pipefail
+unset PALM_HEADLESS  # a real window is the point
 glimmer=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -19,8 +20,10 @@ END
 cat > "$dir/run.sh" <<END
 #!/bin/bash
 PALM_SCRIPT=$dir/script.txt "$glimmer" -scale 2 & pid=\$!
-sleep 1.2
-xwininfo -name Glimmer > $dir/info.txt
+for i in \$(seq 100); do  # the window's first frame may be slow on a busy machine
+  xwininfo -name Glimmer > $dir/info.txt 2>/dev/null && break
+  sleep 0.1
+done
 wait \$pid
 END
 chmod +x "$dir/run.sh"

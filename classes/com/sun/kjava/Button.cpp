@@ -7,12 +7,14 @@
 
 namespace com::sun::kjava {
 
+Operations Button::relabelling = {.name = "com/sun/kjava/Button.setText(String)"};
+
 ClassDecl Button::klass = {
     .name = "com/sun/kjava/Button",
     .super = &java::lang::Object::klass,
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(text), JAVA_REF(bitmap)},
-    .methods = {impl(m_setText, &Button::setText), impl(m_paint, &Button::paint),
+    .methods = {impl(m_setText, &Button::setText, &relabelling), impl(m_paint, &Button::paint),
                 impl(m_pressed, &Button::pressed)},
     .uses = {&com::sun::kjava::Graphics::klass, &java::lang::InterruptedException::klass,
              &java::lang::Thread::klass},

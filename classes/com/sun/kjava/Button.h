@@ -21,6 +21,7 @@ struct Button {
   JAVA_FIELDS(java::lang::Object)
 
   static inline Method<void(Ref, Ref)> m_setText{"setText(Ljava/lang/String;)", &klass};
+  static Operations relabelling;  // setText(String): only programs that name it carry it
   static inline Method<void(Ref)> m_paint{"paint()", &klass};
   static inline Method<jbool(Ref, jint, jint)> m_pressed{"pressed(II)", &klass};
 

@@ -16,6 +16,8 @@ namespace com::sun::kjava {
 using java::io::DataInput;
 using javax::microedition::io::InputConnection;
 
+Operations Spotlet::unregistering = {.name = "com/sun/kjava/Spotlet.unregister()"};
+
 ClassDecl Spotlet::klass = {
     .name = "com/sun/kjava/Spotlet",
     .super = &java::lang::Object::klass,
@@ -23,7 +25,8 @@ ClassDecl Spotlet::klass = {
     .classInit = &Spotlet::staticInit,
     .defaultCtor = &Spotlet::init,
     .methods = {impl(m_dispatch, &Spotlet::dispatch), impl(m_unknownEvent, &Spotlet::unknownEvent),
-                impl(m_register, &Spotlet::register_), impl(m_unregister, &Spotlet::unregister),
+                impl(m_register, &Spotlet::register_),
+                impl(m_unregister, &Spotlet::unregister, &unregistering),
                 impl(m_penDown, &Spotlet::penDown), impl(m_penUp, &Spotlet::penUp),
                 impl(m_penMove, &Spotlet::penMove), impl(m_keyDown, &Spotlet::keyDown),
                 impl(m_beamReceive, &Spotlet::beamReceive)},

@@ -24,6 +24,7 @@ struct Spotlet {
                                                             &klass};
   static inline Method<void(Ref, jint)> m_register{"register(I)", &klass};
   static inline Method<void(Ref)> m_unregister{"unregister()", &klass};
+  static Operations unregistering;  // unregister(): only programs that name it carry it
   static inline Method<void(Ref, jint, jint)> m_penDown{"penDown(II)", &klass};
   static inline Method<void(Ref, jint, jint)> m_penUp{"penUp(II)", &klass};
   static inline Method<void(Ref, jint, jint)> m_penMove{"penMove(II)", &klass};

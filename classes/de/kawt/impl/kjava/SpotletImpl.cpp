@@ -1,6 +1,7 @@
 // de/kawt/impl/kjava/SpotletImpl
 #include "de/kawt/impl/kjava/SpotletImpl.h"
 
+#include "com/sun/cldc/io/j2me/events/PrivateInputStream.h"
 #include "java/awt/EventQueue.h"
 #include "java/awt/Toolkit.h"
 #include "java/awt/event/KeyEvent.h"
@@ -25,6 +26,10 @@ ClassDecl SpotletImpl::klass = {
     .uses = {&com::sun::kjava::Spotlet::klass, &java::awt::EventQueue::klass,
              &java::awt::Toolkit::klass, &java::awt::event::KeyEvent::klass,
              &java::awt::event::MouseEvent::klass},
+    // The toolkit's spotlet carries the whole event protocol: leaving the queue and
+    // closing the events stream.
+    .reaches = {&com::sun::kjava::Spotlet::unregistering,
+                &com::sun::cldc::io::j2me::events::PrivateInputStream::closing},
 };
 
 // The jog wheel's push (5890) and release (5893).

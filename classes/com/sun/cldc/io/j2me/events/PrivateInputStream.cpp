@@ -7,13 +7,16 @@
 
 namespace com::sun::cldc::io::j2me::events {
 
+Operations PrivateInputStream::closing = {
+    .name = "com/sun/cldc/io/j2me/events/PrivateInputStream.close()"};
+
 ClassDecl PrivateInputStream::klass = {
     .name = "com/sun/cldc/io/j2me/events/PrivateInputStream",
     .super = &java::io::InputStream::klass,
     .interfaces = {&java::io::DataInput::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
     .methods = {impl(java::io::InputStream::m_read, &PrivateInputStream::read),
-                impl(java::io::InputStream::m_close, &PrivateInputStream::close),
+                impl(java::io::InputStream::m_close, &PrivateInputStream::close, &closing),
                 impl(m_readInt, &PrivateInputStream::readInt)},
     .uses = {&java::io::DataInput::klass, &java::io::InputStream::klass,
              &java::lang::RuntimeException::klass},

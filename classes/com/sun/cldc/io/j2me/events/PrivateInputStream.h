@@ -10,6 +10,7 @@ struct PrivateInputStream {
   JAVA_NO_FIELDS(java::io::InputStream)
 
   static inline Method<jint(Ref)> m_readInt{"readInt()", &klass};
+  static Operations closing;  // close(): only programs that name it carry it
 
   static void init(Ref self);
   static jint read(Ref self);
