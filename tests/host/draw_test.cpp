@@ -35,11 +35,6 @@ void draw(const std::function<void()>& f) {
   });
 }
 
-TEST(Draw, ScreenStartsWhite) {
-  run_body([] { g_s = screen(); });
-  EXPECT_EQ(count_device(g_s, WHITE), 160 * 160);
-}
-
 Pixels operator+(Pixels a, const Pixels& b) {
   a.insert(b.begin(), b.end());
   return a;
@@ -148,16 +143,6 @@ TEST(Draw, VerticalAndDiagonalLinesCoverEachPixelOnce) {
   EXPECT_EQ(black.size(), 21u + diagonal);
 }
 
-TEST(Draw, CopyFromOutsideTheBitmapLeavesTheTarget) {
-  draw([] {
-    gfx_fill_rectangle(0, 0, 10, 1, DRAW_BLACK, 0);
-    gfx_copy_region(-3, 5, 6, 1, 0, 0, 0);  // source columns -3..-1 are off the bitmap
-  });
-  std::string row;
-  for (int x = 0; x < 8; x++) row += device_pixel(g_s, x, 0) == BLACK ? 'B' : 'w';
-  EXPECT_EQ(row, "BBBwwwBB");
-}
-
 TEST(Draw, ModesSelectTheirColours) {
   draw([] {
     gfx_draw_line(0, 0, 0, 0, DRAW_BLACK);
@@ -229,6 +214,7 @@ TEST(Draw, AnyCoordinatesAreClippedWithoutHarm) {
 TEST(Draw, AutoRefreshOffLeavesTheWindowUntilTurnedOnAgain) {
   static std::vector<uint32_t> before, during, after;
   run_body([] {
+    EXPECT_EQ(count_device(screen(), WHITE), 160 * 160);  // the screen starts white
     before = window_pixels();
     gfx_draw_string(jstr(""), 0, -100, DRAW_BLACK);
     gfx_fill_rectangle(0, 0, 50, 50, DRAW_BLACK, 0);
@@ -256,22 +242,46 @@ TEST(Draw, CopyRegionOperationsCombineSourceAndTarget) {
     gfx_copy_offscreen_region(0, 0, 4, 1, 0, 0, 0, 0, 1);
     gfx_copy_offscreen_region(10, 0, 4, 1, 0, 0, 3, 0, 1);
     gfx_copy_offscreen_region(0, 0, 4, 1, 20, 0, 0, 1, 0);
+    gfx_fill_rectangle(0, 20, 10, 1, DRAW_BLACK, 0);
+    gfx_copy_region(-3, 25, 6, 1, 0, 20, 0);  // source columns -3..-1 are off the bitmap
   });
-  auto row = [](int y) {
+  auto row = [](int y, int from = 10, int to = 14) {
     std::string s;
-    for (int x = 10; x < 14; x++) s += device_pixel(g_s, x, y) == BLACK ? 'B' : 'w';
+    for (int x = from; x < to; x++) s += device_pixel(g_s, x, y) == BLACK ? 'B' : 'w';
     return s;
   };
   // Black is 0 bits: AND of colours is OR of black.
-  EXPECT_EQ(row(2), "BBww");  // SRCCOPY
-  EXPECT_EQ(row(3), "BBBw");  // SRCAND
-  EXPECT_EQ(row(4), "BBwB");  // SRCERASE: src & ~dst
-  EXPECT_EQ(row(5), "BwwB");  // SRCINVERT
-  EXPECT_EQ(row(6), "Bwww");  // SRCPAINT
-  EXPECT_EQ(row(7), "wwBB");  // NOTSRCCOPY
-  std::string inverse;
-  for (int x = 20; x < 24; x++) inverse += device_pixel(g_s, x, 0) == BLACK ? 'B' : 'w';
-  EXPECT_EQ(inverse, "wBBw");  // not (source xor target)
+  EXPECT_EQ(row(2), "BBww");             // SRCCOPY
+  EXPECT_EQ(row(3), "BBBw");             // SRCAND
+  EXPECT_EQ(row(4), "BBwB");             // SRCERASE: src & ~dst
+  EXPECT_EQ(row(5), "BwwB");             // SRCINVERT
+  EXPECT_EQ(row(6), "Bwww");             // SRCPAINT
+  EXPECT_EQ(row(7), "wwBB");             // NOTSRCCOPY
+  EXPECT_EQ(row(0, 20, 24), "wBBw");     // not (source xor target)
+  EXPECT_EQ(row(20, 0, 8), "BBBwwwBB");  // what lies off the bitmap leaves the target
+}
+
+// The display's XOR pen flips what it covers (white over white gives black), unlike OR.
+TEST(Draw, XorPenFlipsWhatItCovers) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bmp = CreateCompatibleBitmap(dc, 4, 1);
+  HPEN pen = CreatePen(PS_SOLID, 0, RGB(255, 255, 255));
+  HGDIOBJ oldBitmap = SelectObject(dc, bmp), oldPen = SelectObject(dc, pen);
+  PatBlt(dc, 0, 0, 4, 1, BLACKNESS);
+  PatBlt(dc, 0, 0, 2, 1, WHITENESS);
+  SetROP2(dc, R2_XORPEN);
+  MoveToEx(dc, 1, 0, nullptr);
+  LineTo(dc, 3, 0);  // pixels 1 and 2
+  uint32_t px[4] = {};
+  BITMAPINFO bmi{};
+  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 4, -1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  GetDIBits(dc, bmp, 0, 1, px, &bmi, DIB_RGB_COLORS);
+  EXPECT_EQ(std::vector<uint32_t>(px, px + 4), (std::vector<uint32_t>{WHITE, BLACK, WHITE, BLACK}));
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(pen);
+  DeleteObject(bmp);
+  DeleteDC(dc);
 }
 
 }  // namespace
