@@ -78,13 +78,10 @@ std::string class_name(Ref o) {
   return text(java::lang::Class::getName(java::lang::Object::getClass(o)));
 }
 
-LIBRARY_TEST(ConnectorTest, NameRulesFailBeforeAnyLookup) {
+LIBRARY_TEST(ConnectorTest, NameRulesFailBeforeAnyLookupUnknownProtocolsAreNotFound) {
   EXPECT_EQ(thrown([] { Connector::open(nullptr); }), IAE "Null URL");
   EXPECT_EQ(open_error("nocolon"), IAE "no ':' in URL");
   EXPECT_EQ(open_error(":debug"), IAE "no ':' in URL");
-}
-
-LIBRARY_TEST(ConnectorTest, UnknownProtocolsAndFileNames) {
   EXPECT_EQ(open_error("foo:bar"),
             "javax/microedition/io/ConnectionNotFoundException: The requested protocol does not "
             "exist foo:bar");

@@ -50,7 +50,7 @@ std::vector<jint> growth(Ref out, int n) {
 }
 
 // From size zero to one, then doubling; an array write grows to what it needs; 32 by default.
-LIBRARY_TEST(ByteArrayOutputStreamTest, GrowthAndNegativeSizeMessage) {
+LIBRARY_TEST(ByteArrayOutputStreamTest, GrowthClosingAndNegativeSizeMessage) {
   EXPECT_EQ(growth(jnew<ByteArrayOutputStream>(0), 5), (std::vector<jint>{0, 1, 2, 4, 8}));
   Ref out = jnew<ByteArrayOutputStream>(2);
   vcall(OutputStream::m_writeArray, out, bytes({1, 2, 3, 4, 5}), 0, 5);
@@ -58,10 +58,7 @@ LIBRARY_TEST(ByteArrayOutputStreamTest, GrowthAndNegativeSizeMessage) {
   EXPECT_EQ(bytes_of(ByteArrayOutputStream::toByteArray(out)), (std::vector<int>{1, 2, 3, 4, 5}));
   EXPECT_EQ(alen(ByteArrayOutputStream::f(jnew<ByteArrayOutputStream>()).buf), 32);
   EXPECT_EQ(thrown([] { jnew<ByteArrayOutputStream>(-4); }), IAE "Negative initial size: -4");
-}
-
-LIBRARY_TEST(ByteArrayOutputStreamTest, ClosedRefusesWritesButGivesItsBytes) {
-  Ref out = jnew<ByteArrayOutputStream>(2);
+  out = jnew<ByteArrayOutputStream>(2);
   vcall(OutputStream::m_write, out, 7);
   vcall(OutputStream::m_write, out, 8);
   Ref copy = ByteArrayOutputStream::toByteArray(out);
@@ -118,22 +115,17 @@ LIBRARY_TEST(ByteArrayInputStreamTest, ReadFormsAndTheCountLimit) {
   EXPECT_EQ(vcall(InputStream::m_read, part), -1);
 }
 
-LIBRARY_TEST(DataInputStreamTest, ReadIntIsBigEndian) {
+LIBRARY_TEST(DataInputStreamTest, ReadIntAndWriteIntAreBigEndian) {
   Ref in = jnew<DataInputStream>(
       jnew<ByteArrayInputStream>(bytes({1, 2, 3, 4, 0xff, 0xff, 0xff, 0xfe})));
   EXPECT_EQ(icall(DataInput::m_readInt, in), 16909060);
   EXPECT_EQ(icall(DataInput::m_readInt, in), -2);
-}
-
-LIBRARY_TEST(DataInputStreamTest, ReadIntWithThreeBytesLeftThrowsAfterConsumingThem) {
+  // three bytes left: EOF after consuming them
   Ref volatile bin = jnew<ByteArrayInputStream>(bytes({1, 2, 3}));
-  Ref in = jnew<DataInputStream>(static_cast<Ref>(bin));
+  in = jnew<DataInputStream>(static_cast<Ref>(bin));
   EXPECT_EQ(thrown([&] { icall(DataInput::m_readInt, in); }), "java/io/EOFException");
   EXPECT_EQ(ByteArrayInputStream::f(bin).pos, 3);
   EXPECT_EQ(vcall(InputStream::m_read, in), -1);
-}
-
-LIBRARY_TEST(DataOutputStreamTest, WriteIntIsReadBack) {
   Ref volatile bout = jnew<ByteArrayOutputStream>();
   Ref out = jnew<DataOutputStream>(static_cast<Ref>(bout));
   DataOutputStream::writeInt(out, INT_MIN + 5);
@@ -168,16 +160,13 @@ LIBRARY_TEST(PrintStreamTest, NullStreamAndClosedStream) {
   EXPECT_EQ(bytes_of(ByteArrayOutputStream::toByteArray(bout)), (std::vector<int>{'o', 'k'}));
 }
 
-LIBRARY_TEST(WriterTest, ClosedWriterReportsStreamClosed) {
+LIBRARY_TEST(WriterTest, ClosedWriterAndStringRanges) {
   Ref w = jnew<OutputStreamWriter>(jnew<ByteArrayOutputStream>());
   vcall(java::io::Writer::m_close, w);
   vcall(java::io::Writer::m_close, w);
   EXPECT_EQ(thrown([&] { vcall(java::io::Writer::m_write, w, 'x'); }), IOE "Stream closed");
-}
-
-LIBRARY_TEST(WriterTest, StringRangesAreTestedWithoutOverflow) {
   Ref volatile bout = jnew<ByteArrayOutputStream>();
-  Ref w = jnew<OutputStreamWriter>(static_cast<Ref>(bout));
+  w = jnew<OutputStreamWriter>(static_cast<Ref>(bout));
   EXPECT_EQ(thrown([&] { vcall(java::io::Writer::m_writeSub, w, lit("abc"), 2, INT_MAX); }),
             "java/lang/IndexOutOfBoundsException");
   EXPECT_EQ(thrown([&] { java::io::Writer::writeString(w, lit("abc"), 1, INT_MAX); }),

@@ -120,7 +120,7 @@ LIBRARY_TEST(StringTest, SearchAndSubstrings) {
   EXPECT_EQ(text(String::valueOf(static_cast<jint>(-42))), "-42");
 }
 
-LIBRARY_TEST(StringBufferTest, GrowsToOldPlusOneTimesTwoNullAppendsNull) {
+LIBRARY_TEST(StringBufferTest, GrowthNullAndSharingWithItsStrings) {
   Ref sb = jnew<StringBuffer>();
   EXPECT_EQ(StringBuffer::capacity(sb), 16);
   for (int i = 0; i < 16; i++) StringBuffer::appendChar(sb, 'x');
@@ -134,12 +134,8 @@ LIBRARY_TEST(StringBufferTest, GrowsToOldPlusOneTimesTwoNullAppendsNull) {
   EXPECT_EQ(StringBuffer::capacity(zero), 11);  // the minimum beats (2 + 1) x 2
   StringBuffer::appendString(zero, nullptr);
   EXPECT_EQ(text(StringBuffer::toString(zero)), "a0123456789null");
-}
-
-// A String made from a buffer never changes afterwards, whatever the buffer does; growth
-// ends the sharing.
-LIBRARY_TEST(StringBufferTest, StringMadeFromBufferNeverChangesAndGrowthClearsSharing) {
-  Ref sb = jnew<StringBuffer>(lit("abc"));
+  // A String made from a buffer never changes, whatever the buffer does; growth ends sharing.
+  sb = jnew<StringBuffer>(lit("abc"));
   Ref s = StringBuffer::toString(sb);
   EXPECT_EQ(String::f(s).value, StringBuffer::f(sb).value);  // shared, no copy
   EXPECT_TRUE(StringBuffer::f(sb).shared);
@@ -260,15 +256,12 @@ LIBRARY_TEST(ExceptionTest, MessagesAndToString) {
   EXPECT_EQ(chars(vcall(Object::m_toString, e)), u"java/lang/Throwable: \u20ac");
 }
 
-LIBRARY_TEST(SystemTest, GetPropertyMessagesAndValues) {
+LIBRARY_TEST(SystemTest, PropertiesArraycopyExitAndMemory) {
   EXPECT_EQ(thrown([] { System::getProperty(nullptr); }), NPE ": key can't be null");
   EXPECT_EQ(thrown([] { System::getProperty(lit("")); }), IAE "key can't be empty");
   EXPECT_EQ(text(System::getProperty(lit("microedition.configuration"))), "cldc");
   EXPECT_EQ(System::getProperty(lit("microedition.protocolpath")), nullptr);
   EXPECT_EQ(text(System::getProperty(lit("no.such.key"))), "");
-}
-
-LIBRARY_TEST(SystemTest, ArraycopyErrorsExitAndMemory) {
   Ref volatile ints = rt_new_array(rt_class_index_by_name("[I"), 4, 4);
   Ref volatile cs = new_char_array(4);
   EXPECT_EQ(thrown([&] { System::arraycopy(ints, 0, cs, 0, 1); }),

@@ -37,7 +37,7 @@ LIBRARY_TEST(VectorTest, GrowthAndNegativeCapacityMessage) {
   EXPECT_EQ(thrown([] { jnew<Vector>(-1); }), IAE "Illegal Capacity: -1");
 }
 
-LIBRARY_TEST(VectorTest, IndexMessages) {
+LIBRARY_TEST(VectorTest, IndexMessagesInsertRemoveSearchAndEnumeration) {
   Ref v = jnew<Vector>();
   for (int i = 0; i < 3; i++) vcall(Vector::m_addElement, v, jnew<Integer>(i));
   EXPECT_EQ(thrown([&] { vcall(Vector::m_elementAt, v, 5); }), AIOOBE ": 5 >= 3");
@@ -51,10 +51,7 @@ LIBRARY_TEST(VectorTest, IndexMessages) {
   vcall(Vector::m_insertElementAt, v, lit("end"), 3);  // at elementCount: appends
   EXPECT_EQ(text(vcall(Vector::m_elementAt, v, 3)), "end");
   EXPECT_EQ(vcall(Vector::m_size, v), 4);
-}
-
-LIBRARY_TEST(VectorTest, InsertRemoveAndSearch) {
-  Ref v = jnew<Vector>(2);
+  v = jnew<Vector>(2);
   vcall(Vector::m_addElement, v, lit("a"));
   vcall(Vector::m_addElement, v, lit("c"));
   vcall(Vector::m_insertElementAt, v, lit("b"), 1);
@@ -74,10 +71,6 @@ LIBRARY_TEST(VectorTest, InsertRemoveAndSearch) {
   EXPECT_EQ(Vector::capacity(v), capacity);
   EXPECT_EQ(rt_array_load_ref(Vector::f(v).elementData, 0), nullptr);
   EXPECT_EQ(text(vcall(Object::m_toString, v)), "[]");
-}
-
-LIBRARY_TEST(VectorTest, EnumeratingPastTheEndThrows) {
-  Ref v = jnew<Vector>();
   vcall(Vector::m_addElement, v, lit("x"));
   Ref e = vcall(Vector::m_elements, v);
   EXPECT_TRUE(icall(Enumeration::m_hasMoreElements, e));
@@ -88,7 +81,7 @@ LIBRARY_TEST(VectorTest, EnumeratingPastTheEndThrows) {
 }
 
 // Expected values come from a separate implementation of the published generator.
-LIBRARY_TEST(RandomTest, PublishedSequenceForSeveralSeeds) {
+LIBRARY_TEST(RandomTest, PublishedSequenceAndSetSeed) {
   struct Case {
     jlong seed;
     std::vector<jint> ints;
@@ -108,9 +101,6 @@ LIBRARY_TEST(RandomTest, PublishedSequenceForSeveralSeeds) {
     for (size_t i = 0; i < c.ints.size(); i++) got.push_back(vcall(Random::m_nextInt, r));
     EXPECT_EQ(got, c.ints) << "seed " << c.seed;
   }
-}
-
-LIBRARY_TEST(RandomTest, SetSeedRestartsTheSequence) {
   Ref r = jnew<Random>(static_cast<jlong>(7));
   jint first = vcall(Random::m_nextInt, r);
   vcall(Random::m_nextInt, r);

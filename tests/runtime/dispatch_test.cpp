@@ -49,7 +49,7 @@ PROGRAM_TEST(Selectors, MethodListsAreInSelectorOrder) {
   }
 }
 
-PROGRAM_TEST(Dispatch, VirtualCallReachesTheOverride) {
+PROGRAM_TEST(Dispatch, VirtualAndInterfaceCallsReachTheImplementation) {
   Ref shape = jnew<test::Shape>();
   Ref square = jnew<test::Square>();
   Ref big = jnew<test::BigSquare>();
@@ -58,9 +58,6 @@ PROGRAM_TEST(Dispatch, VirtualCallReachesTheOverride) {
   EXPECT_EQ(vcall(test::Shape::m_area, big), 16);  // inherited through the chain
   EXPECT_EQ(vcall(test::Shape::m_scaled, big, 3), 48);
   EXPECT_EQ(text(vcall(Object::m_toString, jnew<test::Node>())), "node");
-}
-
-PROGRAM_TEST(Dispatch, InterfaceCallFindsTheImplementation) {
   Ref book = jnew<test::Book>();
   EXPECT_EQ(text(icall(test::Named::m_name, book)), "book");
   EXPECT_EQ(text(icall(test::Titled::m_title, book)), "Title");

@@ -36,7 +36,7 @@ PROGRAM_TEST(Layout, ObjectAndArrayRecords) {
   EXPECT_EQ(rec("[C")->instanceSize, RT_ARRAY_INSTANCE_SIZE);
 }
 
-PROGRAM_TEST(Layout, InterfacesListTheirSuperinterfaces) {
+PROGRAM_TEST(Layout, InterfaceThrowableAndThreadRecords) {
   const ClassRecord* named = rec("test/Named");
   const ClassRecord* titled = rec("test/Titled");
   EXPECT_EQ(named->flags, CLS_INTERFACE);
@@ -47,9 +47,6 @@ PROGRAM_TEST(Layout, InterfacesListTheirSuperinterfaces) {
   const ClassRecord* book = rec("test/Book");
   ASSERT_EQ(book->interfaceCount, 1);
   EXPECT_EQ(book->interfaces[0], test::Titled::klass.index);
-}
-
-PROGRAM_TEST(Layout, ThrowableAndThreadFlagsAndExtra) {
   const ClassRecord* npe = rec("java/lang/NullPointerException");
   EXPECT_EQ(npe->flags, CLS_THROWABLE);
   EXPECT_NE(npe->extra, 0u);
@@ -60,7 +57,7 @@ PROGRAM_TEST(Layout, ThrowableAndThreadFlagsAndExtra) {
   EXPECT_EQ(rec("test/Worker")->extra, java::lang::Runnable::m_run.isel);
 }
 
-PROGRAM_TEST(Layout, ReferenceAfterBooleanIsListedAtItsOddOffset) {
+PROGRAM_TEST(Layout, ReferenceFieldsAreListedAtTheirOffsets) {
   const ClassRecord* node = rec("test/Node");
   ASSERT_EQ(node->refCount, 1);
   EXPECT_EQ(node->refOffsets[0], 2);  // right after the 16-bit boolean
@@ -68,9 +65,6 @@ PROGRAM_TEST(Layout, ReferenceAfterBooleanIsListedAtItsOddOffset) {
   const ClassRecord* pair = rec("test/Pair");
   ASSERT_EQ(pair->refCount, 1);  // only its own field; Node's is in Node's record
   EXPECT_EQ(pair->refOffsets[0], node->instanceSize - RT_HEADER_SIZE);
-}
-
-PROGRAM_TEST(Layout, StringHasValueOffsetCount) {
   const ClassRecord* s = rec("java/lang/String");
   EXPECT_EQ(s->instanceSize, RT_HEADER_SIZE + sizeof(Ref) + 8);
   ASSERT_EQ(s->refCount, 1);
@@ -79,13 +73,10 @@ PROGRAM_TEST(Layout, StringHasValueOffsetCount) {
   EXPECT_EQ(rt_image.charArrayClass, rt_class_index_by_name("[C"));
 }
 
-PROGRAM_TEST(Layout, DefaultConstructorIsInheritedDownTheChain) {
+PROGRAM_TEST(Layout, DefaultConstructorIsInheritedLookupGivesFirstMatch) {
   EXPECT_EQ(rec("test/BigSquare")->defaultCtor, rec("test/Square")->defaultCtor);
   EXPECT_EQ(rec("test/Named")->defaultCtor, rec("java/lang/Object")->defaultCtor);
   EXPECT_EQ(rec("[I")->defaultCtor, rec("java/lang/Object")->defaultCtor);
-}
-
-PROGRAM_TEST(Layout, LookupByNameGivesFirstMatchOrMinusOne) {
   EXPECT_EQ(rt_class_index_by_name("java/lang/Object"), 0);
   EXPECT_EQ(rt_class_index_by_name("java.lang.Object"), -1);
   EXPECT_EQ(rt_class_index_by_name(nullptr), -1);

@@ -13,7 +13,7 @@ namespace {
 
 int cls(const char* name) { return rt_class_index_by_name(name); }
 
-PROGRAM_TEST(Allocation, NewObjectIsZeroedAndHeadsTheObjectList) {
+PROGRAM_TEST(Allocation, NewObjectIsZeroedAndHeadsTheListBadIndexIsFatal) {
   Ref a = rt_new_object(test::Node::klass.index);
   Ref b = rt_new_object(test::Node::klass.index);
   EXPECT_EQ(rt_all_objects, b);
@@ -23,9 +23,6 @@ PROGRAM_TEST(Allocation, NewObjectIsZeroedAndHeadsTheObjectList) {
   EXPECT_EQ(test::Node::f(a).flag, 0);
   EXPECT_EQ(test::Node::f(a).next, nullptr);
   EXPECT_EQ(test::Node::f(a).value, 0);
-}
-
-PROGRAM_TEST(Allocation, BadClassIndexIsFatal) {
   for (int bad : {-1, rt_image.classCount})
     EXPECT_EQ(fatal_on_thread([bad] { rt_new_object(bad); }),
               std::vector<std::string>{"Fatal error: Bad class index."});
@@ -132,7 +129,7 @@ PROGRAM_TEST(Strings, LiteralsAreNewObjectsEachTime) {
   EXPECT_EQ(String::f(a).offset, 0);
 }
 
-PROGRAM_TEST(ClassInit, SuperclassFirstAndOnlyOnce) {
+PROGRAM_TEST(ClassInit, SuperclassFirstOnlyOnceAndAThrowingInitializerStaysInitialised) {
   test::init_log.clear();
   rt_init_class(test::InitDerived::klass.index);
   rt_init_class(test::InitDerived::klass.index);
@@ -142,9 +139,6 @@ PROGRAM_TEST(ClassInit, SuperclassFirstAndOnlyOnce) {
   rt_init_class(test::Keeper::klass.index);
   EXPECT_EQ(test::Keeper::S().inits, 1);
   EXPECT_EQ(rt_class_of(test::Keeper::S().kept), test::Keeper::klass.index);
-}
-
-PROGRAM_TEST(ClassInit, ExceptionFromInitializerPropagatesAndFlagStaysSet) {
   test::init_log.clear();
   Thrown t = catch_java([] { rt_init_class(test::InitThrows::klass.index); });
   EXPECT_EQ(t.cls, "java/lang/RuntimeException");
