@@ -40,17 +40,9 @@ using namespace nettest;
 namespace {
 
 // A class found by a handler's name that is no handler.
-struct BogusProtocol {
-  static ClassDecl klass;
-  JAVA_NO_FIELDS(java::lang::Object)
-  static void init(Ref self) { java::lang::Object::init(self); }
-};
-ClassDecl BogusProtocol::klass = {
-    .name = "com/sun/cldc/io/j2me/bogus/Protocol",
-    .super = &java::lang::Object::klass,
-    .instanceSize = JAVA_INSTANCE_SIZE,
-    .defaultCtor = &BogusProtocol::init,
-};
+ClassDecl bogusProtocol = {.name = "com/sun/cldc/io/j2me/bogus/Protocol",
+                           .super = &java::lang::Object::klass,
+                           .instanceSize = RT_HEADER_SIZE};
 
 // A connection whose read() gives the bytes 1, 2, 3, 4, 5 and then the end.
 struct CountingBase {
@@ -78,28 +70,25 @@ std::string class_name(Ref o) {
   return text(java::lang::Class::getName(java::lang::Object::getClass(o)));
 }
 
-LIBRARY_TEST(ConnectorTest, NameRulesFailBeforeAnyLookupUnknownProtocolsAreNotFound) {
-  EXPECT_EQ(thrown([] { Connector::open(nullptr); }), IAE "Null URL");
-  EXPECT_EQ(open_error("nocolon"), IAE "no ':' in URL");
-  EXPECT_EQ(open_error(":debug"), IAE "no ':' in URL");
-  EXPECT_EQ(open_error("foo:bar"),
-            "javax/microedition/io/ConnectionNotFoundException: The requested protocol does not "
-            "exist foo:bar");
-  EXPECT_EQ(
-      open_error("file:///a.txt"),
-      "javax/microedition/io/ConnectionNotFoundException: The requested protocol does not exist "
-      "file:///a.txt");
-}
-
-TEST(ConnectorTest, AClassThatIsNoHandlerIsAnIOException) {
-  run_library([] { EXPECT_EQ(open_error("bogus:x"), IOE "java/lang/ClassCastException"); },
-              {&BogusProtocol::klass});
-}
-
-LIBRARY_TEST(ConnectorTest, PropertiesGiveRootAndPlatform) {
-  EXPECT_TRUE(Connector::S().microEdition);
-  EXPECT_EQ(text(Connector::S().platform), "j2me");
-  EXPECT_EQ(text(Connector::S().classRoot), "com.sun.cldc.io");
+// Name rules fail before any lookup; unknown protocols are not found; a class by a
+// handler's name that is no handler is an IOException.
+TEST(ConnectorTest, NameRulesLookupAndProperties) {
+  run_library(
+      [] {
+        EXPECT_EQ(thrown([] { Connector::open(nullptr); }), IAE "Null URL");
+        EXPECT_EQ(open_error("nocolon"), IAE "no ':' in URL");
+        EXPECT_EQ(open_error(":debug"), IAE "no ':' in URL");
+        for (const char* name : {"foo:bar", "file:///a.txt"})
+          EXPECT_EQ(open_error(name),
+                    std::string("javax/microedition/io/ConnectionNotFoundException: "
+                                "The requested protocol does not exist ") +
+                        name);
+        EXPECT_EQ(open_error("bogus:x"), IOE "java/lang/ClassCastException");
+        EXPECT_TRUE(Connector::S().microEdition);
+        EXPECT_EQ(text(Connector::S().platform), "j2me");
+        EXPECT_EQ(text(Connector::S().classRoot), "com.sun.cldc.io");
+      },
+      {&bogusProtocol});
 }
 
 LIBRARY_TEST(DebugHandlerTest, OptionsStreamsAndClose) {

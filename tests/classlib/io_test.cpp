@@ -27,17 +27,9 @@ using java::lang::System;
 namespace {
 
 // A class by a converter's name that is not a converter.
-struct BogusWriter {
-  static ClassDecl klass;
-  JAVA_NO_FIELDS(java::lang::Object)
-  static void init(Ref self) { java::lang::Object::init(self); }
-};
-ClassDecl BogusWriter::klass = {
-    .name = "com/sun/cldc/i18n/j2me/Bogus_Writer",
-    .super = &java::lang::Object::klass,
-    .instanceSize = JAVA_INSTANCE_SIZE,
-    .defaultCtor = &BogusWriter::init,
-};
+ClassDecl bogusWriter = {.name = "com/sun/cldc/i18n/j2me/Bogus_Writer",
+                         .super = &java::lang::Object::klass,
+                         .instanceSize = RT_HEADER_SIZE};
 
 std::vector<jint> growth(Ref out, int n) {
   std::vector<jint> seen{alen(ByteArrayOutputStream::f(out).buf)};
@@ -220,7 +212,7 @@ TEST(HelperTest, FailureMessages) {
         EXPECT_EQ(thrown([] { Helper::byteToCharArray(bytes({1}), 0, 1); }),
                   RTE "Missing default encoding EBCDIC");
       },
-      {&BogusWriter::klass});
+      {&bogusWriter});
 }
 
 }  // namespace

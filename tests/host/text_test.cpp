@@ -30,18 +30,13 @@ TEST(Text, MeasuresInTheHostFontAndDrawReturnsTheXAfterTheText) {
     // Null draws "null".
     EXPECT_EQ(gfx_draw_string(nullptr, 0, 0, DRAW_BLACK), gfx_string_width(jstr("null")));
     EXPECT_EQ(drawn(nullptr), drawn(jstr("null")));
+    // An empty string away from x 0 is no refresh switch.
+    EXPECT_EQ(
+        (std::vector<int32_t>{gfx_draw_string(jstr(""), 5, -100, DRAW_BLACK), host.autoRefresh,
+                              gfx_draw_string(jstr(""), 0, -100, DRAW_BLACK), host.autoRefresh,
+                              gfx_draw_string(jstr(""), 0, -200, DRAW_BLACK), host.autoRefresh}),
+        (std::vector<int32_t>{5, 1, 0, 0, 0, 1}));
   });
-}
-
-TEST(Text, EmptyStringAwayFromXZeroIsNoSwitch) {
-  run_body([] {
-    g_v = {gfx_draw_string(jstr(""), 5, -100, DRAW_BLACK), host.autoRefresh};
-    g_v.push_back(gfx_draw_string(jstr(""), 0, -100, DRAW_BLACK));
-    g_v.push_back(host.autoRefresh);
-    g_v.push_back(gfx_draw_string(jstr(""), 0, -200, DRAW_BLACK));
-    g_v.push_back(host.autoRefresh);
-  });
-  EXPECT_EQ(g_v, (std::vector<int32_t>{5, 1, 0, 0, 0, 1}));
 }
 
 // A zero character ends drawing and width but not height; a string without its character
