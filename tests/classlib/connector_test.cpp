@@ -206,7 +206,7 @@ LIBRARY_TEST(SocketHandlerTest, ConnectWriteReadEndOfStream) {
   EXPECT_EQ(vcall(InputStream::m_readArray, in, buf, 0, 2), -1);
 }
 
-LIBRARY_TEST(SocketHandlerTest, ModesAndSecondStreams) {
+LIBRARY_TEST(SocketHandlerTest, ModesSecondStreamsAndCountedClose) {
   Peer reader;
   Ref volatile r = reader.open(Connector::READ);
   EXPECT_EQ(thrown([&] { icall(OutputConnection::m_openOutputStream, r); }),
@@ -221,10 +221,7 @@ LIBRARY_TEST(SocketHandlerTest, ModesAndSecondStreams) {
   icall(OutputConnection::m_openOutputStream, w);
   EXPECT_EQ(thrown([&] { icall(OutputConnection::m_openOutputStream, w); }),
             IOE "Output stream already opened");
-}
-
-// The host socket closes only when the connection and every stream from it are closed.
-LIBRARY_TEST(SocketHandlerTest, CloseIsCountedOverConnectionAndStreams) {
+  // The host socket closes only when the connection and every stream from it are closed.
   Peer peer;
   Ref volatile con = peer.open();
   Ref volatile in = icall(InputConnection::m_openInputStream, con);

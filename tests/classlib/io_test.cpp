@@ -124,7 +124,7 @@ LIBRARY_TEST(DataInputStreamTest, ReadIntAndWriteIntAreBigEndian) {
   EXPECT_EQ(bytes_of(ByteArrayOutputStream::toByteArray(bout)), (std::vector<int>{0x80, 0, 0, 5}));
 }
 
-LIBRARY_TEST(ConsoleTest, SystemOutWritesLatin1BytesAndQuestionMarksAndBytesUnsigned) {
+LIBRARY_TEST(PrintStreamTest, ConsoleGetsLatin1AndUnsignedBytesNullAndClosedStreams) {
   Ref out = System::S().out;
   EXPECT_EQ(out, System::S().err);
   PrintStream::print(out, jstr16(u"A\u00e9\u20ac"));
@@ -136,9 +136,6 @@ LIBRARY_TEST(ConsoleTest, SystemOutWritesLatin1BytesAndQuestionMarksAndBytesUnsi
   PrintStream::write(out, bytes({0x41, 0xe9}), 0, 2);  // bytes reach it unsigned
   PrintStream::write(out, 0x42);
   EXPECT_EQ(system_log.console, u"A\u00e9?null\n-2147483648\nnull\nA\u00e9B");
-}
-
-LIBRARY_TEST(PrintStreamTest, NullStreamAndClosedStream) {
   EXPECT_EQ(thrown([] { jnew<PrintStream>(static_cast<Ref>(nullptr)); }),
             NPE ": Null output stream");
   Ref volatile bout = jnew<ByteArrayOutputStream>();

@@ -51,6 +51,13 @@ Pixels rounded_12x10_r3() {
   return p;
 }
 
+// A line of slope one half from (x0, y0) to the right; halfway steps round toward the start.
+Pixels half_slope(int x0, int y0, int x1) {
+  Pixels p;
+  for (int x = x0; x <= x1; x++) p.insert({x, y0 + (x - x0) / 2});
+  return p;
+}
+
 Pixels ring_outside(int l, int t, int r, int b) {
   Pixels p = box(l - 1, t - 1, r + 1, b + 1);
   for (auto q : box(l, t, r, b)) p.erase(q);
@@ -76,6 +83,12 @@ TEST(Draw, ShapesCoverExactlyTheirPixels) {
          gfx_draw_line(20, 10, 16, 12, DRAW_BLACK);
        },
        {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {20, 10}, {19, 10}, {18, 11}, {17, 11}, {16, 12}}},
+      {"vertical and half-slope lines, inverted: each pixel once",
+       [] {
+         gfx_draw_line(20, 30, 20, 10, DRAW_INVERT);
+         gfx_draw_line(40, 40, 50, 45, DRAW_INVERT);
+       },
+       box(20, 10, 20, 30) + half_slope(40, 40, 50)},
       {"negative width ends at x", [] { gfx_fill_rectangle(10, 5, -3, 2, DRAW_BLACK, 0); },
        box(8, 5, 10, 6)},
       {"empty rectangles",
@@ -123,53 +136,29 @@ TEST(Draw, ShapesCoverExactlyTheirPixels) {
   }
 }
 
-TEST(Draw, VerticalAndDiagonalLinesCoverEachPixelOnce) {
-  draw([] {
-    gfx_draw_line(20, 30, 20, 10, DRAW_INVERT);
-    gfx_draw_line(40, 40, 50, 45, DRAW_INVERT);
-  });
-  Pixels black = pixels_of(g_s, BLACK);
-  for (int y = 10; y <= 30; y++) EXPECT_TRUE(black.count({20, y})) << y;
-  // The diagonal: one pixel per column from 40 to 50, starting and ending on its ends.
-  int diagonal = 0;
-  for (int x = 40; x <= 50; x++) {
-    int inColumn = 0;
-    for (int y = 40; y <= 45; y++) inColumn += black.count({x, y}) ? 1 : 0;
-    EXPECT_EQ(inColumn, 1) << x;
-    diagonal += inColumn;
-  }
-  EXPECT_TRUE(black.count({40, 40}));
-  EXPECT_TRUE(black.count({50, 45}));
-  EXPECT_EQ(black.size(), 21u + diagonal);
-}
-
+// Colour words draw their colour only in colour mode; black otherwise.
 TEST(Draw, ModesSelectTheirColours) {
-  draw([] {
-    gfx_draw_line(0, 0, 0, 0, DRAW_BLACK);
-    gfx_draw_line(1, 0, 1, 0, DRAW_GRAY);
-    gfx_fill_rectangle(2, 0, 2, 1, DRAW_BLACK, 0);
-    gfx_draw_line(2, 0, 2, 0, DRAW_ERASE);
-    gfx_draw_line(4, 0, 4, 0, 0x00FF0005);  // colour mode off: black
-    gfx_draw_line(5, 0, 5, 0, 6);
-    gfx_draw_line(6, 0, 6, 0, 0);
-    gfx_draw_line(7, 0, 7, 0, 7);
-  });
-  std::vector<uint32_t> want = {BLACK, GREY, WHITE, BLACK, BLACK, BLACK, BLACK, BLACK};
-  for (int x = 0; x < 8; x++) EXPECT_EQ(device_pixel(g_s, x, 0), want[x]) << x;
-}
-
-TEST(Draw, ColourModeDrawsTheModeWordsColour) {
-  HostRun run;
-  run.commandLine = "-color";
-  run.body = [] {
-    clear_screen();
-    gfx_draw_line(3, 3, 3, 3, 0x00FF0005);
-    gfx_draw_line(4, 3, 4, 3, static_cast<jint>(0x12345605u));
-    g_s = screen();
-  };
-  run_host(run);
-  EXPECT_EQ(device_pixel(g_s, 3, 3), 0x00FF00u);
-  EXPECT_EQ(device_pixel(g_s, 4, 3), 0x123456u);
+  for (const char* line : {"", "-color"}) {
+    HostRun run;
+    run.commandLine = line;
+    run.body = [] {
+      clear_screen();
+      gfx_draw_line(0, 0, 0, 0, DRAW_BLACK);
+      gfx_draw_line(1, 0, 1, 0, DRAW_GRAY);
+      gfx_fill_rectangle(2, 0, 2, 1, DRAW_BLACK, 0);
+      gfx_draw_line(2, 0, 2, 0, DRAW_ERASE);
+      gfx_draw_line(4, 0, 4, 0, 0x00FF0005);
+      gfx_draw_line(5, 0, 5, 0, 6);
+      gfx_draw_line(6, 0, 6, 0, 0);
+      gfx_draw_line(7, 0, 7, 0, 7);
+      gfx_draw_line(8, 0, 8, 0, static_cast<jint>(0x12345605u));
+      g_s = screen();
+    };
+    run_host(run);
+    uint32_t green = *line ? 0x00FF00u : BLACK, word = *line ? 0x123456u : BLACK;
+    std::vector<uint32_t> want = {BLACK, GREY, WHITE, BLACK, green, BLACK, BLACK, BLACK, word};
+    for (int x = 0; x < 9; x++) EXPECT_EQ(device_pixel(g_s, x, 0), want[x]) << line << " " << x;
+  }
 }
 
 TEST(Draw, TwoRingBorderWithRadiusFourLeavesNoGapBetweenRings) {
