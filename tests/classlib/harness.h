@@ -24,13 +24,13 @@ extern HostLog host_log;
 // initialises every class in index order (as a program's main thread does), runs body as
 // the head thread and tears both down. Java references must live in frames below body.
 void run_library(const std::function<void()>& body, std::vector<ClassDecl*> extra = {});
+// The same over a class list of the test's own.
+void run_program(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
 // A test whose body runs as the head thread of the library's program.
 #define LIBRARY_TEST(suite, name)                     \
   void suite##_##name();                              \
   TEST(suite, name) { run_library(&suite##_##name); } \
   void suite##_##name()
-// The same over a class list of the test's own.
-void run_program(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
 
 // The text of a String, each char as its low byte; "<null>" for null.
 std::string text(Ref s);
