@@ -13,8 +13,7 @@ using java::util::Vector;
 
 namespace {
 
-const char* const SIOOBE = "java/lang/StringIndexOutOfBoundsException";
-const char* const AIOOBE = "java/lang/ArrayIndexOutOfBoundsException";
+const char* const SIOOBE_CLASS = "java/lang/StringIndexOutOfBoundsException";
 
 // What a call threw, as its class name alone (messages are pinned elsewhere).
 std::string thrown_class(const std::function<void()>& fn) {
@@ -29,72 +28,59 @@ struct GetChars {
   const char* buffer;  // StringBuffer.getChars: source checks, then the array copy's
 };
 
-TEST(EdgeCaseTest, GetCharsBounds) {
-  const GetChars cases[] = {
-      {0, 3, 1, "no exception", "no exception"},
-      {3, 3, 0, "no exception", "no exception"},
-      {-1, 2, 0, SIOOBE, SIOOBE},
-      {0, 4, 0, SIOOBE, SIOOBE},
-      {2, 1, 0, SIOOBE, SIOOBE},
-      {0, -1, 0, SIOOBE, SIOOBE},
-      {0, 3, 2, SIOOBE, AIOOBE},
-      {0, 1, -1, SIOOBE, AIOOBE},
-      {1, 1, -1, SIOOBE, AIOOBE},
-      {1, 1, 5, SIOOBE, AIOOBE},
+LIBRARY_TEST(EdgeCaseTest, GetCharsBounds) {
+  static const GetChars cases[] = {
+      {0, 3, 1, "no exception", "no exception"}, {3, 3, 0, "no exception", "no exception"},
+      {-1, 2, 0, SIOOBE_CLASS, SIOOBE_CLASS},    {0, 4, 0, SIOOBE_CLASS, SIOOBE_CLASS},
+      {2, 1, 0, SIOOBE_CLASS, SIOOBE_CLASS},     {0, -1, 0, SIOOBE_CLASS, SIOOBE_CLASS},
+      {0, 3, 2, SIOOBE_CLASS, AIOOBE},           {0, 1, -1, SIOOBE_CLASS, AIOOBE},
+      {1, 1, -1, SIOOBE_CLASS, AIOOBE},          {1, 1, 5, SIOOBE_CLASS, AIOOBE},
   };
-  run_library([&] {
-    for (const GetChars& c : cases) {
-      SCOPED_TRACE(testing::Message() << c.srcBegin << ".." << c.srcEnd << " at " << c.dstBegin);
-      EXPECT_EQ(thrown_class([&] {
-                  String::getChars(lit("abc"), c.srcBegin, c.srcEnd, new_char_array(4), c.dstBegin);
-                }),
-                c.string);
-      EXPECT_EQ(thrown_class([&] {
-                  Ref b = jnew<StringBuffer>(lit("abc"));
-                  StringBuffer::getChars(b, c.srcBegin, c.srcEnd, new_char_array(4), c.dstBegin);
-                }),
-                c.buffer);
-    }
-  });
+  for (const GetChars& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.srcBegin << ".." << c.srcEnd << " at " << c.dstBegin);
+    EXPECT_EQ(thrown_class([&] {
+                String::getChars(lit("abc"), c.srcBegin, c.srcEnd, new_char_array(4), c.dstBegin);
+              }),
+              c.string);
+    EXPECT_EQ(thrown_class([&] {
+                Ref b = jnew<StringBuffer>(lit("abc"));
+                StringBuffer::getChars(b, c.srcBegin, c.srcEnd, new_char_array(4), c.dstBegin);
+              }),
+              c.buffer);
+  }
 }
 
-TEST(EdgeCaseTest, IndexOfEmptyStringFromPastTheEndIsTheLength) {
-  struct Case {
+LIBRARY_TEST(EdgeCaseTest, IndexOfEmptyStringFromPastTheEndIsTheLength) {
+  static const struct Case {
     const char *s, *find;
     jint from, expected;
   } cases[] = {{"abc", "", 5, 3},   {"abc", "", 3, 3},   {"abc", "", -2, 0},
                {"abc", "c", 5, -1}, {"abc", "c", -1, 2}, {"", "", 1, 0}};
-  run_library([&] {
-    for (const Case& c : cases)
-      EXPECT_EQ(String::indexOf(lit(c.s), lit(c.find), c.from), c.expected)
-          << c.s << " " << c.find << " " << c.from;
-  });
+  for (const Case& c : cases)
+    EXPECT_EQ(String::indexOf(lit(c.s), lit(c.find), c.from), c.expected)
+        << c.s << " " << c.find << " " << c.from;
 }
 
 // True unless an offset is negative, a range runs past an end, or chars differ.
-TEST(EdgeCaseTest, RegionMatchesRule) {
-  struct Case {
+LIBRARY_TEST(EdgeCaseTest, RegionMatchesRule) {
+  static const struct Case {
     jint toffset, ooffset, len;
     bool expected;
   } cases[] = {{0, 0, 3, true},  {1, 0, 2, false},      {0, 0, -1, true},  {4, 0, -1, true},
                {3, 3, 0, true},  {4, 0, 0, false},      {-1, 0, 0, false}, {0, -1, -5, false},
                {2, 2, 2, false}, {0, 0, INT_MIN, true}, {8, 0, -5, true},  {9, 0, -5, false}};
-  run_library([&] {
-    for (const Case& c : cases)
-      EXPECT_EQ(String::regionMatches(lit("abc"), 0, c.toffset, lit("abc"), c.ooffset, c.len) != 0,
-                c.expected)
-          << c.toffset << " " << c.ooffset << " " << c.len;
-  });
+  for (const Case& c : cases)
+    EXPECT_EQ(String::regionMatches(lit("abc"), 0, c.toffset, lit("abc"), c.ooffset, c.len) != 0,
+              c.expected)
+        << c.toffset << " " << c.ooffset << " " << c.len;
 }
 
-TEST(EdgeCaseTest, VectorIndexOfScansFromANegativeIndexIntoTheArrayCheck) {
-  run_library([] {
-    Ref v = jnew<Vector>();
-    Vector::addElement(v, lit("a"));
-    EXPECT_EQ(thrown_class([&] { Vector::indexOf(v, lit("a"), -1); }), AIOOBE);
-    EXPECT_EQ(Vector::indexOf(v, lit("a"), 0), 0);
-    EXPECT_EQ(Vector::indexOf(v, lit("a"), 1), -1);
-  });
+LIBRARY_TEST(EdgeCaseTest, VectorIndexOfScansFromANegativeIndexIntoTheArrayCheck) {
+  Ref v = jnew<Vector>();
+  Vector::addElement(v, lit("a"));
+  EXPECT_EQ(thrown_class([&] { Vector::indexOf(v, lit("a"), -1); }), AIOOBE);
+  EXPECT_EQ(Vector::indexOf(v, lit("a"), 0), 0);
+  EXPECT_EQ(Vector::indexOf(v, lit("a"), 1), -1);
 }
 
 }  // namespace

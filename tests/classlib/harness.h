@@ -26,6 +26,11 @@ extern HostLog host_log;
 void run_library(const std::function<void()>& body, std::vector<ClassDecl*> extra = {});
 // The same over a class list of the test's own.
 void run_program(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
+// A test whose body runs as the head thread of the library's program.
+#define LIBRARY_TEST(suite, name)                     \
+  void suite##_##name();                              \
+  TEST(suite, name) { run_library(&suite##_##name); } \
+  void suite##_##name()
 
 // The text of a String, each char as its low byte; "<null>" for null.
 std::string text(Ref s);
@@ -37,6 +42,15 @@ Ref jstr16(const std::u16string& s);
 // Runs fn and describes what it threw: the Throwable's toString() (class name, then ": "
 // and the message when there is one), or "no exception".
 std::string thrown(const std::function<void()>& fn);
+
+// Leading parts of what thrown() gives, to be followed by the rest of the text.
+#define RTE "java/lang/RuntimeException: "
+#define SIOOBE "java/lang/StringIndexOutOfBoundsException: String index out of range: "
+#define NFE "java/lang/NumberFormatException: "
+#define IOE "java/io/IOException: "
+#define IAE "java/lang/IllegalArgumentException: "
+#define NPE "java/lang/NullPointerException"
+#define AIOOBE "java/lang/ArrayIndexOutOfBoundsException"
 
 // A byte array holding the given bytes.
 Ref bytes(const std::vector<int>& values);

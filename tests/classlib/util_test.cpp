@@ -30,112 +30,85 @@ std::vector<jint> capacities(Ref v, int n) {
 }
 
 // By default from ten, doubling; from zero to one, then doubling; by a positive increment.
-TEST(VectorTest, GrowthAndNegativeCapacityMessage) {
-  run_library([] {
-    EXPECT_EQ(capacities(jnew<Vector>(), 41), (std::vector<jint>{10, 20, 40, 80}));
-    EXPECT_EQ(capacities(jnew<Vector>(0, 0), 5), (std::vector<jint>{0, 1, 2, 4, 8}));
-    EXPECT_EQ(capacities(jnew<Vector>(10, 3), 14), (std::vector<jint>{10, 13, 16}));
-    EXPECT_EQ(thrown([] { jnew<Vector>(-1); }),
-              "java/lang/IllegalArgumentException: Illegal Capacity: -1");
-  });
+LIBRARY_TEST(VectorTest, GrowthAndNegativeCapacityMessage) {
+  EXPECT_EQ(capacities(jnew<Vector>(), 41), (std::vector<jint>{10, 20, 40, 80}));
+  EXPECT_EQ(capacities(jnew<Vector>(0, 0), 5), (std::vector<jint>{0, 1, 2, 4, 8}));
+  EXPECT_EQ(capacities(jnew<Vector>(10, 3), 14), (std::vector<jint>{10, 13, 16}));
+  EXPECT_EQ(thrown([] { jnew<Vector>(-1); }), IAE "Illegal Capacity: -1");
 }
 
-TEST(VectorTest, IndexMessages) {
-  run_library([] {
-    Ref v = jnew<Vector>();
-    for (int i = 0; i < 3; i++) vcall(Vector::m_addElement, v, jnew<Integer>(i));
-    EXPECT_EQ(thrown([&] { vcall(Vector::m_elementAt, v, 5); }),
-              "java/lang/ArrayIndexOutOfBoundsException: 5 >= 3");
-    EXPECT_EQ(thrown([&] { vcall(Vector::m_elementAt, v, 3); }),
-              "java/lang/ArrayIndexOutOfBoundsException: 3 >= 3");
-    EXPECT_EQ(thrown([&] { vcall(Vector::m_elementAt, v, -1); }),
-              "java/lang/ArrayIndexOutOfBoundsException");
-    EXPECT_EQ(thrown([&] { vcall(Vector::m_removeElementAt, v, 3); }),
-              "java/lang/ArrayIndexOutOfBoundsException: 3 >= 3");
-    EXPECT_EQ(thrown([&] { vcall(Vector::m_removeElementAt, v, -2); }),
-              "java/lang/ArrayIndexOutOfBoundsException: Array index out of range: -2");
-    EXPECT_EQ(thrown([&] { vcall(Vector::m_insertElementAt, v, jnew<Object>(), 4); }),
-              "java/lang/ArrayIndexOutOfBoundsException: 4 > 3");
-    vcall(Vector::m_insertElementAt, v, lit("end"), 3);  // at elementCount: appends
-    EXPECT_EQ(text(vcall(Vector::m_elementAt, v, 3)), "end");
-    EXPECT_EQ(vcall(Vector::m_size, v), 4);
-  });
-}
-
-TEST(VectorTest, InsertRemoveAndSearch) {
-  run_library([] {
-    Ref v = jnew<Vector>(2);
-    vcall(Vector::m_addElement, v, lit("a"));
-    vcall(Vector::m_addElement, v, lit("c"));
-    vcall(Vector::m_insertElementAt, v, lit("b"), 1);
-    vcall(Vector::m_addElement, v, static_cast<Ref>(nullptr));
-    EXPECT_EQ(text(vcall(Object::m_toString, v)), "[a, b, c, null]");
-    EXPECT_EQ(vcall(Vector::m_indexOf, v, lit("c")), 2);  // by equals, not identity
-    EXPECT_EQ(vcall(Vector::m_indexOf, v, static_cast<Ref>(nullptr)), 3);
-    EXPECT_EQ(vcall(Vector::m_indexOfFrom, v, lit("a"), 1), -1);
-    EXPECT_FALSE(vcall(Vector::m_removeElement, v, lit("zz")));
-    EXPECT_EQ(vcall(Vector::m_size, v), 4);
-    EXPECT_TRUE(vcall(Vector::m_removeElement, v, lit("a")));
-    EXPECT_EQ(text(vcall(Object::m_toString, v)), "[b, c, null]");
-    EXPECT_EQ(rt_array_load_ref(Vector::f(v).elementData, 3), nullptr);  // freed slot cleared
-    jint capacity = Vector::capacity(v);
-    vcall(Vector::m_removeAllElements, v);
-    EXPECT_EQ(vcall(Vector::m_size, v), 0);
-    EXPECT_EQ(Vector::capacity(v), capacity);
-    EXPECT_EQ(rt_array_load_ref(Vector::f(v).elementData, 0), nullptr);
-    EXPECT_EQ(text(vcall(Object::m_toString, v)), "[]");
-  });
-}
-
-TEST(VectorTest, EnumeratingPastTheEndThrows) {
-  run_library([] {
-    Ref v = jnew<Vector>();
-    vcall(Vector::m_addElement, v, lit("x"));
-    Ref e = vcall(Vector::m_elements, v);
-    EXPECT_TRUE(icall(Enumeration::m_hasMoreElements, e));
-    EXPECT_EQ(text(icall(Enumeration::m_nextElement, e)), "x");
-    EXPECT_FALSE(icall(Enumeration::m_hasMoreElements, e));
-    EXPECT_EQ(thrown([&] { icall(Enumeration::m_nextElement, e); }),
-              "java/util/NoSuchElementException: VectorEnumerator");
-  });
+LIBRARY_TEST(VectorTest, IndexMessagesInsertRemoveSearchAndEnumeration) {
+  Ref v = jnew<Vector>();
+  for (int i = 0; i < 3; i++) vcall(Vector::m_addElement, v, jnew<Integer>(i));
+  EXPECT_EQ(thrown([&] { vcall(Vector::m_elementAt, v, 5); }), AIOOBE ": 5 >= 3");
+  EXPECT_EQ(thrown([&] { vcall(Vector::m_elementAt, v, 3); }), AIOOBE ": 3 >= 3");
+  EXPECT_EQ(thrown([&] { vcall(Vector::m_elementAt, v, -1); }), AIOOBE);
+  EXPECT_EQ(thrown([&] { vcall(Vector::m_removeElementAt, v, 3); }), AIOOBE ": 3 >= 3");
+  EXPECT_EQ(thrown([&] { vcall(Vector::m_removeElementAt, v, -2); }),
+            AIOOBE ": Array index out of range: -2");
+  EXPECT_EQ(thrown([&] { vcall(Vector::m_insertElementAt, v, jnew<Object>(), 4); }),
+            AIOOBE ": 4 > 3");
+  vcall(Vector::m_insertElementAt, v, lit("end"), 3);  // at elementCount: appends
+  EXPECT_EQ(text(vcall(Vector::m_elementAt, v, 3)), "end");
+  EXPECT_EQ(vcall(Vector::m_size, v), 4);
+  v = jnew<Vector>(2);
+  vcall(Vector::m_addElement, v, lit("a"));
+  vcall(Vector::m_addElement, v, lit("c"));
+  vcall(Vector::m_insertElementAt, v, lit("b"), 1);
+  vcall(Vector::m_addElement, v, static_cast<Ref>(nullptr));
+  EXPECT_EQ(text(vcall(Object::m_toString, v)), "[a, b, c, null]");
+  EXPECT_EQ(vcall(Vector::m_indexOf, v, lit("c")), 2);  // by equals, not identity
+  EXPECT_EQ(vcall(Vector::m_indexOf, v, static_cast<Ref>(nullptr)), 3);
+  EXPECT_EQ(vcall(Vector::m_indexOfFrom, v, lit("a"), 1), -1);
+  EXPECT_FALSE(vcall(Vector::m_removeElement, v, lit("zz")));
+  EXPECT_EQ(vcall(Vector::m_size, v), 4);
+  EXPECT_TRUE(vcall(Vector::m_removeElement, v, lit("a")));
+  EXPECT_EQ(text(vcall(Object::m_toString, v)), "[b, c, null]");
+  EXPECT_EQ(rt_array_load_ref(Vector::f(v).elementData, 3), nullptr);  // freed slot cleared
+  jint capacity = Vector::capacity(v);
+  vcall(Vector::m_removeAllElements, v);
+  EXPECT_EQ(vcall(Vector::m_size, v), 0);
+  EXPECT_EQ(Vector::capacity(v), capacity);
+  EXPECT_EQ(rt_array_load_ref(Vector::f(v).elementData, 0), nullptr);
+  EXPECT_EQ(text(vcall(Object::m_toString, v)), "[]");
+  vcall(Vector::m_addElement, v, lit("x"));
+  Ref e = vcall(Vector::m_elements, v);
+  EXPECT_TRUE(icall(Enumeration::m_hasMoreElements, e));
+  EXPECT_EQ(text(icall(Enumeration::m_nextElement, e)), "x");
+  EXPECT_FALSE(icall(Enumeration::m_hasMoreElements, e));
+  EXPECT_EQ(thrown([&] { icall(Enumeration::m_nextElement, e); }),
+            "java/util/NoSuchElementException: VectorEnumerator");
 }
 
 // Expected values come from a separate implementation of the published generator.
-TEST(RandomTest, PublishedSequenceForSeveralSeeds) {
-  run_library([] {
-    struct Case {
-      jlong seed;
-      std::vector<jint> ints;
-    };
-    const Case cases[] = {
-        {0, {-1155484576, -723955400, 1033096058, -1690734402, -1557280266}},
-        {1, {-1155869325, 431529176, 1761283695, 1749940626, 892128508}},
-        {42, {-1170105035, 234785527, -1360544799, 205897768, 1325939940}},
-        {-1, {1155099827, 1887904451, 52699159, -1941176418, -1451336087}},
-        {123456789012345LL, {-1421006947, -2071311287, -583755257, -1678701992, -508698726}},
-        {LLONG_MIN,
-         {-1155484576, -723955400, 1033096058, -1690734402, -1557280266}},  // high bits unused
-    };
-    for (const Case& c : cases) {
-      Ref r = jnew<Random>(c.seed);
-      std::vector<jint> got;
-      for (size_t i = 0; i < c.ints.size(); i++) got.push_back(vcall(Random::m_nextInt, r));
-      EXPECT_EQ(got, c.ints) << "seed " << c.seed;
-    }
-  });
-}
-
-TEST(RandomTest, SetSeedRestartsTheSequence) {
-  run_library([] {
-    Ref r = jnew<Random>(static_cast<jlong>(7));
-    jint first = vcall(Random::m_nextInt, r);
-    vcall(Random::m_nextInt, r);
-    vcall(Random::m_setSeed, r, static_cast<jlong>(7));
-    EXPECT_EQ(vcall(Random::m_nextInt, r), first);
-    EXPECT_EQ(Random::f(r).seed >> 48, 0);
-    Ref t = jnew<Random>();  // seeded from the clock
-    EXPECT_EQ(Random::f(t).seed >> 48, 0);
-  });
+LIBRARY_TEST(RandomTest, PublishedSequenceAndSetSeed) {
+  struct Case {
+    jlong seed;
+    std::vector<jint> ints;
+  };
+  const Case cases[] = {
+      {0, {-1155484576, -723955400, 1033096058, -1690734402, -1557280266}},
+      {1, {-1155869325, 431529176, 1761283695, 1749940626, 892128508}},
+      {42, {-1170105035, 234785527, -1360544799, 205897768, 1325939940}},
+      {-1, {1155099827, 1887904451, 52699159, -1941176418, -1451336087}},
+      {123456789012345LL, {-1421006947, -2071311287, -583755257, -1678701992, -508698726}},
+      {LLONG_MIN,
+       {-1155484576, -723955400, 1033096058, -1690734402, -1557280266}},  // high bits unused
+  };
+  for (const Case& c : cases) {
+    Ref r = jnew<Random>(c.seed);
+    std::vector<jint> got;
+    for (size_t i = 0; i < c.ints.size(); i++) got.push_back(vcall(Random::m_nextInt, r));
+    EXPECT_EQ(got, c.ints) << "seed " << c.seed;
+  }
+  Ref r = jnew<Random>(static_cast<jlong>(7));
+  jint first = vcall(Random::m_nextInt, r);
+  vcall(Random::m_nextInt, r);
+  vcall(Random::m_setSeed, r, static_cast<jlong>(7));
+  EXPECT_EQ(vcall(Random::m_nextInt, r), first);
+  EXPECT_EQ(Random::f(r).seed >> 48, 0);
+  Ref t = jnew<Random>();  // seeded from the clock
+  EXPECT_EQ(Random::f(t).seed >> 48, 0);
 }
 
 }  // namespace

@@ -35,11 +35,6 @@ void draw(const std::function<void()>& f) {
   });
 }
 
-TEST(Draw, ScreenStartsWhite) {
-  run_body([] { g_s = screen(); });
-  EXPECT_EQ(count_device(g_s, WHITE), 160 * 160);
-}
-
 Pixels operator+(Pixels a, const Pixels& b) {
   a.insert(b.begin(), b.end());
   return a;
@@ -53,6 +48,13 @@ Pixels rounded_12x10_r3() {
   for (int py = 1; py <= 3; py++)
     p = p + box(23 - maxpx[py], 33 - py, 28 + maxpx[py], 33 - py) +
         box(23 - maxpx[py], 36 + py, 28 + maxpx[py], 36 + py);
+  return p;
+}
+
+// A line of slope one half from (x0, y0) to the right; halfway steps round toward the start.
+Pixels half_slope(int x0, int y0, int x1) {
+  Pixels p;
+  for (int x = x0; x <= x1; x++) p.insert({x, y0 + (x - x0) / 2});
   return p;
 }
 
@@ -81,6 +83,12 @@ TEST(Draw, ShapesCoverExactlyTheirPixels) {
          gfx_draw_line(20, 10, 16, 12, DRAW_BLACK);
        },
        {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {20, 10}, {19, 10}, {18, 11}, {17, 11}, {16, 12}}},
+      {"vertical and half-slope lines, inverted: each pixel once",
+       [] {
+         gfx_draw_line(20, 30, 20, 10, DRAW_INVERT);
+         gfx_draw_line(40, 40, 50, 45, DRAW_INVERT);
+       },
+       box(20, 10, 20, 30) + half_slope(40, 40, 50)},
       {"negative width ends at x", [] { gfx_fill_rectangle(10, 5, -3, 2, DRAW_BLACK, 0); },
        box(8, 5, 10, 6)},
       {"empty rectangles",
@@ -128,63 +136,29 @@ TEST(Draw, ShapesCoverExactlyTheirPixels) {
   }
 }
 
-TEST(Draw, VerticalAndDiagonalLinesCoverEachPixelOnce) {
-  draw([] {
-    gfx_draw_line(20, 30, 20, 10, DRAW_INVERT);
-    gfx_draw_line(40, 40, 50, 45, DRAW_INVERT);
-  });
-  Pixels black = pixels_of(g_s, BLACK);
-  for (int y = 10; y <= 30; y++) EXPECT_TRUE(black.count({20, y})) << y;
-  // The diagonal: one pixel per column from 40 to 50, starting and ending on its ends.
-  int diagonal = 0;
-  for (int x = 40; x <= 50; x++) {
-    int inColumn = 0;
-    for (int y = 40; y <= 45; y++) inColumn += black.count({x, y}) ? 1 : 0;
-    EXPECT_EQ(inColumn, 1) << x;
-    diagonal += inColumn;
-  }
-  EXPECT_TRUE(black.count({40, 40}));
-  EXPECT_TRUE(black.count({50, 45}));
-  EXPECT_EQ(black.size(), 21u + diagonal);
-}
-
-TEST(Draw, CopyFromOutsideTheBitmapLeavesTheTarget) {
-  draw([] {
-    gfx_fill_rectangle(0, 0, 10, 1, DRAW_BLACK, 0);
-    gfx_copy_region(-3, 5, 6, 1, 0, 0, 0);  // source columns -3..-1 are off the bitmap
-  });
-  std::string row;
-  for (int x = 0; x < 8; x++) row += device_pixel(g_s, x, 0) == BLACK ? 'B' : 'w';
-  EXPECT_EQ(row, "BBBwwwBB");
-}
-
+// Colour words draw their colour only in colour mode; black otherwise.
 TEST(Draw, ModesSelectTheirColours) {
-  draw([] {
-    gfx_draw_line(0, 0, 0, 0, DRAW_BLACK);
-    gfx_draw_line(1, 0, 1, 0, DRAW_GRAY);
-    gfx_fill_rectangle(2, 0, 2, 1, DRAW_BLACK, 0);
-    gfx_draw_line(2, 0, 2, 0, DRAW_ERASE);
-    gfx_draw_line(4, 0, 4, 0, 0x00FF0005);  // colour mode off: black
-    gfx_draw_line(5, 0, 5, 0, 6);
-    gfx_draw_line(6, 0, 6, 0, 0);
-    gfx_draw_line(7, 0, 7, 0, 7);
-  });
-  std::vector<uint32_t> want = {BLACK, GREY, WHITE, BLACK, BLACK, BLACK, BLACK, BLACK};
-  for (int x = 0; x < 8; x++) EXPECT_EQ(device_pixel(g_s, x, 0), want[x]) << x;
-}
-
-TEST(Draw, ColourModeDrawsTheModeWordsColour) {
-  HostRun run;
-  run.commandLine = "-color";
-  run.body = [] {
-    clear_screen();
-    gfx_draw_line(3, 3, 3, 3, 0x00FF0005);
-    gfx_draw_line(4, 3, 4, 3, static_cast<jint>(0x12345605u));
-    g_s = screen();
-  };
-  run_host(run);
-  EXPECT_EQ(device_pixel(g_s, 3, 3), 0x00FF00u);
-  EXPECT_EQ(device_pixel(g_s, 4, 3), 0x123456u);
+  for (const char* line : {"", "-color"}) {
+    HostRun run;
+    run.commandLine = line;
+    run.body = [] {
+      clear_screen();
+      gfx_draw_line(0, 0, 0, 0, DRAW_BLACK);
+      gfx_draw_line(1, 0, 1, 0, DRAW_GRAY);
+      gfx_fill_rectangle(2, 0, 2, 1, DRAW_BLACK, 0);
+      gfx_draw_line(2, 0, 2, 0, DRAW_ERASE);
+      gfx_draw_line(4, 0, 4, 0, 0x00FF0005);
+      gfx_draw_line(5, 0, 5, 0, 6);
+      gfx_draw_line(6, 0, 6, 0, 0);
+      gfx_draw_line(7, 0, 7, 0, 7);
+      gfx_draw_line(8, 0, 8, 0, static_cast<jint>(0x12345605u));
+      g_s = screen();
+    };
+    run_host(run);
+    uint32_t green = *line ? 0x00FF00u : BLACK, word = *line ? 0x123456u : BLACK;
+    std::vector<uint32_t> want = {BLACK, GREY, WHITE, BLACK, green, BLACK, BLACK, BLACK, word};
+    for (int x = 0; x < 9; x++) EXPECT_EQ(device_pixel(g_s, x, 0), want[x]) << line << " " << x;
+  }
 }
 
 TEST(Draw, TwoRingBorderWithRadiusFourLeavesNoGapBetweenRings) {
@@ -229,6 +203,7 @@ TEST(Draw, AnyCoordinatesAreClippedWithoutHarm) {
 TEST(Draw, AutoRefreshOffLeavesTheWindowUntilTurnedOnAgain) {
   static std::vector<uint32_t> before, during, after;
   run_body([] {
+    EXPECT_EQ(count_device(screen(), WHITE), 160 * 160);  // the screen starts white
     before = window_pixels();
     gfx_draw_string(jstr(""), 0, -100, DRAW_BLACK);
     gfx_fill_rectangle(0, 0, 50, 50, DRAW_BLACK, 0);
@@ -256,22 +231,46 @@ TEST(Draw, CopyRegionOperationsCombineSourceAndTarget) {
     gfx_copy_offscreen_region(0, 0, 4, 1, 0, 0, 0, 0, 1);
     gfx_copy_offscreen_region(10, 0, 4, 1, 0, 0, 3, 0, 1);
     gfx_copy_offscreen_region(0, 0, 4, 1, 20, 0, 0, 1, 0);
+    gfx_fill_rectangle(0, 20, 10, 1, DRAW_BLACK, 0);
+    gfx_copy_region(-3, 25, 6, 1, 0, 20, 0);  // source columns -3..-1 are off the bitmap
   });
-  auto row = [](int y) {
+  auto row = [](int y, int from = 10, int to = 14) {
     std::string s;
-    for (int x = 10; x < 14; x++) s += device_pixel(g_s, x, y) == BLACK ? 'B' : 'w';
+    for (int x = from; x < to; x++) s += device_pixel(g_s, x, y) == BLACK ? 'B' : 'w';
     return s;
   };
   // Black is 0 bits: AND of colours is OR of black.
-  EXPECT_EQ(row(2), "BBww");  // SRCCOPY
-  EXPECT_EQ(row(3), "BBBw");  // SRCAND
-  EXPECT_EQ(row(4), "BBwB");  // SRCERASE: src & ~dst
-  EXPECT_EQ(row(5), "BwwB");  // SRCINVERT
-  EXPECT_EQ(row(6), "Bwww");  // SRCPAINT
-  EXPECT_EQ(row(7), "wwBB");  // NOTSRCCOPY
-  std::string inverse;
-  for (int x = 20; x < 24; x++) inverse += device_pixel(g_s, x, 0) == BLACK ? 'B' : 'w';
-  EXPECT_EQ(inverse, "wBBw");  // not (source xor target)
+  EXPECT_EQ(row(2), "BBww");             // SRCCOPY
+  EXPECT_EQ(row(3), "BBBw");             // SRCAND
+  EXPECT_EQ(row(4), "BBwB");             // SRCERASE: src & ~dst
+  EXPECT_EQ(row(5), "BwwB");             // SRCINVERT
+  EXPECT_EQ(row(6), "Bwww");             // SRCPAINT
+  EXPECT_EQ(row(7), "wwBB");             // NOTSRCCOPY
+  EXPECT_EQ(row(0, 20, 24), "wBBw");     // not (source xor target)
+  EXPECT_EQ(row(20, 0, 8), "BBBwwwBB");  // what lies off the bitmap leaves the target
+}
+
+// The display's XOR pen flips what it covers (white over white gives black), unlike OR.
+TEST(Draw, XorPenFlipsWhatItCovers) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bmp = CreateCompatibleBitmap(dc, 4, 1);
+  HPEN pen = CreatePen(PS_SOLID, 0, RGB(255, 255, 255));
+  HGDIOBJ oldBitmap = SelectObject(dc, bmp), oldPen = SelectObject(dc, pen);
+  PatBlt(dc, 0, 0, 4, 1, BLACKNESS);
+  PatBlt(dc, 0, 0, 2, 1, WHITENESS);
+  SetROP2(dc, R2_XORPEN);
+  MoveToEx(dc, 1, 0, nullptr);
+  LineTo(dc, 3, 0);  // pixels 1 and 2
+  uint32_t px[4] = {};
+  BITMAPINFO bmi{};
+  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 4, -1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  GetDIBits(dc, bmp, 0, 1, px, &bmi, DIB_RGB_COLORS);
+  EXPECT_EQ(std::vector<uint32_t>(px, px + 4), (std::vector<uint32_t>{WHITE, BLACK, WHITE, BLACK}));
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(pen);
+  DeleteObject(bmp);
+  DeleteDC(dc);
 }
 
 }  // namespace

@@ -70,26 +70,21 @@ TEST(Startup, ColourSwitchRulesDependOnTheProgram) {
 // A failed start returns 0 without running main; only the last two say why.
 TEST(Startup, FailuresReturnZeroWithoutRunningMain) {
   struct Case {
-    std::function<void(HostRun&)> fail;
+    int fault, nth;  // a PlatformFault and which call fails, or -1
+    bool failEventBuffer;
+    int failThreadCreation;
     const char* box;  // nullptr: no message
   } cases[] = {
-      {[](HostRun& r) {
-         r.faults = {{PF_REGISTER_CLASS, 1}};
-       },
-       nullptr},
-      // the window, then the third button
-      {[](HostRun& r) {
-         r.faults = {{PF_CREATE_WINDOW, 4}};
-       },
-       nullptr},
-      {[](HostRun& r) { r.failEventBuffer = true; },
-       "Error: Failed to start application: unable to init user event subsystem"},
-      {[](HostRun& r) { r.failThreadCreation = 2; },
-       "Error: Failed to start application: out of memory"},
+      {PF_REGISTER_CLASS, 1, false, 0, nullptr},
+      {PF_CREATE_WINDOW, 4, false, 0, nullptr},  // the window, then the third button
+      {-1, 0, true, 0, "Error: Failed to start application: unable to init user event subsystem"},
+      {-1, 0, false, 2, "Error: Failed to start application: out of memory"},
   };
   for (const Case& c : cases) {
     HostRun run;
-    c.fail(run);
+    if (c.fault >= 0) run.faults = {{static_cast<PlatformFault>(c.fault), c.nth}};
+    run.failEventBuffer = c.failEventBuffer;
+    run.failThreadCreation = c.failThreadCreation;
     run.body = [] { g_ran = true; };
     g_ran = false;
     HostResult r = run_host(run);
@@ -99,47 +94,34 @@ TEST(Startup, FailuresReturnZeroWithoutRunningMain) {
   }
 }
 
-TEST(Startup, MainThreadRunsWithAConstructedThreadAndTheHeadHasPriorityFive) {
-  HostRun run;
-  run.body = [] {
-    Ref self = static_cast<Ref>(coop_current()->arg);
-    Ref head = static_cast<Ref>(coop_first()->arg);
-    g_seen = rt_get_int(self, 0) * 100 + rt_get_int(head, 0);
-  };
-  run_host(run);
-  EXPECT_EQ(g_seen, 505);
-}
-
-TEST(Startup, ExitStatusIsZeroWhateverSysExitIsGiven) {
+// The exit status is 0 whatever sys_exit is given; a main that returns leaves the program
+// running until the window closes.
+TEST(Startup, ExitStatusAndMainReturning) {
   HostRun run;
   run.keepRunning = true;
   run.body = [] { sys_exit(nullptr, 42); };
   EXPECT_EQ(run_host(run).status, 0);
-}
-
-TEST(Startup, MainReturningKeepsTheProgramRunningUntilTheWindowCloses) {
-  HostRun run;
-  run.keepRunning = true;
   run.body = [] { g_ran = true; };
   run.script = "wait 30\nclose\n";
   g_ran = false;
-  HostResult r = run_host(run);
+  EXPECT_EQ(run_host(run).status, 0);
   EXPECT_TRUE(g_ran);
-  EXPECT_EQ(r.status, 0);
 }
 
-TEST(Startup, TeardownFreesEveryObjectAndStopsTheEventSubsystem) {
-  HostRun run;
-  run.body = [] { jstr("left behind"); };
-  run_host(run);
+// The main thread runs with a constructed Thread and the head's has priority five; the
+// teardown frees every object, stops the event subsystem and releases the drawing objects.
+TEST(Startup, MainThreadObjectsAndTeardown) {
+  run_body([] {
+    Ref self = static_cast<Ref>(coop_current()->arg);
+    Ref head = static_cast<Ref>(coop_first()->arg);
+    g_seen = rt_get_int(self, 0) * 100 + rt_get_int(head, 0);
+    jstr("left behind");
+  });
+  EXPECT_EQ(g_seen, 505);
   EXPECT_EQ(rt_all_objects, nullptr);
   EXPECT_EQ(host.queue, nullptr);
   EXPECT_EQ(host.capacity, 0);
   EXPECT_EQ(coop_first(), nullptr);
-}
-
-TEST(Startup, WindowCloseReleasesTheDrawingObjects) {
-  run_body([] {});
   EXPECT_EQ(host.screen, nullptr);
   EXPECT_EQ(host.offscreen, nullptr);
   EXPECT_EQ(host.blackPen, nullptr);

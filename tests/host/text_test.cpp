@@ -8,91 +8,58 @@ namespace {
 std::vector<uint32_t> g_s;
 std::vector<int32_t> g_v;
 
-TEST(Text, MeasuresInTheHostFont) {
-  run_body([] {
-    g_v = {gfx_string_height(jstr("")), gfx_string_height(jstr("Hello")),
-           gfx_string_width(jstr("")),  gfx_string_width(nullptr),
-           gfx_string_height(nullptr),  rt_take_error()};
-  });
-  EXPECT_EQ(g_v, (std::vector<int32_t>{11, 11, 0, 0, 0, 0}));
+// The screen after drawing s at (0, 0) on a cleared screen.
+std::vector<uint32_t> drawn(Ref s, int32_t mode = DRAW_BLACK) {
+  clear_screen();
+  gfx_draw_string(s, 0, 0, mode);
+  return screen();
 }
 
-TEST(Text, DrawReturnsTheXAfterTheText) {
+TEST(Text, MeasuresInTheHostFontAndDrawReturnsTheXAfterTheText) {
   run_body([] {
+    EXPECT_EQ((std::vector<int32_t>{gfx_string_height(jstr("")), gfx_string_height(jstr("Hello")),
+                                    gfx_string_width(jstr("")), gfx_string_width(nullptr),
+                                    gfx_string_height(nullptr), rt_take_error()}),
+              (std::vector<int32_t>{11, 11, 0, 0, 0, 0}));
     clear_screen();
     Ref s = jstr("Wide");
-    g_v = {gfx_draw_string(s, 10, 20, DRAW_BLACK), 10 + gfx_string_width(s)};
-    g_s = screen();
+    int32_t end = gfx_draw_string(s, 10, 20, DRAW_BLACK);
+    EXPECT_EQ(end, 10 + gfx_string_width(s));
+    EXPECT_GT(end, 10);
+    EXPECT_GT(count_device(screen(), BLACK) + count_device(screen(), 0xFF000000u), 0);
+    // Null draws "null".
+    EXPECT_EQ(gfx_draw_string(nullptr, 0, 0, DRAW_BLACK), gfx_string_width(jstr("null")));
+    EXPECT_EQ(drawn(nullptr), drawn(jstr("null")));
+    // An empty string away from x 0 is no refresh switch.
+    EXPECT_EQ(
+        (std::vector<int32_t>{gfx_draw_string(jstr(""), 5, -100, DRAW_BLACK), host.autoRefresh,
+                              gfx_draw_string(jstr(""), 0, -100, DRAW_BLACK), host.autoRefresh,
+                              gfx_draw_string(jstr(""), 0, -200, DRAW_BLACK), host.autoRefresh}),
+        (std::vector<int32_t>{5, 1, 0, 0, 0, 1}));
   });
-  EXPECT_EQ(g_v[0], g_v[1]);
-  EXPECT_GT(g_v[0], 10);
-  EXPECT_GT(count_device(g_s, BLACK) + count_device(g_s, 0xFF000000u), 0);
 }
 
-TEST(Text, NullStringDrawsNull) {
-  run_body([] {
-    clear_screen();
-    g_v = {gfx_draw_string(nullptr, 0, 0, DRAW_BLACK), gfx_string_width(jstr("null"))};
-    std::vector<uint32_t> a = screen();
-    clear_screen();
-    gfx_draw_string(jstr("null"), 0, 0, DRAW_BLACK);
-    g_v.push_back(a == screen());
-  });
-  EXPECT_EQ(g_v, (std::vector<int32_t>{g_v[1], g_v[1], 1}));
-}
-
-TEST(Text, EmptyStringAwayFromXZeroIsNoSwitch) {
-  run_body([] {
-    g_v = {gfx_draw_string(jstr(""), 5, -100, DRAW_BLACK), host.autoRefresh};
-    g_v.push_back(gfx_draw_string(jstr(""), 0, -100, DRAW_BLACK));
-    g_v.push_back(host.autoRefresh);
-    g_v.push_back(gfx_draw_string(jstr(""), 0, -200, DRAW_BLACK));
-    g_v.push_back(host.autoRefresh);
-  });
-  EXPECT_EQ(g_v, (std::vector<int32_t>{5, 1, 0, 0, 0, 1}));
-}
-
-TEST(Text, ZeroCharacterEndsDrawingAndWidthButNotHeight) {
+// A zero character ends drawing and width but not height; a string without its character
+// array raises a null pointer; a count beyond the array reads only the array.
+TEST(Text, BrokenStrings) {
   run_body([] {
     Ref cut = jstr16({'A', 'B', 0, 'C', 'D'});
-    g_v = {gfx_string_width(cut), gfx_string_width(jstr("AB")), gfx_string_height(cut)};
-    clear_screen();
-    gfx_draw_string(cut, 0, 0, DRAW_BLACK);
-    std::vector<uint32_t> a = screen();
-    clear_screen();
-    gfx_draw_string(jstr("AB"), 0, 0, DRAW_BLACK);
-    g_v.push_back(a == screen());
-  });
-  EXPECT_EQ(g_v[0], g_v[1]);
-  EXPECT_EQ(g_v[2], 11);
-  EXPECT_EQ(g_v[3], 1);
-}
-
-TEST(Text, StringWithoutCharacterArrayRaisesNullPointer) {
-  run_body([] {
+    EXPECT_EQ(gfx_string_width(cut), gfx_string_width(jstr("AB")));
+    EXPECT_EQ(gfx_string_height(cut), 11);
+    EXPECT_EQ(drawn(cut), drawn(jstr("AB")));
     Ref s = jstr("x");
     rt_string(s)->value = nullptr;
-    g_v = {gfx_draw_string(s, 3, 3, DRAW_BLACK),
-           rt_take_error(),
-           gfx_string_width(s),
-           rt_take_error(),
-           gfx_string_height(s),
-           rt_take_error()};
+    EXPECT_EQ(
+        (std::vector<int32_t>{gfx_draw_string(s, 3, 3, DRAW_BLACK), rt_take_error(),
+                              gfx_string_width(s), rt_take_error(), gfx_string_height(s),
+                              rt_take_error()}),
+        (std::vector<int32_t>{0, ERR_NULL_POINTER, 0, ERR_NULL_POINTER, 0, ERR_NULL_POINTER}));
+    Ref l = jstr("ab");
+    rt_string(l)->count = 1000000;
+    EXPECT_EQ(gfx_string_width(l), gfx_string_width(jstr("ab")));
+    rt_string(l)->offset = 5;
+    EXPECT_EQ(gfx_string_width(l), 0);
   });
-  EXPECT_EQ(g_v,
-            (std::vector<int32_t>{0, ERR_NULL_POINTER, 0, ERR_NULL_POINTER, 0, ERR_NULL_POINTER}));
-}
-
-TEST(Text, CountBeyondTheCharacterArrayReadsOnlyTheArray) {
-  run_body([] {
-    Ref s = jstr("ab");
-    rt_string(s)->count = 1000000;
-    g_v = {gfx_string_width(s), gfx_string_width(jstr("ab"))};
-    rt_string(s)->offset = 5;
-    g_v.push_back(gfx_string_width(s));
-  });
-  EXPECT_EQ(g_v[0], g_v[1]);
-  EXPECT_EQ(g_v[2], 0);
 }
 
 TEST(Text, ModesChooseColoursAndBackgrounds) {
@@ -104,7 +71,8 @@ TEST(Text, ModesChooseColoursAndBackgrounds) {
     int white = 0;
     for (int y = 20; y < 40; y++)
       for (int x = 0; x < 100; x++) white += device_pixel(g_s, x, y) == WHITE;
-    g_v = {white > 0, device_pixel(g_s, 1, 22) == BLACK};
+    EXPECT_GT(white, 0);
+    EXPECT_EQ(device_pixel(g_s, 1, 22), BLACK);
     // Opaque modes paint the whole cell.
     clear_screen();
     gfx_fill_rectangle(0, 0, 100, 15, DRAW_BLACK, 0);
@@ -113,28 +81,20 @@ TEST(Text, ModesChooseColoursAndBackgrounds) {
     int blackInCell = 0;
     for (int y = 0; y < 11; y++)
       for (int x = 0; x < end; x++) blackInCell += device_pixel(g_s, x, y) != WHITE;
-    g_v.push_back(blackInCell < end * 11);
+    EXPECT_LT(blackInCell, end * 11);
+    EXPECT_EQ(device_pixel(drawn(jstr("H"), DRAW_INVERT), 0, 0), BLACK);  // white on black
     clear_screen();
-    gfx_draw_string(jstr("H"), 0, 0, DRAW_INVERT);  // white on black
-    g_s = screen();
-    g_v.push_back(device_pixel(g_s, 0, 0) == BLACK);
-    clear_screen();
-    for (int m : {0, 6, 7}) g_v.push_back(gfx_draw_string(jstr("H"), 7, 7, m));
-    g_v.push_back(count_device(screen(), WHITE) == 160 * 160);
-  });
-  EXPECT_EQ(g_v, (std::vector<int32_t>{1, 1, 1, 1, 7, 7, 7, 1}));
-}
-
-TEST(Text, GreyTextIsDrawnInGreyOnWhite) {
-  run_body([] {
+    for (int m : {0, 6, 7}) EXPECT_EQ(gfx_draw_string(jstr("H"), 7, 7, m), 7) << m;
+    EXPECT_EQ(count_device(screen(), WHITE), 160 * 160);
+    // Grey text is drawn in grey on white; black stays only beyond the text.
     clear_screen();
     gfx_fill_rectangle(0, 0, 40, 11, DRAW_BLACK, 0);
     gfx_draw_string(jstr("HH"), 0, 0, DRAW_GRAY);
     g_s = screen();
-    g_v = {count_device(g_s, GREY) > 0, device_pixel(g_s, 0, 0) == WHITE,
-           count_device(g_s, BLACK) > 0};
+    EXPECT_GT(count_device(g_s, GREY), 0);
+    EXPECT_EQ(device_pixel(g_s, 0, 0), WHITE);
+    EXPECT_GT(count_device(g_s, BLACK), 0);
   });
-  EXPECT_EQ(g_v, (std::vector<int32_t>{1, 1, 1}));  // black stays only beyond the text
 }
 
 TEST(Text, ColourTextIsTransparentInColourModeAndOpaqueBlackOtherwise) {
@@ -157,14 +117,8 @@ TEST(Text, ColourTextIsTransparentInColourModeAndOpaqueBlackOtherwise) {
 // A bitmap record: header words, then data words.
 std::vector<uint16_t> record(int width, int height, int bytesPerRow, int flags,
                              const std::vector<uint8_t>& bytes) {
-  std::vector<uint16_t> w = {static_cast<uint16_t>(width),
-                             static_cast<uint16_t>(height),
-                             static_cast<uint16_t>(bytesPerRow),
-                             static_cast<uint16_t>(flags),
-                             0,
-                             0,
-                             0,
-                             0};
+  std::vector<uint16_t> w(8);
+  for (int i = 0; int v : {width, height, bytesPerRow, flags}) w[i++] = static_cast<uint16_t>(v);
   for (size_t i = 0; i < bytes.size(); i += 2)
     w.push_back(static_cast<uint16_t>(bytes[i] << 8 | (i + 1 < bytes.size() ? bytes[i + 1] : 0)));
   return w;
@@ -189,7 +143,7 @@ void bitmap(const std::vector<uint16_t>& words, const char* line = "") {
   run.commandLine = line;
   run.body = [] {
     gfx_fill_rectangle(0, 0, 160, 160, DRAW_GRAY, 0);
-    gfx_draw_bitmap(10, 10, new_short_array(w));
+    gfx_draw_bitmap(10, 10, w.empty() ? nullptr : new_short_array(w));
     g_v = {rt_take_error()};
     g_s = screen();
   };
@@ -210,24 +164,18 @@ TEST(Bitmap, RecordsDrawTheirRows) {
   EXPECT_EQ(rows(g_s, 10, 10, 8, 3), "#......#/#......#/#......#/");
 }
 
-TEST(Bitmap, HeaderClaimingMoreThanTheArrayHoldsDrawsOnlyWhatItHolds) {
+TEST(Bitmap, RecordsDrawOnlyWhatTheArrayHolds) {
   bitmap(record(16, 1000, 2, 0, {0xFF, 0x00, 0x0F, 0xF0}));
   EXPECT_EQ(g_v[0], 0);
   EXPECT_EQ(rows(g_s, 10, 10, 16, 3), "########......../....########..../gggggggggggggggg/");
   bitmap(record(16, 1000, 2, 0x8000, {0xFF, 0xFF, 0xC0, 0xAA, 0x55}));  // length far too big
   EXPECT_EQ(g_v[0], 0);
   EXPECT_EQ(rows(g_s, 10, 10, 16, 2), "#.#.#.#..#.#.#.#/#.#.#.#..#.#.#.#/");
-  bitmap({5, 5});  // shorter than a header
-  EXPECT_EQ(count_device(g_s, GREY), 160 * 160);
-}
-
-TEST(Bitmap, NullRecordDrawsNothing) {
-  run_body([] {
-    clear_screen();
-    gfx_draw_bitmap(0, 0, nullptr);
-    g_v = {rt_take_error(), count_device(screen(), WHITE)};
-  });
-  EXPECT_EQ(g_v, (std::vector<int32_t>{0, 160 * 160}));
+  for (auto words : {std::vector<uint16_t>{5, 5}, {}}) {  // shorter than a header; null
+    bitmap(words);
+    EXPECT_EQ(g_v[0], 0);
+    EXPECT_EQ(count_device(g_s, GREY), 160 * 160);
+  }
 }
 
 }  // namespace

@@ -84,37 +84,28 @@ TEST(Window, PenAndKeysQueueTheirWords) {
   }
 }
 
+// Every button queues its key code, and keys still reach the window after a click.
 TEST(Window, EveryButtonQueuesItsKeyCode) {
+  static Words buttons;
   run_body([] {
     deliver([] {
       evt_set_options(1);
-      const char* labels[] = {"Apps", "Menu", "Calc", "Find",  "Date",
-                              "Addr", "PgUp", "PgDn", "To Do", "Memo"};
-      for (const char* l : labels) {
-        int id = host_button_id(l);
-        HWND b = GetDlgItem(host.window, id);
-        RECT r = b->rect;
+      for (const char* l :
+           {"Apps", "Menu", "Calc", "Find", "Date", "Addr", "PgUp", "PgDn", "To Do", "Memo"}) {
+        RECT r = GetDlgItem(host.window, host_button_id(l))->rect;
         platform_mouse(host.window, WM_LBUTTONDOWN, r.left + 5, r.top + 5, true);
         platform_mouse(host.window, WM_LBUTTONUP, r.left + 5, r.top + 5, false);
       }
     });
-  });
-  EXPECT_EQ(g_words,
-            (Words{4, 264, 4, 261, 4, 267, 4, 266, 4, 516, 4, 517, 4, 11, 4, 12, 4, 518, 4, 519}));
-}
-
-TEST(Window, KeysStillReachTheWindowAfterAButtonClick) {
-  run_body([] {
-    deliver([] {
-      platform_mouse(host.window, WM_LBUTTONDOWN, 20, 370, true);  // "Menu"
-      platform_mouse(host.window, WM_LBUTTONUP, 20, 370, false);
-    });
+    buttons = g_words;
     deliver([] { platform_key(host.window, WM_CHAR, 'x'); });
   });
+  EXPECT_EQ(buttons,
+            (Words{4, 264, 4, 261, 4, 267, 4, 266, 4, 516, 4, 517, 4, 11, 4, 12, 4, 518, 4, 519}));
   EXPECT_EQ(g_words, (Words{4, 'x'}));
 }
 
-TEST(Window, OverflowOfTheQueueShowsTheMessageAndLosesTheEvent) {
+TEST(Window, QueueOverflowShowsTheMessageAndPaintLeavesTheLastRow) {
   HostResult r = run_body([] {
     g_stream = jstr("stream");
     evt_open(g_stream);
@@ -124,20 +115,15 @@ TEST(Window, OverflowOfTheQueueShowsTheMessageAndLosesTheEvent) {
     host.alloc = malloc;
     g_words.clear();
     for (int32_t w; (w = evt_read(g_stream)) != -1;) g_words.push_back(w);
+    // Paint shows the screen area but not its last column and row.
+    gfx_fill_rectangle(0, 0, 160, 160, DRAW_BLACK, 0);
+    std::vector<uint32_t> w = window_pixels();
+    EXPECT_EQ((std::vector<uint32_t>{w[0], w[318 * 320 + 318], w[319 * 320 + 10]}),
+              (std::vector<uint32_t>{0, 0, 0x808080}));  // the last row keeps the background
   });
   ASSERT_EQ(r.boxes.size(), 1u);
   EXPECT_EQ(r.boxes[0], "Java run-time error: Internal event queue overflow.");
   EXPECT_EQ(g_words.size(), 15u);
-}
-
-TEST(Window, PaintShowsTheScreenAreaButNotItsLastColumnAndRow) {
-  run_body([] {
-    gfx_fill_rectangle(0, 0, 160, 160, DRAW_BLACK, 0);
-    std::vector<uint32_t> w = window_pixels();
-    g_words = {static_cast<int32_t>(w[0]), static_cast<int32_t>(w[318 * 320 + 318]),
-               static_cast<int32_t>(w[319 * 320 + 10])};
-  });
-  EXPECT_EQ(g_words, (Words{0, 0, 0x808080}));  // the last row keeps the background
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ int64_t live_bytes() {
   return n;
 }
 
-__attribute__((noinline)) uintptr_t make_cycle() {
+__attribute__((noinline)) uintptr_t make_cycle_and_resource() {
+  jnew<test::Resource>();
   Ref a = jnew<Node>();
   Ref b = jnew<Node>();
   Node::f(a).next = b;
@@ -44,38 +45,17 @@ __attribute__((noinline)) uintptr_t make_cycle() {
   return hide(a);
 }
 
-TEST(Collector, UnreferencedCycleIsCollected) {
-  run_program(core_classes(test::all()), [] {
-    uintptr_t a = make_cycle();
-    scrub_stack();
-    rt_collect();
-    EXPECT_FALSE(rt_is_live_object(unhide(a)));
-    EXPECT_EQ(rt_heap_in_use(), live_bytes());
-  });
-}
-
-__attribute__((noinline)) uintptr_t keep_in_static() {
-  rt_init_class(test::Keeper::klass.index);
-  Ref chain = jnew<Node>();
-  Node::f(chain).next = jnew<Node>();
-  test::Keeper::S().kept = chain;
-  return hide(Node::f(chain).next);
-}
-
-TEST(Collector, StaticFieldKeepsItsChainAlive) {
-  run_program(core_classes(test::all()), [] {
-    uintptr_t second = keep_in_static();
-    for (int i = 0; i < 3; i++) rt_collect();
-    EXPECT_TRUE(rt_is_live_object(unhide(second)));
-    test::Keeper::S().kept = nullptr;
-    scrub_stack();
-    rt_collect();
-    EXPECT_FALSE(rt_is_live_object(unhide(second)));
-  });
+PROGRAM_TEST(Collector, UnreferencedCycleIsFreedThroughTheReleaseHook) {
+  uintptr_t a = make_cycle_and_resource();
+  scrub_stack();
+  rt_collect();
+  EXPECT_FALSE(rt_is_live_object(unhide(a)));
+  EXPECT_EQ(rt_heap_in_use(), live_bytes());
+  EXPECT_EQ(std::count(host_log.released.begin(), host_log.released.end(), "test/Resource"), 1);
 }
 
 // Node's field sits at an odd offset; Pair adds a field of its own. The trace must
-// follow both classes' fields.
+// follow both classes' fields from the static that keeps the chain.
 __attribute__((noinline)) std::vector<uintptr_t> keep_pair() {
   rt_init_class(test::Keeper::klass.index);
   Ref p = jnew<Pair>();
@@ -87,57 +67,47 @@ __attribute__((noinline)) std::vector<uintptr_t> keep_pair() {
   return {hide(p), hide(x), hide(y)};
 }
 
-TEST(Collector, FieldsOfEveryClassInTheChainAreTraced) {
-  run_program(core_classes(test::all()), [] {
-    std::vector<uintptr_t> h = keep_pair();
-    scrub_stack();
-    rt_collect();
-    for (uintptr_t o : h) EXPECT_TRUE(rt_is_live_object(unhide(o)));
-    // Marks stay set after the collection: the first word the collector reached each by.
+PROGRAM_TEST(Collector, StaticFieldKeepsFieldsOfEveryClassInTheChain) {
+  std::vector<uintptr_t> h = keep_pair();
+  scrub_stack();
+  for (int i = 0; i < 3; i++) rt_collect();
+  for (uintptr_t o : h) EXPECT_TRUE(rt_is_live_object(unhide(o)));
+  // Marks stay set after the collection: the first word the collector reached each by.
+  [&]() __attribute__((noinline)) {
     Ref p = unhide(h[0]);
-    EXPECT_EQ(rt_header(unhide(h[1]))->mark,
-              reinterpret_cast<uintptr_t>(&Node::f(p).next));
-    EXPECT_EQ(rt_header(unhide(h[2]))->mark,
-              reinterpret_cast<uintptr_t>(&Pair::f(p).other));
-  });
+    EXPECT_EQ(rt_header(unhide(h[1]))->mark, reinterpret_cast<uintptr_t>(&Node::f(p).next));
+    EXPECT_EQ(rt_header(unhide(h[2]))->mark, reinterpret_cast<uintptr_t>(&Pair::f(p).other));
+  }
+  ();
+  test::Keeper::S().kept = nullptr;
+  scrub_stack();
+  rt_collect();
+  for (uintptr_t o : h) EXPECT_FALSE(rt_is_live_object(unhide(o)));
 }
 
-TEST(Collector, ReferenceArrayElementsAreTracedPrimitiveStorageIsNot) {
-  run_program(core_classes(test::all()), [] {
-    rt_init_class(test::Keeper::klass.index);
-    int objects = rt_class_index_by_name("[Ljava/lang/Object;");
-    test::Keeper::S().kept = rt_new_ref_array(objects, 0, 3);
-    rt_array_store_ref(test::Keeper::S().kept, 2, jnew<Node>());
-    uintptr_t elem = hide(rt_array_load_ref(test::Keeper::S().kept, 2));
-    // A word pointing into the storage does not keep the array alive.
-    static void* volatile into;
-    uintptr_t hiddenInts = [] () __attribute__((noinline)) {
-      Ref ints = rt_new_array(rt_class_index_by_name("[I"), 4, 4);
-      into = rt_array(ints)->storage;
-      return hide(ints);
-    }();
-    scrub_stack();
-    rt_collect();
-    EXPECT_TRUE(rt_is_live_object(unhide(elem)));
-    EXPECT_FALSE(rt_is_live_object(unhide(hiddenInts)));
-    EXPECT_NE(into, nullptr);
-  });
-}
-
-__attribute__((noinline)) void drop_resource() { jnew<test::Resource>(); }
-
-TEST(Collector, ReleaseHookRunsForEveryFreedObject) {
-  run_program(core_classes(test::all()), [] {
-    drop_resource();
-    scrub_stack();
-    rt_collect();
-    EXPECT_EQ(std::count(host_log.released.begin(), host_log.released.end(), "test/Resource"), 1);
-  });
+PROGRAM_TEST(Collector, ReferenceArrayElementsAreTracedPrimitiveStorageIsNot) {
+  rt_init_class(test::Keeper::klass.index);
+  int objects = rt_class_index_by_name("[Ljava/lang/Object;");
+  test::Keeper::S().kept = rt_new_ref_array(objects, 0, 3);
+  rt_array_store_ref(test::Keeper::S().kept, 2, jnew<Node>());
+  uintptr_t elem = hide(rt_array_load_ref(test::Keeper::S().kept, 2));
+  // A word pointing into the storage does not keep the array alive.
+  static void* volatile into;
+  uintptr_t hiddenInts = []() __attribute__((noinline)) {
+    Ref ints = rt_new_array(rt_class_index_by_name("[I"), 4, 4);
+    into = rt_array(ints)->storage;
+    return hide(ints);
+  }
+  ();
+  scrub_stack();
+  rt_collect();
+  EXPECT_TRUE(rt_is_live_object(unhide(elem)));
+  EXPECT_FALSE(rt_is_live_object(unhide(hiddenInts)));
+  EXPECT_NE(into, nullptr);
 }
 
 TEST(Collector, ShutdownFreesEverythingThroughTheHookAndClearsStatics) {
-  std::vector<std::string> released;
-  run_program(core_classes(test::all()), [&] {
+  run_program(core_classes(test::all()), [] {
     rt_init_class(test::Keeper::klass.index);
     jnew<test::Resource>();
   });
@@ -151,26 +121,24 @@ TEST(Collector, ShutdownFreesEverythingThroughTheHookAndClearsStatics) {
 }
 
 // The reference lives only in a saved stack copy while its thread is switched out.
-TEST(Collector, ObjectOnlyOnAnotherThreadsSavedStackSurvives) {
-  run_program(core_classes(test::all()), [] {
-    g_hidden = 0;
-    g_ok = g_done = false;
-    spawn([] {
-      Ref volatile mine = jnew<Node>();
-      Node::f(mine).value = 1234;
-      g_hidden = hide(mine);
-      for (int i = 0; i < 3; i++) coop_yield();
-      g_ok = rt_is_live_object(mine) && Node::f(mine).value == 1234;
-      g_done = true;
-    });
-    coop_yield();
-    ASSERT_NE(g_hidden, 0u);
-    scrub_stack();
-    rt_collect();
-    EXPECT_TRUE(rt_is_live_object(unhide(g_hidden)));
-    yield_until([] { return g_done; });
-    EXPECT_TRUE(g_ok);
+PROGRAM_TEST(Collector, ObjectOnlyOnAnotherThreadsSavedStackSurvives) {
+  g_hidden = 0;
+  g_ok = g_done = false;
+  spawn([] {
+    Ref volatile mine = jnew<Node>();
+    Node::f(mine).value = 1234;
+    g_hidden = hide(mine);
+    for (int i = 0; i < 3; i++) coop_yield();
+    g_ok = rt_is_live_object(mine) && Node::f(mine).value == 1234;
+    g_done = true;
   });
+  coop_yield();
+  ASSERT_NE(g_hidden, 0u);
+  scrub_stack();
+  rt_collect();
+  EXPECT_TRUE(rt_is_live_object(unhide(g_hidden)));
+  yield_until([] { return g_done; });
+  EXPECT_TRUE(g_ok);
 }
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -192,9 +160,9 @@ __attribute__((noinline)) uintptr_t held_in_register(uintptr_t hidden, void (*be
       "mov %%rbx, %0"
       : "=r"(out)
       : "m"(hidden), "m"(key), "m"(between)
-      : "rbx", "r12", "rax", "rcx", "rdx", "rsi", "rdi", "r8", "r9", "r10", "r11", "xmm0",
-        "xmm1", "xmm2", "xmm3", "xmm4", "xmm5", "xmm6", "xmm7", "xmm8", "xmm9", "xmm10",
-        "xmm11", "xmm12", "xmm13", "xmm14", "xmm15", "memory", "cc");
+      : "rbx", "r12", "rax", "rcx", "rdx", "rsi", "rdi", "r8", "r9", "r10", "r11", "xmm0", "xmm1",
+        "xmm2", "xmm3", "xmm4", "xmm5", "xmm6", "xmm7", "xmm8", "xmm9", "xmm10", "xmm11", "xmm12",
+        "xmm13", "xmm14", "xmm15", "memory", "cc");
 #else
   asm volatile(
       "mov %1, %%esi\n\t"
@@ -214,162 +182,147 @@ __attribute__((noinline)) uintptr_t held_in_register(uintptr_t hidden, void (*be
 
 __attribute__((noinline)) uintptr_t fresh_hidden_node() { return hide(jnew<Node>()); }
 
-TEST(Collector, ObjectOnlyInACalleeSavedRegisterSurvives) {
-  run_program(core_classes(test::all()), [] {
-    uintptr_t control = fresh_hidden_node();
-    scrub_stack();
+PROGRAM_TEST(Collector, ObjectOnlyInACalleeSavedRegisterSurvives) {
+  uintptr_t control = fresh_hidden_node();
+  scrub_stack();
+  rt_collect();
+  EXPECT_FALSE(rt_is_live_object(unhide(control)));  // no stray copy keeps it
+
+  uintptr_t h = fresh_hidden_node();
+  scrub_stack();
+  uintptr_t back = held_in_register(h, [] { rt_collect(); });
+  EXPECT_EQ(back ^ g_key, h);
+  EXPECT_TRUE(rt_is_live_object(unhide(h)));
+
+  // The same while the holder is switched out and another thread collects.
+  uintptr_t h2 = fresh_hidden_node();
+  scrub_stack();
+  g_done = false;
+  spawn([] {
     rt_collect();
-    EXPECT_FALSE(rt_is_live_object(unhide(control)));  // no stray copy keeps it
-
-    uintptr_t h = fresh_hidden_node();
-    scrub_stack();
-    uintptr_t back = held_in_register(h, [] { rt_collect(); });
-    EXPECT_EQ(back ^ g_key, h);
-    EXPECT_TRUE(rt_is_live_object(unhide(h)));
-
-    // The same while the holder is switched out and another thread collects.
-    uintptr_t h2 = fresh_hidden_node();
-    scrub_stack();
-    g_done = false;
-    spawn([] {
-      rt_collect();
-      g_done = true;
-    });
-    held_in_register(h2, [] { coop_yield(); });
-    EXPECT_TRUE(g_done);
-    EXPECT_TRUE(rt_is_live_object(unhide(h2)));
+    g_done = true;
   });
+  held_in_register(h2, [] { coop_yield(); });
+  EXPECT_TRUE(g_done);
+  EXPECT_TRUE(rt_is_live_object(unhide(h2)));
 }
 #endif
 
-TEST(Collector, ThreadObjectAndItsTargetLiveWhileTheRecordExists) {
-  run_program(core_classes(test::all()), [] {
-    uintptr_t target = 0, thread = 0;
-    g_rounds = 0;
-    // The spinner runs first, so the finished thread's frames lie below it, not inside
-    // its saved copy, where stale words would keep the thread object alive.
-    spawn([] {
-      for (;;) {
-        g_rounds++;
-        coop_yield();
-      }
-    });
-    coop_yield();
-    [&]() __attribute__((noinline)) {
-      Ref task = jnew<test::Task>();
-      Ref t = jnew<java::lang::Thread>(task);
-      target = hide(task);
-      thread = hide(t);
-      java::lang::Thread::start(t);
-    }();
-    scrub_stack();
-    rt_collect();
-    EXPECT_TRUE(rt_is_live_object(unhide(target)));  // the record's arg holds the thread
-    int start = g_rounds;
-    yield_until([=] { return g_rounds > start + 3; });  // runs, finishes, and is removed
-    EXPECT_EQ(coop_thread_record(unhide(thread)), nullptr);
-    scrub_stack();
-    rt_collect();
-    EXPECT_FALSE(rt_is_live_object(unhide(thread)));
-    EXPECT_FALSE(rt_is_live_object(unhide(target)));
-  });
-}
-
-TEST(Collector, FreeMemoryPlusBlocksInUseIsTheTotal) {
-  run_program(core_classes(test::all()), [] {
-    std::mt19937 rng(7);
-    rt_init_class(test::Keeper::klass.index);
-    int ints = rt_class_index_by_name("[I");
-    for (int i = 0; i < 2000; i++) {
-      if (rng() % 3 == 0) {
-        Ref n = jnew<Node>();
-        Node::f(n).next = test::Keeper::S().kept;
-        test::Keeper::S().kept = rng() % 5 ? n : nullptr;
-      } else {
-        rt_new_array(ints, 4, static_cast<jint>(rng() % 200));
-      }
-      if (i % 250 == 0) rt_collect();
-      ASSERT_EQ(rt_free_memory() + live_bytes(), rt_total_memory());
+PROGRAM_TEST(Collector, ThreadObjectAndItsTargetLiveWhileTheRecordExists) {
+  uintptr_t target = 0, thread = 0;
+  g_rounds = 0;
+  // The spinner runs first, so the finished thread's frames lie below it, not inside
+  // its saved copy, where stale words would keep the thread object alive.
+  spawn([] {
+    for (;;) {
+      g_rounds++;
+      coop_yield();
     }
-    EXPECT_EQ(rt_total_memory(), 131072);
   });
+  coop_yield();
+  [&]() __attribute__((noinline)) {
+    Ref task = jnew<test::Task>();
+    Ref t = jnew<java::lang::Thread>(task);
+    target = hide(task);
+    thread = hide(t);
+    java::lang::Thread::start(t);
+  }
+  ();
+  scrub_stack();
+  rt_collect();
+  EXPECT_TRUE(rt_is_live_object(unhide(target)));  // the record's arg holds the thread
+  int start = g_rounds;
+  yield_until([=] { return g_rounds > start + 3; });  // runs, finishes, and is removed
+  EXPECT_EQ(coop_thread_record(unhide(thread)), nullptr);
+  scrub_stack();
+  rt_collect();
+  EXPECT_FALSE(rt_is_live_object(unhide(thread)));
+  EXPECT_FALSE(rt_is_live_object(unhide(target)));
 }
 
-TEST(Collector, ShortLivedAllocationsNeverRunOut) {
-  run_program(core_classes(test::all()), [] {
-    int ints = rt_class_index_by_name("[I");
-    for (int i = 0; i < 50000; i++) rt_new_array(ints, 4, 64);  // 12 MB in all
-    EXPECT_TRUE(host_log.fatals.empty());
-    EXPECT_LE(rt_heap_in_use(), RT_HEAP_LIMIT);
-  });
+PROGRAM_TEST(Collector, FreeMemoryPlusBlocksInUseIsTheTotalAndGarbageNeverRunsOut) {
+  std::mt19937 rng(7);
+  rt_init_class(test::Keeper::klass.index);
+  int ints = rt_class_index_by_name("[I");
+  for (int i = 0; i < 2000; i++) {
+    if (rng() % 3 == 0) {
+      Ref n = jnew<Node>();
+      Node::f(n).next = test::Keeper::S().kept;
+      test::Keeper::S().kept = rng() % 5 ? n : nullptr;
+    } else {
+      rt_new_array(ints, 4, static_cast<jint>(rng() % 200));
+    }
+    if (i % 250 == 0) rt_collect();
+    ASSERT_EQ(rt_free_memory() + live_bytes(), rt_total_memory());
+  }
+  EXPECT_EQ(rt_total_memory(), 131072);
+  for (int i = 0; i < 50000; i++) rt_new_array(ints, 4, 64);  // 12 MB in all: never runs out
+  EXPECT_TRUE(host_log.fatals.empty());
+  EXPECT_LE(rt_heap_in_use(), RT_HEAP_LIMIT);
 }
 
-TEST(Collector, ExhaustedHeapIsFatalForTheAllocatingThreadOnly) {
-  run_program(core_classes(test::all()), [] {
-    rt_init_class(test::Keeper::klass.index);
-    g_ticks = 0;
-    spawn([] {
-      for (;;) {  // keeps everything
-        Ref n = jnew<Node>();
-        Node::f(n).next = test::Keeper::S().kept;
-        test::Keeper::S().kept = n;
-      }
-    });
-    spawn([] {
-      for (;;) {
-        g_ticks++;
-        coop_yield();
-      }
-    });
-    EXPECT_TRUE(yield_until([] { return !host_log.fatals.empty() && g_ticks > 5; }));
-    EXPECT_EQ(host_log.fatals, std::vector<std::string>{"Fatal error: Out of memory."});
-    EXPECT_GT(rt_heap_in_use(), RT_HEAP_LIMIT - 64);  // the heap keeps its state
-    EXPECT_EQ(rt_free_memory() + live_bytes(), rt_total_memory());
+PROGRAM_TEST(Collector, ExhaustedHeapIsFatalForTheAllocatingThreadOnly) {
+  rt_init_class(test::Keeper::klass.index);
+  g_ticks = 0;
+  spawn([] {
+    for (;;) {  // keeps everything
+      Ref n = jnew<Node>();
+      Node::f(n).next = test::Keeper::S().kept;
+      test::Keeper::S().kept = n;
+    }
   });
+  spawn([] {
+    for (;;) {
+      g_ticks++;
+      coop_yield();
+    }
+  });
+  EXPECT_TRUE(yield_until([] { return !host_log.fatals.empty() && g_ticks > 5; }));
+  EXPECT_EQ(host_log.fatals, std::vector<std::string>{"Fatal error: Out of memory."});
+  EXPECT_GT(rt_heap_in_use(), RT_HEAP_LIMIT - 64);  // the heap keeps its state
+  EXPECT_EQ(rt_free_memory() + live_bytes(), rt_total_memory());
 }
 
 // Random graphs with cycles, shared children, arrays, statics and several threads'
 // stacks: the hashed root search marks exactly as the word-by-word search does.
-TEST(Collector, HashedSearchMarksAsTheWordByWordSearch) {
-  run_program(core_classes(test::all()), [] {
-    rt_set_heap_limit(int64_t{8} << 20);
-    rt_init_class(test::Keeper::klass.index);
-    std::mt19937 rng(11);
-    int objects = rt_class_index_by_name("[Ljava/lang/Object;");
-    g_parked = 0;
-    for (int t = 0; t < 3; t++)
-      spawn([] {
-        Ref volatile local[4];
-        for (auto& l : local) l = jnew<Node>();
-        g_parked++;
-        for (;;) coop_yield();
-      });
-    yield_until([] { return g_parked == 3; });
-    Ref volatile pool = rt_new_ref_array(objects, 0, 400);
-    for (int i = 0; i < 400; i++) {
-      Ref o = (i % 7 == 0) ? rt_new_ref_array(objects, 0, 3) : jnew<Pair>();
-      rt_array_store_ref(pool, i, o);
+PROGRAM_TEST(Collector, HashedSearchMarksAsTheWordByWordSearch) {
+  rt_set_heap_limit(int64_t{8} << 20);
+  rt_init_class(test::Keeper::klass.index);
+  std::mt19937 rng(11);
+  int objects = rt_class_index_by_name("[Ljava/lang/Object;");
+  g_parked = 0;
+  for (int t = 0; t < 3; t++)
+    spawn([] {
+      Ref volatile local[4];
+      for (auto& l : local) l = jnew<Node>();
+      g_parked++;
+      for (;;) coop_yield();
+    });
+  yield_until([] { return g_parked == 3; });
+  Ref volatile pool = rt_new_ref_array(objects, 0, 400);
+  for (int i = 0; i < 400; i++) {
+    Ref o = (i % 7 == 0) ? rt_new_ref_array(objects, 0, 3) : jnew<Pair>();
+    rt_array_store_ref(pool, i, o);
+  }
+  for (int i = 0; i < 400; i++) {
+    Ref o = rt_array_load_ref(pool, i);
+    Ref a = rt_array_load_ref(pool, static_cast<jint>(rng() % 400));
+    Ref b = rt_array_load_ref(pool, static_cast<jint>(rng() % 400));
+    if (rt_class_of(o) == objects) {
+      rt_array_store_ref(o, 0, a);
+      rt_array_store_ref(o, 2, b);
+    } else {
+      Node::f(o).next = a;
+      Pair::f(o).other = b;
     }
-    for (int i = 0; i < 400; i++) {
-      Ref o = rt_array_load_ref(pool, i);
-      Ref a = rt_array_load_ref(pool, static_cast<jint>(rng() % 400));
-      Ref b = rt_array_load_ref(pool, static_cast<jint>(rng() % 400));
-      if (rt_class_of(o) == objects) {
-        rt_array_store_ref(o, 0, a);
-        rt_array_store_ref(o, 2, b);
-      } else {
-        Node::f(o).next = a;
-        Pair::f(o).other = b;
-      }
-    }
-    test::Keeper::S().kept = rt_array_load_ref(pool, 5);
-    EXPECT_EQ(rt_mark_disagreements(), 0u);
-    pool = nullptr;
-    EXPECT_EQ(rt_mark_disagreements(), 0u);
-    rt_collect();
-    EXPECT_EQ(rt_mark_disagreements(), 0u);
-    rt_set_heap_limit(RT_HEAP_LIMIT);
-  });
+  }
+  test::Keeper::S().kept = rt_array_load_ref(pool, 5);
+  EXPECT_EQ(rt_mark_disagreements(), 0u);
+  pool = nullptr;
+  EXPECT_EQ(rt_mark_disagreements(), 0u);
+  rt_collect();
+  EXPECT_EQ(rt_mark_disagreements(), 0u);
+  rt_set_heap_limit(RT_HEAP_LIMIT);
 }
 
 }  // namespace

@@ -69,35 +69,20 @@ TEST(ErrorCodes, EveryCodeGivesItsClassAndMessage) {
   });
 }
 
-TEST(ErrorCodes, NativeProtocolTurnsPendingCodeIntoException) {
-  run_program(core_classes(), [] {
-    EXPECT_EQ(native(&failing_native, 0), 42);
-    Thrown t = catch_java([] { native(&failing_native, ERR_SOCKET); });
-    EXPECT_EQ(t.cls, "java/io/IOException");
-    EXPECT_EQ(t.message, "Socket error");
-    EXPECT_EQ(rt_take_error(), ERR_NONE);  // taken by the protocol
-    rt_set_error(ERR_SOCKET, 7);
-    EXPECT_EQ(native(&failing_native, 0), 42);  // a stale code does not leak into a result
-  });
-}
-
-TEST(ErrorCodes, PendingErrorKeepsLastCodeAndLine) {
-  run_program(core_classes(), [] {
-    rt_set_error(ERR_SOCKET, 10);
-    rt_set_error(ERR_INTERNAL, 20);
-    EXPECT_EQ(rt_error_line(), 20);
-    EXPECT_EQ(rt_take_error(), ERR_INTERNAL);
-    EXPECT_EQ(rt_take_error(), ERR_NONE);
-  });
-}
-
-TEST(ErrorCodes, MissingExceptionClassIsFatal) {
-  auto classes = core_classes();
-  std::erase(classes, &IOException::klass);
-  run_program(classes, [] {
-    EXPECT_EQ(fatal_on_thread([] { rt_throw_error(ERR_SOCKET); }),
-              std::vector<std::string>{"Fatal error: Exception class not found."});
-  });
+// The pending code keeps the last code and line until taken.
+PROGRAM_TEST(ErrorCodes, NativeProtocolTurnsPendingCodeIntoException) {
+  EXPECT_EQ(native(&failing_native, 0), 42);
+  Thrown t = catch_java([] { native(&failing_native, ERR_SOCKET); });
+  EXPECT_EQ(t.cls, "java/io/IOException");
+  EXPECT_EQ(t.message, "Socket error");
+  EXPECT_EQ(rt_take_error(), ERR_NONE);  // taken by the protocol
+  rt_set_error(ERR_SOCKET, 7);
+  EXPECT_EQ(native(&failing_native, 0), 42);  // a stale code does not leak into a result
+  rt_set_error(ERR_SOCKET, 10);
+  rt_set_error(ERR_INTERNAL, 20);
+  EXPECT_EQ(rt_error_line(), 20);
+  EXPECT_EQ(rt_take_error(), ERR_INTERNAL);
+  EXPECT_EQ(rt_take_error(), ERR_NONE);
 }
 
 // A table whose NullPointerException lacks the String constructor.
@@ -107,68 +92,57 @@ ClassDecl bareNpe = {
     .instanceSize = RT_HEADER_SIZE + RuntimeException::kEnd,
 };
 
-TEST(ErrorCodes, MissingStringConstructorIsFatal) {
-  auto classes = core_classes();
-  std::replace(classes.begin(), classes.end(), &NullPointerException::klass, &bareNpe);
-  run_program(classes, [] {
+TEST(ErrorCodes, MissingExceptionClassOrConstructorIsFatal) {
+  auto noIo = core_classes(), bare = core_classes();
+  std::erase(noIo, &IOException::klass);
+  run_program(noIo, [] {
+    EXPECT_EQ(fatal_on_thread([] { rt_throw_error(ERR_SOCKET); }),
+              std::vector<std::string>{"Fatal error: Exception class not found."});
+  });
+  std::replace(bare.begin(), bare.end(), &NullPointerException::klass, &bareNpe);
+  run_program(bare, [] {
     EXPECT_EQ(fatal_on_thread([] { rt_throw_error(ERR_NULL_POINTER); }),
               std::vector<std::string>{
                   "Fatal error: Required constructor of throwable object not found."});
   });
 }
 
-TEST(Throwing, NullThrowsNullPointerException) {
-  run_program(core_classes(), [] {
-    EXPECT_EQ(catch_java([] { rt_throw(nullptr); }).cls, "java/lang/NullPointerException");
-  });
-}
-
-TEST(Throwing, HandlerForAnotherClassIsPassedOver) {
-  run_program(core_classes(), [] {
-    std::vector<std::string> seen;
+PROGRAM_TEST(Throwing, HandlerForAnotherClassIsPassedOverNullThrowsNullPointer) {
+  std::vector<std::string> seen;
+  try {
     try {
-      try {
-        rt_throw(jnew<NullPointerException>());
-      } catch (JavaThrow& e) {
-        if (!caught<IOException>(e)) throw;
-        seen.push_back("io");
-      }
+      rt_throw(jnew<NullPointerException>());
     } catch (JavaThrow& e) {
-      if (caught<RuntimeException>(e)) seen.push_back("runtime");
+      if (!caught<IOException>(e)) throw;
+      seen.push_back("io");
     }
-    EXPECT_EQ(seen, std::vector<std::string>{"runtime"});
-  });
+  } catch (JavaThrow& e) {
+    if (caught<RuntimeException>(e)) seen.push_back("runtime");
+  }
+  EXPECT_EQ(seen, std::vector<std::string>{"runtime"});
+  EXPECT_EQ(catch_java([] { rt_throw(nullptr); }).cls, "java/lang/NullPointerException");
 }
 
-TEST(Throwing, RethrowAndCatchAllKeepTheSameObject) {
-  run_program(core_classes(), [] {
-    Ref volatile thrown = nullptr;
-    bool finallyRan = false;
-    Thrown outer = catch_java([&] {
-      try {
-        thrown = jnew<IOException>(lit("boom"));
-        rt_throw(thrown);
-      } catch (JavaThrow&) {  // catch-all, as a finally block
-        finallyRan = true;
-        throw;
-      }
-    });
-    EXPECT_TRUE(finallyRan);
-    EXPECT_EQ(outer.cls, "java/io/IOException");
-    EXPECT_EQ(outer.message, "boom");
-  });
-}
-
-TEST(Throwing, ThrownObjectSurvivesCollectionWhileInFlight) {
-  run_program(core_classes(), [] {
+PROGRAM_TEST(Throwing, RethrowKeepsTheObjectWhichSurvivesCollectionInFlight) {
+  bool finallyRan = false;
+  Thrown outer = catch_java([&] {
     try {
-      rt_throw(jnew<IOException>(lit("kept")));
-    } catch (JavaThrow& e) {
-      rt_collect();  // the catch clause holds it only through the C++ exception
-      EXPECT_TRUE(rt_is_live_object(e.object()));
-      EXPECT_EQ(text(java::lang::Throwable::f(e.object()).detailMessage), "kept");
+      rt_throw(jnew<IOException>(lit("boom")));
+    } catch (JavaThrow&) {  // catch-all, as a finally block
+      finallyRan = true;
+      throw;
     }
   });
+  EXPECT_TRUE(finallyRan);
+  EXPECT_EQ(outer.cls, "java/io/IOException");
+  EXPECT_EQ(outer.message, "boom");
+  try {
+    rt_throw(jnew<IOException>(lit("kept")));
+  } catch (JavaThrow& e) {
+    rt_collect();  // the catch clause holds it only through the C++ exception
+    EXPECT_TRUE(rt_is_live_object(e.object()));
+    EXPECT_EQ(text(java::lang::Throwable::f(e.object()).detailMessage), "kept");
+  }
 }
 
 // State the tests' threads share: threads share no stack memory.
@@ -178,85 +152,72 @@ bool g_past_fatal;
 std::vector<std::string> g_results;
 int g_done;
 
-TEST(Uncaught, EscapingRunParksOnlyThatThread) {
-  run_program(core_classes(test::all()), [] {
-    g_after = 0;
-    Ref volatile bad = jnew<test::Worker>(test::worker_body(
-        [] { rt_throw(jnew<RuntimeException>(lit("message not shown"))); }));
-    Ref volatile good = jnew<test::Worker>(test::worker_body([] {
-      for (int i = 0; i < 5; i++) {
-        g_after++;
-        coop_yield();
-      }
-    }));
-    java::lang::Thread::start(bad);
-    java::lang::Thread::start(good);
-    EXPECT_TRUE(yield_until([] { return g_after == 5; }));
-    EXPECT_EQ(host_log.fatals,
-              std::vector<std::string>{"Uncaught exception: java/lang/RuntimeException"});
-    ThreadRecord* parked = coop_thread_record(bad);
-    ASSERT_NE(parked, nullptr);
-    EXPECT_TRUE(coop_is_alive(parked));  // never finishes
-  });
+PROGRAM_TEST(Uncaught, EscapingRunParksOnlyThatThread) {
+  g_after = 0;
+  Ref volatile bad = jnew<test::Worker>(
+      test::worker_body([] { rt_throw(jnew<RuntimeException>(lit("message not shown"))); }));
+  Ref volatile good = jnew<test::Worker>(test::worker_body([] {
+    for (int i = 0; i < 5; i++) {
+      g_after++;
+      coop_yield();
+    }
+  }));
+  java::lang::Thread::start(bad);
+  java::lang::Thread::start(good);
+  EXPECT_TRUE(yield_until([] { return g_after == 5; }));
+  EXPECT_EQ(host_log.fatals,
+            std::vector<std::string>{"Uncaught exception: java/lang/RuntimeException"});
+  ThreadRecord* parked = coop_thread_record(bad);
+  ASSERT_NE(parked, nullptr);
+  EXPECT_TRUE(coop_is_alive(parked));  // never finishes
 }
 
-TEST(Uncaught, NullExceptionReportsNoFurtherInformation) {
-  run_program(core_classes(), [] {
-    spawn([] { rt_uncaught(nullptr); });
-    yield_until([] { return !host_log.fatals.empty(); });
-    EXPECT_EQ(host_log.fatals,
-              std::vector<std::string>{"Uncaught exception: no further information"});
+PROGRAM_TEST(Fatal, ReportsParkTheirThreadAndOthersGoOn) {
+  g_ticks = 0;
+  g_past_fatal = false;
+  spawn([] { rt_uncaught(nullptr); });
+  spawn([] {
+    rt_fatal("Something broke.");
+    g_past_fatal = true;
   });
-}
-
-TEST(Fatal, ReportParksTheThreadAndOthersGoOn) {
-  run_program(core_classes(), [] {
-    g_ticks = 0;
-    g_past_fatal = false;
-    spawn([] {
-      rt_fatal("Something broke.");
-      g_past_fatal = true;
-    });
-    spawn([] {
-      for (;;) {
-        g_ticks++;
-        coop_yield();
-      }
-    });
-    EXPECT_TRUE(yield_until([] { return g_ticks > 20; }));
-    EXPECT_FALSE(g_past_fatal);
-    EXPECT_EQ(host_log.fatals, std::vector<std::string>{"Fatal error: Something broke."});
+  spawn([] {
+    for (;;) {
+      g_ticks++;
+      coop_yield();
+    }
   });
+  EXPECT_TRUE(yield_until([] { return g_ticks > 20; }));
+  EXPECT_FALSE(g_past_fatal);
+  EXPECT_EQ(host_log.fatals, (std::vector<std::string>{"Uncaught exception: no further information",
+                                                       "Fatal error: Something broke."}));
 }
 
 // Each thread throws, yields inside its catch clause while the others throw and catch
 // their own, then rethrows: the C++ runtime's exception state is per thread.
-TEST(Switching, ExceptionsInFlightSurviveThreadSwitches) {
-  run_program(core_classes(), [] {
-    g_results.assign(3, "");
-    g_done = 0;
-    for (int k = 0; k < 3; k++) {
-      spawn([k] {
-        std::string name = std::string(1, 't') + std::to_string(k);
-        Thrown t = catch_java([&] {
-          try {
-            rt_throw(jnew<IOException>(lit(name.c_str())));
-          } catch (JavaThrow& e) {
-            for (int i = 0; i < 10; i++) {
-              coop_yield();
-              rt_collect();
-            }
-            if (std::uncaught_exceptions() != 0) g_results[k] = "uncaught count leaked";
-            throw;
+PROGRAM_TEST(Switching, ExceptionsInFlightSurviveThreadSwitches) {
+  g_results.assign(3, "");
+  g_done = 0;
+  for (int k = 0; k < 3; k++) {
+    spawn([k] {
+      std::string name = std::string(1, 't') + std::to_string(k);
+      Thrown t = catch_java([&] {
+        try {
+          rt_throw(jnew<IOException>(lit(name.c_str())));
+        } catch (JavaThrow& e) {
+          for (int i = 0; i < 10; i++) {
+            coop_yield();
+            rt_collect();
           }
-        });
-        if (g_results[k].empty()) g_results[k] = t.message;
-        g_done++;
+          if (std::uncaught_exceptions() != 0) g_results[k] = "uncaught count leaked";
+          throw;
+        }
       });
-    }
-    EXPECT_TRUE(yield_until([] { return g_done == 3; }));
-    EXPECT_EQ(g_results, (std::vector<std::string>{"t0", "t1", "t2"}));
-  });
+      if (g_results[k].empty()) g_results[k] = t.message;
+      g_done++;
+    });
+  }
+  EXPECT_TRUE(yield_until([] { return g_done == 3; }));
+  EXPECT_EQ(g_results, (std::vector<std::string>{"t0", "t1", "t2"}));
 }
 
 }  // namespace

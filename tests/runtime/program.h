@@ -25,13 +25,11 @@ std::vector<ClassDecl*> core_classes(std::vector<ClassDecl*> extra = {});
 // thread, then tears both down. Java references must live in frames below body.
 void run_program(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
 
-
 // Yields from the calling thread until pred() holds or `rounds` yields have passed.
 bool yield_until(const std::function<bool()>& pred, int rounds = 1000);
 
 // Number of records in the thread list.
 int thread_count();
-
 
 // Java text of a String reference.
 std::string text(Ref s);

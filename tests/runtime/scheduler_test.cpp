@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "program.h"
+#include "test_classes.h"
 
 namespace {
 
@@ -14,129 +15,102 @@ int g_checks_failed;
 int g_finished;
 ThreadRecord* g_victim;
 
-TEST(Scheduler, HeadAloneYieldsAtOnce) {
-  run_program(core_classes(), [] {
-    EXPECT_EQ(coop_yield(), 1);
-    EXPECT_EQ(coop_sleep(0), 1);
-    EXPECT_EQ(coop_current(), coop_first());
-  });
+PROGRAM_TEST(Scheduler, HeadAloneYieldsAtOnceClockCountsMillisecondsSince1601) {
+  EXPECT_EQ(coop_yield(), 1);
+  EXPECT_EQ(coop_sleep(0), 1);
+  EXPECT_EQ(coop_current(), coop_first());
+  int64_t expected = static_cast<int64_t>(time(nullptr)) * 1000 + 11644473600000LL;
+  EXPECT_NEAR(static_cast<double>(coop_now_ms()), static_cast<double>(expected), 5000.0);
 }
 
-TEST(Scheduler, StrictRoundRobinWithTheHeadAtTheEndOfEachRound) {
-  run_program(core_classes(), [] {
-    g_log.clear();
-    for (char c : {'A', 'B', 'C'})
-      spawn([c] {
-        for (int i = 0; i < 3; i++) {
-          g_log += c;
-          coop_yield();
-        }
-      });
-    for (int i = 0; i < 3; i++) {
-      coop_yield();
-      g_log += 'H';
-    }
-    EXPECT_EQ(g_log, "ABCHABCHABCH");
-    yield_until([] { return thread_count() == 1; });
-    EXPECT_EQ(thread_count(), 1);  // finished records are removed by later walks
-  });
-}
-
-TEST(Scheduler, SleepingThreadIsSkippedUntilItsWakeTime) {
-  run_program(core_classes(), [] {
-    g_log.clear();
-    g_woke_at = 0;
-    int64_t start = coop_now_ms();
-    spawn([] {
-      coop_sleep(40);
-      g_woke_at = coop_now_ms();
-      g_log += 'S';
+PROGRAM_TEST(Scheduler, StrictRoundRobinAndSleepingThreadsSkippedUntilTheirWakeTime) {
+  g_log.clear();
+  for (char c : {'A', 'B', 'C'})
+    spawn([c] {
+      for (int i = 0; i < 3; i++) {
+        g_log += c;
+        coop_yield();
+      }
     });
-    int headRounds = 0;
-    while (g_log.empty()) {
-      coop_yield();  // the head is taken at the end of every round
-      headRounds++;
-    }
-    EXPECT_GE(g_woke_at, start + 40);
-    EXPECT_GT(headRounds, 1);
-  });
-}
-
-TEST(Scheduler, SleepOfZeroIsRunnableAtTheNextWalk) {
-  run_program(core_classes(), [] {
-    g_log.clear();
-    spawn([] {
-      g_log += '1';
-      coop_sleep(0);
-      g_log += '2';
-    });
+  for (int i = 0; i < 3; i++) {
     coop_yield();
-    EXPECT_EQ(g_log, "1");
-    coop_yield();
-    EXPECT_EQ(g_log, "12");
+    g_log += 'H';
+  }
+  EXPECT_EQ(g_log, "ABCHABCHABCH");
+  yield_until([] { return thread_count() == 1; });
+  EXPECT_EQ(thread_count(), 1);  // finished records are removed by later walks
+  g_log.clear();
+  g_woke_at = 0;
+  int64_t start = coop_now_ms();
+  spawn([] {
+    coop_sleep(40);
+    g_woke_at = coop_now_ms();
+    g_log += 'S';
   });
+  int headRounds = 0;
+  while (g_log.empty()) {
+    coop_yield();  // the head is taken at the end of every round
+    headRounds++;
+  }
+  EXPECT_GE(g_woke_at, start + 40);
+  EXPECT_GT(headRounds, 1);
+  g_log.clear();  // a sleep of zero is runnable at the next walk
+  spawn([] {
+    g_log += '1';
+    coop_sleep(0);
+    g_log += '2';
+  });
+  coop_yield();
+  EXPECT_EQ(g_log, "1");
+  coop_yield();
+  EXPECT_EQ(g_log, "12");
 }
 
-TEST(Scheduler, EntryThatNeverYieldsReturnsStraightToItsStarter) {
-  run_program(core_classes(), [] {
-    g_log.clear();
-    ThreadRecord* t = spawn([] { g_log += 'x'; });
-    EXPECT_EQ(coop_yield(), 0);
-    EXPECT_EQ(g_log, "x");
-    EXPECT_EQ(coop_current(), coop_first());
-    EXPECT_EQ(t->finished, 1);  // still listed until the next walk passes it
-    EXPECT_EQ(coop_is_alive(t), 0);
-    EXPECT_EQ(thread_count(), 2);
-    coop_yield();
-    EXPECT_EQ(thread_count(), 1);
-  });
+PROGRAM_TEST(Scheduler, EntryThatNeverYieldsReturnsStraightToItsStarter) {
+  g_log.clear();
+  ThreadRecord* t = spawn([] { g_log += 'x'; });
+  EXPECT_EQ(coop_yield(), 0);
+  EXPECT_EQ(g_log, "x");
+  EXPECT_EQ(coop_current(), coop_first());
+  EXPECT_EQ(t->finished, 1);  // still listed until the next walk passes it
+  EXPECT_EQ(coop_is_alive(t), 0);
+  EXPECT_EQ(thread_count(), 2);
+  coop_yield();
+  EXPECT_EQ(thread_count(), 1);
 }
 
-TEST(Scheduler, PriorityIsClampedAsAnUnsignedNumber) {
-  run_program(core_classes(), [] {
-    ThreadRecord* t = coop_create(nullptr, nullptr);
-    coop_set_priority(t, 0);
-    EXPECT_EQ(coop_get_priority(t), 1);
-    coop_set_priority(t, 11);
-    EXPECT_EQ(coop_get_priority(t), 10);
-    coop_set_priority(t, -5);
-    EXPECT_EQ(coop_get_priority(t), 10);
-    coop_set_priority(t, 7);
-    EXPECT_EQ(t->priority2, 7);
-    EXPECT_EQ(coop_get_priority(nullptr), 1);
-    coop_set_priority(nullptr, 3);  // no effect, no crash
-    free(t);
-  });
-}
-
-TEST(Scheduler, CreateAddAndRemove) {
-  run_program(core_classes(), [] {
-    int arg = 0;
-    ThreadRecord* a = coop_create(nullptr, &arg);
-    EXPECT_EQ(a->arg, &arg);
-    EXPECT_EQ(a->stackBase, coop_first()->stackBase);
-    EXPECT_EQ(a->started, 0);
-    EXPECT_EQ(a->next, nullptr);
-    EXPECT_EQ(coop_add(nullptr), 0);
-    ThreadRecord* b = coop_create(nullptr, nullptr);
-    EXPECT_EQ(coop_add(a), 1);
-    EXPECT_EQ(coop_add(b), 1);
-    EXPECT_EQ(coop_next(coop_first()), a);
-    EXPECT_EQ(coop_next(a), b);
-    coop_remove(a);
-    EXPECT_EQ(coop_next(coop_first()), b);
-    EXPECT_EQ(coop_next(nullptr), nullptr);
-    coop_yield();  // b has no entry: it starts, ends at once and is removed
-    coop_yield();
-    EXPECT_EQ(thread_count(), 1);
-  });
-}
-
-TEST(Scheduler, ClockCountsMillisecondsSince1601) {
-  run_program(core_classes(), [] {
-    int64_t expected = static_cast<int64_t>(time(nullptr)) * 1000 + 11644473600000LL;
-    EXPECT_NEAR(static_cast<double>(coop_now_ms()), static_cast<double>(expected), 5000.0);
-  });
+PROGRAM_TEST(Scheduler, PriorityClampCreateAddAndRemove) {
+  ThreadRecord* t = coop_create(nullptr, nullptr);
+  coop_set_priority(t, 0);
+  EXPECT_EQ(coop_get_priority(t), 1);
+  coop_set_priority(t, 11);
+  EXPECT_EQ(coop_get_priority(t), 10);
+  coop_set_priority(t, -5);
+  EXPECT_EQ(coop_get_priority(t), 10);
+  coop_set_priority(t, 7);
+  EXPECT_EQ(t->priority2, 7);
+  EXPECT_EQ(coop_get_priority(nullptr), 1);
+  coop_set_priority(nullptr, 3);  // no effect, no crash
+  free(t);
+  // Create, add and remove.
+  int arg = 0;
+  ThreadRecord* a = coop_create(nullptr, &arg);
+  EXPECT_EQ(a->arg, &arg);
+  EXPECT_EQ(a->stackBase, coop_first()->stackBase);
+  EXPECT_EQ(a->started, 0);
+  EXPECT_EQ(a->next, nullptr);
+  EXPECT_EQ(coop_add(nullptr), 0);
+  ThreadRecord* b = coop_create(nullptr, nullptr);
+  EXPECT_EQ(coop_add(a), 1);
+  EXPECT_EQ(coop_add(b), 1);
+  EXPECT_EQ(coop_next(coop_first()), a);
+  EXPECT_EQ(coop_next(a), b);
+  coop_remove(a);
+  EXPECT_EQ(coop_next(coop_first()), b);
+  EXPECT_EQ(coop_next(nullptr), nullptr);
+  coop_yield();  // b has no entry: it starts, ends at once and is removed
+  coop_yield();
+  EXPECT_EQ(thread_count(), 1);
 }
 
 // Recurses to `depth`, yielding on the way down and up; every frame checks its locals.
@@ -156,47 +130,43 @@ __attribute__((noinline)) uint64_t churn(int depth, uint64_t seed) {
   return sum + below;
 }
 
-TEST(Scheduler, LocalsSurviveSwitchesAtEveryDepth) {
-  run_program(core_classes(), [] {
-    g_checks_failed = 0;
-    g_finished = 0;
-    for (int depth : {3, 60, 400, 1500})
-      spawn([depth] {
-        uint64_t first = churn(depth, static_cast<uint64_t>(depth));
-        uint64_t again = churn(depth, static_cast<uint64_t>(depth));
-        if (first != again) g_checks_failed++;
-        g_finished++;
-      });
-    EXPECT_TRUE(yield_until([] { return g_finished == 4; }, 100000));
-    EXPECT_EQ(g_checks_failed, 0);
-    EXPECT_EQ(churn(50, 9), churn(50, 9));  // and on the head, with the others gone
-  });
+PROGRAM_TEST(Scheduler, LocalsSurviveSwitchesAtEveryDepth) {
+  g_checks_failed = 0;
+  g_finished = 0;
+  for (int depth : {3, 60, 400, 1500})
+    spawn([depth] {
+      uint64_t first = churn(depth, static_cast<uint64_t>(depth));
+      uint64_t again = churn(depth, static_cast<uint64_t>(depth));
+      if (first != again) g_checks_failed++;
+      g_finished++;
+    });
+  EXPECT_TRUE(yield_until([] { return g_finished == 4; }, 100000));
+  EXPECT_EQ(g_checks_failed, 0);
+  EXPECT_EQ(churn(50, 9), churn(50, 9));  // and on the head, with the others gone
 }
 
 // A finishing thread whose resumer was removed meanwhile resumes the head instead.
-TEST(Scheduler, FinishingThreadWhoseResumerIsGoneResumesTheHead) {
-  run_program(core_classes(), [] {
-    g_log.clear();
-    g_victim = spawn([] {
-      for (;;) {
-        g_log += '1';
-        coop_yield();
-      }
-    });
-    spawn([] {
-      g_log += '2';
-      coop_yield();  // back via the head; next time the victim switches here
-      coop_remove(g_victim);
-      g_log += 'r';
-    });
-    coop_yield();
-    EXPECT_EQ(g_log, "12");
-    coop_yield();  // victim, then the second thread removes it and ends
-    EXPECT_EQ(g_log, "121r");
-    EXPECT_EQ(coop_current(), coop_first());
-    coop_yield();
-    EXPECT_EQ(thread_count(), 1);
+PROGRAM_TEST(Scheduler, FinishingThreadWhoseResumerIsGoneResumesTheHead) {
+  g_log.clear();
+  g_victim = spawn([] {
+    for (;;) {
+      g_log += '1';
+      coop_yield();
+    }
   });
+  spawn([] {
+    g_log += '2';
+    coop_yield();  // back via the head; next time the victim switches here
+    coop_remove(g_victim);
+    g_log += 'r';
+  });
+  coop_yield();
+  EXPECT_EQ(g_log, "12");
+  coop_yield();  // victim, then the second thread removes it and ends
+  EXPECT_EQ(g_log, "121r");
+  EXPECT_EQ(coop_current(), coop_first());
+  coop_yield();
+  EXPECT_EQ(thread_count(), 1);
 }
 
 }  // namespace

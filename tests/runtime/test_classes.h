@@ -8,6 +8,8 @@
 
 namespace test {
 
+using java::lang::Object;
+
 // A boolean then a reference: the reference sits at an odd offset.
 struct Node {
   static ClassDecl klass;
@@ -16,9 +18,9 @@ struct Node {
     Ref next;
     jint value;
   };
-  JAVA_FIELDS(java::lang::Object)
-  static void init(Ref self);
-  static Ref toString(Ref self);
+  JAVA_FIELDS(Object)
+  static void init(Ref self) { Object::init(self); }
+  static Ref toString(Ref) { return lit("node"); }
 };
 
 // Node plus a second reference: fields of two classes are traced.
@@ -28,42 +30,42 @@ struct Pair {
     Ref other;
   };
   JAVA_FIELDS(Node)
-  static void init(Ref self);
+  static void init(Ref self) { Node::init(self); }
 };
 
 struct Shape {
   static ClassDecl klass;
-  JAVA_NO_FIELDS(java::lang::Object)
+  JAVA_NO_FIELDS(Object)
   static inline Method<jint(Ref)> m_area{"area()", &klass};
   static inline Method<jint(Ref, jint)> m_scaled{"scaled(I)", &klass};
-  static void init(Ref self);
-  static jint area(Ref self);
-  static jint scaled(Ref self, jint k);
+  static void init(Ref self) { Object::init(self); }
+  static jint area(Ref) { return 0; }
+  static jint scaled(Ref self, jint k) { return k * vcall(m_area, self); }
 };
 
 struct Square {
   static ClassDecl klass;
   JAVA_NO_FIELDS(Shape)
   static inline Method<jint(Ref)> m_sides{"sides()", &klass};
-  static void init(Ref self);
-  static jint area(Ref self);
-  static jint sides(Ref self);
+  static void init(Ref self) { Shape::init(self); }
+  static jint area(Ref) { return 16; }
+  static jint sides(Ref) { return 4; }
 };
 
 // Overrides nothing: inherits everything through the chain.
 struct BigSquare {
   static ClassDecl klass;
   JAVA_NO_FIELDS(Square)
-  static void init(Ref self);
+  static void init(Ref self) { Square::init(self); }
 };
 
 // Unrelated to Shape: its first new method reuses Shape.area's number.
 struct Counter {
   static ClassDecl klass;
-  JAVA_NO_FIELDS(java::lang::Object)
+  JAVA_NO_FIELDS(Object)
   static inline Method<jint(Ref)> m_count{"count()", &klass};
-  static void init(Ref self);
-  static jint count(Ref self);
+  static void init(Ref self) { Object::init(self); }
+  static jint count(Ref) { return 7; }
 };
 
 struct Named {
@@ -78,12 +80,12 @@ struct Titled {  // extends Named
 
 struct Book {  // implements Titled
   static ClassDecl klass;
-  JAVA_NO_FIELDS(java::lang::Object)
+  JAVA_NO_FIELDS(Object)
   static inline Method<Ref(Ref)> m_name{"name()", &klass};
   static inline Method<Ref(Ref)> m_title{"title()", &klass};
-  static void init(Ref self);
-  static Ref name(Ref self);
-  static Ref title(Ref self);
+  static void init(Ref self) { Object::init(self); }
+  static Ref name(Ref) { return lit("book"); }
+  static Ref title(Ref) { return lit("Title"); }
 };
 
 // A thread whose run() calls a C++ body chosen by its `id` field.
@@ -99,21 +101,21 @@ struct Worker {
 // Registers a body and gives its id.
 jint worker_body(std::function<void()> body);
 
-// A runnable (not a thread) that records its runs.
+// A runnable (not a thread) that counts its runs in task_runs.
+extern int task_runs;
 struct Task {
   static ClassDecl klass;
-  JAVA_NO_FIELDS(java::lang::Object)
+  JAVA_NO_FIELDS(Object)
   static inline Method<void(Ref)> m_run{"run()", &klass};
-  static void init(Ref self);
-  static void run(Ref self);
+  static void init(Ref self) { Object::init(self); }
+  static void run(Ref) { task_runs++; }
 };
-extern int task_runs;
 
 // A thread class that lists no run entry of its own.
 struct Headless {
   static ClassDecl klass;
   JAVA_NO_FIELDS(java::lang::Thread)
-  static void init(Ref self);
+  static void init(Ref self) { java::lang::Thread::init(self); }
 };
 
 // Statics: a reference kept only by a static field; an initializer that makes an
@@ -125,40 +127,43 @@ struct Keeper {
     jint inits;
   };
   JAVA_STATICS
-  JAVA_NO_FIELDS(java::lang::Object)
+  JAVA_NO_FIELDS(Object)
   static void clinit();
-  static void init(Ref self);
+  static void init(Ref self) { Object::init(self); }
 };
 
+extern std::vector<std::string> init_log;
 struct InitBase {
   static ClassDecl klass;
-  JAVA_NO_FIELDS(java::lang::Object)
-  static void clinit();
-  static void init(Ref self);
+  JAVA_NO_FIELDS(Object)
+  static void clinit() { init_log.push_back("base"); }
+  static void init(Ref self) { Object::init(self); }
 };
 struct InitDerived {
   static ClassDecl klass;
   JAVA_NO_FIELDS(InitBase)
-  static void clinit();
-  static void init(Ref self);
+  static void clinit() { init_log.push_back("derived"); }
+  static void init(Ref self) { InitBase::init(self); }
 };
 struct InitThrows {
   static ClassDecl klass;
-  JAVA_NO_FIELDS(java::lang::Object)
+  JAVA_NO_FIELDS(Object)
   static void clinit();
 };
-extern std::vector<std::string> init_log;
 
 // An object whose release the host is told about by class name.
 struct Resource {
   static ClassDecl klass;
-  struct RT_PACKED Fields {
-    jint handle;
-  };
-  JAVA_FIELDS(java::lang::Object)
-  static void init(Ref self);
+  JAVA_NO_FIELDS(Object)
+  static void init(Ref self) { Object::init(self); }
 };
 
 std::vector<ClassDecl*> all();
 
 }  // namespace test
+
+// A test whose body runs as the head thread of a program with the core and test classes.
+#define PROGRAM_TEST(suite, name)                                                \
+  void suite##_##name();                                                         \
+  TEST(suite, name) { run_program(core_classes(test::all()), &suite##_##name); } \
+  void suite##_##name()

@@ -19,116 +19,92 @@ Ref g_seen_current;
 bool g_alive_inside;
 int g_main_calls;
 
-TEST(Thread, SubclassRunsItsOwnRunAndTargetRunsThroughThread) {
-  run_program(core_classes(test::all()), [] {
-    g_events.clear();
-    test::task_runs = 0;
-    Ref w = jnew<test::Worker>(test::worker_body([] { g_events.push_back("worker"); }));
-    Thread::start(w);
-    Thread::start(jnew<Thread>(jnew<test::Task>()));
-    Thread::start(jnew<Thread>());  // no target: run() does nothing
-    yield_until([] { return thread_count() == 1; });
-    EXPECT_EQ(g_events, std::vector<std::string>{"worker"});
-    EXPECT_EQ(test::task_runs, 1);
-  });
+PROGRAM_TEST(Thread, SubclassRunsItsOwnRunAndTargetRunsThroughThread) {
+  g_events.clear();
+  test::task_runs = 0;
+  Ref w = jnew<test::Worker>(test::worker_body([] { g_events.push_back("worker"); }));
+  Thread::start(w);
+  Thread::start(jnew<Thread>(jnew<test::Task>()));
+  Thread::start(jnew<Thread>());  // no target: run() does nothing
+  yield_until([] { return thread_count() == 1; });
+  EXPECT_EQ(g_events, std::vector<std::string>{"worker"});
+  EXPECT_EQ(test::task_runs, 1);
+  Ref t = jnew<Thread>(jnew<test::Task>());  // starting twice runs twice
+  Thread::start(t);
+  Thread::start(t);
+  yield_until([] { return thread_count() == 1; });
+  EXPECT_EQ(test::task_runs, 3);
 }
 
-TEST(Thread, StartingTwiceRunsTwice) {
-  run_program(core_classes(test::all()), [] {
-    test::task_runs = 0;
-    Ref t = jnew<Thread>(jnew<test::Task>());
-    Thread::start(t);
-    Thread::start(t);
-    yield_until([] { return thread_count() == 1; });
-    EXPECT_EQ(test::task_runs, 2);
-  });
-}
-
-TEST(Thread, IsAliveFromFirstSwitchUntilRunReturns) {
-  run_program(core_classes(test::all()), [] {
-    g_alive_inside = false;
-    Ref volatile w = jnew<test::Worker>(test::worker_body([] {
-      g_alive_inside = Thread::isAlive(Thread::currentThread());
-      coop_yield();
-    }));
-    EXPECT_FALSE(Thread::isAlive(w));  // never started
-    Thread::start(w);
-    EXPECT_FALSE(Thread::isAlive(w));  // started but not yet switched to
-    EXPECT_EQ(Thread::activeCount(), 1) << "nor counted as active";
+PROGRAM_TEST(Thread, IsAliveFromFirstSwitchUntilRunReturns) {
+  g_alive_inside = false;
+  Ref volatile w = jnew<test::Worker>(test::worker_body([] {
+    g_alive_inside = Thread::isAlive(Thread::currentThread());
     coop_yield();
-    EXPECT_TRUE(g_alive_inside);
-    EXPECT_TRUE(Thread::isAlive(w));
-    EXPECT_EQ(Thread::activeCount(), 2);
-    yield_until([] { return thread_count() == 1; });
-    EXPECT_FALSE(Thread::isAlive(w));
-  });
+  }));
+  EXPECT_FALSE(Thread::isAlive(w));  // never started
+  Thread::start(w);
+  EXPECT_FALSE(Thread::isAlive(w));  // started but not yet switched to
+  EXPECT_EQ(Thread::activeCount(), 1) << "nor counted as active";
+  coop_yield();
+  EXPECT_TRUE(g_alive_inside);
+  EXPECT_TRUE(Thread::isAlive(w));
+  EXPECT_EQ(Thread::activeCount(), 2);
+  yield_until([] { return thread_count() == 1; });
+  EXPECT_FALSE(Thread::isAlive(w));
 }
 
-TEST(Thread, CurrentThreadIsTheRecordsObject) {
-  run_program(core_classes(test::all()), [] {
-    Ref head = Thread::currentThread();
-    EXPECT_EQ(head, coop_first()->arg);
-    EXPECT_EQ(Thread::getPriority(head), 5);
-    Ref volatile w = jnew<test::Worker>(test::worker_body([] { g_seen_current = Thread::currentThread(); }));
-    Thread::start(w);
-    coop_yield();
-    EXPECT_EQ(g_seen_current, w);
-  });
+PROGRAM_TEST(Thread, CurrentThreadIsTheRecordsObjectAndShowsHashAndPriority) {
+  Ref head = Thread::currentThread();
+  EXPECT_EQ(head, coop_first()->arg);
+  EXPECT_EQ(Thread::getPriority(head), 5);
+  Ref volatile w =
+      jnew<test::Worker>(test::worker_body([] { g_seen_current = Thread::currentThread(); }));
+  Thread::start(w);
+  coop_yield();
+  EXPECT_EQ(g_seen_current, w);
+  std::string shown = "Thread[@" + std::to_string(Object::hashCode(w)) + ",5]";
+  EXPECT_EQ(text(vcall(Object::m_toString, w)), shown);
 }
 
-TEST(Thread, StartFailuresAreFatal) {
-  run_program(core_classes(test::all()), [] {
-    EXPECT_EQ(fatal_on_thread([] { coop_thread_start(nullptr); }),
-              std::vector<std::string>{"Fatal error: Null pointer"});
-    EXPECT_EQ(fatal_on_thread([] { coop_thread_start(jnew<test::Task>()); }),
-              std::vector<std::string>{"Fatal error: Not runnable class supplied"});
-    EXPECT_EQ(fatal_on_thread([] { Thread::start(jnew<test::Headless>()); }),
-              std::vector<std::string>{"Fatal error: Runnable method not found"});
-  });
+PROGRAM_TEST(Thread, StartFailuresAreFatal) {
+  EXPECT_EQ(fatal_on_thread([] { coop_thread_start(nullptr); }),
+            std::vector<std::string>{"Fatal error: Null pointer"});
+  EXPECT_EQ(fatal_on_thread([] { coop_thread_start(jnew<test::Task>()); }),
+            std::vector<std::string>{"Fatal error: Not runnable class supplied"});
+  EXPECT_EQ(fatal_on_thread([] { Thread::start(jnew<test::Headless>()); }),
+            std::vector<std::string>{"Fatal error: Runnable method not found"});
 }
 
-TEST(Thread, PriorityRules) {
-  run_program(core_classes(test::all()), [] {
-    Ref volatile t = jnew<Thread>();
-    EXPECT_EQ(Thread::getPriority(t), 5);
-    EXPECT_EQ(catch_java([&] { Thread::setPriority(t, 0); }).cls,
-              "java/lang/IllegalArgumentException");
-    EXPECT_EQ(catch_java([&] { Thread::setPriority(t, 11); }).message, "<null>");
-    Thread::setPriority(t, 7);  // before start: only the field
-    EXPECT_EQ(Thread::getPriority(t), 7);
-    EXPECT_EQ(coop_thread_record(t), nullptr);
-    Thread::start(t);
-    Thread::setPriority(t, 3);
-    EXPECT_EQ(coop_get_priority(coop_thread_record(t)), 3);
-    // A thread made with a target takes the current thread's priority.
-    Thread::setPriority(Thread::currentThread(), 8);
-    EXPECT_EQ(Thread::getPriority(jnew<Thread>(jnew<test::Task>())), 8);
-  });
+PROGRAM_TEST(Thread, PriorityRules) {
+  Ref volatile t = jnew<Thread>();
+  EXPECT_EQ(Thread::getPriority(t), 5);
+  EXPECT_EQ(catch_java([&] { Thread::setPriority(t, 0); }).cls,
+            "java/lang/IllegalArgumentException");
+  EXPECT_EQ(catch_java([&] { Thread::setPriority(t, 11); }).message, "<null>");
+  Thread::setPriority(t, 7);  // before start: only the field
+  EXPECT_EQ(Thread::getPriority(t), 7);
+  EXPECT_EQ(coop_thread_record(t), nullptr);
+  Thread::start(t);
+  Thread::setPriority(t, 3);
+  EXPECT_EQ(coop_get_priority(coop_thread_record(t)), 3);
+  // A thread made with a target takes the current thread's priority.
+  Thread::setPriority(Thread::currentThread(), 8);
+  EXPECT_EQ(Thread::getPriority(jnew<Thread>(jnew<test::Task>())), 8);
 }
 
-TEST(Thread, NegativeSleepIsASleepOfZero) {
-  run_program(core_classes(test::all()), [] {
-    g_events.clear();
-    Ref volatile w = jnew<test::Worker>(test::worker_body([] {
-      g_events.push_back("before");
-      Thread::sleep(-5);
-      g_events.push_back("after");
-    }));
-    Thread::start(w);
-    coop_yield();
-    EXPECT_EQ(g_events, std::vector<std::string>{"before"});
-    coop_yield();
-    EXPECT_EQ(g_events, (std::vector<std::string>{"before", "after"}));
-  });
-}
-
-TEST(Thread, ToStringShowsHashAndPriority) {
-  run_program(core_classes(test::all()), [] {
-    Ref volatile t = jnew<Thread>();
-    std::string expected =
-        "Thread[@" + std::to_string(Object::hashCode(t)) + ",5]";
-    EXPECT_EQ(text(vcall(Object::m_toString, t)), expected);
-  });
+PROGRAM_TEST(Thread, NegativeSleepIsASleepOfZero) {
+  g_events.clear();
+  Ref volatile w = jnew<test::Worker>(test::worker_body([] {
+    g_events.push_back("before");
+    Thread::sleep(-5);
+    g_events.push_back("after");
+  }));
+  Thread::start(w);
+  coop_yield();
+  EXPECT_EQ(g_events, std::vector<std::string>{"before"});
+  coop_yield();
+  EXPECT_EQ(g_events, (std::vector<std::string>{"before", "after"}));
 }
 
 void fake_main(Ref args) {
@@ -165,7 +141,7 @@ TEST(MainThread, InitialisesEveryClassCallsMainThenYieldsForever) {
 }
 
 TEST(MainThread, ExceptionEscapingMainIsUncaught) {
-  run_program(core_classes(), [] {
+  run_program(core_classes(), [] {  // no test class whose initializer throws
     start_main_thread(&throwing_main);
     yield_until([] { return !host_log.fatals.empty(); });
     EXPECT_EQ(host_log.fatals,
@@ -173,25 +149,23 @@ TEST(MainThread, ExceptionEscapingMainIsUncaught) {
   });
 }
 
-TEST(Waiting, WaitAndNotifyAreNotImplemented) {
-  run_program(core_classes(test::all()), [] {
-    Ref volatile o = jnew<test::Counter>();
-    for (auto fn : std::vector<std::function<void()>>{
-             [&] { Object::notify(o); }, [&] { Object::notifyAll(o); }, [&] { Object::wait(o); },
-             [&] { Object::wait(o, 100); }, [&] { Object::wait(o, 10, 0); },
-             [&] { Object::wait(o, 0, 1); }}) {
-      Thrown t = catch_java(fn);
-      EXPECT_EQ(t.cls, "java/lang/RuntimeException");
-      EXPECT_EQ(t.message, "Method not implemented");
-    }
-    Thrown neg = catch_java([&] { Object::wait(o, -1, 0); });
-    EXPECT_EQ(neg.cls, "java/lang/IllegalArgumentException");
-    EXPECT_EQ(neg.message, "timeout value is negative");
-    EXPECT_EQ(catch_java([&] { Object::wait(o, 10, 1000000); }).message,
-              "nanosecond timeout value out of range");
-    EXPECT_EQ(catch_java([&] { Object::wait(o, 10, -1); }).message,
-              "nanosecond timeout value out of range");
-  });
+PROGRAM_TEST(Waiting, WaitAndNotifyAreNotImplemented) {
+  Ref volatile o = jnew<test::Counter>();
+  for (auto fn : std::vector<std::function<void()>>{
+           [&] { Object::notify(o); }, [&] { Object::notifyAll(o); }, [&] { Object::wait(o); },
+           [&] { Object::wait(o, 100); }, [&] { Object::wait(o, 10, 0); },
+           [&] { Object::wait(o, 0, 1); }}) {
+    Thrown t = catch_java(fn);
+    EXPECT_EQ(t.cls, "java/lang/RuntimeException");
+    EXPECT_EQ(t.message, "Method not implemented");
+  }
+  Thrown neg = catch_java([&] { Object::wait(o, -1, 0); });
+  EXPECT_EQ(neg.cls, "java/lang/IllegalArgumentException");
+  EXPECT_EQ(neg.message, "timeout value is negative");
+  EXPECT_EQ(catch_java([&] { Object::wait(o, 10, 1000000); }).message,
+            "nanosecond timeout value out of range");
+  EXPECT_EQ(catch_java([&] { Object::wait(o, 10, -1); }).message,
+            "nanosecond timeout value out of range");
 }
 
 }  // namespace
