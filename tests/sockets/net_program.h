@@ -57,15 +57,6 @@ Ref jbytes(const std::string& text);
 Ref jbytes(jint n);
 std::string bytes_of(Ref array, jint offset, jint count);
 
-// A call's result with the error it left, to compare with want(result, error).
-template <class T>
-std::pair<T, int32_t> took(T result) {
-  return {result, rt_take_error()};
-}
-template <class T>
-std::pair<T, int32_t> want(T result, int32_t error = ERR_NONE) {
-  return {result, error};
-}
 
 // A connection of ours to a listener the test opened, with the test's end accepted.
 struct Link {

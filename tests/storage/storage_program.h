@@ -50,15 +50,6 @@ inline Bytes v(std::initializer_list<uint8_t> b) { return b; }
 Ref database_with(const std::vector<Bytes>& records);
 // db_get_record the way class code calls it: with a new empty byte array.
 Ref get(Ref db, jint n);
-// A native's result with the error it left, to compare with want(result, error).
-template <class T>
-std::pair<T, int32_t> took(T result) {
-  return {result, rt_take_error()};
-}
-template <class T>
-std::pair<T, int32_t> want(T result, int32_t error = ERR_NONE) {
-  return {result, error};
-}
 // The class of the exception a call threw, or "" when it threw none.
 std::string thrown_by(const std::function<void()>& call);
 
