@@ -57,7 +57,6 @@ Ref jbytes(const std::string& text);
 Ref jbytes(jint n);
 std::string bytes_of(Ref array, jint offset, jint count);
 
-
 // A connection of ours to a listener the test opened, with the test's end accepted.
 struct Link {
   os_handle listener = -1, peer = -1;
