@@ -70,8 +70,20 @@ bool is_ancestor(const ClassDecl* a, const ClassDecl* c) {
   return false;
 }
 
+// Whether c, or a class above it, implements the interface itf (directly or through
+// superinterfaces).
+bool implements(const ClassDecl* c, const ClassDecl* itf) {
+  for (; c; c = c->super)
+    for (const ClassDecl* i : c->interfaces)
+      if (i == itf || implements(i, itf)) return true;
+  return false;
+}
+
 // Virtual selectors: a class's new methods number on from the highest in its superclass
-// chain; an override keeps the selector of the slot it names.
+// chain; an override keeps the selector of the slot it names. A class that implements an
+// interface's method names the interface's slot; the method is then a virtual method of
+// that class, numbered like its new ones (an override below keeps that number), while
+// the slot's own selector stays the interface's.
 class SelectorNumbering {
  public:
   SelectorNumbering(size_t n, const std::vector<Operations*>& named)
@@ -79,6 +91,16 @@ class SelectorNumbering {
 
   bool present(const MethodImpl& m) const {
     return !m.only || std::find(named_.begin(), named_.end(), m.only) != named_.end();
+  }
+
+  // The virtual selector of c's entry for m.
+  uint16_t selector(const ClassDecl* c, const MethodImpl& m) const {
+    if (!(m.slot->owner->flags & CLS_INTERFACE) || c == m.slot->owner) return m.slot->vsel;
+    for (; c; c = c->super) {
+      auto it = implemented_.find({c, m.slot});
+      if (it != implemented_.end()) return it->second;
+    }
+    return RT_NO_SELECTOR;
   }
 
   void number(const ClassDecl* c) {
@@ -92,6 +114,10 @@ class SelectorNumbering {
       if (!present(m)) continue;
       if (m.slot->owner == c) {
         m.slot->vsel = static_cast<uint16_t>(++next);
+      } else if ((m.slot->owner->flags & CLS_INTERFACE) && implements(c, m.slot->owner)) {
+        uint16_t inherited = c->super ? selector(c->super, m) : RT_NO_SELECTOR;
+        implemented_[{c, m.slot}] =
+            inherited != RT_NO_SELECTOR ? inherited : static_cast<uint16_t>(++next);
       } else if (!is_ancestor(m.slot->owner, c)) {
         build_error("override of a method from outside the superclass chain", c->name);
       }
@@ -104,6 +130,7 @@ class SelectorNumbering {
   std::vector<bool> done_;
   std::vector<int> highest_;
   const std::vector<Operations*>& named_;
+  std::map<std::pair<const ClassDecl*, const MethodSlot*>, uint16_t> implemented_;
 };
 
 // The operations that a program's classes name, directly or through other operations.
@@ -238,7 +265,7 @@ const ProgramImage& rt_build_program(const std::vector<ClassDecl*>& classes) {
     if (!(c->flags & CLS_INTERFACE))
       for (const MethodImpl& m : c->methods)
         if (m.code && numbering.present(m))
-          b.methods[i].push_back(MethodEntry{m.slot->vsel, m.slot->isel, m.code});
+          b.methods[i].push_back(MethodEntry{numbering.selector(c, m), m.slot->isel, m.code});
     std::stable_sort(b.methods[i].begin(), b.methods[i].end(),
                      [](const MethodEntry& x, const MethodEntry& y) {
                        return x.virtualSelector < y.virtualSelector;

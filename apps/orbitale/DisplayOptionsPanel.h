@@ -18,10 +18,6 @@ struct DisplayOptionsPanel {
   };
   JAVA_STATICS
 
-  // ItemListener
-  static inline Method<void(Ref, Ref)> m_itemStateChanged{
-      "itemStateChanged(Ljava/awt/event/ItemEvent;)", &klass};
-
   static constexpr jint CATEGORIES = 11;  // "All Elements" and the ten named ones
 
   static void staticInit();

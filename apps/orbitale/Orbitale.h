@@ -16,10 +16,6 @@ struct Orbitale {
   };
   JAVA_STATICS
 
-  // ActionListener
-  static inline Method<void(Ref, Ref)> m_actionPerformed{
-      "actionPerformed(Ljava/awt/event/ActionEvent;)", &klass};
-
   static void main(Ref args);
   static void init(Ref self);
   static void actionPerformed(Ref self, Ref e);

@@ -8,10 +8,6 @@ struct PTDialog {
   static ClassDecl klass;
   JAVA_NO_FIELDS(java::awt::Dialog)
 
-  // ActionListener
-  static inline Method<void(Ref, Ref)> m_actionPerformed{
-      "actionPerformed(Ljava/awt/event/ActionEvent;)", &klass};
-
   static void init(Ref self, Ref frame);
   static void actionPerformed(Ref self, Ref e);
 };

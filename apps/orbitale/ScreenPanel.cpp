@@ -16,7 +16,8 @@ ClassDecl ScreenPanel::klass = {
     .super = &java::awt::Panel::klass,
     .interfaces = {&java::awt::event::ActionListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
-    .methods = {impl(m_actionPerformed, &ScreenPanel::actionPerformed)},
+    .methods = {impl(java::awt::event::ActionListener::m_actionPerformed,
+                     &ScreenPanel::actionPerformed)},
     .uses = {&java::awt::Panel::klass, &java::awt::Button::klass,
              &java::awt::event::ActionListener::klass},
 };

@@ -9,10 +9,6 @@ struct ScreenPanel {
   static ClassDecl klass;
   JAVA_NO_FIELDS(java::awt::Panel)
 
-  // ActionListener
-  static inline Method<void(Ref, Ref)> m_actionPerformed{
-      "actionPerformed(Ljava/awt/event/ActionEvent;)", &klass};
-
   static void init(Ref self);
   static Ref addButton(Ref self, Ref label, jint x, jint y, jint width, jint height);
   static void actionPerformed(Ref self, Ref e);

@@ -16,18 +16,6 @@ struct TableSection1 {
   using Statics = HalfState;
   JAVA_STATICS
 
-  // MouseListener
-  static inline Method<void(Ref, Ref)> m_mouseClicked{"mouseClicked(Ljava/awt/event/MouseEvent;)",
-                                                      &klass};
-  static inline Method<void(Ref, Ref)> m_mousePressed{"mousePressed(Ljava/awt/event/MouseEvent;)",
-                                                      &klass};
-  static inline Method<void(Ref, Ref)> m_mouseReleased{"mouseReleased(Ljava/awt/event/MouseEvent;)",
-                                                       &klass};
-  static inline Method<void(Ref, Ref)> m_mouseEntered{"mouseEntered(Ljava/awt/event/MouseEvent;)",
-                                                      &klass};
-  static inline Method<void(Ref, Ref)> m_mouseExited{"mouseExited(Ljava/awt/event/MouseEvent;)",
-                                                     &klass};
-
   static void staticInit();
   static void init(Ref self, Ref frame);
   static void paint(Ref self, Ref g);

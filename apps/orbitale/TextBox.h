@@ -16,10 +16,6 @@ struct TextBox {
   };
   JAVA_FIELDS(java::awt::Panel)
 
-  // AdjustmentListener
-  static inline Method<void(Ref, Ref)> m_adjustmentValueChanged{
-      "adjustmentValueChanged(Ljava/awt/event/AdjustmentEvent;)", &klass};
-
   static constexpr jint MAX_LINES = 35;
   static constexpr jint BAR_WIDTH = 8;
 

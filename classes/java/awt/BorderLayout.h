@@ -15,17 +15,6 @@ struct BorderLayout {
   };
   JAVA_FIELDS(java::lang::Object)
 
-  static inline Method<void(Ref, Ref, Ref)> m_addLayoutComponent{
-      "addLayoutComponent(Ljava/lang/String;Ljava/awt/Component;)", &klass};
-  static inline Method<void(Ref, Ref)> m_removeLayoutComponent{
-      "removeLayoutComponent(Ljava/awt/Component;)", &klass};
-  static inline Method<Ref(Ref, Ref)> m_preferredLayoutSize{
-      "preferredLayoutSize(Ljava/awt/Container;)", &klass};
-  static inline Method<Ref(Ref, Ref)> m_minimumLayoutSize{"minimumLayoutSize(Ljava/awt/Container;)",
-                                                          &klass};
-  static inline Method<void(Ref, Ref)> m_layoutContainer{"layoutContainer(Ljava/awt/Container;)",
-                                                         &klass};
-
   static void init(Ref self);
   static void addLayoutComponent(Ref self, Ref name, Ref comp);
   static void removeLayoutComponent(Ref self, Ref comp);

@@ -13,17 +13,6 @@ struct FlowLayout {
   };
   JAVA_STATICS
 
-  static inline Method<void(Ref, Ref, Ref)> m_addLayoutComponent{
-      "addLayoutComponent(Ljava/lang/String;Ljava/awt/Component;)", &klass};
-  static inline Method<void(Ref, Ref)> m_removeLayoutComponent{
-      "removeLayoutComponent(Ljava/awt/Component;)", &klass};
-  static inline Method<Ref(Ref, Ref)> m_preferredLayoutSize{
-      "preferredLayoutSize(Ljava/awt/Container;)", &klass};
-  static inline Method<Ref(Ref, Ref)> m_minimumLayoutSize{"minimumLayoutSize(Ljava/awt/Container;)",
-                                                          &klass};
-  static inline Method<void(Ref, Ref)> m_layoutContainer{"layoutContainer(Ljava/awt/Container;)",
-                                                         &klass};
-
   static void staticInit();
   static void init(Ref self);
   static Ref shared();

@@ -4,8 +4,7 @@
 
 namespace java::awt {
 
-// An implementing class declares slots of its own with these signatures (interface calls
-// match by signature) and names them in its method list.
+// An implementing class names these slots in its method list.
 struct LayoutManager {
   static ClassDecl klass;
   static inline Method<void(Ref, Ref, Ref)> m_addLayoutComponent{

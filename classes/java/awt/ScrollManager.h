@@ -23,8 +23,6 @@ struct ScrollManager {
   JAVA_FIELDS(java::lang::Object)
 
   // java/awt/event/AdjustmentListener, for the bars.
-  static inline Method<void(Ref, Ref)> m_adjustmentValueChanged{
-      "adjustmentValueChanged(Ljava/awt/event/AdjustmentEvent;)", &klass};
 
   static void init(Ref self, Ref owner, jint borderStyle);
   static void setContentSize(Ref self, jint width, jint height);

@@ -13,8 +13,8 @@ ClassDecl VectorEnumerator::klass = {
     .interfaces = {&Enumeration::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
     .refOffsets = {JAVA_REF(vector)},
-    .methods = {impl(m_hasMoreElements, &VectorEnumerator::hasMoreElements),
-                impl(m_nextElement, &VectorEnumerator::nextElement)},
+    .methods = {impl(Enumeration::m_hasMoreElements, &VectorEnumerator::hasMoreElements),
+                impl(Enumeration::m_nextElement, &VectorEnumerator::nextElement)},
     .uses = {&java::util::Enumeration::klass, &java::util::NoSuchElementException::klass,
              &java::util::Vector::klass},
 };

@@ -12,9 +12,6 @@ struct VectorEnumerator {
   };
   JAVA_FIELDS(java::lang::Object)
 
-  static inline Method<jbool(Ref)> m_hasMoreElements{"hasMoreElements()", &klass};
-  static inline Method<Ref(Ref)> m_nextElement{"nextElement()", &klass};
-
   static void init(Ref self, Ref v);
   static jbool hasMoreElements(Ref self);
   static Ref nextElement(Ref self);

@@ -40,9 +40,12 @@ ClassDecl WidgetDemo::klass = {
     .refOffsets = {JAVA_REF(meter), JAVA_REF(ok), JAVA_REF(modal), JAVA_REF(dialog), JAVA_REF(bold),
                    JAVA_REF(red), JAVA_REF(blue), JAVA_REF(list), JAVA_REF(choice), JAVA_REF(bar),
                    JAVA_REF(modalDialog), JAVA_REF(plainDialog)},
-    .methods = {impl(m_actionPerformed, &WidgetDemo::actionPerformed),
-                impl(m_itemStateChanged, &WidgetDemo::itemStateChanged),
-                impl(m_adjustmentValueChanged, &WidgetDemo::adjustmentValueChanged)},
+    .methods = {impl(java::awt::event::ActionListener::m_actionPerformed,
+                     &WidgetDemo::actionPerformed),
+                impl(java::awt::event::ItemListener::m_itemStateChanged,
+                     &WidgetDemo::itemStateChanged),
+                impl(java::awt::event::AdjustmentListener::m_adjustmentValueChanged,
+                     &WidgetDemo::adjustmentValueChanged)},
     .staticWords = JAVA_STATIC_WORDS,
 };
 

@@ -24,12 +24,6 @@ struct WidgetDemo {
   JAVA_STATICS
 
   // The listener interfaces it implements.
-  static inline Method<void(Ref, Ref)> m_actionPerformed{
-      "actionPerformed(Ljava/awt/event/ActionEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_itemStateChanged{
-      "itemStateChanged(Ljava/awt/event/ItemEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_adjustmentValueChanged{
-      "adjustmentValueChanged(Ljava/awt/event/AdjustmentEvent;)", &klass};
 
   static void main(Ref args);
   static void init(Ref self);

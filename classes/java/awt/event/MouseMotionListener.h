@@ -4,8 +4,7 @@
 
 namespace java::awt::event {
 
-// An implementing class declares slots of its own with these signatures (interface calls
-// match by signature) and names them in its method list.
+// An implementing class names these slots in its method list.
 struct MouseMotionListener {
   static ClassDecl klass;
   static inline Method<void(Ref, Ref)> m_mouseDragged{"mouseDragged(Ljava/awt/event/MouseEvent;)",
