@@ -20,7 +20,8 @@ struct Operations {
 };
 
 // One virtual method signature as introduced by its owner class. Overrides name the
-// owner's slot, so they keep its selector; the builder numbers the slots.
+// owner's slot, so they keep its selector; the builder numbers the slots. A class that
+// implements an interface names the interface's slot and gets a selector of its own for it.
 struct MethodSlot {
   const char* signature;  // e.g. "toString()"; one interface selector per signature
   const ClassDecl* owner;
