@@ -202,8 +202,8 @@ void paint(HalfState& s, const HalfGeometry& geo, Ref g) {
     vcall(Graphics::m_drawPolyline, g, polyline({39, 41, 41, 47}), polyline({103, 103, 133, 133}),
           4);
   }
-  // The selection stays marked until another press, over repaints and switches of half.
-  if (s.selected >= 0) paintSelection(s, geo, g);
+  // The selection is not drawn here: it shows only while the pen is down, and the dialog
+  // that its release opens covers the table.
 }
 
 // The selected cell filled black, its text (when it passes the filter) in white.
@@ -223,16 +223,10 @@ void paintSelection(HalfState& s, const HalfGeometry& geo, Ref g) {
   }
 }
 
-// The old selection is cleared (and its cell repainted after the event); a cell under the
-// pen is selected and drawn at once.
+// The old selection is cleared; a cell under the pen is selected and drawn at once.
 void mousePressed(HalfState& s, const HalfGeometry& geo, Ref panel, Ref e) {
   jint x = MouseEvent::getX(e), y = MouseEvent::getY(e);
-  if (s.selected >= 0) {
-    jint k = s.selected - geo.first;
-    s.selected = -1;
-    Component::repaint(panel, at(s.cells, k, 0) - 1, at(s.cells, k, 1) - 1, at(s.cells, k, 2) + 3,
-                       at(s.cells, k, 3) + 3);
-  }
+  s.selected = -1;
   jint row, column;
   if (!geo.hit(x, y, row, column)) return;
   jint element = at(s.grid, row, column);
