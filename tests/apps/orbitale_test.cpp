@@ -58,6 +58,54 @@ TEST(OrbitaleTable, QuotedRecordsAreExact) {
             "2p4");
 }
 
+// "?" where no data set has the value, "---" where it does not apply, counted per column over
+// the measured elements (1 to 103); the oxidation field's two parts, states and the oxide's
+// character, count apart.
+TEST(OrbitaleTable, FewValuesAreUnknownAndOnlyInapplicableOnesAreMissing) {
+  constexpr int kColumns = 17;  // the sixteen fields, and the oxide apart
+  struct Column {
+    const char* name;
+    int unknown;
+    std::vector<int> inapplicable;  // atomic numbers
+  };
+  const std::vector<int> noCompounds = {2, 10, 18};
+  const Column columns[kColumns] = {
+      {"name", 0, {}},
+      {"mass", 0, {}},
+      {"melting point", 0, {}},
+      {"boiling point", 4, {}},
+      {"density", 4, {}},
+      {"electronegativity", 0, noCompounds},
+      {"oxidation states", 0, noCompounds},
+      {"ionization potential", 0, {}},
+      {"atomic radius", 6, {}},
+      {"crystal", 12, {}},
+      {"specific heat", 11, {}},
+      {"thermal conductivity", 8, {}},
+      {"enthalpy of atomization", 96, {}},  // no data set has it; 0 for the noble gases
+      {"enthalpy of vaporization", 16, {}},
+      {"enthalpy of fusion", 29, {}},
+      {"electron configuration", 0, {}},
+      {"oxide", 98, {2, 10, 18, 36}},  // no data set has it; xenon and radon do form oxides
+  };
+  int unknown[kColumns] = {};
+  std::vector<int> inapplicable[kColumns];
+  for (int number = 1; number <= 103; number++) {
+    std::vector<std::string> f = fields_of(element_record(number));
+    size_t blanks = f[6].find("  ");
+    f.push_back(blanks == std::string::npos ? f[6] : f[6].substr(blanks + 2));
+    f[6] = f[6].substr(0, blanks);
+    for (int c = 0; c < kColumns; c++) {
+      unknown[c] += f[c] == "?";
+      if (f[c] == "---") inapplicable[c].push_back(number);
+    }
+  }
+  for (int c = 0; c < kColumns; c++) {
+    EXPECT_EQ(unknown[c], columns[c].unknown) << columns[c].name;
+    EXPECT_EQ(inapplicable[c], columns[c].inapplicable) << columns[c].name;
+  }
+}
+
 TEST(OrbitaleTable, UnnamedElementsCarrySystematicNamesAndOnlyAMass) {
   const std::map<int, std::string> names = {{110, "Ununnilium"}, {111, "Unununium"},
                                             {112, "Ununbium"},   {114, "Ununquadium"},
