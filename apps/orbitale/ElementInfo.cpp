@@ -72,6 +72,36 @@ constexpr Place kPlaces[ElementInfo::COUNT] = {
 
 Ref field(Ref fields, jint i) { return rt_array_load_ref(fields, i); }
 
+constexpr jint kDensity = 4, kCrystal = 9;
+
+// One information line: its label, the record field it shows and the unit after the field.
+// Latin-1 in octal escapes, which end by themselves: \260 the degree sign, \267 the middle
+// dot, \305 the angstrom sign.
+struct Line {
+  const char* label;
+  jint field;
+  const char* unit;
+};
+
+constexpr const char* kDegreesC = "\260C";
+constexpr Line kLines[DialogInfo::LINES] = {
+    {"Atomic Mass = ", 1, ""},
+    {"Melting Point = ", 2, kDegreesC},
+    {"Boiling Point = ", 3, kDegreesC},
+    {"Density = ", kDensity, ""},  // a temperature after "@" takes the unit
+    {"Electronegativity = ", 5, ""},
+    {"Oxidation State = ", 6, ""},
+    {"Ionization Potential = ", 7, " V"},
+    {"Atomic Radius = ", 8, " \305"},
+    {"Crystal = ", kCrystal, ""},  // the code's name
+    {"Specific Heat Capacity = ", 10, " J/(g\267K) @ 1 atm, 25\260C"},
+    {"Thermal Conductivity = ", 11, " W/(cm\267K) @ 1 atm, 25\260C"},
+    {"Enthalpy of Atomization = ", 12, " kJ/mole @ 25\260C"},
+    {"Enthalpy of Vaporization = ", 13, " kJ/mole @ boiling point"},
+    {"Enthalpy of Fusion = ", 14, " kJ/mole @ melting point"},
+    {"Electron Configuration = ", 15, ""},
+};
+
 // The name of a crystal structure code.
 Ref crystal(Ref code) {
   static constexpr const char* kNames[][2] = {
@@ -130,40 +160,14 @@ Ref ElementInfo::getInfo(jint i) {
 
   Ref volatile info = jnew<DialogInfo>();
   DialogInfo::f(info).title = field(fields, 0);
-  Ref volatile density = jconcat({lit("Density = "), field(fields, 4)});
-  if (String::indexOf(field(fields, 4), '@') > 0)
-    density = jconcat({density, lit("\xB0"
-                                    "C")});
-  Ref volatile lines[DialogInfo::LINES];
-  lines[0] = jconcat({lit("Atomic Mass = "), field(fields, 1)});
-  lines[1] = jconcat({lit("Melting Point = "), field(fields, 2),
-                      lit("\xB0"
-                          "C")});
-  lines[2] = jconcat({lit("Boiling Point = "), field(fields, 3),
-                      lit("\xB0"
-                          "C")});
-  lines[3] = density;
-  lines[4] = jconcat({lit("Electronegativity = "), field(fields, 5)});
-  lines[5] = jconcat({lit("Oxidation State = "), field(fields, 6)});
-  lines[6] = jconcat({lit("Ionization Potential = "), field(fields, 7), lit(" V")});
-  lines[7] = jconcat({lit("Atomic Radius = "), field(fields, 8), lit(" \xC5")});
-  lines[8] = jconcat({lit("Crystal = "), crystal(field(fields, 9))});
-  lines[9] = jconcat({lit("Specific Heat Capacity = "), field(fields, 10),
-                      lit(" J/(g\xB7K) @ 1 atm, 25\xB0"
-                          "C")});
-  lines[10] = jconcat({lit("Thermal Conductivity = "), field(fields, 11),
-                       lit(" W/(cm\xB7K) @ 1 atm, 25\xB0"
-                           "C")});
-  lines[11] = jconcat({lit("Enthalpy of Atomization = "), field(fields, 12),
-                       lit(" kJ/mole @ 25\xB0"
-                           "C")});
-  lines[12] = jconcat(
-      {lit("Enthalpy of Vaporization = "), field(fields, 13), lit(" kJ/mole @ boiling point")});
-  lines[13] =
-      jconcat({lit("Enthalpy of Fusion = "), field(fields, 14), lit(" kJ/mole @ melting point")});
-  lines[14] = jconcat({lit("Electron Configuration = "), field(fields, 15)});
-  for (jint k = 0; k < DialogInfo::LINES; k++)
-    rt_array_store_ref(DialogInfo::f(info).lines, k, lines[k]);
+  for (jint k = 0; k < DialogInfo::LINES; k++) {
+    const Line& line = kLines[k];
+    Ref volatile value = field(fields, line.field);
+    const char* unit = line.unit;
+    if (line.field == kCrystal) value = crystal(value);
+    if (line.field == kDensity && String::indexOf(value, '@') > 0) unit = kDegreesC;
+    rt_array_store_ref(DialogInfo::f(info).lines, k, jconcat({lit(line.label), value, lit(unit)}));
+  }
   return info;
 }
 

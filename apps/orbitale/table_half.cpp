@@ -29,6 +29,48 @@ constexpr jint kCellHeight = 14;
 // Rows 7 and 8, the f-block, sit 3 pixels lower.
 jint row_y(jint row) { return row < 7 ? 14 * row + 11 : 14 * row + 14; }
 
+Ref int_array(jint n) { return rt_new_array(rt_class_index_by_name("[I"), 4, n); }
+Ref int_arrays(jint n) {
+  return rt_new_ref_array(rt_class_index_by_name("[[I"), rt_class_index_by_name("[I"), n);
+}
+jint at(Ref a, jint i, jint j) { return rt_array_load32(rt_array_load_ref(a, i), j); }
+
+// The text a cell shows under the current options.
+Ref cell_text(jint element) {
+  return rt_array_load_ref(ElementInfo::getSymbol(element),
+                           DisplayOptionsPanel::showSymbols() ? 0 : 1);
+}
+
+// Each cell's text centred in it, measured at the first paint in the current mode.
+Ref text_positions(HalfState& s, const HalfGeometry& geo, Ref g) {
+  bool symbols = DisplayOptionsPanel::showSymbols();
+  Ref volatile positions = symbols ? s.symbolText : s.numberText;
+  if (positions) return positions;
+  Ref volatile fm = vcall(Graphics::m_getFontMetrics, g);
+  jint fh = vcall(FontMetrics::m_getHeight, fm), ascent = vcall(FontMetrics::m_getAscent, fm);
+  positions = int_arrays(geo.count);
+  (symbols ? s.symbolText : s.numberText) = positions;
+  for (jint k = 0; k < geo.count; k++) {
+    Ref volatile xy = int_array(2);
+    rt_array_store_ref(positions, k, xy);
+    jint width = vcall(FontMetrics::m_stringWidth, fm, cell_text(geo.first + k));
+    rt_array_store32(xy, 0, at(s.cells, k, 0) + (at(s.cells, k, 2) - width) / 2 + 1);
+    rt_array_store32(xy, 1, at(s.cells, k, 1) + (kCellHeight - fh) / 2 + ascent + 1);
+  }
+  return positions;
+}
+
+Ref polyline(std::initializer_list<jint> values) {
+  Ref volatile a = int_array(static_cast<jint>(values.size()));
+  jint i = 0;
+  for (jint v : values) rt_array_store32(a, i++, v);
+  return a;
+}
+
+}  // namespace
+
+namespace half {
+
 jint left_x(jint column) { return column < 2 ? 16 * column + 6 : 16 * column + 15; }
 jint right_x(jint column) { return 17 * column; }
 
@@ -76,72 +118,6 @@ bool right_hit(jint x, jint y, jint& row, jint& column) {
   column = x / 17;
   return true;
 }
-
-Ref int_array(jint n) { return rt_new_array(rt_class_index_by_name("[I"), 4, n); }
-Ref int_arrays(jint n) {
-  return rt_new_ref_array(rt_class_index_by_name("[[I"), rt_class_index_by_name("[I"), n);
-}
-jint at(Ref a, jint i, jint j) { return rt_array_load32(rt_array_load_ref(a, i), j); }
-
-// The text a cell shows under the current options.
-Ref cell_text(jint element) {
-  return rt_array_load_ref(ElementInfo::getSymbol(element),
-                           DisplayOptionsPanel::showSymbols() ? 0 : 1);
-}
-
-// Each cell's text centred in it, measured at the first paint in the current mode.
-Ref text_positions(HalfState& s, const HalfGeometry& geo, Ref g) {
-  bool symbols = DisplayOptionsPanel::showSymbols();
-  Ref volatile positions = symbols ? s.symbolText : s.numberText;
-  if (positions) return positions;
-  Ref volatile fm = vcall(Graphics::m_getFontMetrics, g);
-  jint fh = vcall(FontMetrics::m_getHeight, fm), ascent = vcall(FontMetrics::m_getAscent, fm);
-  positions = int_arrays(geo.count);
-  (symbols ? s.symbolText : s.numberText) = positions;
-  for (jint k = 0; k < geo.count; k++) {
-    Ref volatile xy = int_array(2);
-    rt_array_store_ref(positions, k, xy);
-    jint width = vcall(FontMetrics::m_stringWidth, fm, cell_text(geo.first + k));
-    rt_array_store32(xy, 0, at(s.cells, k, 0) + (at(s.cells, k, 2) - width) / 2 + 1);
-    rt_array_store32(xy, 1, at(s.cells, k, 1) + (kCellHeight - fh) / 2 + ascent + 1);
-  }
-  return positions;
-}
-
-Ref polyline(std::initializer_list<jint> values) {
-  Ref volatile a = int_array(static_cast<jint>(values.size()));
-  jint i = 0;
-  for (jint v : values) rt_array_store32(a, i++, v);
-  return a;
-}
-
-}  // namespace
-
-const HalfGeometry kLeftHalf = {
-    .first = 0,
-    .count = ElementInfo::LEFT_COUNT,
-    .firstColumn = 0,
-    .left = true,
-    .columnX = left_x,
-    .cellWidth = 16,
-    .labels = {"1a", "2a", "3b", "4b", "5b", "6b", "7b", "----", "-8--"},
-    .labelRows = {0, 1, 3, 3, 3, 3, 3, 3, 3},
-    .hit = left_hit,
-};
-
-const HalfGeometry kRightHalf = {
-    .first = ElementInfo::LEFT_COUNT,
-    .count = ElementInfo::COUNT - ElementInfo::LEFT_COUNT,
-    .firstColumn = 9,
-    .left = false,
-    .columnX = right_x,
-    .cellWidth = 17,
-    .labels = {"8", "1b", "2b", "3a", "4a", "5a", "6a", "7a", "8a"},
-    .labelRows = {3, 3, 3, 1, 1, 1, 1, 1, 0},
-    .hit = right_hit,
-};
-
-namespace half {
 
 // The cells, categories and the grid, from the element layout.
 void setup(HalfState& s, const HalfGeometry& geo) {
