@@ -11,6 +11,8 @@ void db_close(Ref database);
 jint db_record_count(Ref database);
 Ref db_get_record(Ref database, jint index, Ref array);
 jint db_set_record(Ref database, jint index, Ref array);
+// Appends a record: its number, or -1 on failure (the record stores report the number).
+jint db_append_record(Ref database, Ref array);
 jint db_delete_record(Ref database, jint index);
 jint db_zero();
 const char* sys_flash_id();

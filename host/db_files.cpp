@@ -76,16 +76,26 @@ int db_file_move(const char* from, const char* to) {
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) ? DB_FILE_OK : last_error_result();
 }
 
-int32_t db_file_count(const char* prefix) {
+// Without MOVEFILE_REPLACE_EXISTING the move fails on an existing target.
+int db_file_move_new(const char* from, const char* to) {
+  if (MoveFileExA(from, to, 0)) return DB_FILE_OK;
+  DWORD e = GetLastError();
+  if (e == ERROR_ALREADY_EXISTS || e == ERROR_FILE_EXISTS) return DB_FILE_EXISTS;
+  return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? DB_FILE_MISSING : DB_FILE_FAILED;
+}
+
+bool db_file_list(const char* prefix, std::vector<std::string>* rests) {
   std::string pattern = std::string(prefix) + "*";
+  size_t len = strlen(prefix);
   WIN32_FIND_DATAA found;
   HANDLE h = FindFirstFileA(pattern.c_str(), &found);
-  if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND ? 0 : -1;
-  int32_t n = 0;
-  do n++;
+  if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+  do
+    if (strncmp(found.cFileName, prefix, len) == 0) rests->push_back(found.cFileName + len);
   while (FindNextFileA(h, &found));
+  bool complete = GetLastError() == ERROR_NO_MORE_FILES;
   FindClose(h);
-  return n;
+  return complete;
 }
 
 #else
@@ -158,17 +168,30 @@ int db_file_move(const char* from, const char* to) {
   return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
 }
 
-int32_t db_file_count(const char* prefix) {
+// One rename that refuses an existing target where the system has it; else a hard link,
+// which never replaces either, and the source's name removed after.
+int db_file_move_new(const char* from, const char* to) {
+#ifdef RENAME_NOREPLACE
+  if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return DB_FILE_OK;
+  if (errno != EINVAL && errno != ENOSYS)
+    return errno == EEXIST ? DB_FILE_EXISTS : errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+#endif
+  if (link(from, to) != 0)
+    return errno == EEXIST ? DB_FILE_EXISTS : errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+  unlink(from);
+  return DB_FILE_OK;
+}
+
+bool db_file_list(const char* prefix, std::vector<std::string>* rests) {
   DIR* dir = opendir(".");
-  if (!dir) return -1;
+  if (!dir) return false;
   size_t len = strlen(prefix);
-  int32_t n = 0;
   errno = 0;
   while (dirent* e = readdir(dir))
-    if (strncmp(e->d_name, prefix, len) == 0) n++;
-  if (errno != 0) n = -1;  // the listing broke off: the count is unknown
+    if (strncmp(e->d_name, prefix, len) == 0) rests->push_back(e->d_name + len);
+  bool complete = errno == 0;  // else the listing broke off
   closedir(dir);
-  return n;
+  return complete;
 }
 
 #endif

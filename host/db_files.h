@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // How db_file_open opens a file; none of them follows a request to block.
 enum DbOpenHow {
@@ -16,6 +18,7 @@ enum : int {
   DB_FILE_OK = 0,
   DB_FILE_MISSING = -1,  // no such file (or no such source of a move)
   DB_FILE_FAILED = -2,   // any other failure
+  DB_FILE_EXISTS = -3,   // the target of a move that must not replace is there
 };
 
 // A descriptor >= 1 of a regular file, or DB_FILE_MISSING / DB_FILE_FAILED.
@@ -34,6 +37,9 @@ bool db_file_flush(int fd);
 int db_file_remove(const char* name);
 // Renames from over to, replacing to; DB_FILE_OK, DB_FILE_MISSING or DB_FILE_FAILED.
 int db_file_move(const char* from, const char* to);
-// Number of entries of the current directory whose name begins with prefix; -1 when the
-// directory cannot be listed (a failed listing is not an empty one).
-int32_t db_file_count(const char* prefix);
+// Moves from to to only if to does not exist, in one step (no other writer can slip in);
+// DB_FILE_OK, DB_FILE_MISSING, DB_FILE_EXISTS or DB_FILE_FAILED.
+int db_file_move_new(const char* from, const char* to);
+// The rest of the name of each entry of the current directory that begins with prefix;
+// false when the directory cannot be listed (a failed listing is not an empty one).
+bool db_file_list(const char* prefix, std::vector<std::string>* rests);

@@ -62,6 +62,47 @@ TEST_F(DatabaseClass, CreateOpenAddGetDeleteClose) {
   });
 }
 
+// The record files 0..n-1 by content; "-" for a missing one.
+std::string contents(int n) {
+  std::string out;
+  for (int i = 0; i < n; i++) out += file_exists(rec(i)) ? char(file_bytes(rec(i)).at(0)) : '-';
+  return out;
+}
+
+// setRecord past the end would leave a gap that a later append fills by replacing a record:
+// it is refused, and three appends then take the numbers after the last record.
+TEST_F(DatabaseClass, SetRecordPastTheEndIsRefused) {
+  run_storage_program([] {
+    Database::create(0, lit("Abc"), 1, 2, false);
+    Ref volatile db = jnew<Database>(2, 1, 3);
+    for (uint8_t c : {'a', 'b'}) EXPECT_TRUE(vcall(Database::m_addRecord, db, byte_array({c})));
+    EXPECT_FALSE(vcall(Database::m_setRecord, db, 5, byte_array({'x'})));
+    for (uint8_t c : {'c', 'd', 'e'})
+      EXPECT_TRUE(vcall(Database::m_addRecord, db, byte_array({c})));
+    EXPECT_EQ(contents(6), "abcde-");
+    EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 5);
+  });
+}
+
+// A delete stopped between its remove and its rename (record 1 of four removed, none moved)
+// leaves a gap: opening read-write closes it in order, as the delete would have, so every
+// number up to the count reads and an append replaces nothing. Opening read-only moves
+// nothing.
+TEST_F(DatabaseClass, GapLeftByAStoppedDeleteIsClosedOnOpen) {
+  run_storage_program([] {
+    Database::create(0, lit("Abc"), 1, 2, false);
+    for (int i : {0, 2, 3}) write_file(rec(i), {uint8_t('a' + i)});
+    Ref volatile reader = jnew<Database>(2, 1, 1);
+    EXPECT_EQ(contents(4), "a-cd");
+    Ref volatile db = jnew<Database>(2, 1, 3);
+    EXPECT_EQ(contents(4), "acd-");
+    EXPECT_EQ(vcall(Database::m_getNumberOfRecords, db), 3);
+    EXPECT_EQ(array_bytes(vcall(Database::m_getRecord, reader, 1)), v({'c'}));
+    EXPECT_TRUE(vcall(Database::m_addRecord, db, byte_array({'e'})));
+    EXPECT_EQ(contents(5), "acde-");
+  });
+}
+
 // The record's bytes are counted by the heap budget, and a collection gives back exactly
 // what was counted: 200 KB read through a 128 KiB heap. A record larger than the heap is an
 // out-of-memory error, not a fatal one, and leaks neither memory nor a descriptor.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -69,8 +70,9 @@ TEST_F(Files, OpenWriteAndReadBack) {
   EXPECT_FALSE(fs::exists("g"));
 }
 
-// A directory is no file; remove and move tell a missing file from one removed or moved,
-// and a move replaces its target. The count is of every entry beginning with the prefix.
+// A directory is no file; remove and move tell a missing file from one removed or moved;
+// a move replaces its target, a new-only move never does. The listing names every entry
+// beginning with the prefix.
 TEST_F(Files, DirectoriesRemoveMoveAndCount) {
   fs::create_directory("d");
   EXPECT_EQ(db_file_open("d", DB_OPEN_READ), DB_FILE_FAILED);
@@ -86,13 +88,27 @@ TEST_F(Files, DirectoriesRemoveMoveAndCount) {
   EXPECT_EQ(db_file_remove("b"), DB_FILE_OK);
   EXPECT_FALSE(fs::exists("b"));
   EXPECT_EQ(db_file_remove("b"), DB_FILE_MISSING);
+  put("a", "new");
+  put("b", "old");
+  EXPECT_EQ(db_file_move_new("a", "b"), DB_FILE_EXISTS);
+  EXPECT_EQ(db_file_move_new("a", "d"), DB_FILE_EXISTS);
+  EXPECT_EQ(content("b"), "old");
+  EXPECT_EQ(db_file_move_new("a", "c"), DB_FILE_OK);
+  EXPECT_FALSE(fs::exists("a"));
+  EXPECT_EQ(content("c"), "new");
+  EXPECT_EQ(db_file_move_new("a", "e"), DB_FILE_MISSING);
   for (const char* n :
        {"00000001-00000002-rec.0", "00000001-00000002-rec.1", "00000001-00000002-rec.bak",
         "00000001-00000002-recx", "00000001-00000003-rec.0", "00000001-00000002-name"})
     put(n, "");
   fs::create_directory("00000001-00000002-rec.7");
-  EXPECT_EQ(db_file_count("00000001-00000002-rec."), 4);
-  EXPECT_EQ(db_file_count("00000009-00000009-rec."), 0);
+  std::vector<std::string> rests;
+  EXPECT_TRUE(db_file_list("00000001-00000002-rec.", &rests));
+  std::sort(rests.begin(), rests.end());
+  EXPECT_EQ(rests, (std::vector<std::string>{"0", "1", "7", "bak"}));
+  rests.clear();
+  EXPECT_TRUE(db_file_list("00000009-00000009-rec.", &rests));
+  EXPECT_TRUE(rests.empty());
 }
 
 }  // namespace

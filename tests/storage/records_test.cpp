@@ -16,15 +16,21 @@ std::vector<std::string> records_on_disk(int n) {
   return out;
 }
 
-TEST_F(Records, CountIsEveryFileOfThePattern) {
+// Only a record number (decimal, no leading zero) names a record: a copy such as rec.0.bak
+// would otherwise make the count point past the last record, and an append leave a gap.
+TEST_F(Records, CountIsOfNumberedRecordFiles) {
   run_storage_program([] {
     EXPECT_EQ(db_record_count(database_with({})), 0);
     Ref db = database_with({{1}, {2}, {3}});
     write_file("00000001-00000003-rec.0", {9});  // another database's record
     write_file("00000001-00000002-recx", {9});   // not of the pattern
     write_file("00000001-00000002-new.0", {9});  // a scratch file left by a stopped write
+    for (const char* stray : {".bak", "0"}) write_file(rec(0) + stray, {9});
+    write_file("00000001-00000002-rec.", {9});
+    write_file("00000001-00000002-rec.07", {9});
     EXPECT_EQ(db_record_count(db), 3);
-    write_file(rec(0) + ".bak", {9});  // of the pattern though not numbered
+    EXPECT_EQ(db_set_record(db, DB_APPEND, byte_array({4})), 1);
+    EXPECT_EQ(file_bytes(rec(3)), v({4}));
     EXPECT_EQ(db_record_count(db), 4);
   });
 }
@@ -64,9 +70,12 @@ TEST_F(Records, GetReadsTheWholeRecordIntoTheGivenArray) {
   });
 }
 
-// Set and append write exactly the array's bytes at its number (the next one, a gap past
-// the end, never a negative one). Delete renumbers the later records up to the count of
-// files, so a record numbered past it stays where it is. "-" is a missing file.
+// Set and append write exactly the array's bytes at its number (the next one, never one
+// past it, never a negative one). An append never replaces a record: a gap that another
+// program, or a delete stopped half-way, left since the open is closed first, records kept
+// in order. Delete renumbers the later records up to the count of files, so a record
+// numbered past it stays where it is. "-" is a missing file; record `missing` is removed
+// after the open.
 TEST_F(Records, SetAndDeleteNumberTheRecordFiles) {
   struct Case {
     char op;  // 's'et or 'd'elete
@@ -74,13 +83,17 @@ TEST_F(Records, SetAndDeleteNumberTheRecordFiles) {
     jint index, result, count;
     std::vector<std::string> after;
     Bytes bytes = {};
+    int missing = -1;
   };
   const Case cases[] = {
       {'s', {{1, 2, 3, 4, 5}}, 0, 1, 1, {"ab"}, {'a', 'b'}},  // replaced, not overlaid
       {'s', {{1}}, 0, 1, 1, {""}},                            // an empty record is an empty file
       {'s', {{'0'}, {'1'}, {'2'}}, DB_APPEND, 1, 4, {"0", "1", "2", "3"}, {'3'}},
       {'s', {}, DB_APPEND, 1, 1, {"0", "-"}, {'0'}},
-      {'s', {{'0'}, {'1'}}, 5, 1, 3, {"0", "1", "-", "-", "-", "5"}, {'5'}},
+      {'s', {{'0'}, {'1'}}, 5, 0, 2, {"0", "1", "-", "-", "-", "-"}, {'5'}},  // a gap: refused
+      {'s', {{'0'}, {'1'}}, 2, 1, 3, {"0", "1", "2"}, {'2'}},                 // just past the end
+      {'s', {{'0'}, {'1'}, {'2'}, {}, {'4'}}, DB_APPEND, 1, 5, {"0", "1", "2", "4", "5"}, {'5'}, 3},
+      {'s', {{'0'}, {}, {'2'}}, 1, 1, 3, {"0", "1", "2"}, {'1'}, 1},  // fills the gap it names
       {'s', {{'0'}, {'1'}}, -1, 0, 2, {"0", "1", "-"}, {'9'}},
       {'d', {{'0'}, {'1'}, {'2'}, {'3'}}, 1, 1, 3, {"0", "2", "3", "-"}},
       {'d', {{'0'}, {'1'}, {'2'}}, 0, 1, 2, {"1", "2", "-"}},
@@ -89,7 +102,7 @@ TEST_F(Records, SetAndDeleteNumberTheRecordFiles) {
       {'d', {{'0'}, {'1'}}, 2, 1, 2, {"0", "1"}},
       {'d', {{'0'}, {'1'}}, 70000, 1, 2, {"0", "1"}},
       {'d', {{'0'}, {'1'}}, -1, 0, 2, {"0", "1"}},
-      {'d', {{'0'}, {'1'}, {'2'}, {}, {'4'}}, 0, 1, 3, {"1", "2", "-", "-", "4"}},  // 3 missing
+      {'d', {{'0'}, {'1'}, {'2'}, {}, {'4'}}, 0, 1, 3, {"1", "2", "-", "-", "4"}, {}, 3},
   };
   run_storage_program([&] {
     for (size_t i = 0; i < std::size(cases); i++) {
@@ -97,7 +110,7 @@ TEST_F(Records, SetAndDeleteNumberTheRecordFiles) {
       SCOPED_TRACE(i);
       empty_dir();
       Ref db = database_with(c.before);
-      if (c.before.size() == 5) unlink(rec(3).c_str());
+      if (c.missing >= 0) unlink(rec(c.missing).c_str());
       EXPECT_EQ(c.op == 's' ? db_set_record(db, c.index, byte_array(c.bytes))
                             : db_delete_record(db, c.index),
                 c.result);

@@ -33,6 +33,7 @@ class StorageTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   std::string dir_, old_cwd_;
+  std::string base_;  // where the directory is made; empty: the system's temporary directory
 };
 
 using Bytes = std::vector<uint8_t>;

@@ -42,6 +42,7 @@ Ref Database::getRecord(Ref self, jint recordNumber) {
   return native(db_get_record, self, recordNumber, data);
 }
 
+// A record number past the count is refused: it would leave a gap in the numbers.
 jbool Database::setRecord(Ref self, jint recordNumber, Ref data) {
   return native(db_set_record, self, recordNumber, data) != 0;
 }
@@ -55,5 +56,7 @@ jbool Database::deleteRecord(Ref self, jint recordNumber) {
 }
 
 void Database::close(Ref self) { native(db_close, self); }
+
+jint Database::appendRecord(Ref self, Ref data) { return native(db_append_record, self, data); }
 
 }  // namespace com::sun::kjava

@@ -28,6 +28,8 @@ struct Database {
   static jbool addRecord(Ref self, Ref data);
   static jbool deleteRecord(Ref self, jint recordNumber);
   static void close(Ref self);
+  // Not of the published class: addRecord that tells the number the record got (-1: none).
+  static jint appendRecord(Ref self, Ref data);
 
  private:
   static jint openDatabase(jint typeId, jint creatorId, jint mode);
