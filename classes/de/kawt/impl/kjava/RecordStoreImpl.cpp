@@ -2,12 +2,14 @@
 #include "de/kawt/impl/kjava/RecordStoreImpl.h"
 
 #include <cstring>
+#include <vector>
 
 #include "com/sun/kjava/Database.h"
 #include "java/lang/Integer.h"
 #include "java/lang/String.h"
 #include "javax/microedition/rms/InvalidRecordIDException.h"
 #include "javax/microedition/rms/RecordStoreException.h"
+#include "javax/microedition/rms/RecordStoreFullException.h"
 #include "javax/microedition/rms/RecordStoreNotOpenException.h"
 
 namespace de::kawt::impl::kjava {
@@ -34,10 +36,13 @@ ClassDecl RecordStoreImpl::klass = {
                 ::impl(RecordStore::m_getRecord, &RecordStoreImpl::getRecord)},
     .uses = {&de::kawt::impl::AbstractRecordStore::klass, &com::sun::kjava::Database::klass,
              &java::lang::Integer::klass, &java::lang::String::klass,
-             &javax::microedition::rms::RecordStoreException::klass},
+             &javax::microedition::rms::RecordStoreException::klass,
+             &javax::microedition::rms::RecordStoreFullException::klass},
 };
 
+static constexpr jint DB_READ_ONLY = 1;
 static constexpr jint DB_READ_WRITE = 3;
+static constexpr jint STORE_TYPES = 10000;  // "0000" to "9999": four decimal digits
 
 jint RecordStoreImpl::id(Ref s) {
   uint32_t v = 0;
@@ -77,6 +82,24 @@ static Ref indexRecord(jint creator, jint type, Ref name) {
   return record;
 }
 
+// The number that a store type of four decimal digits stands for, else -1.
+static jint storeNumber(jint type) {
+  jint n = 0;
+  for (jint shift = 24; shift >= 0; shift -= 8) {
+    jint c = (type >> shift) & 0xFF;
+    if (c < '0' || c > '9') return -1;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
+static bool databaseExists(jint creator, jint type) {
+  Ref volatile db = jnew<Database>(type, creator, DB_READ_ONLY);
+  if (!vcall(Database::m_isOpen, db)) return false;
+  vcall(Database::m_close, db);
+  return true;
+}
+
 // The store's own database, opened; created first when it does not exist.
 static Ref openOrCreate(Ref name, jint creator, jint type) {
   Ref volatile db = jnew<Database>(type, creator, DB_READ_WRITE);
@@ -89,10 +112,13 @@ static Ref openOrCreate(Ref name, jint creator, jint type) {
  * Opening
  * ------------------------------------------------------------------------- */
 
-// The index is scanned in order and the first record naming the store wins. A new store
-// gets the type "0000", "0001", ... after the number of index records and the creator
-// "KRMS"; its name is the one asked for. A store whose index cannot be opened even after
-// creating it fails at once rather than at its first operation.
+// The index is scanned in order and the first record naming the store wins; a record that
+// names the index's own ids is no store. A new store gets the creator "KRMS" and a type of
+// four digits that no store uses: the number of index records ("0000", "0001", ...), else the
+// next free one, passing over the database of a store whose index record was lost. With all
+// ten thousand taken the store is refused. Its name is the one asked for. A store whose
+// index cannot be opened even after creating it fails at once rather than at its first
+// operation.
 void RecordStoreImpl::init(Ref self, Ref name) {
   AbstractRecordStore::init(self);
   Ref volatile keep = self;
@@ -107,9 +133,13 @@ void RecordStoreImpl::init(Ref self, Ref name) {
     if (!vcall(Database::m_isOpen, f(keep).index)) jthrow(jnew<rms::RecordStoreException>());
   }
   jint count = vcall(Database::m_getNumberOfRecords, f(keep).index);
+  std::vector<bool> used(STORE_TYPES);
   for (jint i = 0; i < count; i++) {
     Ref volatile record = vcall(Database::m_getRecord, f(keep).index, i);
     if (!record || alen(record) < 8) continue;  // not an index record
+    jint creator = readId(record, 0), type = readId(record, 4);
+    if (creator == f(keep).indexCreator && type == f(keep).indexType) continue;
+    if (jint n = storeNumber(type); creator == f(keep).indexCreator && n >= 0) used[n] = true;
     Ref volatile found = recordName(record);
     if (!String::equals(found, wanted)) continue;
     f(keep).creator = readId(record, 0);
@@ -118,10 +148,19 @@ void RecordStoreImpl::init(Ref self, Ref name) {
     f(keep).store = openOrCreate(found, f(keep).creator, f(keep).type);
     return;
   }
-  Ref volatile digits = java::lang::Integer::toString(count);
-  while (String::length(digits) < 4) digits = jconcat({lit("0"), digits});
   f(keep).creator = f(keep).indexCreator;
-  f(keep).type = id(digits);
+  f(keep).type = 0;
+  for (jint k = 0; k < STORE_TYPES && !f(keep).type; k++) {
+    jint n = (count + k) % STORE_TYPES;
+    if (used[n]) continue;
+    Ref volatile digits = java::lang::Integer::toString(n);
+    while (String::length(digits) < 4) digits = jconcat({lit("0"), digits});
+    if (!databaseExists(f(keep).creator, id(digits))) f(keep).type = id(digits);
+  }
+  if (!f(keep).type) {
+    vcall(Database::m_close, f(keep).index);
+    jthrow(jnew<rms::RecordStoreFullException>());
+  }
   f(keep).name = wanted;
   f(keep).store = openOrCreate(wanted, f(keep).creator, f(keep).type);
   if (!vcall(Database::m_addRecord, f(keep).index,
@@ -183,19 +222,20 @@ jint RecordStoreImpl::getSizeAvailable(Ref self) {
 // One more than the number of records (not the position the next record gets).
 jint RecordStoreImpl::getNextRecordID(Ref self) { return getNumRecords(self) + 1; }
 
-// With an offset above 0 the count bytes from it are stored; with offset 0 (or below) the
-// whole array, whatever the count. A record the database could not write is an error.
+// With an offset above 0 the count bytes from it are stored (the range checked before any
+// allocation); with offset 0 (or below) the whole array, whatever the count. The result is
+// the position the database wrote. A record it could not write is an error.
 jint RecordStoreImpl::addRecord(Ref self, Ref data, jint offset, jint count) {
   Ref volatile db = storeOf(self);
   Ref volatile bytes = data;
   if (offset > 0) {
-    bytes = new_byte_array(count);
     if (!in_range(alen(data), offset, count)) rt_throw_error(ERR_ARRAY_INDEX_OUT_OF_BOUNDS);
+    bytes = new_byte_array(count);
     memcpy(elements<jbyte>(bytes), elements<jbyte>(data) + offset, count);
   }
-  if (!vcall(Database::m_addRecord, db, static_cast<Ref>(bytes)))
-    jthrow(jnew<rms::RecordStoreException>());
-  return vcall(Database::m_getNumberOfRecords, db) - 1;
+  jint position = Database::appendRecord(db, bytes);
+  if (position < 0) jthrow(jnew<rms::RecordStoreException>());
+  return position;
 }
 
 void RecordStoreImpl::deleteRecord(Ref self, jint recordId) {
