@@ -1,13 +1,21 @@
 // The GIF loader through gifdecode, on pictures that Pillow and ImageMagick wrote and
 // gif_cases.py reshaped; the expected pixels come from the pictures' own colours.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -102,5 +110,80 @@ TEST_F(GifDecode, ScreenBeyondTheHeapIsOutOfMemory) {
   check("screen_past_heap");
 }
 TEST_F(GifDecode, DepthTwoIsUnsupported) { check("depth_two"); }
+
+// What a run of gifdecode left: exit status (-1 if killed), its streams, its peak memory.
+struct Outcome {
+  int status = -1;
+  std::string out, err;
+  long maxRssKb = 0;
+};
+
+// Runs gifdecode 1 FILE; one that runs past 30 seconds (reading a device for ever) is killed.
+// A forked child starts from this process's present size, not its peak as a spawned one
+// would, so the peak it reports is its own (or this small process's).
+Outcome gifdecode(const fs::path& dir, const std::string& file) {
+  fs::path out = dir / "run.out", err = dir / "run.err";
+  Outcome run;
+  pid_t pid = fork();
+  if (pid == 0) {
+    int in = open("/dev/null", O_RDONLY);
+    int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (in < 0 || o < 0 || e < 0 || dup2(in, 0) < 0 || dup2(o, 1) < 0 || dup2(e, 2) < 0) _exit(127);
+    execl(GIFDECODE, GIFDECODE, "1", file.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  if (pid < 0) return run;
+  int wstatus = 0;
+  rusage usage{};
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (wait4(pid, &wstatus, WNOHANG, &usage) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) kill(pid, SIGKILL);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
+  run.out = slurp(out);
+  run.err = slurp(err);
+  run.maxRssKb = usage.ru_maxrss;
+  return run;
+}
+
+class GifDecodeFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (fs::temp_directory_path() / "giffile-XXXXXX").string();
+    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+    dir_ = tmpl;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path dir_;
+};
+
+// What is no picture file, or more than the heap could hold, is never read whole: one line
+// names it on standard error, exit 1, and the tool stays as small as on a tiny picture.
+TEST_F(GifDecodeFile, NoFileOrTooLargeAFileIsOneLineAndBoundedMemory) {
+  fs::path tiny = dir_ / "tiny.gif";
+  std::ofstream(tiny, std::ios::binary) << std::string("GIF89a\1\0\1\0\0\0\0;", 14);
+  Outcome small = gifdecode(dir_, tiny);
+  ASSERT_EQ(small.status, 0) << small.err;
+  fs::path fifo = dir_ / "fifo.gif", big = dir_ / "big.gif", huge = dir_ / "huge.gif";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);  // no writer: opening it would wait for one
+  std::ofstream bigFile(big, std::ios::binary);
+  for (int i = 0; i < 160; i++) bigFile << std::string(64 << 10, 'G');  // 10 MB
+  bigFile.close();
+  std::ofstream(huge).close();
+  ASSERT_EQ(truncate64(huge.c_str(), int64_t{1} << 36), 0);  // sparse: no disk used
+  const std::string cases[] = {dir_.string(), "/dev/zero",   fifo.string(),
+                               big.string(),  huge.string(), (dir_ / "missing.gif").string()};
+  for (const std::string& file : cases) {
+    SCOPED_TRACE(file);
+    Outcome run = gifdecode(dir_, file);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("gifdecode: " + file + ": ", 0), 0u) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_LT(run.maxRssKb, small.maxRssKb + 2048);
+  }
+}
 
 }  // namespace

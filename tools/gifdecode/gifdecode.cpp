@@ -1,11 +1,12 @@
 // gifdecode DEPTH FILE: decodes FILE with the toolkit's GIF loader at pixel depth DEPTH
 // inside the runtime and prints the stored pixel values as a plain PGM on standard output.
-// A Java exception or a fatal report is printed as its one line on standard error, exit 1.
+// A Java exception or a fatal report is printed as its one line on standard error, exit 1;
+// so is a FILE that is no regular file or larger than the heap, which is never read whole.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,31 @@ static std::string java_text(Ref s) {
   return out;
 }
 
+// Reads FILE whole if it is a regular file the heap could hold, else prints one line that
+// names it and says why. A directory, a device or a pipe is not opened (a pipe without a
+// writer would wait for one), and no more than the heap is read from anything.
+static bool read_picture(const char* name, std::vector<uint8_t>* bytes) {
+  auto fail = [name](const std::string& why) {
+    fprintf(stderr, "gifdecode: %s: %s\n", name, why.c_str());
+    return false;
+  };
+  std::error_code ec;
+  std::filesystem::file_status st = std::filesystem::status(name, ec);
+  if (ec) return fail(ec.message());
+  if (!std::filesystem::is_regular_file(st)) return fail("not a regular file");
+  FILE* file = fopen(name, "rb");
+  if (!file) return fail(strerror(errno));
+  bytes->resize(RT_HEAP_LIMIT + 1);
+  size_t got = fread(bytes->data(), 1, bytes->size(), file);
+  bool broken = ferror(file);
+  fclose(file);
+  if (broken) return fail("read error");
+  if (got > RT_HEAP_LIMIT)
+    return fail("larger than the heap (" + std::to_string(RT_HEAP_LIMIT) + " bytes)");
+  bytes->resize(got);
+  return true;
+}
+
 // Decodes and prints; returns the exit status.
 __attribute__((noinline)) static int decode(const std::vector<uint8_t>& bytes, jint depth) {
   try {
@@ -99,13 +125,8 @@ int main(int argc, char** argv) {
     fprintf(stderr, "gifdecode: DEPTH must be 1 to 8\n");
     return 2;
   }
-  std::ifstream file(argv[2], std::ios::binary);
-  if (!file) {
-    fprintf(stderr, "gifdecode: cannot read %s\n", argv[2]);
-    return 2;
-  }
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
-  if (bytes.size() > INT32_MAX) return 2;
+  std::vector<uint8_t> bytes;
+  if (!read_picture(argv[2], &bytes)) return 1;
 
   const ProgramImage& image = rt_build_program(classes());
   if (rt_init(image) != 1) return 2;
