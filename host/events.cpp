@@ -44,6 +44,7 @@ static bool grow() {
 static int32_t pen_coordinate(WORD w) { return static_cast<short>(w) / 2; }
 
 int evt_enqueue(UINT msg, WPARAM wp, LPARAM lp) {
+  script_note_input(msg, wp, lp);  // -record keeps the program's input, read or not
   if (!host.eventOwner) return 1;  // nobody reads: input is dropped
   int32_t n;
   switch (msg) {

@@ -3,10 +3,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "platform/win32.h"
 #include "runtime/rt.h"
 #include "threads/coop.h"
+
+// What `--help` says of one program, beside what every program shares.
+struct HostHelp {
+  const char* about;     // one line: what the program shows
+  const char* colour;    // what -color and -nocolor do in it
+  bool frames;           // it draws in frames, so -fps applies
+  const char* controls;  // its own controls, one "  what   does" line each
+};
 
 // What a program tells the host about itself.
 struct HostApplication {
@@ -14,6 +23,7 @@ struct HostApplication {
   int colourByDefault;               // 1: "-nocolor" turns colour off; 0: "-color" turns it on
   const ProgramImage& (*program)();  // builds the class table
   void (*main)(Ref args);            // the main class's static main(String[])
+  const HostHelp* help;              // null: only what every program shares
 };
 
 // Supplied by each program; the host's WinMain (or main) runs it.
@@ -98,15 +108,62 @@ LPARAM host_client_point(int x, int y);
 // Repaints a rectangle of the window, given at scale 1, now.
 void host_invalidate(RECT r);
 
-// Automation (PALM_SCRIPT): load the script, and run it a step from the main loop.
-void script_start(const char* path);
+// Command line: the switches of every program, read once at start-up.
+struct HostOptions {
+  bool help = false, version = false;
+  bool bad = false;  // an automation switch without a usable value (said on standard error)
+  int scale = -1;    // -1 absent
+  int fps = -1;
+  std::string script, record;  // empty: absent
+  long gremlins = -1;          // -1 absent
+  uint64_t seed = 0;
+  bool seeded = false;
+  std::string searched;  // the words where -console, -color and -nocolor are searched
+};
+// Reads the words of the line; unknown words and bad values are named on standard error.
+HostOptions host_parse_options(const HostApplication& app, const char* line);
+// The help text (--help) and the version line (--version) of a program.
+std::string host_help_text(const HostApplication& app);
+std::string host_version_text(const HostApplication& app);
+// Exit status when an automation switch or a -script cannot do what was asked.
+constexpr int HOST_AUTOMATION_FAILED = 2;
+
+// Automation: a script (-script or PALM_SCRIPT), gremlins and a recording, set up before the
+// window opens (false: a -script or -record that cannot be used, said), run a step at a
+// time from the main loop, and ended at teardown.
+bool script_begin(const HostOptions& options);
 void script_step();
 void script_stop();
 // Milliseconds until the script has something to do (0: now), INFINITE when it has ended.
 DWORD script_due_in();
+// HOST_AUTOMATION_FAILED after a -script failed or a recording could not be kept, else 0.
+int script_status();
+// A script read from a pipe or FIFO waits for its writer: true when the script has input
+// (or its end) within ms; false at once for a script that waits on nothing to read.
+bool script_waits_for_input();
+bool script_input_ready(DWORD ms);
+// The window procedure's input as the program gets it, for -record.
+void script_note_input(UINT msg, WPARAM wp, LPARAM lp);
 
-// Writes a 32-bit DIB (top-down, B G R x) as an RGB PNG file; false on failure.
-bool png_write(const char* path, const uint32_t* pixels, int width, int height);
+// Whether the last scheduler round did nothing (see host_after_round).
+bool host_last_round_idle();
+
+// A file written beside its target and renamed over it only when complete. Each call but
+// abandon answers a failure's reason ("not a regular file", strerror), empty on success.
+struct HostFile {
+  std::string target, scratch;
+  int fd = -1;
+  int uid = -1, gid = -1;
+};
+std::string host_file_begin(HostFile& f, const char* path);
+bool host_file_write(HostFile& f, const void* data, size_t size);  // errno on failure
+std::string host_file_commit(HostFile& f);
+void host_file_abandon(HostFile& f);  // removes the scratch file, never the target
+
+// Writes a 32-bit DIB (top-down, B G R x) as an RGB PNG file; false on failure, the reason
+// in `why`.
+bool png_write(const char* path, const uint32_t* pixels, int width, int height,
+               std::string* why = nullptr);
 
 // The screen bitmap as top-down 0x00RRGGBB pixels (through GetDIBits); false without one.
 bool host_read_screen(uint32_t* pixels);

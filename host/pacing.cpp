@@ -9,9 +9,12 @@
 static const int64_t BUSY_US = 200;
 // Longest idle wait: whatever the wait cannot see (a clock jump) is noticed this soon.
 static const DWORD IDLE_CAP_MS = 50;
+// A window's wait cannot watch a script's pipe as well: it is looked at this often.
+static const DWORD SCRIPT_LOOK_MS = 10;
 
 static uint32_t g_work;
 static uint64_t g_allocations;
+static bool g_last_idle;
 static int64_t g_next_frame;  // microseconds on the performance counter
 
 static int64_t now_us() {
@@ -22,10 +25,25 @@ static int64_t now_us() {
                               c.QuadPart % f.QuadPart * 1000000 / f.QuadPart);
 }
 
-// Returns at once when input or a message is waiting.
-static bool wait_for_input(DWORD ms) {
+static bool wait_for_messages(DWORD ms) {
   return MsgWaitForMultipleObjectsEx(0, nullptr, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE) !=
          WAIT_TIMEOUT;
+}
+
+// Returns at once when input or a message is waiting, or a script's writer sends a line.
+// Without a display the wait is on the script's descriptor itself; with one, the
+// descriptor is looked at between short waits for messages.
+static bool wait_for_input(DWORD ms) {
+  if (!script_waits_for_input()) return wait_for_messages(ms);
+  bool headless = GetSystemMetrics(SM_CXSCREEN) <= 0;
+  for (;;) {
+    if (wait_for_messages(0)) return true;
+    DWORD slice = headless ? ms : std::min(ms, SCRIPT_LOOK_MS);
+    if (headless ? script_input_ready(slice) : wait_for_messages(slice) || script_input_ready(0))
+      return true;
+    ms -= slice;
+    if (ms == 0) return false;
+  }
 }
 
 /* ---------------------------------------------------------------------------
@@ -40,6 +58,7 @@ void host_after_round() {
   bool idle = host.work == g_work && allocations == g_allocations && coop_busy_us() < BUSY_US;
   g_work = host.work;
   g_allocations = allocations;
+  g_last_idle = idle;
   if (idle && host.idleWait) {
     DWORD ms = std::min(IDLE_CAP_MS, script_due_in());
     if (int64_t wake = coop_next_wake_ms()) {
@@ -50,6 +69,8 @@ void host_after_round() {
   }
   coop_reset_busy();
 }
+
+bool host_last_round_idle() { return g_last_idle; }
 
 /* ---------------------------------------------------------------------------
  * Frames

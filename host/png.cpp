@@ -2,6 +2,8 @@
 // it; otherwise (the Windows cross build) stored deflate blocks, which every reader takes.
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "host/host.h"
@@ -71,8 +73,9 @@ static std::vector<uint8_t> zlib_stream(const std::vector<uint8_t>& raw) {
   return z;
 }
 
-// False, with errno set, when the file cannot be written in full.
-bool png_write(const char* path, const uint32_t* pixels, int width, int height) {
+// False when the file cannot be written in full, with the reason in `why`; whatever was at
+// the path is then left as it was.
+bool png_write(const char* path, const uint32_t* pixels, int width, int height, std::string* why) {
   if (!crc_table[1]) make_crc_table();
   // Raw scan lines: filter byte 0, then R, G, B.
   std::vector<uint8_t> raw;
@@ -94,11 +97,16 @@ bool png_write(const char* path, const uint32_t* pixels, int width, int height) 
   chunk(out, "IHDR", ihdr);
   chunk(out, "IDAT", zlib_stream(raw));
   chunk(out, "IEND", {});
-  FILE* f = fopen(path, "wb");
-  if (!f) return false;
-  bool ok = fwrite(out.data(), 1, out.size(), f) == out.size();
-  int saved = errno;
-  if (fclose(f) != 0) return false;
-  errno = saved;
-  return ok;
+  HostFile f;
+  std::string failure = host_file_begin(f, path);
+  if (failure.empty()) {
+    if (host_file_write(f, out.data(), out.size())) {
+      failure = host_file_commit(f);
+    } else {
+      failure = strerror(errno);
+      host_file_abandon(f);
+    }
+  }
+  if (why) *why = failure;
+  return failure.empty();
 }

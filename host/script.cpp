@@ -1,10 +1,12 @@
-// Automation: a PALM_SCRIPT file run from the main loop, one command a line, posting the
-// same input messages a user's mouse and keyboard produce and saving screenshots. The file
-// is read a line at a time as the script goes, so an endless file costs nothing.
+// Automation: a script (-script FILE or PALM_SCRIPT) run from the main loop, one command a
+// line, posting the same input messages a user's mouse and keyboard produce and saving
+// pictures; gremlins, random but reproducible input; and the recording of a session's
+// input as a script. A script is read as it runs, never whole, and never with a call that
+// blocks: a pipe or FIFO whose writer is slow or absent leaves the program running.
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,20 +16,67 @@
 
 #include "host/host.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <poll.h>
+#include <unistd.h>
+#endif
+
 // Longer lines are malformed (no command needs more); error messages quote this much.
 static const size_t MAX_LINE = 1024;
 static const size_t QUOTE_LENGTH = 60;
+static const size_t READ_CHUNK = 4096;
+// A gremlin waits for a scheduler round with nothing to do after its event, counted in
+// rounds so that a slow machine sees the same events land in the same program state. A
+// program that draws frames never settles: after this many rounds or this long the next
+// event comes anyway.
+static const int GREMLIN_SETTLE_ROUNDS = 64;
+static const DWORD GREMLIN_SETTLE_MS = 500;
+
+// The silk-screen buttons a script presses by label, in the window's order.
+static const char* const SILK_LABELS[] = {"Apps", "Menu", "Calc", "Find",  "Date",
+                                          "Addr", "PgUp", "PgDn", "To Do", "Memo"};
 
 struct Script {
-  bool active = false;
   std::string path;
-  FILE* file = nullptr;
-  size_t number = 0;  // of the line last read
-  std::string line;   // as read, for messages
+  const char* origin = "PALM_SCRIPT";  // how messages name the script
+  bool strict = false;                 // -script: a failure ends the program
+  int fd = -1;
+  bool regular = true;
+  bool eof = false;
+  bool later = false;   // the last read found nothing yet (a pipe's writer is slow)
+  std::string pending;  // read but not yet taken
+  size_t number = 0;    // of the line last read
+  std::string line;     // as read, for messages
   bool waiting = false;
   DWORD until = 0;
 };
+
+struct Gremlins {
+  long left = 0;
+  uint64_t state = 0;
+  bool settling = false;
+  int rounds = 0;  // since the last event
+  DWORD since = 0;
+  bool closeAfter = false;  // no script follows them
+};
+
+struct Recorder {
+  HostFile file;
+  bool on = false;
+  bool started = false;  // the clock runs from the main loop's first step, as a script's does
+  DWORD last = 0;
+};
+
 static Script g_script;
+static Gremlins g_gremlins;
+static Recorder g_recorder;
+static int g_status;
+
+/* ---------------------------------------------------------------------------
+ * Messages
+ * ------------------------------------------------------------------------- */
 
 // A line for a message: at most QUOTE_LENGTH bytes, control bytes and quotes escaped.
 static std::string quoted(const std::string& s) {
@@ -50,73 +99,142 @@ static std::string quoted(const std::string& s) {
 }
 
 static void complain(const std::string& what, const char* after = "") {
-  fprintf(stderr, "PALM_SCRIPT %s:%zu: %s: %s%s\n", g_script.path.c_str(), g_script.number,
+  fprintf(stderr, "%s %s:%zu: %s: %s%s\n", g_script.origin, g_script.path.c_str(), g_script.number,
           what.c_str(), quoted(g_script.line).c_str(), after);
   fflush(stderr);
 }
 
-static void end_script() {
-  if (g_script.file) fclose(g_script.file);
-  g_script.file = nullptr;
-  g_script.active = false;
-}
+static void post(UINT msg, WPARAM wp, LPARAM lp) { PostMessageA(host.window, msg, wp, lp); }
 
-static void stop_with(const std::string& reason) {
-  complain(reason, "; script stopped");
-  end_script();
-}
+/* ---------------------------------------------------------------------------
+ * Reading a script without blocking
+ * ------------------------------------------------------------------------- */
 
-// A directory or an unreadable file is reported as a missing one is.
-void script_start(const char* path) {
-  script_stop();
-  g_script.path = path;
-  FILE* f = fopen(path, "rb");
-  struct stat st;
-  const char* why = nullptr;
-  if (!f) {
-    why = strerror(errno);
-  } else if (fstat(fileno(f), &st) != 0 || S_ISDIR(st.st_mode)) {
-    why = strerror(EISDIR);
-    fclose(f);
-    f = nullptr;
-  }
-  if (!f) {
-    fprintf(stderr, "PALM_SCRIPT %s: cannot open the file (%s); no script run\n", path, why);
-    fflush(stderr);
-    return;
-  }
-#ifdef SIGXFSZ
-  signal(SIGXFSZ, SIG_IGN);  // a shot over the file-size limit fails as a write, reported
+static void close_script() {
+  if (g_script.fd >= 0) {
+#ifdef _WIN32
+    _close(g_script.fd);
+#else
+    close(g_script.fd);
 #endif
-  g_script.file = f;
-  g_script.active = true;
+  }
+  g_script.fd = -1;
+  g_script.later = false;
 }
 
-void script_stop() {
-  end_script();
-  g_script = Script{};
+// A -script failure ends the program with HOST_AUTOMATION_FAILED, as its close box would;
+// a PALM_SCRIPT failure only ends the script.
+static void stop_with(const std::string& reason) {
+  complain(reason, g_script.strict ? "; ending the program" : "; script stopped");
+  close_script();
+  if (g_script.strict) {
+    g_status = HOST_AUTOMATION_FAILED;
+    post(WM_CLOSE, 0, 0);
+  }
 }
 
-// The next line without its line end; false at the end of the file. Sets `problem` for a
-// line that is too long (the rest of it is not read) or holds a NUL byte.
-static bool read_line(std::string& line, std::string& problem) {
+// Opens without waiting for a FIFO's writer; a folder is refused as a missing file is.
+static std::string open_script(const std::string& path) {
+#ifdef _WIN32
+  int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
+#else
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+#endif
+  if (fd < 0) return strerror(errno);
+  struct stat st;
+  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+#ifdef _WIN32
+    _close(fd);
+#else
+    close(fd);
+#endif
+    return strerror(EISDIR);
+  }
+  g_script.fd = fd;
+  g_script.regular = S_ISREG(st.st_mode);
+  return "";
+}
+
+// Whether the script's descriptor has input or its end within ms (a file always has).
+static bool descriptor_ready(DWORD ms) {
+  if (g_script.fd < 0) return false;
+  if (g_script.regular) return true;
+#ifdef _WIN32
+  HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(g_script.fd));
+  if (GetFileType(h) != FILE_TYPE_PIPE) return true;
+  DWORD available = 0;
+  if (!PeekNamedPipe(h, nullptr, 0, nullptr, &available, nullptr)) return true;  // its end
+  if (available == 0 && ms > 0) Sleep(ms);  // an anonymous pipe cannot be waited on
+  return available > 0;
+#else
+  // A FIFO that has never had a writer shows nothing here; one whose writer left shows
+  // its end (POLLHUP).
+  pollfd p = {g_script.fd, POLLIN, 0};
+  int timeout = ms > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(ms);
+  return poll(&p, 1, timeout) > 0;
+#endif
+}
+
+// Reads what the descriptor has; false with `problem` set on a read error.
+static bool fill(std::string& problem) {
+  char chunk[READ_CHUNK];
+  for (;;) {
+#ifdef _WIN32
+    int n = _read(g_script.fd, chunk, sizeof chunk);
+#else
+    ssize_t n = read(g_script.fd, chunk, sizeof chunk);
+#endif
+    if (n > 0) {
+      g_script.pending.append(chunk, static_cast<size_t>(n));
+    } else if (n == 0) {
+      g_script.eof = true;
+    } else if (errno == EINTR) {
+      continue;
+    } else if (errno != EAGAIN && errno != EWOULDBLOCK) {
+      problem = std::string("cannot read the file (") + strerror(errno) + ")";
+      return false;
+    }
+    return true;
+  }
+}
+
+enum class Read { LINE, LATER, END };
+
+// The next line without its line end. Sets `problem` for a line that is too long (the
+// rest of it is not read), holds a NUL byte, or cannot be read.
+static Read next_line(std::string& line, std::string& problem) {
   line.clear();
   problem.clear();
-  int c;
-  bool any = false;
-  while ((c = getc(g_script.file)) != EOF) {
-    any = true;
-    if (c == '\n') break;
-    if (line.size() == MAX_LINE) {
-      problem = "line longer than " + std::to_string(MAX_LINE) + " bytes";
-      return true;
+  for (;;) {
+    std::string& p = g_script.pending;
+    size_t end = p.find('\n');
+    if (end != std::string::npos || p.size() > MAX_LINE || (g_script.eof && !p.empty())) {
+      if (end == std::string::npos) end = p.size();
+      if (end > MAX_LINE) {
+        line = p.substr(0, MAX_LINE);
+        problem = "line longer than " + std::to_string(MAX_LINE) + " bytes";
+        return Read::LINE;
+      }
+      line = p.substr(0, end);
+      p.erase(0, end + 1);
+      if (line.find('\0') != std::string::npos) problem = "NUL byte in the line";
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      return Read::LINE;
     }
-    if (c == 0 && problem.empty()) problem = "NUL byte in the line";
-    line += static_cast<char>(c);
+    if (g_script.eof) return Read::END;
+    if (!descriptor_ready(0)) return Read::LATER;
+    size_t had = p.size();
+    if (!fill(problem)) return Read::LINE;
+    if (p.size() == had && !g_script.eof) return Read::LATER;
   }
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return any;
 }
+
+bool script_waits_for_input() {
+  return g_script.fd >= 0 && g_script.later && !g_script.waiting && g_gremlins.left == 0 &&
+         !g_gremlins.settling;
+}
+
+bool script_input_ready(DWORD ms) { return descriptor_ready(ms); }
 
 /* ---------------------------------------------------------------------------
  * Pictures
@@ -166,18 +284,16 @@ bool host_read_window(uint32_t* pixels) {
   return rows == HOST_CLIENT_HEIGHT;
 }
 
-// Screen or whole window into a PNG file; an error text, empty on success. A file not
-// written in full (file-size limit, full disk) is removed.
+// Screen or whole window into a PNG file; an error text, empty on success. What was at the
+// path stays unless the new picture was written in full.
 static std::string save_picture(const char* path, bool whole) {
   int w = whole ? HOST_CLIENT_WIDTH : HOST_SCREEN_SIZE;
   int h = whole ? HOST_CLIENT_HEIGHT : HOST_SCREEN_SIZE;
   std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
   if (!(whole ? host_read_window(pixels.data()) : host_read_screen(pixels.data())))
     return "no window to take a picture of";
-  errno = 0;
-  if (png_write(path, pixels.data(), w, h)) return "";
-  std::string why = errno ? strerror(errno) : "write failed";
-  remove(path);
+  std::string why;
+  png_write(path, pixels.data(), w, h, &why);
   return why;
 }
 
@@ -224,8 +340,6 @@ static bool numbers(std::istringstream& in, int count, long lo, long hi, long* o
 static std::string with_junk(const std::string& reason, const std::string& junk) {
   return junk.empty() ? reason : reason + "; trailing " + quoted(junk);
 }
-
-static void post(UINT msg, WPARAM wp, LPARAM lp) { PostMessageA(host.window, msg, wp, lp); }
 
 // Runs one command; false when the line is malformed.
 static bool run(const std::string& line, std::string& reason) {
@@ -277,16 +391,233 @@ static bool run(const std::string& line, std::string& reason) {
   return true;
 }
 
-// Runs commands until one waits or the script ends.
+/* ---------------------------------------------------------------------------
+ * Gremlins
+ * ------------------------------------------------------------------------- */
+
+// splitmix64: the same seed gives the same events on every platform.
+static uint64_t random_next() {
+  uint64_t z = (g_gremlins.state += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+static int random_below(int n) {
+  return static_cast<int>(random_next() % static_cast<uint64_t>(n));
+}
+
+static std::string point(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
+
+// One gremlin event as script lines: a tap or a stroke on the screen, a silk-screen
+// button, an arrow key or a typed character.
+static std::vector<std::string> gremlin_event() {
+  int kind = random_below(100);
+  if (kind < 35) {
+    std::string at = point(random_below(HOST_SCREEN_SIZE), random_below(HOST_SCREEN_SIZE));
+    return {"tap " + at};
+  }
+  if (kind < 60) {
+    int x = random_below(HOST_SCREEN_SIZE), y = random_below(HOST_SCREEN_SIZE);
+    std::vector<std::string> lines = {"down " + point(x, y)};
+    for (int moves = 2 + random_below(7); moves > 0; moves--) {
+      x = std::min(HOST_SCREEN_SIZE - 1, std::max(0, x + random_below(81) - 40));
+      y = std::min(HOST_SCREEN_SIZE - 1, std::max(0, y + random_below(81) - 40));
+      lines.push_back("move " + point(x, y));
+    }
+    lines.push_back("up " + point(x, y));
+    return lines;
+  }
+  if (kind < 75) return {std::string("press ") + SILK_LABELS[random_below(10)]};
+  if (kind < 85) return {"key " + std::to_string(VK_LEFT + random_below(4))};
+  static const int CONTROL_CHARS[] = {8, 9, 13, 27};
+  int c = random_below(10) == 0 ? CONTROL_CHARS[random_below(4)] : 32 + random_below(95);
+  return {"char " + std::to_string(c)};
+}
+
+// Runs the next gremlin event once the last one has been taken; false to wait.
+static bool gremlin_step() {
+  if (g_gremlins.settling) {
+    bool settled = host.count == 0 && host_last_round_idle();
+    bool late = ++g_gremlins.rounds >= GREMLIN_SETTLE_ROUNDS ||
+                GetTickCount() - g_gremlins.since >= GREMLIN_SETTLE_MS;
+    if (!settled && !late) return false;
+    g_gremlins.settling = false;
+  }
+  if (g_gremlins.left > 0) {
+    g_gremlins.left--;
+    for (const std::string& line : gremlin_event()) {
+      std::string reason;
+      run(line, reason);
+    }
+    host_note_work();
+    g_gremlins.settling = true;
+    g_gremlins.rounds = 0;
+    g_gremlins.since = GetTickCount();
+    return false;  // settled only by a round after this one
+  }
+  if (g_gremlins.closeAfter) {
+    g_gremlins.closeAfter = false;
+    post(WM_CLOSE, 0, 0);
+  }
+  return true;
+}
+
+/* ---------------------------------------------------------------------------
+ * Recording
+ * ------------------------------------------------------------------------- */
+
+static void record_failed(const char* why) {
+  fprintf(stderr, "%s: -record %s: cannot write the file (%s); recording stopped\n", host.appName,
+          g_recorder.file.target.c_str(), why);
+  fflush(stderr);
+  host_file_abandon(g_recorder.file);
+  g_recorder.on = false;
+  g_status = HOST_AUTOMATION_FAILED;
+}
+
+// A line of the recorded script, after a wait for the time since the last one.
+static void record_line(const std::string& text) {
+  if (!g_recorder.on) return;
+  DWORD now = GetTickCount();
+  std::string out;
+  if (now != g_recorder.last) out = "wait " + std::to_string(now - g_recorder.last) + "\n";
+  g_recorder.last = now;
+  out += text + "\n";
+  if (!host_file_write(g_recorder.file, out.data(), out.size())) record_failed(strerror(errno));
+}
+
+static std::string silk_label(WPARAM id) {
+  for (const char* label : SILK_LABELS)
+    if (static_cast<WPARAM>(host_button_id(label)) == LOWORD(id)) return label;
+  return "";
+}
+
+void script_note_input(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!g_recorder.on) return;
+  std::string at = point(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+      record_line("down " + at);
+      break;
+    case WM_MOUSEMOVE:
+      record_line("move " + at);
+      break;
+    case WM_LBUTTONUP:
+      record_line("up " + at);
+      break;
+    case WM_KEYDOWN:
+      record_line("key " + std::to_string(wp));
+      break;
+    case WM_CHAR:
+      record_line("char " + std::to_string(wp));
+      break;
+    case WM_COMMAND:
+      if (!silk_label(wp).empty()) record_line("press " + silk_label(wp));
+      break;
+  }
+}
+
+static bool record_begin(const std::string& path) {
+  std::string why = host_file_begin(g_recorder.file, path.c_str());
+  if (!why.empty()) {
+    fprintf(stderr, "%s: -record %s: cannot write the file (%s)\n", host.appName, path.c_str(),
+            why.c_str());
+    fflush(stderr);
+    return false;
+  }
+  g_recorder.on = true;
+  g_recorder.last = GetTickCount();
+  std::string head = std::string("# ") + host.appName +
+                     ": pen and key input as recorded; replay it with -script FILE\n";
+  if (!host_file_write(g_recorder.file, head.data(), head.size())) {
+    record_failed(strerror(errno));
+    return false;
+  }
+  return true;
+}
+
+// The session ends with the time since its last input, then the close that ended it.
+static void record_end() {
+  if (!g_recorder.on) return;
+  record_line("close");
+  if (!g_recorder.on) return;
+  g_recorder.on = false;
+  std::string why = host_file_commit(g_recorder.file);
+  if (!why.empty()) record_failed(why.c_str());
+}
+
+/* ---------------------------------------------------------------------------
+ * Running
+ * ------------------------------------------------------------------------- */
+
+bool script_begin(const HostOptions& options) {
+  script_stop();
+  g_status = 0;
+  if (!options.record.empty() && !record_begin(options.record)) return false;
+  std::string path = options.script;
+  const char* env = getenv("PALM_SCRIPT");
+  g_script.strict = !path.empty();
+  g_script.origin = g_script.strict ? "-script" : "PALM_SCRIPT";
+  if (path.empty() && env) path = env;
+  g_script.path = path;
+  if (!path.empty()) {
+    std::string why = open_script(path);
+    if (!why.empty()) {
+      fprintf(stderr, "%s %s: cannot open the file (%s); %s\n", g_script.origin, path.c_str(),
+              why.c_str(), g_script.strict ? "not started" : "no script run");
+      fflush(stderr);
+      if (g_script.strict) {
+        script_stop();
+        g_status = 0;
+        return false;
+      }
+    }
+  }
+  if (options.gremlins >= 0) {
+    g_gremlins.left = options.gremlins;
+    g_gremlins.state = options.seed;
+    g_gremlins.closeAfter = g_script.fd < 0;
+    fprintf(stderr, "%s: %ld gremlins, seed %llu\n", host.appName, options.gremlins,
+            static_cast<unsigned long long>(options.seed));
+    fflush(stderr);
+  }
+  return true;
+}
+
+void script_stop() {
+  record_end();
+  host_file_abandon(g_recorder.file);
+  g_recorder = Recorder{};
+  close_script();
+  g_script = Script{};
+  g_gremlins = Gremlins{};
+}
+
+int script_status() { return g_status; }
+
+// Runs commands until one waits, the script's writer has nothing more yet, or it ends.
 void script_step() {
-  while (g_script.active) {
+  if (!g_recorder.started) {
+    g_recorder.started = true;
+    g_recorder.last = GetTickCount();
+  }
+  for (;;) {
     if (g_script.waiting) {
       if (static_cast<int32_t>(GetTickCount() - g_script.until) < 0) return;
       g_script.waiting = false;
     }
+    if (g_gremlins.left > 0 || g_gremlins.settling || g_gremlins.closeAfter) {
+      if (!gremlin_step()) return;
+      continue;
+    }
+    if (g_script.fd < 0) return;
     std::string line, problem;
-    if (!read_line(line, problem)) {
-      end_script();
+    Read got = next_line(line, problem);
+    g_script.later = got == Read::LATER;
+    if (got == Read::LATER) return;
+    if (got == Read::END) {
+      close_script();
       return;
     }
     g_script.number++;
@@ -306,8 +637,11 @@ void script_step() {
 }
 
 DWORD script_due_in() {
-  if (!g_script.active) return INFINITE;
-  if (!g_script.waiting) return 0;
-  auto left = static_cast<int32_t>(g_script.until - GetTickCount());
-  return left > 0 ? static_cast<DWORD>(left) : 0;
+  if (g_script.waiting) {
+    auto left = static_cast<int32_t>(g_script.until - GetTickCount());
+    return left > 0 ? static_cast<DWORD>(left) : 0;
+  }
+  if (g_gremlins.left > 0 || g_gremlins.settling || g_gremlins.closeAfter) return 0;
+  if (g_script.fd >= 0 && !g_script.later) return 0;
+  return INFINITE;  // ended, or waiting for a writer: the idle wait watches the descriptor
 }

@@ -22,31 +22,6 @@ static const char* const MSG_EVENTS =
 static const char* const MSG_MEMORY = "Failed to start application: out of memory";
 static const char* const MSG_UNKNOWN = "Failed to start application: unknown reason";
 
-static const char* const HELP =
-    "Switches (anywhere on the command line, \"-name\" or \"/name\"):\n"
-    "  -console         open a console: the banner line, System.out, fatal errors\n"
-    "  -color           colour (Spindrift, Glimmer, Tumbler start monochrome)\n"
-    "  -nocolor         monochrome (Orbitale starts in colour)\n"
-    "  -scale N         show the window N times its size, 1 to 6 (default: the largest\n"
-    "                   that fits the screen)\n"
-    "  -fps N           at most N frames a second, 0 for no limit (default: 60 in a\n"
-    "                   window, no limit headless)\n"
-    "  -help, -h, /?    this text\n"
-    "Keys:\n"
-    "  pen              left mouse button on the screen\n"
-    "  arrows, Enter, Escape, typed characters   device keys\n"
-    "  F11              full screen on and off\n"
-    "  Ctrl+Plus, Ctrl+Minus   larger, smaller window\n"
-    "  F12, Print       save the screen as a PNG file in the current folder\n"
-    "  Ctrl+Q           close the window\n"
-    "Environment:\n"
-    "  PALM_SCRIPT=FILE run FILE, one command a line (# starts a comment):\n"
-    "                   wait MS | down X Y | move X Y | up X Y | tap X Y | key VK |\n"
-    "                   char C | press LABEL | shot FILE | window FILE | close\n"
-    "                   (X Y in window pixels at scale 1: device pixel x is window 2x)\n"
-    "  PALM_HEADLESS=1  run without a window\n";
-
-static const int MAX_SCALE = 6;
 static const int WINDOW_FPS = 60;
 
 HostState host = [] {
@@ -155,57 +130,32 @@ static void apply_switches(const HostApplication& app, const char* line) {
   }
 }
 
-// The number after "-name" or "/name"; -1 when the switch is absent, -2 when its value
-// is not a whole number from lo to hi (said on standard error).
-static int numeric_switch(const char* line, const char* name, int lo, int hi) {
-  for (char lead : {'-', '/'}) {
-    std::string key = std::string(1, lead) + name;
-    const char* at = strstr(line, key.c_str());
-    if (!at) continue;
-    const char* p = at + key.size();
-    while (*p == ' ' || *p == '=') p++;
-    char* end;
-    long v = strtol(p, &end, 10);
-    if (end == p || (*end && *end != ' ') || v < lo || v > hi) {
-      fprintf(stderr, "%s: %s takes a whole number from %d to %d; ignored\n", host.appName,
-              key.c_str(), lo, hi);
-      return -2;
-    }
-    return static_cast<int>(v);
-  }
-  return -1;
-}
-
 // Presentation switches, never seen by the program: scale and frame limit.
-static void apply_presentation(const char* line) {
-  int scale = numeric_switch(line, "scale", 1, MAX_SCALE);
-  host.scale = scale > 0 ? scale : 0;
-  int fps = numeric_switch(line, "fps", 0, 1000);
+static void apply_presentation(const HostOptions& options) {
+  host.scale = options.scale > 0 ? options.scale : 0;
   // Without a screen nothing is watched: no limit unless asked.
-  host.fps = fps >= 0 ? fps : GetSystemMetrics(SM_CXSCREEN) > 0 ? WINDOW_FPS : 0;
+  host.fps = options.fps >= 0 ? options.fps : GetSystemMetrics(SM_CXSCREEN) > 0 ? WINDOW_FPS : 0;
 }
 
-// "--help", "-help", "-h" or "/?" as a word of its own.
-static bool wants_help(const char* line) {
-  for (const char* p = line; *p;) {
-    while (*p == ' ') p++;
-    const char* e = p;
-    while (*e && *e != ' ') e++;
-    std::string word(p, e);
-    if (word == "--help" || word == "-help" || word == "/help" || word == "-h" || word == "/?")
-      return true;
-    p = e;
-  }
-  return false;
-}
-
+// --help on standard output (in a message box on Windows, where a windowed program has
+// none); --version on standard output.
 static void show_help(const HostApplication& app) {
-  std::string text = std::string(app.name) + ": a palm-size device program.\n" + HELP;
+  std::string text = host_help_text(app);
 #ifdef _WIN32
   MessageBoxA(nullptr, text.c_str(), app.name, MB_OK);
 #else
   fputs(text.c_str(), stdout);
   fflush(stdout);
+#endif
+}
+
+static void show_version(const HostApplication& app) {
+  std::string text = host_version_text(app);
+  fputs(text.c_str(), stdout);
+  fflush(stdout);
+#ifdef _WIN32
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (!out || out == INVALID_HANDLE_VALUE) MessageBoxA(nullptr, text.c_str(), app.name, MB_OK);
 #endif
 }
 
@@ -234,15 +184,12 @@ __attribute__((noinline)) static int run_threads(MSG* msg) {
   }
   coop_add(app);
 
-  const char* script = getenv("PALM_SCRIPT");
-  if (script && *script) script_start(script);
   for (;;) {
     coop_yield();
     if (msg->message == WM_QUIT) break;
     script_step();
     host_after_round();
   }
-  script_stop();
   return static_cast<int>(msg->wParam);
 }
 
@@ -252,18 +199,23 @@ int host_main(const HostApplication& app, HINSTANCE instance, HINSTANCE previous
   int runtimeStarted = 0, threadsStarted = 0, eventsStarted = 0, status = 0;
   g_app = &app;
   host.appName = app.name;
-  const char* line = commandLine ? commandLine : "";
-  if (wants_help(line)) {
-    show_help(app);
+  HostOptions options = host_parse_options(app, commandLine);
+  if (options.help || options.version) {
+    options.help ? show_help(app) : show_version(app);
     return 0;
   }
-  apply_presentation(line);
-  if (!previous && !host_register_class(instance)) return 0;
-  if (!host_create_window(instance, show)) return 0;
+  if (options.bad) return HOST_AUTOMATION_FAILED;
+  apply_presentation(options);
+  // A -script or -record that cannot be used ends the program before a window opens.
+  if (!script_begin(options)) return HOST_AUTOMATION_FAILED;
+  if ((!previous && !host_register_class(instance)) || !host_create_window(instance, show)) {
+    script_stop();
+    return 0;
+  }
 
   host.console = 0;
   host.colour = 0;
-  apply_switches(app, line);
+  apply_switches(app, options.searched.c_str());
   if (host.console) write_banner();
 
   coop_application_main = application_main;
@@ -276,10 +228,11 @@ int host_main(const HostApplication& app, HINSTANCE instance, HINSTANCE previous
   } else {
     status = run_threads(&msg);
   }
+  script_stop();  // a recording is kept with what it has
 
   if (eventsStarted == 1) evt_stop();
   if (threadsStarted == 1) coop_shutdown();
   if (runtimeStarted == 1) rt_shutdown();
   if (host.console == 1) FreeConsole();
-  return status;
+  return script_status() ? script_status() : status;
 }

@@ -1,13 +1,16 @@
 // PALM_SCRIPT automation: input commands, screenshots and malformed lines.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #ifdef PALM_HAVE_ZLIB
 #include <zlib.h>
 #endif
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -195,6 +198,111 @@ TEST(Script, ShotThatCannotBeWrittenInFullIsReported) {
   EXPECT_EQ(err.find("script stopped"), std::string::npos) << err;
   EXPECT_NE(access(big.c_str(), F_OK), 0);
   EXPECT_EQ(r.status, 0);  // "close" on line 3 ran
+}
+
+// A hang is a failure, not a stuck test run: the process ends if a run outlives this.
+struct Watchdog {
+  Watchdog() { alarm(60); }
+  ~Watchdog() { alarm(0); }
+};
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Whatever is at a picture's path survives a picture that cannot be written: a read-only
+// file of the user's (refused, or over the file-size limit when run as root), a device
+// node and a FIFO (refused: not a regular file, and never opened). No scratch file is left.
+TEST(Script, FailedPicturesLeaveWhatWasAtThePath) {
+  Watchdog watchdog;
+  std::string dir = temp_path("targets");
+  std::filesystem::create_directories(dir);
+  std::string file = dir + "/mine.png", device = dir + "/full", fifo = dir + "/fifo";
+  std::ofstream(file) << "the user's own";
+  chmod(file.c_str(), 0444);
+  bool haveDevice = mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0;  // as /dev/full
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  rlimit old;
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 1500;  // less than the picture, more than the messages
+  setrlimit(RLIMIT_FSIZE, &small);
+  HostRun run;
+  run.keepRunning = true;
+  run.body = [] {  // a picture that does not compress below the limit
+    for (int i = 0; i < 200; i++)
+      gfx_draw_line(i * 7 % 160, i * 13 % 160, i * 29 % 160, i % 160, 1);
+  };
+  run.script = "wait 5\nshot " + file + "\nshot " + fifo + "\nwindow " + fifo + "\n" +
+               (haveDevice ? "shot " + device + "\n" : "") + "close\n";
+  testing::internal::CaptureStderr();
+  HostResult r = run_host(run);
+  std::string err = testing::internal::GetCapturedStderr();
+  setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_EQ(r.status, 0) << err;
+  EXPECT_EQ(slurp(file), "the user's own");
+  struct stat st;
+  ASSERT_EQ(stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+  EXPECT_NE(err.find(":2: cannot write " + file), std::string::npos) << err;
+  EXPECT_NE(err.find(":4: cannot write " + fifo + " (not a regular file)"), std::string::npos)
+      << err;
+  ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  if (haveDevice) {
+    EXPECT_NE(err.find(":5: cannot write " + device + " (not a regular file)"), std::string::npos)
+        << err;
+    ASSERT_EQ(lstat(device.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+  }
+  size_t entries = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir)) entries += !e.path().empty();
+  EXPECT_EQ(entries, haveDevice ? 3u : 2u) << "a scratch file was left beside the target";
+  std::filesystem::remove_all(dir);
+}
+
+// A script from a FIFO never blocks the program: with no writer at all, or with a writer
+// stalled half-way through a line, the program draws and takes the window's close; the
+// stalled line runs once its writer finishes it.
+TEST(Script, FifoScriptsNeverBlockTheProgram) {
+  Watchdog watchdog;
+  static int writer;
+  static bool drew, tapped;
+  for (bool stalled : {false, true}) {
+    std::string fifo = temp_path(stalled ? "stalled.fifo" : "idle.fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    writer = -1;
+    if (stalled) {
+      writer = open(fifo.c_str(), O_RDWR | O_NONBLOCK);  // our own end: its open never waits
+      ASSERT_GE(writer, 0);
+      ASSERT_EQ(write(writer, "wait 1\ntap 20", 13), 13);
+    }
+    drew = tapped = false;
+    HostRun run;
+    run.keepRunning = true;
+    run.scriptPath = fifo;
+    run.body = [] {
+      Ref s = jstr("stream");
+      evt_open(s);
+      evt_set_options(1);
+      gfx_fill_rectangle(0, 0, 1, 1, DRAW_BLACK, 0);
+      for (int i = 0; i < 3000; i++) coop_yield();
+      drew = device_pixel(screen(), 0, 0) == BLACK;
+      if (writer >= 0 && write(writer, " 40\n", 4) == 4)
+        for (int i = 0; i < 100000 && !tapped; i++) {
+          tapped = evt_read(s) == 1;  // pen down, from the completed line
+          coop_yield();
+        }
+      PostMessageA(host.window, WM_CLOSE, 0, 0);  // what the close box posts
+    };
+    HostResult r = run_host(run);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(drew) << "stalled writer: " << stalled;
+    EXPECT_EQ(tapped, stalled);
+    if (writer >= 0) close(writer);
+    remove(fifo.c_str());
+  }
 }
 
 }  // namespace
