@@ -188,8 +188,8 @@ static const HelpRow SWITCH_ROWS[] = {
     {"-gremlins N [SEED]",
      "N random taps, strokes, silk-screen presses and keys, the same for "
      "the same SEED, then close (or run the -script, if given)"},
-    {"--help, -h, /?", "this text"},
-    {"--version", "the program's name and version"},
+    {"--help, -help, -h, /?", "this text, on standard output (in a message box on Windows)"},
+    {"--version, -version", "the program's name and version on standard output"},
 };
 
 static const HelpRow KEY_ROWS[] = {

@@ -9,8 +9,8 @@ static const ProgramImage& program() { return rt_build_program(orbitale::classes
 static const HostHelp help = {
     .about = "the periodic table of the elements, fifteen properties of each",
     .colour =
-        "black and white: the title bar, menus and dialogs lose the toolkit's colours "
-        "(Orbitale starts in colour)",
+        "black and white: title bars, scroll bars and the toolkit's other accents are "
+        "drawn in black (Orbitale starts in colour)",
     .frames = false,
     .controls =
         "  tap a cell          mark the element; lifting the pen opens its information,\n"

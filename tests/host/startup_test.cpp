@@ -1,5 +1,8 @@
 // Start-up, switches, console banner, failure messages and teardown.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
 
 #include "harness.h"
 
@@ -128,6 +131,70 @@ TEST(Startup, MainThreadObjectsAndTeardown) {
   EXPECT_EQ(host.greyPen, nullptr);
   EXPECT_EQ(host.font, nullptr);
   EXPECT_FALSE(IsWindow(host.window));
+}
+
+// Switches are words: a repeated one counts once and the last value wins; a word no rule
+// takes is named and ignored; a -script or -record that cannot be used, or a bad
+// -gremlins, ends the program with status 2 before it runs; a file name is never searched
+// for the colour and console switches.
+TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
+  std::string dashed = "/tmp/palm_host_" + std::to_string(getpid()) + "-console-color.txt";
+  std::ofstream(dashed) << "close\n";
+  struct Case {
+    std::string line;
+    int status, scale, colourAndConsole;
+    bool ran;
+    const char* said;  // on standard error; nullptr: nothing
+  } cases[] = {
+      {"-scale 2 /scale=3 -console -console", 0, 3, 1, true, nullptr},
+      {"-colorful", 0, 0, 10, true, nullptr},  // the colour switch counts inside a word
+      {"-bogus stray", 0, 0, 0, true,
+       "Test: unknown switch -bogus; ignored\nTest: stray: not a switch"},
+      {"-script " + dashed, 0, 0, 0, true, nullptr},
+      {"-script", 2, 0, 0, false, "Test: -script needs a file name\n"},
+      {"-script /nonexistent/s.txt", 2, 0, 0, false,
+       "-script /nonexistent/s.txt: cannot open the file (No such file or directory); not started"},
+      {"-record /nonexistent/r.txt", 2, 0, 0, false,
+       "Test: -record /nonexistent/r.txt: cannot write the file (No such file or directory)"},
+      {"-gremlins many", 2, 0, 0, false, "Test: -gremlins takes a count"},
+  };
+  for (const Case& c : cases) {
+    HostRun run;
+    run.commandLine = c.line;
+    run.body = [] {
+      g_ran = true;
+      g_seen = host.colour * 10 + host.console;
+    };
+    g_ran = false;
+    g_seen = -1;
+    host.scale = 0;
+    testing::internal::CaptureStderr();
+    HostResult r = run_host(run);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(r.status, c.status) << c.line;
+    EXPECT_EQ(g_ran, c.ran) << c.line;
+    if (c.ran) {
+      EXPECT_EQ(g_seen, c.colourAndConsole) << c.line;
+      EXPECT_EQ(host.scale, c.scale) << c.line;
+    }
+    if (c.said)
+      EXPECT_NE(err.find(c.said), std::string::npos) << c.line << ": " << err;
+    else
+      EXPECT_EQ(err, "") << c.line;
+  }
+  remove(dashed.c_str());
+}
+
+// --version prints the name and version alone and runs nothing.
+TEST(Startup, VersionLine) {
+  for (const char* line : {"--version", "-version", "/version"}) {
+    HostRun run;
+    run.commandLine = line;
+    run.body = [] { ADD_FAILURE() << "the program ran"; };
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(run_host(run).status, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string("Test ") + PALM_VERSION + "\n");
+  }
 }
 
 }  // namespace
