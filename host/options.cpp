@@ -283,11 +283,13 @@ std::string host_help_text(const HostApplication& app) {
   if (h && h->about) t += ": " + std::string(h->about);
   t += "\n\nUSAGE\n  " + program + " [SWITCH ...]\n";
   t += paragraph(
-      "Each switch is a word of its own, \"-name\" or \"/name\", case-sensitive; a value "
-      "follows as the next word (or \"-name=VALUE\"). -console, -color and -nocolor count "
-      "anywhere in a word as well. A switch given twice counts once; for one that takes a "
-      "value, the last one counts. A word no switch takes is named on standard error and "
-      "ignored, and so is a bad -scale or -fps value.");
+      std::string("Each switch is a word of its own, \"-name\" or \"/name\", "
+                  "case-sensitive; a value follows as the next word (or \"-name=VALUE\"). "
+                  "-console, -color and -nocolor count anywhere in a word as well. A switch "
+                  "given twice counts once; for one that takes a value, the last one "
+                  "counts. A word no switch takes is named on standard error and ignored, "
+                  "and so is a bad -scale") +
+      (h && !h->frames ? "" : " or -fps") + " value.");
   t += "\nSWITCHES\n" + row(SWITCH_ROWS[0].left, SWITCH_ROWS[0].right) + colour_rows(app);
   for (const HelpRow& r : SWITCH_ROWS) {
     if (&r == &SWITCH_ROWS[0]) continue;
