@@ -134,6 +134,7 @@ constexpr int HOST_AUTOMATION_FAILED = 2;
 bool script_begin(const HostOptions& options);
 void script_step();
 void script_stop();
+void script_cancel();  // as script_stop, but a recording is dropped
 // Milliseconds until the script has something to do (0: now), INFINITE when it has ended.
 DWORD script_due_in();
 // HOST_AUTOMATION_FAILED after a -script failed or a recording could not be kept, else 0.

@@ -568,8 +568,7 @@ bool script_begin(const HostOptions& options) {
               why.c_str(), g_script.strict ? "not started" : "no script run");
       fflush(stderr);
       if (g_script.strict) {
-        script_stop();
-        g_status = 0;
+        script_cancel();
         return false;
       }
     }
@@ -583,6 +582,13 @@ bool script_begin(const HostOptions& options) {
     fflush(stderr);
   }
   return true;
+}
+
+// The program never ran: a recording of nothing replaces no file.
+void script_cancel() {
+  host_file_abandon(g_recorder.file);
+  g_recorder.on = false;
+  script_stop();
 }
 
 void script_stop() {

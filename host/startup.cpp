@@ -209,7 +209,7 @@ int host_main(const HostApplication& app, HINSTANCE instance, HINSTANCE previous
   // A -script or -record that cannot be used ends the program before a window opens.
   if (!script_begin(options)) return HOST_AUTOMATION_FAILED;
   if ((!previous && !host_register_class(instance)) || !host_create_window(instance, show)) {
-    script_stop();
+    script_cancel();
     return 0;
   }
 

@@ -1,5 +1,6 @@
 // Program entry: WinMain on Windows; elsewhere main, which joins its arguments into the
-// command line the switches are searched in.
+// command line the switches are searched in, quoting those that hold spaces as Windows does.
+#include <cstring>
 #include <string>
 
 #include "host/host.h"
@@ -14,7 +15,8 @@ int main(int argc, char** argv) {
   std::string line;
   for (int i = 1; i < argc; i++) {
     if (i > 1) line += ' ';
-    line += argv[i];
+    bool spaced = strpbrk(argv[i], " \t") != nullptr;  // a file name with spaces stays one word
+    line += spaced ? std::string("\"") + argv[i] + "\"" : std::string(argv[i]);
   }
   host.idleWait = 1;
   return host_main(host_application, nullptr, nullptr, line.c_str(), SW_SHOWDEFAULT);

@@ -3,10 +3,16 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "harness.h"
 
 namespace {
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 int g_seen;
 bool g_ran;
@@ -157,6 +163,8 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
       {"-record /nonexistent/r.txt", 2, 0, 0, false,
        "Test: -record /nonexistent/r.txt: cannot write the file (No such file or directory)"},
       {"-gremlins many", 2, 0, 0, false, "Test: -gremlins takes a count"},
+      // a session that never ran records nothing over the file
+      {"-record " + dashed + " -script /nonexistent/s.txt", 2, 0, 0, false, "not started"},
   };
   for (const Case& c : cases) {
     HostRun run;
@@ -182,6 +190,7 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
     else
       EXPECT_EQ(err, "") << c.line;
   }
+  EXPECT_EQ(slurp(dashed), "close\n");
   remove(dashed.c_str());
 }
 
