@@ -308,7 +308,8 @@ int host_create_window(HINSTANCE instance, int show) {
   HostPlacement last{};
   bool remembered = host_load_placement(&last);
 #ifdef _WIN32
-  int fit = largest_fit(nullptr);
+  int fit = largest_fit(remembered ? MonitorFromPoint({last.x, last.y}, MONITOR_DEFAULTTOPRIMARY)
+                                   : nullptr);
   SIZE f = framed_size(host.scale > 0 ? host.scale : remembered ? std::min(last.scale, fit) : fit);
   r = {0, 0, f.cx, f.cy};
   POINT at = opening_place(remembered ? &last : nullptr, f);

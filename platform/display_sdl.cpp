@@ -197,10 +197,7 @@ struct Sdl : Display {
     remember(top->text, w);
     set_icon(w, top);
     SDL_StartTextInput();
-    if (p.full) {
-      sh.restore = placement_now(w, top);
-      set_full(sh, true);
-    }
+    if (p.full) set_full(sh, true);
     return w;
   }
 
@@ -208,12 +205,8 @@ struct Sdl : Display {
   static PlatformPlacement placement_now(SDL_Window* w, HWND__* top) {
     int x, y;
     SDL_GetWindowPosition(w, &x, &y);
-    Frame f = frame_of(w);
-    if (f.width != FRAME_ALLOWANCE_WIDTH || f.height != FRAME_ALLOWANCE_HEIGHT) {
-      x -= f.left;
-      y -= f.top;
-    }
-    return {layout(w, top->surface).s, true, x, y, false};
+    Frame f = frame_of(w);  // the allowance has no left or top: nothing is known there
+    return {layout(w, top->surface).s, true, x - f.left, y - f.top, false};
   }
 
   bool placement(HWND__* top, PlatformPlacement* place) override {
