@@ -40,9 +40,11 @@ finish() {
 start -console -scale 1
 xdotool key Prior Next F1 Menu Home
 xdotool click 4 click 5 click 5
-sleep 0.5
+for i in \$(seq 100); do  # the banner and eight keys on the console
+  [ "\$(wc -l < "$dir/out.txt")" -ge 9 ] && break
+  sleep 0.1
+done
 xdotool windowmove \$id 200 150
-sleep 0.5
 finish
 cp "$dir/out.txt" "$dir/keys.txt"
 
@@ -52,7 +54,12 @@ finish
 
 sed -i 's/^x .*/x 5000/; s/^y .*/y 4000/' "$conf"
 start
-for i in 1 2 3 4; do xdotool key ctrl+equal; sleep 0.3; done
+xdotool key ctrl+equal ctrl+equal ctrl+equal ctrl+equal
+for i in \$(seq 100); do  # grown to scale 2 at least, then a while for any further growth
+  xwininfo -id \$id | grep -q "Width: 638" && break
+  sleep 0.1
+done
+sleep 1
 xwininfo -id \$id > "$dir/third.txt"
 finish
 END
