@@ -5,7 +5,8 @@
 # - a second start opens at the scale and place the first one closed at (not at the scale
 #   that fits the screen);
 # - a remembered place on no screen gives way to the primary screen, and Ctrl+Plus stops at
-#   the largest scale that fits the screen's work area.
+#   the largest scale that fits the screen's work area;
+# - a termination signal closes the window and says so.
 # Usage: desktop_xvfb.sh SCRIBBLE
 set -euo pipefail
 unset PALM_HEADLESS PALM_SCRIPT
@@ -61,7 +62,9 @@ for i in \$(seq 100); do  # grown to scale 2 at least, then a while for any furt
 done
 sleep 1
 xwininfo -id \$id > "$dir/third.txt"
-finish
+kill -TERM \$pid  # closes as the close box does, and says why
+wait \$pid
+cp "$dir/err.txt" "$dir/term.txt"
 END
 chmod +x "$dir/run.sh"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/run.sh"
@@ -79,4 +82,6 @@ x=$(sed -n 's/.*Absolute upper-left X: *//p' "$dir/third.txt")
 y=$(sed -n 's/.*Absolute upper-left Y: *//p' "$dir/third.txt")
 ((x >= 0 && x < 1280 && y >= 0 && y < 1024)) || fail "third start: off the screen" "$dir/third.txt"
 grep -q "Width: 638$" "$dir/third.txt" || fail "Ctrl+Plus: not held to scale 2" "$dir/third.txt"
-echo "keys and wheel, second start at 200,150 scale 1, off-screen place on the screen, Ctrl+Plus held at 2"
+grep -qx "scribble: asked to quit (an interrupt, a termination signal or the session's end); closing" \
+  "$dir/term.txt" || fail "a termination signal: not said" "$dir/term.txt"
+echo "keys and wheel; second start at 200,150 scale 1; off-screen place on the screen; Ctrl+Plus held at 2; TERM said"
