@@ -78,6 +78,16 @@ int host_main(const HostApplication& app, HINSTANCE instance, HINSTANCE previous
 BOOL host_register_class(HINSTANCE instance);
 int host_create_window(HINSTANCE instance, int show);
 LRESULT CALLBACK host_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+// The device window's place between runs, per program, in the user's settings folder
+// ($XDG_CONFIG_HOME or ~/.config on Linux, the application-data folder on Windows):
+// the scale, the framed window's top-left on the desktop, and full screen.
+struct HostPlacement {
+  int scale;
+  int x, y;
+  bool full;
+};
+bool host_load_placement(HostPlacement* place);  // false when nothing usable is kept
+void host_save_placement(const HostPlacement& place);
 // Silk-screen button: control id of a label, -1 when there is none.
 int host_button_id(const char* label);
 // Key code a silk-screen button queues (by control id), 0 for no button.

@@ -12,6 +12,9 @@ static const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP;  // 0x5001
 static const int BUTTON_WIDTH = 55;
 static const int BUTTON_HEIGHT = 25;
 [[maybe_unused]] static const int CASCADE = 32;
+static const char* const MSG_REGISTER =
+    "Failed to start application: unable to register the window class";
+static const char* const MSG_CREATE = "Failed to start application: unable to create the window";
 
 struct SilkButton {
   const char* text;
@@ -31,9 +34,26 @@ static const SilkButton BUTTONS[] = {
     {"To Do", 1009, 193, 415, 0x206, true}, {"Memo", 1010, 255, 415, 0x207, true},
 };
 
+// Desktop keys that press a silk-screen button: the page keys, F1 and the keyboard's Menu
+// key, Home. The mouse wheel presses PgUp or PgDn once a notch.
+static const struct {
+  WPARAM vk;
+  int id;
+} BUTTON_KEYS[] = {
+    {VK_PRIOR, 1007}, {VK_NEXT, 1008}, {VK_F1, 1002}, {VK_APPS, 1002}, {VK_HOME, 1001},
+};
+static const int PGUP_ID = 1007;
+static const int PGDN_ID = 1008;
+
 static const SilkButton* button_of(WPARAM id) {
   for (const SilkButton& b : BUTTONS)
     if (static_cast<WPARAM>(b.id) == id) return &b;
+  return nullptr;
+}
+
+static const SilkButton* button_of_key(WPARAM vk) {
+  for (const auto& k : BUTTON_KEYS)
+    if (k.vk == vk) return button_of(static_cast<WPARAM>(k.id));
   return nullptr;
 }
 
@@ -48,6 +68,12 @@ int host_button_key(WPARAM id) {
   return b ? b->key : 0;
 }
 
+// A start-up that cannot open its window says so before it ends.
+static int start_failed(const char* text) {
+  MessageBoxA(nullptr, text, nullptr, MB_ICONHAND);
+  return 0;
+}
+
 BOOL host_register_class(HINSTANCE instance) {
   WNDCLASSA wc{};
   wc.style = CS_HREDRAW | CS_VREDRAW;
@@ -56,7 +82,7 @@ BOOL host_register_class(HINSTANCE instance) {
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
   wc.lpszClassName = host.appName;
-  return RegisterClassA(&wc) != 0;
+  return RegisterClassA(&wc) != 0 ? TRUE : start_failed(MSG_REGISTER);
 }
 
 #ifdef _WIN32
@@ -67,12 +93,12 @@ BOOL host_register_class(HINSTANCE instance) {
 
 static const DWORD RESIZABLE_STYLE = WINDOW_STYLE | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 static const int MAX_SCALE = 6;
-static const int FIT_PERCENT = 90;  // of the work area a fitted window may take
 
 static struct {
   int s = 1, x = 0, y = 0;  // scale and the picture's offset in the client area
   bool full = false;
   RECT restore{};            // the framed window's place while full screen
+  int restoreScale = 1;      // and its scale
   HFONT font = nullptr;      // the buttons' font at the scale
   HWND shadow[10] = {};      // scale-1 buttons out of sight, painted into `window` pictures
   bool swallowChar = false;  // the character of a key the host took
@@ -84,15 +110,23 @@ static SIZE framed_size(int s) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-static int fit_scale() {
-  RECT work;
-  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return 1;
+// The monitor's work area; the primary one's without a monitor.
+static RECT work_area(HMONITOR monitor) {
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  if (monitor && GetMonitorInfoA(monitor, &mi)) return mi.rcWork;
+  RECT work = {0, 0, HOST_CLIENT_WIDTH, HOST_CLIENT_HEIGHT};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  return work;
+}
+
+// The largest whole scale whose framed window fits the work area.
+static int largest_fit(HMONITOR monitor) {
+  RECT work = work_area(monitor);
   int s = MAX_SCALE;
   while (s > 1) {
     SIZE f = framed_size(s);
-    if (f.cx * 100 <= (work.right - work.left) * FIT_PERCENT &&
-        f.cy * 100 <= (work.bottom - work.top) * FIT_PERCENT)
-      break;
+    if (f.cx <= work.right - work.left && f.cy <= work.bottom - work.top) break;
     s--;
   }
   return s;
@@ -122,17 +156,59 @@ static void layout(HWND hwnd, int w, int h) {
   InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+// Ctrl+Plus stops at the largest scale that fits the window's monitor.
 static void set_scale(int s) {
   if (view.full) return;
-  SIZE f = framed_size(std::clamp(s, 1, MAX_SCALE));
+  int limit =
+      std::max(view.s, largest_fit(MonitorFromWindow(host.window, MONITOR_DEFAULTTONEAREST)));
+  SIZE f = framed_size(std::clamp(s, 1, limit));
   SetWindowPos(host.window, nullptr, 0, 0, f.cx, f.cy, SWP_NOMOVE | SWP_NOZORDER);
 }
+
+// Where the window opens: beside a running window of the program, else where the last one
+// closed when its caption's middle lies on a monitor, else centred on the primary one.
+static POINT opening_place(const HostPlacement* last, SIZE f) {
+  if (HWND other = FindWindowA(host.appName, nullptr)) {
+    RECT at;
+    if (GetWindowRect(other, &at)) return {at.left + CASCADE, at.top + CASCADE};
+  }
+  if (last) {
+    POINT caption = {last->x + f.cx / 2, last->y + GetSystemMetrics(SM_CYCAPTION) / 2};
+    if (MonitorFromPoint(caption, MONITOR_DEFAULTTONULL)) return {last->x, last->y};
+  }
+  RECT work = work_area(nullptr);
+  return {work.left + std::max<LONG>(0, (work.right - work.left - f.cx) / 2),
+          work.top + std::max<LONG>(0, (work.bottom - work.top - f.cy) / 2)};
+}
+
+static bool placement_now(HostPlacement* place) {
+  if (IsIconic(host.window)) return false;  // a minimised window keeps the last place
+  RECT r;
+  if (view.full) {
+    r = view.restore;
+  } else if (!GetWindowRect(host.window, &r)) {
+    return false;
+  }
+  *place = {view.full ? view.restoreScale : view.s, r.left, r.top, view.full};
+  return true;
+}
+#else
+static bool placement_now(HostPlacement* place) {
+  PlatformPlacement p;
+  if (!platform_window_placement(host.window, &p)) return false;  // headless
+  *place = {p.scale, p.x, p.y, p.full};
+  return true;
+}
+#endif
+
+#ifdef _WIN32
 
 // Full screen: a borderless popup over the whole monitor.
 static void toggle_full_screen(HWND hwnd) {
   view.full = !view.full;
   if (view.full) {
     GetWindowRect(hwnd, &view.restore);
+    view.restoreScale = view.s;
     MONITORINFO mi{};
     mi.cbSize = sizeof mi;
     GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &mi);
@@ -228,35 +304,33 @@ int host_create_window(HINSTANCE instance, int show) {
   RECT r = host.windowRect;
   AdjustWindowRect(&r, WINDOW_STYLE, FALSE);
   int x = 0, y = 0;
+  // The scale and place it last closed at; a scale on the command line wins.
+  HostPlacement last{};
+  bool remembered = host_load_placement(&last);
 #ifdef _WIN32
-  SIZE f = framed_size(host.scale > 0 ? host.scale : fit_scale());
+  int fit = largest_fit(remembered ? MonitorFromPoint({last.x, last.y}, MONITOR_DEFAULTTOPRIMARY)
+                                   : nullptr);
+  SIZE f = framed_size(host.scale > 0 ? host.scale : remembered ? std::min(last.scale, fit) : fit);
   r = {0, 0, f.cx, f.cy};
-  // A program's next window opens offset from its last one (the stand-in's display does
-  // this itself).
-  if (HWND last = FindWindowA(host.appName, nullptr)) {
-    RECT at;
-    if (GetWindowRect(last, &at)) {
-      x = at.left + CASCADE;
-      y = at.top + CASCADE;
-    }
-  }
-#endif
-#ifdef _WIN32
+  POINT at = opening_place(remembered ? &last : nullptr, f);
+  x = at.x;
+  y = at.y;
   DWORD style = RESIZABLE_STYLE;
 #else
   DWORD style = WINDOW_STYLE;
 #endif
   host.window = CreateWindowExA(0, host.appName, host.appName, style, x, y, r.right - r.left,
                                 r.bottom - r.top, nullptr, nullptr, instance, nullptr);
-  if (!host.window) return 0;
+  if (!host.window) return start_failed(MSG_CREATE);
   for (const SilkButton& b : BUTTONS) {
     HWND button = CreateWindowExA(
         0, "BUTTON", b.text, BUTTON_STYLE, b.left, b.top, BUTTON_WIDTH, BUTTON_HEIGHT, host.window,
         reinterpret_cast<HMENU>(static_cast<intptr_t>(b.id)), instance, nullptr);
-    if (!button) return 0;
+    if (!button) return start_failed(MSG_CREATE);
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
   }
 #ifndef _WIN32
+  if (remembered) platform_place_window(host.window, {last.scale, true, last.x, last.y, last.full});
   platform_present_window(host.window, host.scale, nullptr);
 #else
   for (int i = 0; i < 10; i++) {
@@ -265,7 +339,7 @@ int host_create_window(HINSTANCE instance, int show) {
     view.shadow[i] = CreateWindowExA(0, "BUTTON", b.text, WS_CHILD | WS_VISIBLE, -8 * b.left - 800,
                                      -8 * b.top - 800, BUTTON_WIDTH, BUTTON_HEIGHT, host.window,
                                      nullptr, instance, nullptr);
-    if (!view.shadow[i]) return 0;
+    if (!view.shadow[i]) return start_failed(MSG_CREATE);
     SendMessageA(view.shadow[i], WM_SETFONT,
                  reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 0);
   }
@@ -274,6 +348,9 @@ int host_create_window(HINSTANCE instance, int show) {
   layout(host.window, client.right, client.bottom);
 #endif
   ShowWindow(host.window, show);
+#ifdef _WIN32
+  if (remembered && last.full) toggle_full_screen(host.window);
+#endif
   UpdateWindow(host.window);
   SetFocus(host.window);
   return 1;
@@ -402,6 +479,8 @@ static void delete_object(HGDIOBJ* field) {
 }
 
 static void on_close(HWND hwnd) {
+  HostPlacement place;
+  if (placement_now(&place)) host_save_placement(place);
   delete_object(reinterpret_cast<HGDIOBJ*>(&host.screen));
   delete_object(reinterpret_cast<HGDIOBJ*>(&host.offscreen));
   delete_object(reinterpret_cast<HGDIOBJ*>(&host.blackPen));
@@ -423,6 +502,20 @@ static void enqueue(UINT msg, WPARAM wp, LPARAM lp) {
   if (!evt_enqueue(msg, wp, lp))
     MessageBoxA(host.window, "Internal event queue overflow.", "Java run-time error",
                 MB_ICONEXCLAMATION);
+}
+
+// A silk-screen button's click: queued unless it needs the system-keys flag and that is off.
+static void press(const SilkButton& b) {
+  if (!b.systemKey || host.systemKeys == 1) enqueue(WM_COMMAND, static_cast<WPARAM>(b.id), 0);
+}
+
+// One page key a wheel notch; a fine wheel's steps add up to notches.
+static void wheel(int delta) {
+  static int pending;
+  if ((pending > 0 && delta < 0) || (pending < 0 && delta > 0)) pending = 0;  // turned back
+  pending += delta;
+  for (; pending >= WHEEL_DELTA; pending -= WHEEL_DELTA) press(*button_of(PGUP_ID));
+  for (; pending <= -WHEEL_DELTA; pending += WHEEL_DELTA) press(*button_of(PGDN_ID));
 }
 
 // The host's own keys, never passed to the program: F12 (and Print) saves the screen,
@@ -492,6 +585,10 @@ LRESULT CALLBACK host_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 #endif
       if (host_key(hwnd, wp)) return 0;
       if (wp >= VK_LEFT && wp <= VK_DOWN) enqueue(msg, wp, lp);
+      if (const SilkButton* b = button_of_key(wp)) press(*b);
+      break;
+    case WM_MOUSEWHEEL:
+      wheel(GET_WHEEL_DELTA_WPARAM(wp));
       break;
     case WM_KEYUP:
       if (wp == VK_SNAPSHOT) host_save_screenshot();  // Windows sends Print only as a release
@@ -504,8 +601,7 @@ LRESULT CALLBACK host_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       enqueue(msg, wp, lp);
       break;
     case WM_COMMAND:
-      if (const SilkButton* b = button_of(wp))
-        if (!b->systemKey || host.systemKeys == 1) enqueue(msg, wp, lp);
+      if (const SilkButton* b = button_of(wp)) press(*b);
       break;
     default:
       return DefWindowProcA(hwnd, msg, wp, lp);

@@ -30,6 +30,7 @@ struct Headless : Display {
   bool keyHeld(int) override { return false; }
   void setPresentation(HWND__*) override {}
   int scale(HWND__*) override { return 1; }
+  bool placement(HWND__*, PlatformPlacement*) override { return false; }
 };
 
 }  // namespace

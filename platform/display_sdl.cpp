@@ -1,12 +1,15 @@
 // SDL2 display: a real window showing the window surface magnified by whole pixels through
-// a plain framebuffer (no OpenGL), mouse and keys as input, the host's presentation keys,
-// and modal message boxes. Presenting never waits for the display's refresh.
+// a plain framebuffer (no OpenGL), mouse, wheel and keys as input, the host's presentation
+// keys, and modal message boxes. Presenting never waits for the display's refresh.
 #include <SDL.h>
+#include <errno.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,15 +22,84 @@ namespace {
 
 static constexpr Uint32 PRESENT_INTERVAL_MS = 15;
 static constexpr int MAX_SCALE = 6;
-static constexpr int FIT_PERCENT = 90;        // of the usable screen a fitted window may take
 static constexpr int CASCADE = 32;            // offset of a program's next window from its last
 static constexpr Uint32 BACKDROP = 0x303030;  // around the picture when the window is larger
+// The frame a window manager adds, assumed until the window's own is known.
+static constexpr int FRAME_ALLOWANCE_WIDTH = 16;
+static constexpr int FRAME_ALLOWANCE_HEIGHT = 48;
+
+// Video drivers that show nothing: taken only when the user names them (SDL_VIDEODRIVER).
+static const char* const INVISIBLE_DRIVERS[] = {"offscreen", "dummy", "evdev"};
+
+// Keys that reach the window procedure as key-down messages. Keys that type a control
+// character (Enter, Escape, Backspace, Tab) get it from the translation; printable text
+// comes as text input.
+struct KeyMap {
+  SDL_Keycode sym;
+  WPARAM vk;
+};
+static const KeyMap KEYS[] = {
+    {SDLK_LEFT, VK_LEFT},
+    {SDLK_UP, VK_UP},
+    {SDLK_RIGHT, VK_RIGHT},
+    {SDLK_DOWN, VK_DOWN},
+    {SDLK_RETURN, VK_RETURN},
+    {SDLK_KP_ENTER, VK_RETURN},
+    {SDLK_ESCAPE, VK_ESCAPE},
+    {SDLK_BACKSPACE, VK_BACK},
+    {SDLK_TAB, VK_TAB},
+    {SDLK_F12, VK_F12},
+    {SDLK_PRINTSCREEN, VK_SNAPSHOT},
+    {SDLK_PAGEUP, VK_PRIOR},
+    {SDLK_PAGEDOWN, VK_NEXT},
+    {SDLK_HOME, VK_HOME},
+    {SDLK_F1, VK_F1},
+    {SDLK_APPLICATION, VK_APPS},  // the keyboard's Menu key
+    {SDLK_MENU, VK_APPS},
+};
+
+static void say(const std::string& what) {
+  fprintf(stderr, "%s: %s\n", program_invocation_short_name, what.c_str());
+  fflush(stderr);
+}
 
 struct Shown {
   SDL_Window* window;
   HWND__* top;
   bool full = false;
+  bool seen = false;            // shown or exposed at least once
+  PlatformPlacement restore{};  // the framed window's place while full screen
 };
+
+// A window's frame, as the window manager reports it, or the allowance until it does.
+struct Frame {
+  int left, top, width, height;
+};
+
+static Frame frame_of(SDL_Window* w) {
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (w && SDL_GetWindowBordersSize(w, &top, &left, &bottom, &right) == 0 &&
+      top + left + bottom + right > 0)
+    return {left, top, left + right, top + bottom};
+  return {0, 0, FRAME_ALLOWANCE_WIDTH, FRAME_ALLOWANCE_HEIGHT};
+}
+
+// The largest whole scale whose framed window fits the display's work area.
+static int largest_fit(int display, int w, int h, const Frame& f) {
+  SDL_Rect r;
+  if (SDL_GetDisplayUsableBounds(std::max(display, 0), &r) != 0) return 1;
+  return std::clamp(std::min((r.w - f.width) / w, (r.h - f.height) / h), 1, MAX_SCALE);
+}
+
+// The display holding a desktop point, -1 for none.
+static int display_at(int x, int y) {
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); i++) {
+    SDL_Rect r;
+    if (SDL_GetDisplayBounds(i, &r) == 0 && x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h)
+      return i;
+  }
+  return -1;
+}
 
 // Where the picture lies in the window: whole scale s, left and top offsets.
 struct Layout {
@@ -54,13 +126,6 @@ struct Sdl : Display {
     return nullptr;
   }
 
-  static int fit_scale(int w, int h) {
-    SDL_Rect r;
-    if (SDL_GetDisplayUsableBounds(0, &r) != 0) return 1;
-    int s = std::min(r.w * FIT_PERCENT / 100 / w, r.h * FIT_PERCENT / 100 / h);
-    return std::clamp(s, 1, MAX_SCALE);
-  }
-
   static Layout layout(SDL_Window* win, const Surface& s) {
     int W, H;
     SDL_GetWindowSize(win, &W, &H);
@@ -69,8 +134,8 @@ struct Sdl : Display {
   }
 
   // A new window of a program opens offset from its last one while that one still runs.
-  static void place(const std::string& title, int w, int h, int& x, int& y) {
-    x = y = SDL_WINDOWPOS_CENTERED;
+  static bool cascade(const std::string& title, int w, int h, int& x, int& y) {
+    bool found = false;
     std::string path = last_window_file(title);
     if (FILE* f = fopen(path.c_str(), "r")) {
       long pid;
@@ -78,6 +143,7 @@ struct Sdl : Display {
       if (fscanf(f, "%ld %d %d", &pid, &lx, &ly) == 3 && pid > 0 && pid != getpid() &&
           kill(static_cast<pid_t>(pid), 0) == 0) {
         SDL_Rect r;
+        found = true;
         x = lx + CASCADE;
         y = ly + CASCADE;
         if (SDL_GetDisplayUsableBounds(0, &r) == 0 && (x + w > r.x + r.w || y + h > r.y + r.h)) {
@@ -87,6 +153,7 @@ struct Sdl : Display {
       }
       fclose(f);
     }
+    return found;
   }
 
   static void remember(const std::string& title, SDL_Window* w) {
@@ -98,20 +165,56 @@ struct Sdl : Display {
     }
   }
 
+  // Where and how large a window opens: beside a running one of the same program, else
+  // where the last one closed when its top middle lies on a screen, else centred on the
+  // primary screen. An asked scale wins; a remembered one is held to what fits.
   void* open(HWND__* top) override {
     const Surface& s = top->surface;
-    int k = top->scale > 0 ? std::min(top->scale, MAX_SCALE) : fit_scale(s.width, s.height);
-    int x, y;
-    place(top->text, k * s.width, k * s.height, x, y);
+    const PlatformPlacement& p = top->place;
+    int k0 = p.scale > 0 ? p.scale : 1;
+    int x = SDL_WINDOWPOS_CENTERED_DISPLAY(0), y = x, display = 0;
+    bool placed = cascade(top->text, k0 * s.width, k0 * s.height, x, y);
+    if (!placed && p.placed) {
+      int on = display_at(p.x + k0 * s.width / 2, p.y + FRAME_ALLOWANCE_HEIGHT / 2);
+      if (on >= 0) {
+        x = p.x;
+        y = p.y;
+        display = on;
+      }
+    }
+    int fit = largest_fit(display, s.width, s.height, frame_of(nullptr));
+    int k = top->scale > 0 ? std::min(top->scale, MAX_SCALE)
+            : p.scale > 0  ? std::min(p.scale, fit)
+                           : fit;
     SDL_Window* w = SDL_CreateWindow(top->text.c_str(), x, y, k * s.width, k * s.height,
                                      SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
-    if (!w) return nullptr;
+    if (!w) {
+      say(std::string("no window can be opened (") + SDL_GetError() + "); running headless");
+      return nullptr;
+    }
     SDL_SetWindowMinimumSize(w, s.width, s.height);
-    windows[SDL_GetWindowID(w)] = Shown{w, top};
+    Shown& sh = windows[SDL_GetWindowID(w)] = Shown{w, top};
     remember(top->text, w);
     set_icon(w, top);
     SDL_StartTextInput();
+    if (p.full) set_full(sh, true);
     return w;
+  }
+
+  // The framed window's top-left, which is where it opens again.
+  static PlatformPlacement placement_now(SDL_Window* w, HWND__* top) {
+    int x, y;
+    SDL_GetWindowPosition(w, &x, &y);
+    Frame f = frame_of(w);  // the allowance has no left or top: nothing is known there
+    return {layout(w, top->surface).s, true, x - f.left, y - f.top, false};
+  }
+
+  bool placement(HWND__* top, PlatformPlacement* place) override {
+    Shown* sh = shown_of(top);
+    if (!sh) return false;
+    *place = sh->full ? sh->restore : placement_now(sh->window, top);
+    place->full = sh->full;
+    return true;
   }
 
   void close(void* window) override {
@@ -152,21 +255,30 @@ struct Sdl : Display {
     return it == windows.end() ? nullptr : &it->second;
   }
 
-  // F11, Ctrl+Plus and Ctrl+Minus change the presentation only; true when taken.
+  static void set_full(Shown& sh, bool full) {
+    if (full && !sh.full) sh.restore = placement_now(sh.window, sh.top);
+    sh.full = full;
+    SDL_SetWindowFullscreen(sh.window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    sh.top->dirty = true;
+  }
+
+  // F11, Ctrl+Plus and Ctrl+Minus change the presentation only; true when taken. Ctrl+Plus
+  // stops at the largest scale whose framed window fits the work area.
   bool presentation_key(Shown& sh, const SDL_Keysym& k) {
     bool ctrl = (k.mod & KMOD_CTRL) != 0;
     if (k.sym == SDLK_F11) {
-      sh.full = !sh.full;
-      SDL_SetWindowFullscreen(sh.window, sh.full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-      sh.top->dirty = true;
+      set_full(sh, !sh.full);
       return true;
     }
     bool plus = k.sym == SDLK_PLUS || k.sym == SDLK_EQUALS || k.sym == SDLK_KP_PLUS;
     bool minus = k.sym == SDLK_MINUS || k.sym == SDLK_KP_MINUS;
     if (!ctrl || !(plus || minus)) return false;
     if (!sh.full) {
-      int k0 = layout(sh.window, sh.top->surface).s;
-      resize(sh, std::clamp(k0 + (plus ? 1 : -1), 1, MAX_SCALE));
+      const Surface& s = sh.top->surface;
+      int k0 = layout(sh.window, s).s;
+      int fit =
+          largest_fit(SDL_GetWindowDisplayIndex(sh.window), s.width, s.height, frame_of(sh.window));
+      resize(sh, plus ? std::max(k0, std::min(k0 + 1, fit)) : std::max(k0 - 1, 1));
     }
     return true;
   }
@@ -177,43 +289,15 @@ struct Sdl : Display {
       swallowText = true;
       return;
     }
-    switch (key.sym) {
-      case SDLK_LEFT:
-        input_key(top, WM_KEYDOWN, VK_LEFT);
+    bool ctrl = (key.mod & KMOD_CTRL) != 0;
+    for (const KeyMap& k : KEYS)
+      if (k.sym == key.sym) {
+        input_key(top, WM_KEYDOWN, k.vk, ctrl);
         return;
-      case SDLK_UP:
-        input_key(top, WM_KEYDOWN, VK_UP);
-        return;
-      case SDLK_RIGHT:
-        input_key(top, WM_KEYDOWN, VK_RIGHT);
-        return;
-      case SDLK_DOWN:
-        input_key(top, WM_KEYDOWN, VK_DOWN);
-        return;
-      // Keys that type a control character: the translation adds the character.
-      case SDLK_RETURN:
-      case SDLK_KP_ENTER:
-        input_key(top, WM_KEYDOWN, VK_RETURN);
-        return;
-      case SDLK_ESCAPE:
-        input_key(top, WM_KEYDOWN, VK_ESCAPE);
-        return;
-      case SDLK_BACKSPACE:
-        input_key(top, WM_KEYDOWN, VK_BACK);
-        return;
-      case SDLK_TAB:
-        input_key(top, WM_KEYDOWN, VK_TAB);
-        return;
-      case SDLK_F12:
-        input_key(top, WM_KEYDOWN, VK_F12);
-        return;
-      case SDLK_PRINTSCREEN:
-        input_key(top, WM_KEYDOWN, VK_SNAPSHOT);
-        return;
-    }
+      }
     if (key.sym >= SDLK_a && key.sym <= SDLK_z) {
-      if (key.mod & KMOD_CTRL) swallowText = true;
-      input_key(top, WM_KEYDOWN, static_cast<WPARAM>('A' + (key.sym - SDLK_a)));
+      if (ctrl) swallowText = true;
+      input_key(top, WM_KEYDOWN, static_cast<WPARAM>('A' + (key.sym - SDLK_a)), ctrl);
     }
   }
 
@@ -226,11 +310,11 @@ struct Sdl : Display {
       if (more) c &= 0x3F >> more;
       for (; more && (*p & 0xC0) == 0x80; more--) c = (c << 6) | (*p++ & 0x3F);
       if (c < 0x10000) {
-        input_key(top, WM_CHAR, c);
+        input_key(top, WM_CHAR, c, false);
       } else {
         c -= 0x10000;
-        input_key(top, WM_CHAR, 0xD800 + (c >> 10));
-        input_key(top, WM_CHAR, 0xDC00 + (c & 0x3FF));
+        input_key(top, WM_CHAR, 0xD800 + (c >> 10), false);
+        input_key(top, WM_CHAR, 0xDC00 + (c & 0x3FF), false);
       }
     }
   }
@@ -248,15 +332,28 @@ struct Sdl : Display {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
       switch (e.type) {
-        case SDL_QUIT:
+        case SDL_QUIT:  // never the close box: SDL is told not to quit on the last close
+          say("asked to quit (an interrupt, a termination signal or the session's end); closing");
           for (auto& [id, w] : windows) input_close(w.top);
           break;
         case SDL_WINDOWEVENT:
           if (Shown* sh = find(e.window.windowID)) {
-            if (e.window.event == SDL_WINDOWEVENT_CLOSE) input_close(sh->top);
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            Uint8 what = e.window.event;
+            if (what == SDL_WINDOWEVENT_CLOSE) {
+              if (!sh->seen) say("the window was closed before it was shown; closing");
+              input_close(sh->top);
+            }
+            if (what == SDL_WINDOWEVENT_SHOWN || what == SDL_WINDOWEVENT_EXPOSED) sh->seen = true;
+            if (what == SDL_WINDOWEVENT_EXPOSED || what == SDL_WINDOWEVENT_SIZE_CHANGED)
               sh->top->dirty = true;
+          }
+          break;
+        case SDL_MOUSEWHEEL:
+          if (Shown* sh = find(e.wheel.windowID)) {
+            float notches =
+                e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.preciseY : e.wheel.preciseY;
+            int delta = static_cast<int>(std::lround(notches * WHEEL_DELTA));
+            if (delta) input_wheel(sh->top, delta);
           }
           break;
         case SDL_MOUSEBUTTONDOWN:
@@ -327,7 +424,12 @@ struct Sdl : Display {
     auto* w = static_cast<SDL_Window*>(top->display);
     if (!w) return;
     SDL_Surface* target = SDL_GetWindowSurface(w);
-    if (!target) return;
+    if (!target) {
+      static bool said;
+      if (!said) say(std::string("the window cannot be drawn in (") + SDL_GetError() + ")");
+      said = true;
+      return;
+    }
     Layout l = layout(w, top->surface);
     if (target->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(target)) {
       magnify(top->surface, target, l);
@@ -368,18 +470,79 @@ struct Sdl : Display {
   bool keyHeld(int vk) override { return vk == VK_CONTROL && (SDL_GetModState() & KMOD_CTRL); }
 };
 
+static bool invisible(const char* driver) {
+  for (const char* d : INVISIBLE_DRIVERS)
+    if (driver && strcmp(driver, d) == 0) return true;
+  return false;
+}
+
+// Every driver that shows a window, in SDL's order of preference.
+static std::string visible_drivers() {
+  std::string list;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); i++) {
+    const char* d = SDL_GetVideoDriver(i);
+    if (!d || invisible(d)) continue;
+    if (!list.empty()) list += ',';
+    list += d;
+  }
+  return list;
+}
+
+// Starts SDL's video with standard error silenced: the libraries it probes print their own
+// complaints (a Wayland library about XDG_RUNTIME_DIR, for one), and the reason is ours to say.
+static int init_quietly() {
+  fflush(stderr);
+  int saved = dup(2);
+  int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (saved >= 0 && null >= 0) dup2(null, 2);
+  if (null >= 0) close(null);
+  int rc = SDL_Init(SDL_INIT_VIDEO);
+  fflush(stderr);
+  if (saved >= 0) {
+    dup2(saved, 2);
+    close(saved);
+  }
+  return rc;
+}
+
+static std::string why_no_display() {
+  const char* x = getenv("DISPLAY");
+  const char* wayland = getenv("WAYLAND_DISPLAY");
+  if (x && *x) return std::string("the display \"") + x + "\" cannot be opened";
+  if (wayland && *wayland) return std::string("the display \"") + wayland + "\" cannot be opened";
+  return "DISPLAY is not set";
+}
+
 }  // namespace
 
 // A plain framebuffer: whole-pixel magnification needs nothing more, and a machine without
 // a graphics card would otherwise load a software OpenGL stack for the window surface.
+// SDL would fall back to a driver that shows nothing; that counts as no display unless the
+// user named it.
 Display* display_sdl(std::string* why) {
   static std::string failure;
   static Sdl* sdl = []() -> Sdl* {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-      failure = SDL_GetError();
-      if (failure.empty()) failure = "the video system does not start";
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    const char* named = getenv("SDL_VIDEODRIVER");
+    bool asked = named && *named;
+    if (!asked) {
+      std::string drivers = visible_drivers();
+      if (drivers.empty()) {
+        failure = "no video driver that shows a window";
+        return nullptr;
+      }
+      SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+    }
+    if (init_quietly() != 0) {
+      failure = asked ? std::string("SDL_VIDEODRIVER=") + named + ": " + SDL_GetError()
+                      : why_no_display();
+      return nullptr;
+    }
+    if (!asked && invisible(SDL_GetCurrentVideoDriver())) {
+      failure = why_no_display();
+      SDL_Quit();
       return nullptr;
     }
     if (SDL_GetNumVideoDisplays() < 1) {

@@ -88,6 +88,7 @@ struct HWND__ {
   RECT update;                 // bounding rectangle of the invalid area
   void* display;               // the backend's window
   int scale;                   // top-level windows: asked magnification, 0 = fit the screen
+  PlatformPlacement place;     // top-level windows: where to open, as last closed
   std::vector<uint32_t> icon;  // 32 x 32, empty for none
 };
 
@@ -110,7 +111,8 @@ int draw_text_run(Surface* s, const RECT& clip, int x, int y, const WCHAR* text,
 
 // Mouse and key input as the display delivers it, in top-level client coordinates.
 void input_mouse(HWND__* top, UINT msg, int x, int y, bool buttonHeld);
-void input_key(HWND__* top, UINT msg, WPARAM code);
+void input_key(HWND__* top, UINT msg, WPARAM code, bool ctrl);  // ctrl: held with the key
+void input_wheel(HWND__* top, int delta);  // in WHEEL_DELTA units a notch, positive away
 void input_close(HWND__* top);
 
 // The display: a window of its own (SDL2) or nothing at all (headless).
@@ -128,6 +130,7 @@ struct Display {
   // Applies the window's scale and icon fields to an open window.
   virtual void setPresentation(HWND__* top) = 0;
   virtual int scale(HWND__* top) = 0;
+  virtual bool placement(HWND__* top, PlatformPlacement* place) = 0;
 };
 Display* display_get();
 Display* display_headless();

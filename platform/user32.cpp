@@ -24,7 +24,14 @@ struct WindowClass {
 
 static std::vector<WindowClass> g_classes;
 static std::vector<HWND__*> g_windows;  // never freed: a stale handle stays safe to test
-static std::deque<MSG> g_queue;
+// A queued message and whether Ctrl was held when it was made: GetKeyState answers for the
+// message being handled, as Windows does, not for the keyboard of the moment.
+struct Queued {
+  MSG msg;
+  bool ctrl;
+};
+static std::deque<Queued> g_queue;
+static bool g_ctrl;  // Ctrl as of the message last taken off the queue
 static bool g_quit;
 static int g_quit_code;
 static HWND__* g_capture;
@@ -49,6 +56,7 @@ void platform_reset() {
   g_classes.clear();
   g_queue.clear();
   g_quit = false;
+  g_ctrl = false;
   g_capture = g_focus = nullptr;
   for (int& f : g_fail) f = 0;
   g_boxes.clear();
@@ -268,10 +276,14 @@ static LRESULT CALLBACK button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
  * Messages
  * ------------------------------------------------------------------------- */
 
-BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+static BOOL post(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool ctrl) {
   if (hwnd && !alive(hwnd)) return FALSE;
-  g_queue.push_back(MSG{hwnd, msg, wp, lp, GetTickCount(), {0, 0}});
+  g_queue.push_back({MSG{hwnd, msg, wp, lp, GetTickCount(), {0, 0}}, ctrl});
   return TRUE;
+}
+
+BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return post(hwnd, msg, wp, lp, display_get()->keyHeld(VK_CONTROL));
 }
 
 LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -291,8 +303,11 @@ BOOL PeekMessageA(LPMSG msg, HWND, UINT, UINT, UINT remove) {
   for (HWND__* w : g_windows)
     if (!w->parent && !w->destroyed && w->dirty) display_get()->present(w);
   if (!g_queue.empty()) {
-    *msg = g_queue.front();
-    if (remove & PM_REMOVE) g_queue.pop_front();
+    *msg = g_queue.front().msg;
+    if (remove & PM_REMOVE) {
+      g_ctrl = g_queue.front().ctrl;
+      g_queue.pop_front();
+    }
     return TRUE;
   }
   if (g_quit) {
@@ -317,7 +332,8 @@ BOOL TranslateMessage(const MSG* msg) {
     case VK_TAB:
     case VK_RETURN:
     case VK_ESCAPE:
-      g_queue.push_front(MSG{msg->hwnd, WM_CHAR, msg->wParam, msg->lParam, msg->time, msg->pt});
+      g_queue.push_front(
+          {MSG{msg->hwnd, WM_CHAR, msg->wParam, msg->lParam, msg->time, msg->pt}, g_ctrl});
       return TRUE;
   }
   return FALSE;
@@ -432,10 +448,14 @@ void input_mouse(HWND__* top, UINT msg, int x, int y, bool held) {
   PostMessageA(target, msg, held ? MK_LBUTTON : 0, MAKELPARAM(x, y));
 }
 
-void input_key(HWND__* top, UINT msg, WPARAM code) {
+void input_key(HWND__* top, UINT msg, WPARAM code, bool ctrl) {
   if (!alive(top)) return;
   HWND__* target = g_focus && alive(g_focus) && top_of(g_focus) == top ? g_focus : top;
-  PostMessageA(target, msg, code, 1);
+  post(target, msg, code, 1, ctrl);
+}
+
+void input_wheel(HWND__* top, int delta) {
+  if (alive(top)) PostMessageA(top, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
 }
 
 void input_close(HWND__* top) { PostMessageA(top, WM_CLOSE, 0, 0); }
@@ -443,7 +463,9 @@ void input_close(HWND__* top) { PostMessageA(top, WM_CLOSE, 0, 0); }
 void platform_mouse(HWND top, UINT msg, int x, int y, bool held) {
   input_mouse(top, msg, x, y, held);
 }
-void platform_key(HWND top, UINT msg, WPARAM code) { input_key(top, msg, code); }
+void platform_key(HWND top, UINT msg, WPARAM code) {
+  input_key(top, msg, code, display_get()->keyHeld(VK_CONTROL));
+}
 
 /* ---------------------------------------------------------------------------
  * Message boxes
@@ -486,7 +508,10 @@ int GetSystemMetrics(int index) {
   return index == SM_CXSCREEN ? w : index == SM_CYSCREEN ? h : 0;
 }
 
-SHORT GetKeyState(int key) { return display_get()->keyHeld(key) ? static_cast<SHORT>(0x8000) : 0; }
+SHORT GetKeyState(int key) {
+  bool held = key == VK_CONTROL ? g_ctrl : display_get()->keyHeld(key);
+  return held ? static_cast<SHORT>(0x8000) : 0;
+}
 
 void platform_present_window(HWND hwnd, int scale, const uint32_t* icon) {
   if (!alive(hwnd) || hwnd->parent) return;
@@ -497,4 +522,12 @@ void platform_present_window(HWND hwnd, int scale, const uint32_t* icon) {
 
 int platform_window_scale(HWND hwnd) {
   return alive(hwnd) && hwnd->display ? display_get()->scale(hwnd) : 1;
+}
+
+void platform_place_window(HWND hwnd, const PlatformPlacement& place) {
+  if (alive(hwnd) && !hwnd->parent) hwnd->place = place;
+}
+
+bool platform_window_placement(HWND hwnd, PlatformPlacement* place) {
+  return alive(hwnd) && hwnd->display && place && display_get()->placement(hwnd, place);
 }

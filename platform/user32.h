@@ -16,11 +16,14 @@
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
+#define WM_MOUSEWHEEL 0x020A
 
 #define MK_LBUTTON 0x0001
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
 #define BN_CLICKED 0
+#define WHEEL_DELTA 120
+#define GET_WHEEL_DELTA_WPARAM(wp) (static_cast<SHORT>(HIWORD(wp)))
 
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
@@ -47,14 +50,19 @@
 #define VK_TAB 0x09
 #define VK_RETURN 0x0D
 #define VK_ESCAPE 0x1B
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_HOME 0x24
 #define VK_LEFT 0x25
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
 #define VK_CONTROL 0x11
 #define VK_SNAPSHOT 0x2C
+#define VK_APPS 0x5D
 #define VK_ADD 0x6B
 #define VK_SUBTRACT 0x6D
+#define VK_F1 0x70
 #define VK_F11 0x7A
 #define VK_F12 0x7B
 #define VK_OEM_PLUS 0xBB
@@ -157,3 +165,17 @@ SHORT GetKeyState(int key);
 void platform_present_window(HWND hwnd, int scale, const uint32_t* icon);
 // The scale a window is shown at now (1 headless).
 int platform_window_scale(HWND hwnd);
+
+// Not Win32: a top-level window's place on the desktop, kept by the host between runs.
+struct PlatformPlacement {
+  int scale;    // 0: the largest whole scale whose framed window fits the work area
+  bool placed;  // x and y hold the framed window's top-left on the desktop
+  int x, y;
+  bool full;  // full screen; scale, x and y are where it returns to
+};
+// Where a window opens (before ShowWindow). A scale given to platform_present_window wins;
+// this scale is held to what fits the screen, and a place on no screen gives way to the
+// primary screen.
+void platform_place_window(HWND hwnd, const PlatformPlacement& place);
+// Where a shown window is now; false without one (headless).
+bool platform_window_placement(HWND hwnd, PlatformPlacement* place);

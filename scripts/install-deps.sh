@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the benchmarks need.
+# Installs the Debian packages the build needs.
+#   install-deps.sh run   what building and running the programs needs: compiler, CMake,
+#                         SDL2 and zlib
+#   install-deps.sh       everything the tests and benchmarks need too (what CI runs)
 set -euo pipefail
-pkgs=(build-essential cmake g++-multilib libgtest-dev googletest libbenchmark-dev
-      libsdl2-dev zlib1g-dev mingw-w64 fonts-dejavu-core wine wine64 xvfb xauth x11-utils
-      python3 python3-pil imagemagick)
+run=(build-essential cmake libsdl2-dev zlib1g-dev)
+case "${1:-all}" in
+  run) pkgs=("${run[@]}") ;;
+  all) pkgs=("${run[@]}" g++-multilib libgtest-dev googletest libbenchmark-dev mingw-w64
+             fonts-dejavu-core wine wine64 xvfb xauth x11-utils xdotool python3 python3-pil
+             imagemagick) ;;
+  *) echo "usage: $0 [run]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

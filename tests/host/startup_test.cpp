@@ -76,16 +76,21 @@ TEST(Startup, ColourSwitchRulesDependOnTheProgram) {
   }
 }
 
-// A failed start returns 0 without running main; only the last two say why.
+// A failed start returns 0 without running main, and says why (a window that cannot be
+// made would otherwise end the program without a word).
 TEST(Startup, FailuresReturnZeroWithoutRunningMain) {
   struct Case {
     int fault, nth;  // a PlatformFault and which call fails, or -1
     bool failEventBuffer;
     int failThreadCreation;
-    const char* box;  // nullptr: no message
+    const char* box;
   } cases[] = {
-      {PF_REGISTER_CLASS, 1, false, 0, nullptr},
-      {PF_CREATE_WINDOW, 4, false, 0, nullptr},  // the window, then the third button
+      {PF_REGISTER_CLASS, 1, false, 0,
+       "Error: Failed to start application: unable to register the window class"},
+      {PF_CREATE_WINDOW, 1, false, 0,
+       "Error: Failed to start application: unable to create the window"},
+      {PF_CREATE_WINDOW, 4, false, 0,  // the window, then the third button
+       "Error: Failed to start application: unable to create the window"},
       {-1, 0, true, 0, "Error: Failed to start application: unable to init user event subsystem"},
       {-1, 0, false, 2, "Error: Failed to start application: out of memory"},
   };
@@ -99,7 +104,7 @@ TEST(Startup, FailuresReturnZeroWithoutRunningMain) {
     HostResult r = run_host(run);
     EXPECT_EQ(r.status, 0);
     EXPECT_FALSE(g_ran);
-    EXPECT_EQ(r.boxes, c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{});
+    EXPECT_EQ(r.boxes, std::vector<std::string>{c.box});
   }
 }
 

@@ -39,6 +39,33 @@ TEST(Text, MeasuresInTheHostFontAndDrawReturnsTheXAfterTheText) {
   });
 }
 
+// The hyphen (the minus of "-259.34") and the soft hyphen are bars at least twice as wide
+// as they are high, not dots.
+TEST(Text, HyphensAreBarsNotDots) {
+  static std::vector<int> inkWidth, inkHeight;
+  run_body([] {
+    for (Ref s : {jstr("-"), jstr16({0xAD})}) {
+      std::vector<uint32_t> px = drawn(s);
+      int left = 320, right = -1, top = 320, bottom = -1;
+      for (int y = 0; y < 320; y++)
+        for (int x = 0; x < 320; x++)
+          if (px[y * 320 + x] == BLACK) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+          }
+      inkWidth.push_back(right - left + 1);
+      inkHeight.push_back(bottom - top + 1);
+    }
+  });
+  ASSERT_EQ(inkWidth.size(), 2u);
+  for (size_t i = 0; i < 2; i++) {
+    EXPECT_GT(inkHeight[i], 0) << i;
+    EXPECT_GE(inkWidth[i], 2 * inkHeight[i]) << i;
+  }
+}
+
 // A zero character ends drawing and width but not height; a string without its character
 // array raises a null pointer; a count beyond the array reads only the array.
 TEST(Text, BrokenStrings) {

@@ -27,7 +27,8 @@ void deliver(const std::function<void()>& input) {
 using Words = std::vector<int32_t>;
 
 // Input as words: "d x y" press, "m x y" move with the button held, "h x y" without it,
-// "u x y" release, "k n" key down, "K n" key up, "c n" character, "o n" event options.
+// "u x y" release, "k n" key down, "K n" key up, "c n" character, "w n" wheel turned by n
+// (120 a notch, positive away from the user), "o n" event options.
 void play(const std::string& input) {
   std::istringstream in(input);
   for (char op; in >> op;) {
@@ -35,6 +36,7 @@ void play(const std::string& input) {
     in >> a;
     if (strchr("dmhu", op)) in >> b;
     if (op == 'o') evt_set_options(a);
+    if (op == 'w') input_wheel(host.window, a);
     if (strchr("kKc", op))
       platform_key(host.window, op == 'k' ? WM_KEYDOWN : op == 'K' ? WM_KEYUP : WM_CHAR, a);
     if (strchr("dmhu", op))
@@ -75,6 +77,14 @@ TEST(Window, PenAndKeysQueueTheirWords) {
        "k 37 k 38 k 39 k 40 k 65 K 37 c 13 c 27 c 8 c 113",
        {4, 517, 4, 11, 4, 518, 4, 12, 4, 10, 4, 520, 4, 8, 4, 'q'}},
       {"control keys type their character", "k 13 k 27 k 8", {4, 10, 4, 520, 4, 8}},
+      // 33 PageUp, 34 PageDown, 112 F1, 93 the Menu key, 36 Home.
+      {"page keys, F1 and the Menu key press their buttons; Home (Apps) needs the flag",
+       "o 0 k 33 k 34 k 112 k 93 k 36 K 33",
+       {4, 11, 4, 12, 4, 261, 4, 261}},
+      {"Home with the flag", "o 1 k 36", {4, 264}},
+      {"a wheel notch is a page key, up is PgUp; fine steps add up to notches",
+       "w 120 w -240 w 60 w 60 w -50",
+       {4, 11, 4, 12, 4, 12, 4, 11}},
   };
   for (const Case& c : cases) {
     static std::string input;

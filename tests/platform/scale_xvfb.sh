@@ -8,6 +8,7 @@ unset PALM_HEADLESS  # a real window is the point
 glimmer=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+export XDG_CONFIG_HOME=$dir/config  # the user's remembered window stays out of it
 cat > "$dir/script.txt" <<END
 wait 700
 shot $dir/before.png

@@ -1,6 +1,7 @@
 // Scribble: a small program on the host's real program entry. It draws a frame and a
-// title, then a dot wherever the pen goes and the code of every key, so that a PALM_SCRIPT
-// (tap, move, key, press, shot, close) can drive it on Linux and, under wine, on Windows.
+// title, then a dot wherever the pen goes and the code of every key (also on the console
+// with "-console"), so that a PALM_SCRIPT (tap, move, key, press, shot, close) or a person's
+// keys can drive it on Linux and, under wine, on Windows.
 #include <cstdio>
 #include <vector>
 
@@ -15,8 +16,8 @@ static ClassDecl charArray = rt_array_class("[C");
 
 static const ProgramImage& program() {
   using namespace java::lang;
-  static std::vector<ClassDecl*> list = {&Object::klass,   &Class::klass,  &String::klass,
-                                         &charArray,       &Runnable::klass, &Thread::klass};
+  static std::vector<ClassDecl*> list = {&Object::klass, &Class::klass,    &String::klass,
+                                         &charArray,     &Runnable::klass, &Thread::klass};
   return rt_build_program(list);
 }
 
@@ -42,6 +43,7 @@ static void scribble_main(Ref) {
       snprintf(text, sizeof text, "key %d", next_word(stream));
       gfx_fill_rectangle(60, 20 + 12 * (line % 8), 90, 11, DRAW_ERASE, 0);
       gfx_draw_string(rt_new_string(text), 60, 20 + 12 * (line % 8), DRAW_BLACK);
+      con_write_line(text);
       line++;
     } else if (kind >= EVT_PEN_DOWN && kind <= EVT_PEN_MOVE) {
       int32_t x = next_word(stream), y = next_word(stream);

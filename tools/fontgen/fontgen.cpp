@@ -6,6 +6,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -65,6 +66,25 @@ int main(int argc, char** argv) {
       for (unsigned col = 0; col < b.width && col < 32; col++)
         if (b.buffer[r * b.pitch + col] >= kThreshold) g.rows[row] |= 1u << col;
     }
+  }
+  // Squeezed to the average advance, a hyphen's bar comes out as high as it is wide and
+  // reads as a dot ("-259" as "·259"): it is widened to twice its height, the advance
+  // growing by as much.
+  for (int c : {int{'-'}, 0xAD}) {
+    Glyph& g = glyphs[c];
+    int rows = 0;
+    uint32_t bar = 0;
+    for (uint32_t r : g.rows)
+      if (r) {
+        rows++;
+        bar |= r;
+      }
+    int width = std::popcount(bar), grow = 2 * rows - width;
+    if (rows == 0 || grow <= 0) continue;
+    uint32_t wide = ((1u << (2 * rows)) - 1) << std::countr_zero(bar);
+    for (uint32_t& r : g.rows)
+      if (r) r = wide;
+    g.advance += grow;
   }
   // Characters without a glyph of their own are drawn as the question mark.
   for (int c = 0; c < 256; c++)
