@@ -20,7 +20,10 @@ std::string digits(int n) {
 }
 std::string store(int n) {
   std::string prefix = "4B524D53-";
-  for (char c : digits(n)) prefix += "3" + std::string(1, c);
+  for (char c : digits(n)) {
+    prefix += '3';
+    prefix += c;
+  }
   return prefix + "-";
 }
 Bytes bytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
