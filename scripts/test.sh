@@ -9,6 +9,8 @@ for preset in ${PALM_PRESETS:-release ubsan i686}; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
+  # The Debian package, installed and removed again.
+  if [ "$preset" = release ]; then scripts/test-install.sh deb; fi
 done
 
 if [ -n "${PALM_SKIP_WINDOWS:-}" ] || ! command -v wine >/dev/null ||
@@ -29,3 +31,5 @@ tests/platform/drawdiff.sh build/release/tests/platform/drawdiff \
   build/windows/tests/platform/drawdiff.exe
 # Each Windows program starts under wine and shows its first screen.
 PALM_WINDOWS_APPS=$PWD/build/windows/apps ctest --preset release -R WindowsBuild
+# The same programs from the Windows zip.
+scripts/test-install.sh zip
