@@ -28,6 +28,13 @@ extern "C" EhGlobals* __cxa_get_globals() noexcept;
 
 static ThreadRecord* g_head;
 static ThreadRecord* g_current;
+// A frame just below the stack base that every new thread starts from, so that no thread
+// carries (and keeps alive as roots) the frames of the thread that happened to start it.
+static ThreadRecord g_launcher;
+static ThreadRecord* g_starter;  // the thread a new thread returns to if it never yields
+static int g_switch_result = 1;  // what the resumed coop_switch returns
+
+static int make_launcher(uintptr_t base);
 static int g_failed;
 static bool g_keep_slice;      // benchmarks time the switch alone
 static int64_t g_slice_start;  // when the running thread was switched to (microseconds)
@@ -93,6 +100,11 @@ __attribute__((noinline)) int coop_init() {
   t->stackBase = reinterpret_cast<uintptr_t>(__builtin_frame_address(0));
   t->started = 1;
   g_head = g_current = t;
+  if (!make_launcher(t->stackBase)) {
+    coop_shutdown();
+    g_failed = 1;
+    return 0;
+  }
   return 1;
 }
 
@@ -108,7 +120,9 @@ void coop_shutdown() {
     free(g_head->buffer);
     free(g_head);
   }
-  g_head = g_current = nullptr;
+  free(g_launcher.buffer);
+  g_launcher = ThreadRecord{};
+  g_head = g_current = g_starter = nullptr;
   g_failed = 0;
 }
 
@@ -234,12 +248,52 @@ __attribute__((noinline)) static int copy_out(ThreadRecord* t) {
   write_back_and_jump(t);
 }
 
+// Runs a new thread on the launch pad. When its entry returns the thread has ended: the
+// thread that last switched to it goes on or, if it never yielded, the one that started it,
+// whose switch then returns 0.
+[[noreturn]] __attribute__((noinline)) static void run_new_thread(ThreadRecord* t) {
+  if (t->entry) t->entry(t->arg);
+  ThreadRecord* self = g_current;  // this frame may since have been restored from a copy
+  self->finished = 1;
+  free(self->buffer);
+  self->buffer = nullptr;
+  self->bufferCapacity = 0;
+  self->savedSize = 0;
+  ThreadRecord* r = self->resumer;
+  if (!r) {
+    r = g_starter;
+    g_switch_result = 0;
+  }
+  if (!in_list(r) || r->finished) {  // its resumer is gone
+    r = g_head;
+    g_switch_result = 1;
+  }
+  g_current = r;
+  resume(r);
+}
+
+// Saves the launch pad the first time through; every new thread later lands here on a
+// fresh copy, with no exception state (the launcher's is zero). 0 when the copy fails.
+__attribute__((noinline)) static int launch_pad() {
+  if (__builtin_setjmp(g_launcher.context)) run_new_thread(g_current);
+  return copy_out(&g_launcher);
+}
+
+static int make_launcher(uintptr_t base) {
+  g_launcher = ThreadRecord{};
+  g_launcher.stackBase = base;
+  g_launcher.started = 1;
+  return launch_pad();
+}
+
 __attribute__((noinline)) static int coop_switch(ThreadRecord* from, ThreadRecord* to) {
   if (!from || !to) return 0;
   save_eh(from);
   if (__builtin_setjmp(from->context)) {
     load_eh(g_current);
-    return 1;
+    int result = g_switch_result;
+    g_switch_result = 1;
+    return result;
   }
   if (!copy_out(from)) {
     g_current = from;  // stay on the yielding thread
@@ -248,26 +302,8 @@ __attribute__((noinline)) static int coop_switch(ThreadRecord* from, ThreadRecor
   if (!to->started) {
     to->started = 1;
     to->resumer = nullptr;
-    EhGlobals* g = __cxa_get_globals();
-    g->caught = nullptr;
-    g->uncaught = 0;
-    if (to->entry) to->entry(to->arg);
-    // The thread has ended. This frame may since have been restored from its copy.
-    ThreadRecord* self = g_current;
-    self->finished = 1;
-    free(self->buffer);
-    self->buffer = nullptr;
-    self->bufferCapacity = 0;
-    self->savedSize = 0;
-    ThreadRecord* r = self->resumer;
-    if (!r) {  // never yielded: straight back to the thread that started it
-      g_current = from;
-      load_eh(from);
-      return 0;
-    }
-    if (!in_list(r) || r->finished) r = g_head;  // its resumer is gone
-    g_current = r;
-    resume(r);
+    g_starter = from;
+    resume(&g_launcher);
   }
   resume(to);
 }
