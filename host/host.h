@@ -88,6 +88,9 @@ struct HostPlacement {
 };
 bool host_load_placement(HostPlacement* place);  // false when nothing usable is kept
 void host_save_placement(const HostPlacement& place);
+// Frees the window's drawing objects and the draw region: when the window closes, and at the
+// end of a run that did not close it (a failed start).
+void host_free_drawing();
 // Silk-screen button: control id of a label, -1 when there is none.
 int host_button_id(const char* label);
 // Key code a silk-screen button queues (by control id), 0 for no button.

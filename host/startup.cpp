@@ -233,6 +233,7 @@ int host_main(const HostApplication& app, HINSTANCE instance, HINSTANCE previous
   if (eventsStarted == 1) evt_stop();
   if (threadsStarted == 1) coop_shutdown();
   if (runtimeStarted == 1) rt_shutdown();
+  host_free_drawing();
   if (host.console == 1) FreeConsole();
   return script_status() ? script_status() : status;
 }

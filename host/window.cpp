@@ -298,6 +298,12 @@ void host_invalidate(RECT r) {
 }
 #endif
 
+// A window whose buttons could not be made: its drawing objects go; the start has failed.
+static int failed_window() {
+  host_free_drawing();
+  return start_failed(MSG_CREATE);
+}
+
 int host_create_window(HINSTANCE instance, int show) {
   host.windowRect = {0, 0, HOST_CLIENT_WIDTH, HOST_CLIENT_HEIGHT};
   host.screenArea = {0, 0, HOST_SCREEN_SIZE - 1, HOST_SCREEN_SIZE - 1};
@@ -326,7 +332,7 @@ int host_create_window(HINSTANCE instance, int show) {
     HWND button = CreateWindowExA(
         0, "BUTTON", b.text, BUTTON_STYLE, b.left, b.top, BUTTON_WIDTH, BUTTON_HEIGHT, host.window,
         reinterpret_cast<HMENU>(static_cast<intptr_t>(b.id)), instance, nullptr);
-    if (!button) return start_failed(MSG_CREATE);
+    if (!button) return failed_window();
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 1);
   }
 #ifndef _WIN32
@@ -339,7 +345,7 @@ int host_create_window(HINSTANCE instance, int show) {
     view.shadow[i] = CreateWindowExA(0, "BUTTON", b.text, WS_CHILD | WS_VISIBLE, -8 * b.left - 800,
                                      -8 * b.top - 800, BUTTON_WIDTH, BUTTON_HEIGHT, host.window,
                                      nullptr, instance, nullptr);
-    if (!view.shadow[i]) return start_failed(MSG_CREATE);
+    if (!view.shadow[i]) return failed_window();
     SendMessageA(view.shadow[i], WM_SETFONT,
                  reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 0);
   }
@@ -478,9 +484,7 @@ static void delete_object(HGDIOBJ* field) {
   *field = nullptr;
 }
 
-static void on_close(HWND hwnd) {
-  HostPlacement place;
-  if (placement_now(&place)) host_save_placement(place);
+void host_free_drawing() {
   delete_object(reinterpret_cast<HGDIOBJ*>(&host.screen));
   delete_object(reinterpret_cast<HGDIOBJ*>(&host.offscreen));
   delete_object(reinterpret_cast<HGDIOBJ*>(&host.blackPen));
@@ -489,6 +493,13 @@ static void on_close(HWND hwnd) {
 #ifdef _WIN32
   delete_object(reinterpret_cast<HGDIOBJ*>(&view.font));
 #endif
+  gfx_reset_draw_region();
+}
+
+static void on_close(HWND hwnd) {
+  HostPlacement place;
+  if (placement_now(&place)) host_save_placement(place);
+  host_free_drawing();
   DestroyWindow(hwnd);
 }
 

@@ -18,6 +18,11 @@
 
 #include "platform/internal.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+// The message-bus library SDL loads keeps a buffer for the life of the process.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }
+#endif
+
 namespace {
 
 static constexpr Uint32 PRESENT_INTERVAL_MS = 15;

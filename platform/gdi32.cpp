@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "platform/font/builtin_font.h"
@@ -104,15 +105,16 @@ BOOL DeleteObject(HGDIOBJ obj) {
  * Device contexts
  * ------------------------------------------------------------------------- */
 
-// Every drawing call makes and frees contexts: freed ones are kept for the next.
-static std::vector<HDC__*> g_spare_dcs;
+// Every drawing call makes and frees contexts: freed ones are kept for the next, and
+// deleted at exit.
+static std::vector<std::unique_ptr<HDC__>> g_spare_dcs;
 
 static HDC__* new_dc(HWND__* window) {
   HDC__* dc;
   if (g_spare_dcs.empty()) {
     dc = new HDC__{};
   } else {
-    dc = g_spare_dcs.back();
+    dc = g_spare_dcs.back().release();
     g_spare_dcs.pop_back();
     *dc = HDC__{};
   }
@@ -130,14 +132,14 @@ static HDC__* new_dc(HWND__* window) {
 
 // Window contexts come from USER32 (GetDC, BeginPaint).
 HDC platform_window_dc(HWND__* window) { return new_dc(window); }
-void platform_free_dc(HDC dc) { g_spare_dcs.push_back(dc); }
+void platform_free_dc(HDC dc) { g_spare_dcs.emplace_back(dc); }
 
 HDC CreateCompatibleDC(HDC) { return new_dc(nullptr); }
 
 BOOL DeleteDC(HDC dc) {
   if (!dc) return FALSE;
   if (dc->bitmap && !dc->bitmap->stock) dc->bitmap->selectedIn = nullptr;
-  g_spare_dcs.push_back(dc);
+  g_spare_dcs.emplace_back(dc);
   return TRUE;
 }
 

@@ -23,7 +23,12 @@ struct WindowClass {
 };
 
 static std::vector<WindowClass> g_classes;
-static std::vector<HWND__*> g_windows;  // never freed: a stale handle stays safe to test
+// Kept until exit, destroyed ones too: a stale handle stays safe to test.
+static struct WindowList : std::vector<HWND__*> {
+  ~WindowList() {
+    for (HWND__* w : *this) delete w;
+  }
+} g_windows;
 // A queued message and whether Ctrl was held when it was made: GetKeyState answers for the
 // message being handled, as Windows does, not for the keyboard of the moment.
 struct Queued {

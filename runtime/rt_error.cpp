@@ -105,16 +105,19 @@ JavaThrow::~JavaThrow() {
 }
 
 void rt_scan_in_flight(void (*visit)(uintptr_t*, void*), void* ctx) {
-  for (JavaThrow* t = g_in_flight; t; t = t->next_) visit(reinterpret_cast<uintptr_t*>(&t->obj_), ctx);
+  for (JavaThrow* t = g_in_flight; t; t = t->next_)
+    visit(reinterpret_cast<uintptr_t*>(&t->obj_), ctx);
 }
 
 /* ---------------------------------------------------------------------------
  * Reports that end the calling thread
  * ------------------------------------------------------------------------- */
 
-// Shows the report, then parks the thread: it yields for ever and never finishes.
-[[noreturn]] static void report_and_park(const std::string& text) {
+// Shows the report, then parks the thread: it yields for ever and never finishes. The text
+// is freed first: a parked frame is never unwound.
+[[noreturn]] static void report_and_park(std::string text) {
   host_fatal_display(text.c_str());
+  std::string().swap(text);
   for (;;) coop_yield();
 }
 
@@ -123,5 +126,5 @@ void rt_fatal(const char* text) { report_and_park(std::string("Fatal error: ") +
 void rt_uncaught(Ref exception) {
   std::string text = "Uncaught exception: ";
   text += exception ? rt_record(rt_class_of(exception))->name : "no further information";
-  report_and_park(text);
+  report_and_park(std::move(text));
 }

@@ -4,6 +4,17 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define PALM_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PALM_ASAN 1
+#endif
+#endif
+#if PALM_ASAN
+#include <sanitizer/asan_interface.h>
+#endif
+
 #ifdef _WIN32
 #include <malloc.h>
 #include <windows.h>
@@ -28,10 +39,17 @@ extern "C" EhGlobals* __cxa_get_globals() noexcept;
 
 static ThreadRecord* g_head;
 static ThreadRecord* g_current;
+// A frame just below the stack base that every new thread starts from, so that no thread
+// carries (and keeps alive as roots) the frames of the thread that happened to start it.
+static ThreadRecord g_launcher;
+static ThreadRecord* g_starter;  // the thread a new thread returns to if it never yields
+static int g_switch_result = 1;  // what the resumed coop_switch returns
 static int g_failed;
 static bool g_keep_slice;      // benchmarks time the switch alone
 static int64_t g_slice_start;  // when the running thread was switched to (microseconds)
 static int64_t g_busy;         // microseconds threads ran since the last reset
+
+static int make_launcher(uintptr_t base);
 
 /* ---------------------------------------------------------------------------
  * Platform
@@ -93,6 +111,11 @@ __attribute__((noinline)) int coop_init() {
   t->stackBase = reinterpret_cast<uintptr_t>(__builtin_frame_address(0));
   t->started = 1;
   g_head = g_current = t;
+  if (!make_launcher(t->stackBase)) {
+    coop_shutdown();
+    g_failed = 1;
+    return 0;
+  }
   return 1;
 }
 
@@ -108,7 +131,9 @@ void coop_shutdown() {
     free(g_head->buffer);
     free(g_head);
   }
-  g_head = g_current = nullptr;
+  free(g_launcher.buffer);
+  g_launcher = ThreadRecord{};
+  g_head = g_current = g_starter = nullptr;
   g_failed = 0;
 }
 
@@ -189,11 +214,44 @@ static void load_eh(const ThreadRecord* t) {
   g->uncaught = t->ehUncaught;
 }
 
+#if PALM_ASAN
+// The used stack holds the red zones of live frames, and bytes written back keep the shadow
+// of whatever ran there before. Stack bytes are copied unchecked, word by word (a library
+// copy would be intercepted and checked), and a resuming thread finds everything below the
+// base that any switched-out frame poisoned addressable again.
+static uintptr_t g_deepest = UINTPTR_MAX;  // the lowest stack address a switch ever saved
+
+__attribute__((no_sanitize_address)) static void copy_stack(void* to, const void* from,
+                                                            uintptr_t n) {
+  auto* d = static_cast<volatile uint8_t*>(to);
+  auto* s = static_cast<const volatile uint8_t*>(from);
+  uintptr_t i = 0;
+  for (; i + sizeof(uintptr_t) <= n; i += sizeof(uintptr_t))
+    *reinterpret_cast<volatile uintptr_t*>(d + i) =
+        *reinterpret_cast<const volatile uintptr_t*>(s + i);
+  for (; i < n; i++) d[i] = s[i];
+}
+
+static void note_depth(uintptr_t sp) {
+  if (sp < g_deepest) g_deepest = sp;
+}
+
+static void unpoison_stack(uintptr_t sp, uintptr_t base) {
+  uintptr_t low = sp < g_deepest ? sp : g_deepest;
+  ASAN_UNPOISON_MEMORY_REGION(reinterpret_cast<void*>(low), base - low);
+}
+#else
+static void copy_stack(void* to, const void* from, uintptr_t n) { memcpy(to, from, n); }
+static void note_depth(uintptr_t) {}
+static void unpoison_stack(uintptr_t, uintptr_t) {}
+#endif
+
 // Copies the used stack, from this routine's own frame (just below the switch routine's,
 // which is not a leaf and so keeps nothing below its stack pointer) up to the base, into
 // the thread's buffer; the buffer is reused while it is large enough. Nothing below is
 // saved, so stale words of finished threads do not turn into roots.
-__attribute__((noinline)) static int copy_out(ThreadRecord* t) {
+__attribute__((no_sanitize_address)) __attribute__((noinline)) static int copy_out(
+    ThreadRecord* t) {
   uintptr_t sp = reinterpret_cast<uintptr_t>(__builtin_frame_address(0)) & ~uintptr_t{15};
   uintptr_t size = t->stackBase - sp;
   if (size > t->bufferCapacity) {
@@ -210,13 +268,16 @@ __attribute__((noinline)) static int copy_out(ThreadRecord* t) {
     t->bufferCapacity = size;
   }
   t->savedSize = size;
-  memcpy(t->buffer, reinterpret_cast<void*>(sp), size);
+  note_depth(sp);
+  copy_stack(t->buffer, reinterpret_cast<void*>(sp), size);
   return 1;
 }
 
 // Runs below the lowest byte it writes: puts the copy back and jumps into it.
-[[noreturn]] __attribute__((noinline)) static void write_back_and_jump(ThreadRecord* t) {
-  memcpy(reinterpret_cast<void*>(t->stackBase - t->savedSize), t->buffer, t->savedSize);
+[[noreturn]] __attribute__((no_sanitize_address)) __attribute__((noinline)) static void
+write_back_and_jump(ThreadRecord* t) {
+  copy_stack(reinterpret_cast<void*>(t->stackBase - t->savedSize), t->buffer, t->savedSize);
+  unpoison_stack(reinterpret_cast<uintptr_t>(__builtin_frame_address(0)), t->stackBase);
   load_eh(t);
   __builtin_longjmp(t->context, 1);
 }
@@ -234,12 +295,52 @@ __attribute__((noinline)) static int copy_out(ThreadRecord* t) {
   write_back_and_jump(t);
 }
 
+// Runs a new thread on the launch pad. When its entry returns the thread has ended: the
+// thread that last switched to it goes on or, if it never yielded, the one that started it,
+// whose switch then returns 0.
+[[noreturn]] __attribute__((noinline)) static void run_new_thread(ThreadRecord* t) {
+  if (t->entry) t->entry(t->arg);
+  ThreadRecord* self = g_current;  // this frame may since have been restored from a copy
+  self->finished = 1;
+  free(self->buffer);
+  self->buffer = nullptr;
+  self->bufferCapacity = 0;
+  self->savedSize = 0;
+  ThreadRecord* r = self->resumer;
+  if (!r) {
+    r = g_starter;
+    g_switch_result = 0;
+  }
+  if (!in_list(r) || r->finished) {  // its resumer is gone
+    r = g_head;
+    g_switch_result = 1;
+  }
+  g_current = r;
+  resume(r);
+}
+
+// Saves the launch pad the first time through; every new thread later lands here on a
+// fresh copy, with no exception state (the launcher's is zero). 0 when the copy fails.
+__attribute__((noinline)) static int launch_pad() {
+  if (__builtin_setjmp(g_launcher.context)) run_new_thread(g_current);
+  return copy_out(&g_launcher);
+}
+
+static int make_launcher(uintptr_t base) {
+  g_launcher = ThreadRecord{};
+  g_launcher.stackBase = base;
+  g_launcher.started = 1;
+  return launch_pad();
+}
+
 __attribute__((noinline)) static int coop_switch(ThreadRecord* from, ThreadRecord* to) {
   if (!from || !to) return 0;
   save_eh(from);
   if (__builtin_setjmp(from->context)) {
     load_eh(g_current);
-    return 1;
+    int result = g_switch_result;
+    g_switch_result = 1;
+    return result;
   }
   if (!copy_out(from)) {
     g_current = from;  // stay on the yielding thread
@@ -248,26 +349,8 @@ __attribute__((noinline)) static int coop_switch(ThreadRecord* from, ThreadRecor
   if (!to->started) {
     to->started = 1;
     to->resumer = nullptr;
-    EhGlobals* g = __cxa_get_globals();
-    g->caught = nullptr;
-    g->uncaught = 0;
-    if (to->entry) to->entry(to->arg);
-    // The thread has ended. This frame may since have been restored from its copy.
-    ThreadRecord* self = g_current;
-    self->finished = 1;
-    free(self->buffer);
-    self->buffer = nullptr;
-    self->bufferCapacity = 0;
-    self->savedSize = 0;
-    ThreadRecord* r = self->resumer;
-    if (!r) {  // never yielded: straight back to the thread that started it
-      g_current = from;
-      load_eh(from);
-      return 0;
-    }
-    if (!in_list(r) || r->finished) r = g_head;  // its resumer is gone
-    g_current = r;
-    resume(r);
+    g_starter = from;
+    resume(&g_launcher);
   }
   resume(to);
 }

@@ -11,7 +11,8 @@ void natives_shutdown() {}
 // As the host does: sockets go to the network module's release.
 void host_release_resources(Ref object, const char* className) {
   if (!object || !className) return;
-  host_log.released.push_back({className, rt_get_int(object, 0)});
+  bool hasField = rt_record(rt_class_of(object))->instanceSize >= RT_HEADER_SIZE + sizeof(jint);
+  host_log.released.push_back({className, hasField ? rt_get_int(object, 0) : 0});
   net_release_resources(object, className);
 }
 

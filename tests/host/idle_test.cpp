@@ -21,6 +21,7 @@ struct Outcome {
   std::vector<std::string> shots;
   std::set<std::vector<uint64_t>> rounds;  // which threads each round switched to
   uint64_t roundCount = 0;
+  std::vector<uint64_t> last;  // switch counts at the application thread's last turn
 };
 Outcome* g_outcome;
 
@@ -30,7 +31,7 @@ const ProgramImage& program() { return rt_build_program(tumbler::classes()); }
 // forever), noting at each turn which threads were switched to since its last turn.
 void tumbler_main(Ref args) {
   tumbler::Tumbler::main(args);
-  std::vector<uint64_t> last;
+  std::vector<uint64_t>& last = g_outcome->last;  // not in this frame: it is never unwound
   for (;;) {
     coop_yield();
     std::vector<uint64_t> now, taken;

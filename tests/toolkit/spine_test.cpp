@@ -2,6 +2,8 @@
 // modal dialogs and failing listeners, through the real host and the dispatch thread.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "com/sun/kjava/Graphics.h"
 #include "host/host.h"
 #include "java/awt/Container.h"
@@ -18,6 +20,7 @@
 #include "java/awt/event/KeyEvent.h"
 #include "java/lang/RuntimeException.h"
 #include "java/util/Vector.h"
+#include "threads/coop.h"
 #include "toolkit_support.h"
 
 using namespace java::awt;
@@ -304,17 +307,22 @@ void modal_press(Ref p, Ref) {
   g_log.push_back("M after");
 }
 
+// A frame whose probe M (at 0, 0) opens a modal dialog whose probe D (at 80, 80) closes it.
+void modal_frame() {
+  Ref volatile frame = shown_frame();
+  Container::add(frame, probe('M', 0, 0, 40, 40));
+  Ref volatile dialog = jnew<Dialog>(frame, lit("Modal"), jbool{1});
+  g_dialog = dialog;
+  Container::setLayout(dialog, nullptr);
+  Component::setBounds(dialog, 60, 60, 80, 80);
+  Container::add(dialog, probe('D', 20, 20, 20, 20));
+  g_onPress = modal_press;
+}
+
 TEST(Modal, ADialogFromAListenerReleasesThePenEventAndResumesTheListenerWhenClosed) {
   bool handedOver = false;
   run([&] {
-    Ref volatile frame = shown_frame();
-    Container::add(frame, probe('M', 0, 0, 40, 40));
-    Ref volatile dialog = jnew<Dialog>(frame, lit("Modal"), jbool{1});
-    g_dialog = dialog;
-    Container::setLayout(dialog, nullptr);
-    Component::setBounds(dialog, 60, 60, 80, 80);
-    Container::add(dialog, probe('D', 20, 20, 20, 20));
-    g_onPress = modal_press;
+    modal_frame();
     Ref first = Toolkit::dispatchThread();
     tap(10, 10);
     handedOver = Toolkit::dispatchThread() != first;
@@ -326,6 +334,46 @@ TEST(Modal, ADialogFromAListenerReleasesThePenEventAndResumesTheListenerWhenClos
   EXPECT_TRUE(handedOver);
   EXPECT_EQ(g_log, (Log{"M before", "M 502 10 10", "M 500 10 10", "D 501", "M after", "M activate",
                         "D activate", "D 502 10 10", "D 500 10 10"}));
+}
+
+// Live heap and the saved stacks of the threads other than the running one.
+struct Use {
+  int64_t heap = 0;
+  int64_t stacks = 0;
+};
+
+Use use_now() {
+  rt_collect();
+  Use u{.heap = rt_heap_in_use()};
+  for (ThreadRecord* t = coop_first(); t; t = coop_next(t))
+    if (t != coop_current() && coop_is_alive(t)) u.stacks += static_cast<int64_t>(t->savedSize);
+  return u;
+}
+
+// Each dialog hands the dispatch to a new thread; none may keep its predecessors' frames (and
+// the events they point to) alive, so ten thousand dialogs cost what ten do.
+TEST(Modal, TenThousandDialogsLeaveTheHeapAndTheSavedStacksFlat) {
+  constexpr int DIALOGS = 10000;
+  constexpr int64_t SLACK = 300;  // bytes
+  Use first, last;
+  int opened = 0, resumed = 0;
+  run([&] {
+    modal_frame();
+    for (int i = 0; i < DIALOGS; i++) {
+      if (i == 10) first = use_now();
+      tap(10, 10);
+      opened += Component::f(g_dialog).visible && Toolkit::getTopWindow() == g_dialog;
+      tap(90, 90);
+      resumed += static_cast<int>(std::count(g_log.begin(), g_log.end(), "M after"));
+      g_log.clear();
+    }
+    last = use_now();
+    g_dialog = nullptr;
+  });
+  EXPECT_EQ(opened, DIALOGS);
+  EXPECT_EQ(resumed, DIALOGS);
+  EXPECT_NEAR(last.heap, first.heap, SLACK);
+  EXPECT_NEAR(last.stacks, first.stacks, SLACK);
 }
 
 void failing_press(Ref p, Ref e) {

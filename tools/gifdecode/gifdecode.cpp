@@ -34,6 +34,8 @@ void host_release_resources(Ref, const char*) {}
 void host_fatal_display(const char* text) {
   fprintf(stderr, "%s\n", text);
   fflush(stdout);
+  coop_shutdown();
+  rt_shutdown();
   std::exit(1);
 }
 
