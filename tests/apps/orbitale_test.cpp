@@ -12,8 +12,8 @@
 #include "com/sun/kjava/Graphics.h"
 #include "com/sun/kjava/class_list.h"
 #include "in_process.h"
-#include "program_run.h"
-#include "screenshot.h"
+#include "picture.h"
+#include "run_executable.h"
 
 using orbitale::element_record;
 using orbitale::kElementCount;
@@ -226,10 +226,7 @@ bool filled(const Screen& s, const Cell& c) {
 }
 
 // Each step is given time to be delivered and painted, even on a busy machine.
-std::string pen(const char* what, int x, int y) {
-  return std::string(what) + " " + std::to_string(2 * x) + " " + std::to_string(2 * y) +
-         "\nwait 400\n";
-}
+std::string pen(const char* what, int x, int y) { return script_pen(what, x, y) + "wait 400\n"; }
 std::string tap(int x, int y) { return pen("tap", x, y); }
 std::string down(int x, int y) { return pen("down", x, y); }
 std::string up(int x, int y) { return pen("up", x, y); }
@@ -290,7 +287,7 @@ bool shows(const Screen& s, const std::string& text, int x0, int y0, int x1, int
 }
 
 ProgramRun run(const std::string& dir, const std::string& script, const std::string& args = "") {
-  return run_program(ORBITALE, args, dir, "wait 600\n" + script + "close\n", 60);
+  return run_executable(ORBITALE, args, dir, "wait 600\n" + script + "close\n", 60);
 }
 
 Screen load(const std::string& dir, const std::string& name) {

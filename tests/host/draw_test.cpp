@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "harness.h"
+#include "in_process.h"
 
 namespace {
 
@@ -139,7 +139,7 @@ TEST(Draw, ShapesCoverExactlyTheirPixels) {
 // Colour words draw their colour only in colour mode; black otherwise.
 TEST(Draw, ModesSelectTheirColours) {
   for (const char* line : {"", "-color"}) {
-    HostRun run;
+    InProcess run;
     run.commandLine = line;
     run.body = [] {
       clear_screen();
@@ -154,7 +154,7 @@ TEST(Draw, ModesSelectTheirColours) {
       gfx_draw_line(8, 0, 8, 0, static_cast<jint>(0x12345605u));
       g_s = screen();
     };
-    run_host(run);
+    run_in_process(run);
     uint32_t green = *line ? 0x00FF00u : BLACK, word = *line ? 0x123456u : BLACK;
     std::vector<uint32_t> want = {BLACK, GREY, WHITE, BLACK, green, BLACK, BLACK, BLACK, word};
     for (int x = 0; x < 9; x++) EXPECT_EQ(device_pixel(g_s, x, 0), want[x]) << line << " " << x;

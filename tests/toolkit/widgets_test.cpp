@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "program_run.h"
-#include "screenshot.h"
+#include "picture.h"
+#include "run_executable.h"
 
 namespace {
 
@@ -19,10 +19,8 @@ constexpr int kListX = 2, kListY = kPanelY + 34, kListRowY = kListY + 1, kRow = 
 constexpr int kBarX = 74, kBarY = kPanelY + 54, kBarLength = 82;
 constexpr uint32_t kAccent = 0x330099;
 
-std::string at(const char* cmd, int x, int y) {
-  return std::string(cmd) + " " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\n";
-}
-std::string tap(int x, int y) { return at("tap", x, y); }
+std::string at(const char* cmd, int x, int y) { return script_pen(cmd, x, y); }
+std::string tap(int x, int y) { return script_tap(x, y); }
 std::string chr(int code) { return "char " + std::to_string(code) + "\n"; }
 // A shot waits long enough for the events before it on a busy machine.
 std::string shot(const char* name) { return std::string("wait 300\nshot ") + name + ".png\n"; }
@@ -39,7 +37,7 @@ struct Session {
 
 Session play(const char* test, const std::string& script, const char* args = "") {
   Session r{scratch_dir(test), {}};
-  r.result = run_program(WIDGETS, args, r.dir, "wait 300\n" + script + "close\n");
+  r.result = run_executable(WIDGETS, args, r.dir, "wait 300\n" + script + "close\n");
   EXPECT_EQ(r.result.err.find("Fatal error"), std::string::npos) << r.result.err;
   return r;
 }

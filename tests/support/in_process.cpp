@@ -1,31 +1,29 @@
-// Test harness: class table, application description, and the run.
-#include "harness.h"
+// A palm program run inside the test through the host's real entry on the headless display.
+#include "in_process.h"
 
-#include <unistd.h>
+#include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
-#include "class_code.h"
 #include "class_lists.h"
-#include "java/lang/String.h"
-#include "java/lang/Thread.h"
+#include "scratch.h"
 
 static ClassDecl shortArray = rt_array_class("[S");
 static ClassDecl floatArray = rt_array_class("[F");
 
-static const ProgramImage& program() {
-  static std::vector<ClassDecl*> list = [] {
-    std::vector<ClassDecl*> l = runtime_classes();
-    l.insert(l.end(), {&shortArray, &floatArray});
-    return l;
-  }();
-  return rt_build_program(list);
+static std::vector<ClassDecl*> default_classes() {
+  std::vector<ClassDecl*> l = runtime_classes();
+  l.insert(l.end(), {&shortArray, &floatArray});
+  return l;
 }
 
-static const HostRun* g_run;
+static const InProcess* g_run;
 static int g_thread_failure;
+
+static const ProgramImage& program() {
+  return rt_build_program(g_run->classes ? g_run->classes() : default_classes());
+}
 
 static void* refuse(size_t) { return nullptr; }
 static ThreadRecord* counted_create(void (*entry)(void*), void* arg) {
@@ -38,25 +36,27 @@ static void test_main(Ref) {
   if (!g_run->keepRunning) sys_exit(nullptr, 0);
 }
 
-HostResult run_host(const HostRun& run) {
+InProcessResult run_in_process(const InProcess& run) {
+  setenv("PALM_HEADLESS", "1", 1);
   platform_reset();
   for (auto [fault, nth] : run.faults) platform_fail(fault, nth);
-  HostResult result;
+  platform_set_clock(run.clock);
+  InProcessResult result;
   platform_capture_console(&result.console);
   host.autoRefresh = 1;
   host.eventOwner = nullptr;
   host.drawRegion = nullptr;
   host.epoch = 0;
+  host.idleWait = run.idleWait;
   host.alloc = run.failEventBuffer ? refuse : malloc;
   g_thread_failure = run.failThreadCreation;
   host.createThread = run.failThreadCreation ? counted_create : coop_create;
-  std::string scriptPath;
   if (!run.scriptPath.empty()) {
     setenv("PALM_SCRIPT", run.scriptPath.c_str(), 1);
   } else if (!run.script.empty()) {
-    scriptPath = "/tmp/palm_host_script_" + std::to_string(getpid()) + ".txt";
-    std::ofstream(scriptPath) << run.script;
-    setenv("PALM_SCRIPT", scriptPath.c_str(), 1);
+    std::string path = scratch_dir("script") + "/script.txt";
+    std::ofstream(path) << run.script;
+    setenv("PALM_SCRIPT", path.c_str(), 1);
   } else {
     unsetenv("PALM_SCRIPT");
   }
@@ -64,26 +64,70 @@ HostResult run_host(const HostRun& run) {
   HostApplication app = {"Test", run.colourByDefault, program, test_main};
   result.status = host_main(app, nullptr, nullptr, run.commandLine.c_str(), SW_SHOWDEFAULT);
   unsetenv("PALM_SCRIPT");
+  platform_set_clock(-1);
   platform_capture_console(nullptr);
   result.consoleTitle = platform_console_title();
   result.boxes = platform_message_boxes();
   return result;
 }
 
-HostResult run_body(std::function<void()> body) {
-  HostRun run;
-  run.body = std::move(body);
-  return run_host(run);
+InProcessResult run_body(std::function<void()> body) {
+  return run_in_process({.body = std::move(body)});
 }
 
-void pump(int rounds) {
-  for (int i = 0; i < rounds; i++) coop_yield();
+void run_cleanly(std::vector<ClassDecl*> (*classes)(), std::function<void()> body) {
+  InProcessResult r = run_in_process({.classes = classes, .body = std::move(body)});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.boxes, std::vector<std::string>{});
 }
+
+/* ---------------------------------------------------------------------------
+ * Input
+ * ------------------------------------------------------------------------- */
+
+void queue_pen(unsigned msg, int x, int y) {
+  evt_enqueue(msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+}
+
+void queue_tap(int x, int y) {
+  queue_pen(WM_LBUTTONDOWN, x, y);
+  queue_pen(WM_LBUTTONUP, x, y);
+}
+
+void queue_char(int code) { evt_enqueue(WM_CHAR, static_cast<WPARAM>(code), 1); }
+void queue_vkey(int virtualKey) { evt_enqueue(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1); }
+
+void tap_device(int x, int y) {
+  queue_tap(2 * x, 2 * y);
+  pump(10);
+}
+
+void palm_key(jint code) {
+  host.queue[host.count++] = 4;
+  host.queue[host.count++] = code;
+  pump(10);
+}
+
+/* ---------------------------------------------------------------------------
+ * Screen
+ * ------------------------------------------------------------------------- */
 
 std::vector<uint32_t> screen() {
   std::vector<uint32_t> px(HOST_SCREEN_SIZE * HOST_SCREEN_SIZE);
   host_read_screen(px.data());
   return px;
+}
+
+Screen screen_now() {
+  Screen s;
+  std::vector<uint32_t> window(HOST_SCREEN_SIZE * HOST_SCREEN_SIZE);
+  if (!host_read_screen(window.data())) return s;
+  s.px.resize(160 * 160);
+  for (int y = 0; y < 160; y++)
+    for (int x = 0; x < 160; x++)
+      s.px[static_cast<size_t>(y) * 160 + x] = device_pixel(window, x, y);
+  s.ok = true;
+  return s;
 }
 
 std::vector<uint32_t> window_pixels() {
@@ -125,6 +169,10 @@ void clear_screen() {
   host.autoRefresh = saved;
 }
 
+/* ---------------------------------------------------------------------------
+ * Values
+ * ------------------------------------------------------------------------- */
+
 int class_index(const char* name) { return rt_class_index_by_name(name); }
 
 Ref new_short_array(const std::vector<uint16_t>& words) {
@@ -135,11 +183,3 @@ Ref new_short_array(const std::vector<uint16_t>& words) {
 }
 
 Ref jstr(const char* text) { return rt_new_string(text); }
-
-Ref jstr16(const std::vector<jchar>& chars) {
-  Ref volatile arr = new_char_array(static_cast<jint>(chars.size()));
-  for (size_t i = 0; i < chars.size(); i++) elements<jchar>(arr)[i] = chars[i];
-  Ref s = rt_new_object(rt_image.stringClass);
-  java::lang::String::init(s, arr);
-  return s;
-}

@@ -1,5 +1,5 @@
-// Screenshots as the automation writes them: reading the PNG back into device pixels.
-#include "screenshot.h"
+// Pictures as the automation writes them, read back.
+#include "picture.h"
 
 #ifdef PALM_HAVE_ZLIB
 #include <zlib.h>
@@ -32,42 +32,54 @@ static bool inflate_all(const std::vector<uint8_t>& z, std::vector<uint8_t>& out
 #endif
 }
 
-Screen read_shot(const std::string& path) {
-  Screen s;
+Picture read_png(const std::string& path) {
+  Picture p;
   std::ifstream in(path, std::ios::binary);
   std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  p.fileSize = file.size();
   static const uint8_t magic[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  if (file.size() < 8 || !std::equal(magic, magic + 8, file.begin())) return s;
-  uint32_t width = 0, height = 0;
+  if (file.size() < 8 || !std::equal(magic, magic + 8, file.begin())) return p;
   std::vector<uint8_t> z;
   for (size_t pos = 8; pos + 12 <= file.size();) {
     uint32_t len = be32(&file[pos]);
     std::string type(reinterpret_cast<const char*>(&file[pos + 4]), 4);
-    if (pos + 12 + len > file.size()) return s;
+    if (pos + 12 + len > file.size()) return p;
     const uint8_t* data = &file[pos + 8];
     if (type == "IHDR") {
-      width = be32(data);
-      height = be32(data + 4);
-      if (data[8] != 8 || data[9] != 2 || data[12] != 0) return s;
+      p.width = static_cast<int>(be32(data));
+      p.height = static_cast<int>(be32(data + 4));
+      if (data[8] != 8 || data[9] != 2 || data[12] != 0 || p.width > 4096 || p.height > 4096)
+        return p;
     } else if (type == "IDAT") {
       z.insert(z.end(), data, data + len);
     }
     pos += 12 + len;
   }
+  size_t row = 1 + 3 * static_cast<size_t>(p.width);
   std::vector<uint8_t> raw;
-  if (width != 320 || height != 320 || !inflate_all(z, raw, 320 * (1 + 3 * 320))) return s;
-  auto window = [&](int x, int y) {
-    const uint8_t* p =
-        &raw[static_cast<size_t>(y) * (1 + 3 * 320) + 1 + 3 * static_cast<size_t>(x)];
-    return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
-  };
-  for (int y = 0; y < 320; y++)
-    if (raw[static_cast<size_t>(y) * (1 + 3 * 320)] != 0) return s;  // filtered rows: not ours
+  if (!inflate_all(z, raw, row * p.height)) return p;
+  p.px.resize(static_cast<size_t>(p.width) * p.height);
+  for (int y = 0; y < p.height; y++) {
+    if (raw[y * row] != 0) return p;  // filtered rows: not ours
+    for (int x = 0; x < p.width; x++) {
+      const uint8_t* c = &raw[y * row + 1 + 3 * static_cast<size_t>(x)];
+      p.px[static_cast<size_t>(y) * p.width + x] =
+          (uint32_t{c[0]} << 16) | (uint32_t{c[1]} << 8) | c[2];
+    }
+  }
+  p.ok = true;
+  return p;
+}
+
+Screen read_shot(const std::string& path) {
+  Screen s;
+  Picture p = read_png(path);
+  if (!p.ok || p.width != 320 || p.height != 320) return s;
   s.px.resize(160 * 160);
   for (int y = 0; y < 160; y++)
     for (int x = 0; x < 160; x++) {
-      uint32_t a = window(2 * x, 2 * y), b = window(2 * x + 1, 2 * y);
-      uint32_t c = window(2 * x, 2 * y + 1), d = window(2 * x + 1, 2 * y + 1);
+      uint32_t a = p.at(2 * x, 2 * y), b = p.at(2 * x + 1, 2 * y);
+      uint32_t c = p.at(2 * x, 2 * y + 1), d = p.at(2 * x + 1, 2 * y + 1);
       s.px[static_cast<size_t>(y) * 160 + x] = a == b && a == c && a == d ? a : 0xFF000000u;
     }
   s.ok = true;

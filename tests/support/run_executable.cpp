@@ -1,5 +1,5 @@
 // Runs a real program headless with a PALM_SCRIPT, as a person's session recorded.
-#include "program_run.h"
+#include "run_executable.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -18,26 +18,6 @@
 
 extern char** environ;
 
-static std::filesystem::path scratch_root() {
-  return std::filesystem::temp_directory_path() / ("palm_apps_" + std::to_string(getpid()));
-}
-
-namespace {
-struct ScratchCleanup : ::testing::Environment {
-  void TearDown() override {
-    if (::testing::UnitTest::GetInstance()->Passed()) std::filesystem::remove_all(scratch_root());
-  }
-};
-const auto* g_cleanup = ::testing::AddGlobalTestEnvironment(new ScratchCleanup);
-}  // namespace
-
-std::string scratch_dir(const std::string& test) {
-  auto dir = scratch_root() / test;
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir.string();
-}
-
 static std::string slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream s;
@@ -45,8 +25,8 @@ static std::string slurp(const std::string& path) {
   return s.str();
 }
 
-ProgramRun run_program(const std::string& program, const std::string& args, const std::string& dir,
-                       const std::string& script, double timeout) {
+ProgramRun run_executable(const std::string& program, const std::string& args,
+                          const std::string& dir, const std::string& script, double timeout) {
   ProgramRun r;
   std::string scriptPath = dir + "/script.txt", outPath = dir + "/stdout.txt",
               errPath = dir + "/stderr.txt";
@@ -108,5 +88,9 @@ ProgramRun run_under_wine(const std::string& exe, const std::string& dir, const 
                           const std::string& args) {
   setenv("WINEDEBUG", "-all", 1);
   std::string path = std::string(getenv("PALM_WINDOWS_APPS")) + "/" + exe;
-  return run_program("/usr/bin/env", "xvfb-run -a wine " + path + " " + args, dir, script, 180);
+  return run_executable("/usr/bin/env", "xvfb-run -a wine " + path + " " + args, dir, script, 180);
+}
+
+std::string script_pen(const char* command, int x, int y) {
+  return std::string(command) + " " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\n";
 }

@@ -1,8 +1,18 @@
-// Screenshots as the automation writes them: reading the PNG back into device pixels.
+// Pictures as the automation writes them: one PNG reader for every test.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// An 8-bit RGB PNG as the host writes it (no filters); ok is false for anything else.
+struct Picture {
+  int width = 0, height = 0;
+  size_t fileSize = 0;
+  std::vector<uint32_t> px;  // 0x00RRGGBB, row by row
+  bool ok = false;
+  uint32_t at(int x, int y) const { return px[static_cast<size_t>(y) * width + x]; }
+};
+Picture read_png(const std::string& path);
 
 // A 160 x 160 device screen read from a 320 x 320 shot; each device pixel is the colour of
 // its 2 x 2 block, or 0xFF000000 when the four disagree.
@@ -16,7 +26,4 @@ struct Screen {
   int inked(int x0, int y0, int x1, int y1) const;
   bool sameRegion(const Screen& o, int x0, int y0, int x1, int y1) const;
 };
-
-// Reads an 8-bit RGB PNG as the host writes it (one IDAT, no filters); ok is false for
-// anything else.
 Screen read_shot(const std::string& path);
