@@ -83,6 +83,7 @@ for p in "${patches[@]}"; do
   fi
   echo "$id $result" >&2
   rows+=$'\n'"| $id | \`$file\` | $what | $result |"
+  [ -n "$table" ] && echo "$rows" >"$table"  # so far, should the run be cut short
 done
 git reset -q --hard "$rev"
 
