@@ -250,27 +250,4 @@ TEST(Draw, CopyRegionOperationsCombineSourceAndTarget) {
   EXPECT_EQ(row(20, 0, 8), "BBBwwwBB");  // what lies off the bitmap leaves the target
 }
 
-// The display's XOR pen flips what it covers (white over white gives black), unlike OR.
-TEST(Draw, XorPenFlipsWhatItCovers) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bmp = CreateCompatibleBitmap(dc, 4, 1);
-  HPEN pen = CreatePen(PS_SOLID, 0, RGB(255, 255, 255));
-  HGDIOBJ oldBitmap = SelectObject(dc, bmp), oldPen = SelectObject(dc, pen);
-  PatBlt(dc, 0, 0, 4, 1, BLACKNESS);
-  PatBlt(dc, 0, 0, 2, 1, WHITENESS);
-  SetROP2(dc, R2_XORPEN);
-  MoveToEx(dc, 1, 0, nullptr);
-  LineTo(dc, 3, 0);  // pixels 1 and 2
-  uint32_t px[4] = {};
-  BITMAPINFO bmi{};
-  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 4, -1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  GetDIBits(dc, bmp, 0, 1, px, &bmi, DIB_RGB_COLORS);
-  EXPECT_EQ(std::vector<uint32_t>(px, px + 4), (std::vector<uint32_t>{WHITE, BLACK, WHITE, BLACK}));
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(pen);
-  DeleteObject(bmp);
-  DeleteDC(dc);
-}
-
 }  // namespace
