@@ -165,7 +165,7 @@ std::string slurp(const std::string& path) {
 // node and a FIFO (refused: not a regular file, and never opened). No scratch file is left.
 TEST(Script, FailedPicturesLeaveWhatWasAtThePath) {
   Watchdog watchdog;
-  std::string dir = temp_path("targets");
+  std::string dir = scratch_dir("targets");
   std::filesystem::create_directories(dir);
   std::string file = dir + "/mine.png", device = dir + "/full", fifo = dir + "/fifo";
   std::ofstream(file) << "the user's own";
@@ -177,7 +177,7 @@ TEST(Script, FailedPicturesLeaveWhatWasAtThePath) {
   rlimit small = old;
   small.rlim_cur = 1500;  // less than the picture, more than the messages
   setrlimit(RLIMIT_FSIZE, &small);
-  HostRun run;
+  InProcess run;
   run.keepRunning = true;
   run.body = [] {  // a picture that does not compress below the limit
     for (int i = 0; i < 200; i++)
@@ -186,7 +186,7 @@ TEST(Script, FailedPicturesLeaveWhatWasAtThePath) {
   run.script = "wait 5\nshot " + file + "\nshot " + fifo + "\nwindow " + fifo + "\n" +
                (haveDevice ? "shot " + device + "\n" : "") + "close\n";
   testing::internal::CaptureStderr();
-  HostResult r = run_host(run);
+  InProcessResult r = run_in_process(run);
   std::string err = testing::internal::GetCapturedStderr();
   setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_EQ(r.status, 0) << err;
@@ -219,7 +219,7 @@ TEST(Script, FifoScriptsNeverBlockTheProgram) {
   static int writer;
   static bool drew, tapped;
   for (bool stalled : {false, true}) {
-    std::string fifo = temp_path(stalled ? "stalled.fifo" : "idle.fifo");
+    std::string fifo = scratch_dir() + (stalled ? "/stalled.fifo" : "/idle.fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     writer = -1;
     if (stalled) {
@@ -228,7 +228,7 @@ TEST(Script, FifoScriptsNeverBlockTheProgram) {
       ASSERT_EQ(write(writer, "wait 1\ntap 20", 13), 13);
     }
     drew = tapped = false;
-    HostRun run;
+    InProcess run;
     run.keepRunning = true;
     run.scriptPath = fifo;
     run.body = [] {
@@ -245,7 +245,7 @@ TEST(Script, FifoScriptsNeverBlockTheProgram) {
         }
       PostMessageA(host.window, WM_CLOSE, 0, 0);  // what the close box posts
     };
-    HostResult r = run_host(run);
+    InProcessResult r = run_in_process(run);
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(drew) << "stalled writer: " << stalled;
     EXPECT_EQ(tapped, stalled);

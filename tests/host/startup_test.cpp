@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "in_process.h"
+#include "scratch.h"
 
 namespace {
 
@@ -149,7 +150,7 @@ TEST(Startup, MainThreadObjectsAndTeardown) {
 // -gremlins, ends the program with status 2 before it runs; a file name is never searched
 // for the colour and console switches.
 TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
-  std::string dashed = "/tmp/palm_host_" + std::to_string(getpid()) + "-console-color.txt";
+  std::string dashed = scratch_dir() + "/switches-console-color.txt";
   std::ofstream(dashed) << "close\n";
   struct Case {
     std::string line;
@@ -172,7 +173,7 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
       {"-record " + dashed + " -script /nonexistent/s.txt", 2, 0, 0, false, "not started"},
   };
   for (const Case& c : cases) {
-    HostRun run;
+    InProcess run;
     run.commandLine = c.line;
     run.body = [] {
       g_ran = true;
@@ -182,7 +183,7 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
     g_seen = -1;
     host.scale = 0;
     testing::internal::CaptureStderr();
-    HostResult r = run_host(run);
+    InProcessResult r = run_in_process(run);
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(r.status, c.status) << c.line;
     EXPECT_EQ(g_ran, c.ran) << c.line;
@@ -196,17 +197,16 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
       EXPECT_EQ(err, "") << c.line;
   }
   EXPECT_EQ(slurp(dashed), "close\n");
-  remove(dashed.c_str());
 }
 
 // --version prints the name and version alone and runs nothing.
 TEST(Startup, VersionLine) {
   for (const char* line : {"--version", "-version", "/version"}) {
-    HostRun run;
+    InProcess run;
     run.commandLine = line;
     run.body = [] { ADD_FAILURE() << "the program ran"; };
     testing::internal::CaptureStdout();
-    EXPECT_EQ(run_host(run).status, 0);
+    EXPECT_EQ(run_in_process(run).status, 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string("Test ") + PALM_VERSION + "\n");
   }
 }

@@ -146,12 +146,7 @@ Outcome gifdecode(const fs::path& dir, const std::string& file) {
 
 class GifDecodeFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "giffile-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir_ = tmpl;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { dir_ = scratch_dir(); }
   fs::path dir_;
 };
 
