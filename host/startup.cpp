@@ -5,12 +5,10 @@
 #include <cstring>
 #include <string>
 
-#include "host/db.h"
 #include "host/host.h"
+#include "host/modules.h"
 #include "host/natives.h"
 #include "java/lang/Thread.h"
-#include "natives/modules.h"
-#include "natives/net.h"
 #include "threads/thread_natives.h"
 
 static const char* const MSG_RUNTIME =
@@ -39,22 +37,12 @@ static const HostApplication* g_app;
  * ------------------------------------------------------------------------- */
 
 int natives_init() {
-  if (!Cldc10Core_start()) return 0;
-  if (!Cldc10NetworkWin32_start()) return 0;
-  if (!Cldc10PalmHttpWin32_start()) return 0;
-  if (!Cldc10PalmCommWin32_start()) return 0;
-  if (!Cldc10StorageWin32_start()) return 0;
+  if (!host_start_modules()) return 0;
   srand(GetTickCount());
   return 1;
 }
 
-void natives_shutdown() {
-  Cldc10StorageWin32_stop();
-  Cldc10PalmCommWin32_stop();
-  Cldc10PalmHttpWin32_stop();
-  Cldc10NetworkWin32_stop();
-  Cldc10Core_stop();
-}
+void natives_shutdown() { host_stop_modules(); }
 
 /* ---------------------------------------------------------------------------
  * Runtime hooks (kept with the program entry, so that linking the entry brings them)
@@ -70,11 +58,7 @@ void host_release_resources(Ref object, const char* className) {
   if (!object || !className) return;
   // A freed stream can no longer own the event queue (its address may be reused).
   if (object == host.eventOwner) host.eventOwner = nullptr;
-  if (strcmp(className, "com/sun/kjava/Database") == 0) {
-    db_release(object);
-    return;
-  }
-  net_release_resources(object, className);
+  host_release_natives(object, className);
 }
 
 /* ---------------------------------------------------------------------------

@@ -11,7 +11,6 @@ static const DWORD WINDOW_STYLE = WS_CAPTION | WS_SYSMENU;
 static const DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP;  // 0x50010000
 static const int BUTTON_WIDTH = 55;
 static const int BUTTON_HEIGHT = 25;
-[[maybe_unused]] static const int CASCADE = 32;
 static const char* const MSG_REGISTER =
     "Failed to start application: unable to register the window class";
 static const char* const MSG_CREATE = "Failed to start application: unable to create the window";
@@ -170,7 +169,7 @@ static void set_scale(int s) {
 static POINT opening_place(const HostPlacement* last, SIZE f) {
   if (HWND other = FindWindowA(host.appName, nullptr)) {
     RECT at;
-    if (GetWindowRect(other, &at)) return {at.left + CASCADE, at.top + CASCADE};
+    if (GetWindowRect(other, &at)) return {at.left + WINDOW_CASCADE, at.top + WINDOW_CASCADE};
   }
   if (last) {
     POINT caption = {last->x + f.cx / 2, last->y + GetSystemMetrics(SM_CYCAPTION) / 2};

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "platform/internal.h"
+#include "platform/win32.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // The message-bus library SDL loads keeps a buffer for the life of the process.
@@ -27,7 +28,6 @@ namespace {
 
 static constexpr Uint32 PRESENT_INTERVAL_MS = 15;
 static constexpr int MAX_SCALE = 6;
-static constexpr int CASCADE = 32;            // offset of a program's next window from its last
 static constexpr Uint32 BACKDROP = 0x303030;  // around the picture when the window is larger
 // The frame a window manager adds, assumed until the window's own is known.
 static constexpr int FRAME_ALLOWANCE_WIDTH = 16;
@@ -149,8 +149,8 @@ struct Sdl : Display {
           kill(static_cast<pid_t>(pid), 0) == 0) {
         SDL_Rect r;
         found = true;
-        x = lx + CASCADE;
-        y = ly + CASCADE;
+        x = lx + WINDOW_CASCADE;
+        y = ly + WINDOW_CASCADE;
         if (SDL_GetDisplayUsableBounds(0, &r) == 0 && (x + w > r.x + r.w || y + h > r.y + r.h)) {
           x = r.x;
           y = r.y;

@@ -15,3 +15,7 @@
 #include "platform/kernel32.h"
 #include "platform/user32.h"
 #endif
+
+// A program's next window opens this far right and down from its last one while that one
+// runs: the host places it so on Windows; our stand-in's display does it itself.
+constexpr int WINDOW_CASCADE = 32;

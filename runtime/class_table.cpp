@@ -270,6 +270,8 @@ const ProgramImage& rt_build_program(const std::vector<ClassDecl*>& classes) {
                      [](const MethodEntry& x, const MethodEntry& y) {
                        return x.virtualSelector < y.virtualSelector;
                      });
+    for (size_t k = 1; k < b.methods[i].size(); k++)  // one entry per virtual selector
+      PALM_ASSERT(b.methods[i][k - 1].virtualSelector < b.methods[i][k].virtualSelector);
     r.methods = b.methods[i].empty() ? nullptr : b.methods[i].data();
     r.methodCount = static_cast<uint16_t>(b.methods[i].size());
     for (const ClassDecl* itf : c->interfaces) {

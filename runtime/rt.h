@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "runtime/palm_assert.h"
+
 // ---------------------------------------------------------------------------
 // Primitive and reference types of class code
 // ---------------------------------------------------------------------------
@@ -100,6 +102,23 @@ static_assert(sizeof(ObjectHeader) == 10);
 static_assert(offsetof(ObjectHeader, classIndex) == 8);
 static_assert(sizeof(MethodEntry) == 8);
 static_assert(RT_ARRAY_INSTANCE_SIZE == 22);
+#elif UINTPTR_MAX == 0xffffffffffffffffu
+static_assert(sizeof(ClassRecord) == 68);
+static_assert(offsetof(ClassRecord, refOffsets) == 4);
+static_assert(offsetof(ClassRecord, refCount) == 12);
+static_assert(offsetof(ClassRecord, flags) == 14);
+static_assert(offsetof(ClassRecord, classInit) == 16);
+static_assert(offsetof(ClassRecord, defaultCtor) == 24);
+static_assert(offsetof(ClassRecord, name) == 32);
+static_assert(offsetof(ClassRecord, methods) == 40);
+static_assert(offsetof(ClassRecord, methodCount) == 48);
+static_assert(offsetof(ClassRecord, interfaces) == 50);
+static_assert(offsetof(ClassRecord, interfaceCount) == 58);
+static_assert(offsetof(ClassRecord, extra) == 60);
+static_assert(sizeof(ObjectHeader) == 18);
+static_assert(offsetof(ObjectHeader, classIndex) == 16);
+static_assert(sizeof(MethodEntry) == 16);
+static_assert(RT_ARRAY_INSTANCE_SIZE == 34);
 #endif
 
 // Everything a program publishes to the runtime when it registers.

@@ -32,11 +32,17 @@ void* heap_alloc(int64_t size) {
   return p + BLOCK_PREFIX;
 }
 
+static int64_t block_size(const void* block) {
+  int64_t size;
+  memcpy(&size, static_cast<const char*>(block) - BLOCK_PREFIX, sizeof size);
+  return size;
+}
+
 void heap_free(void* block) {
   if (!block) return;
   char* p = static_cast<char*>(block) - BLOCK_PREFIX;
-  int64_t size;
-  memcpy(&size, p, sizeof size);
+  int64_t size = block_size(block);
+  PALM_ASSERT(size >= 0 && size <= g_in_use);
   g_in_use -= size;
   free(p);
 }
@@ -272,6 +278,22 @@ static void sweep() {
   }
 }
 
+// After a collection every object left is marked (the sweep freed exactly the unmarked
+// ones), and the bytes counted in use are exactly the blocks of the objects left: an
+// object's block and an array's storage.
+static void check_heap() {
+#ifdef PALM_ASSERTS
+  int64_t counted = 0;
+  for (Ref o = rt_all_objects; o; o = reinterpret_cast<Ref>(rt_header(o)->nextObject)) {
+    PALM_ASSERT(rt_header(o)->mark != 0);
+    counted += block_size(rt_header(o));
+    if ((rt_record(rt_class_of(o))->flags & CLS_ARRAY) && rt_array(o)->storage)
+      counted += block_size(rt_array(o)->storage);
+  }
+  PALM_ASSERT(counted == g_in_use);
+#endif
+}
+
 /* ---------------------------------------------------------------------------
  * Entry points
  * ------------------------------------------------------------------------- */
@@ -282,6 +304,7 @@ void rt_collect() {
   gather_roots();
   mark_hashed();
   sweep();
+  check_heap();
 }
 
 void rt_collect_by_search() {
@@ -290,6 +313,7 @@ void rt_collect_by_search() {
   gather_roots();
   mark_by_search();
   sweep();
+  check_heap();
 }
 
 size_t rt_mark_disagreements() {
@@ -329,6 +353,7 @@ void rt_shutdown() {
     o = next;
   }
   rt_all_objects = nullptr;
+  PALM_ASSERT(g_in_use == 0);  // every block was an object's
   if (rt_image.statics)
     memset(rt_image.statics, 0, sizeof(uintptr_t) * static_cast<size_t>(rt_image.staticWords));
   natives_shutdown();

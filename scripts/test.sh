@@ -27,6 +27,7 @@ run_wine() {
   if [ -n "${DISPLAY:-}" ]; then wine "$@"; else xvfb-run -a wine "$@"; fi
 }
 run_wine build/windows/tests/runtime/runtime_tests.exe --gtest_brief=1 </dev/null
+run_wine build/windows/tests/platform/platform_tests.exe --gtest_brief=1 </dev/null
 tests/platform/drawdiff.sh build/release/tests/platform/drawdiff \
   build/windows/tests/platform/drawdiff.exe
 # Each Windows program starts under wine and shows its first screen.

@@ -14,6 +14,7 @@
 #if PALM_ASAN
 #include <sanitizer/asan_interface.h>
 #endif
+#include "runtime/palm_assert.h"
 
 #ifdef _WIN32
 #include <malloc.h>
@@ -359,8 +360,25 @@ __attribute__((noinline)) static int coop_switch(ThreadRecord* from, ThreadRecor
  * Scheduler
  * ------------------------------------------------------------------------- */
 
+// The list starts at the head (the thread that owns the machine stack), holds each record
+// once, and holds the running thread; priorities stay within 1..10.
+static void check_threads() {
+#ifdef PALM_ASSERTS
+  PALM_ASSERT(g_head->started && g_head->stackBase != 0);
+  bool current = false;
+  size_t n = 0;
+  for (ThreadRecord* t = g_head; t; t = t->next, n++) {
+    PALM_ASSERT(n < (size_t{1} << 20));  // no cycle
+    PALM_ASSERT(t->priority == 0 || (t->priority >= 1 && t->priority <= 10));
+    current = current || t == g_current;
+  }
+  PALM_ASSERT(current);
+#endif
+}
+
 int coop_yield() {
   if (!g_head || !g_current) return 0;
+  check_threads();
   int64_t now = monotonic_us();
   g_busy += now - g_slice_start;
   g_slice_start = now;
@@ -386,6 +404,7 @@ int coop_yield() {
     if (!g_head->next) return 1;  // the head alone: nothing to switch to
     taken = g_head;
   }
+  PALM_ASSERT(!taken->finished && in_list(taken));
   taken->resumer = g_current;
   g_current = taken;
   give_up_slice();

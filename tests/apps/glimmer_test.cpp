@@ -1,5 +1,5 @@
-// Glimmer's classes in process: the page keys and the near limit, the Start/Stop button,
-// the word model and the trigonometry it uses.
+// Glimmer's classes in process: the page keys and the near limit, the Start/Stop button and
+// the trigonometry it uses.
 #include "apps/glimmer/Glimmer.h"
 
 #include <gtest/gtest.h>
@@ -66,42 +66,6 @@ TEST(GlimmerClasses, TheStartStopButtonSwitchesStateAndLabel) {
     EXPECT_EQ(label(), "Stop");
     vcall(Spotlet::m_penDown, g, 80, 80);  // off both buttons
     EXPECT_TRUE(Glimmer::f(g).running);
-  });
-}
-
-TEST(GlimmerClasses, TheModelIsThreeLetterOutlinesSideBySideAndAnAxis) {
-  run([] {
-    Ref model = VorelObject::S().model;
-    ASSERT_EQ(alen(model), 124);
-    auto v = [&](int i, int k) { return rt_array_load32(rt_array_load_ref(model, i), k); };
-    auto same = [&](int i, int j) {
-      return v(i, 0) == v(j, 0) && v(i, 1) == v(j, 1) && v(i, 2) == v(j, 2);
-    };
-    int minX = 0, maxX = 0, minY = 0, maxY = 0;
-    for (int i = 0; i < 122; i++) {
-      EXPECT_EQ(v(i, 2), 0);
-      minX = std::min(minX, v(i, 0));
-      maxX = std::max(maxX, v(i, 0));
-      minY = std::min(minY, v(i, 1));
-      maxY = std::max(maxY, v(i, 1));
-    }
-    EXPECT_EQ(minX, -2800);
-    EXPECT_EQ(maxX, 2800);
-    EXPECT_EQ(minY, -680);
-    EXPECT_EQ(maxY, 1240);
-    EXPECT_TRUE(same(54, 1)) << "the first letter ends on its own second vertex";
-    EXPECT_TRUE(same(88, 55)) << "the second is closed";
-    EXPECT_TRUE(same(121, 89)) << "the third is closed";
-    // Side by side: each letter lies wholly right of the one before.
-    auto span = [&](int from, int to, bool right) {
-      int m = v(from, 0);
-      for (int i = from; i <= to; i++) m = right ? std::max(m, v(i, 0)) : std::min(m, v(i, 0));
-      return m;
-    };
-    EXPECT_LT(span(0, 54, true), span(55, 88, false));
-    EXPECT_LT(span(55, 88, true), span(89, 121, false));
-    EXPECT_EQ(v(122, 0) | v(122, 1) | v(122, 2), 0);
-    EXPECT_EQ(v(123, 2), 2000);
   });
 }
 

@@ -9,8 +9,8 @@
 #include <map>
 
 #include "apps/tumbler/PellowFrames.h"
-#include "program_run.h"
-#include "screenshot.h"
+#include "picture.h"
+#include "run_executable.h"
 
 namespace {
 
@@ -44,19 +44,15 @@ void expect_button_frame(const Screen& s, int x, int y, int height) {
   EXPECT_GT(s.inked(x, y, x + 12, y + height - 1), 10) << "no label inside the frame";
 }
 
-// Tap at a device point (the script speaks window pixels, twice as many).
-std::string tap(int x, int y) {
-  return "tap " + std::to_string(2 * x) + " " + std::to_string(2 * y) + "\n";
-}
-
 // One run: the frames, the status line, then keys and strokes that must not end it.
 TEST(Spindrift, ShowsTheHintTheExitButtonTheTurningLogoAndStatusAndOnlyExitEndsIt) {
   std::string dir = scratch_dir("spindrift");
-  ProgramRun r = run_program(
+  ProgramRun r = run_executable(
       SPINDRIFT, "", dir,
       "shot first.png\nwait 400\nshot a.png\nwait 150\nshot b.png\nwait 300\nshot c.png\n"
       "char 97\nkey 38\nkey 38\nkey 40\n" +
-          tap(60, 60) + "down 80 80\nmove 100 90\nup 120 100\nwait 300\nshot s.png\nclose\n");
+          script_tap(60, 60) +
+          "down 80 80\nmove 100 90\nup 120 100\nwait 300\nshot s.png\nclose\n");
   ASSERT_EQ(r.status, 0) << r.err;
   for (const char* name : {"first.png", "a.png"}) {
     Screen s = read_shot(dir + "/" + name);
@@ -89,16 +85,16 @@ TEST(Glimmer, StopStartPageKeysAndTheBottomCorners) {
                                "near", "nearer", "go1",   "go2"};
   const std::string steps[] = {"wait 300\n",
                                "wait 100\n",
-                               tap(8, 151) + "wait 400\n",
+                               script_tap(8, 151) + "wait 400\n",
                                "wait 400\n",
                                "key 40\nkey 40\nkey 40\nkey 40\nwait 200\n",
                                "key 38\nkey 38\nkey 38\nkey 38\nkey 38\nwait 200\n",
                                "key 38\nwait 200\n",
-                               tap(8, 151) + "wait 400\n",
+                               script_tap(8, 151) + "wait 400\n",
                                "wait 100\n"};
   std::string script;
   for (int i = 0; i < 9; i++) script += steps[i] + "shot " + names[i] + ".png\n";
-  ProgramRun r = run_program(GLIMMER, "", dir, script + "close\n");
+  ProgramRun r = run_executable(GLIMMER, "", dir, script + "close\n");
   ASSERT_EQ(r.status, 0) << r.err;
   std::map<std::string, Screen> s;
   for (int i = 0; i < 9; i++) {
@@ -199,12 +195,12 @@ void expect_stage_and_buttons(const Screen& s) {
 // Bye sends it away without a trace. "-nocolor" is another program's switch: one bit a pixel.
 TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
   std::string dir = scratch_dir("tumbler_visit");
-  ProgramRun r =
-      run_program(TUMBLER, "-nocolor", dir,
-                  "wait 700\nshot start.png\n" + tap(20, 148) + "wait 700\nshot come.png\n" +
-                      tap(20, 148) + "wait 700\nshot again.png\n" + tap(62, 148) +
-                      "wait 3000\nshot wave.png\nwait 5700\nshot gone.png\nclose\n",
-                  40);
+  ProgramRun r = run_executable(TUMBLER, "-nocolor", dir,
+                                "wait 700\nshot start.png\n" + script_tap(20, 148) +
+                                    "wait 700\nshot come.png\n" + script_tap(20, 148) +
+                                    "wait 700\nshot again.png\n" + script_tap(62, 148) +
+                                    "wait 3000\nshot wave.png\nwait 5700\nshot gone.png\nclose\n",
+                                40);
   ASSERT_EQ(r.status, 0) << r.err;
   Screen start = read_shot(dir + "/start.png"), come = read_shot(dir + "/come.png");
   Screen again = read_shot(dir + "/again.png");
@@ -244,8 +240,8 @@ TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
 TEST(Tumbler, ColorSwitchTurnsColourOn) {
   for (const char* args : {"-color", "/color"}) {
     std::string dir = scratch_dir(std::string("tumbler_colour") + (args[0] == '/' ? "_" : "-"));
-    ProgramRun r = run_program(TUMBLER, args, dir,
-                               "wait 300\n" + tap(20, 148) + "wait 800\nshot s.png\nclose\n");
+    ProgramRun r = run_executable(
+        TUMBLER, args, dir, "wait 300\n" + script_tap(20, 148) + "wait 800\nshot s.png\nclose\n");
     ASSERT_EQ(r.status, 0) << r.err;
     Screen s = read_shot(dir + "/s.png");
     ASSERT_TRUE(s.ok);
@@ -268,13 +264,14 @@ TEST(Programs, ExitEndsTheProgramWithStatusZeroAndTheConsoleShowsTheBanner) {
   };
   const Case cases[] = {
       {SPINDRIFT, "-console", "char 120\n", "Spindrift console started ...\n"},  // x key
-      {SPINDRIFT, "", tap(145, 151), ""},                                        // Exit
-      {GLIMMER, "-console /console", tap(145, 152), "Glimmer console started ...\n"},
-      {TUMBLER, "-console", tap(140, 148), "Tumbler console started ...\n"},
+      {SPINDRIFT, "", script_tap(145, 151), ""},                                 // Exit
+      {GLIMMER, "-console /console", script_tap(145, 152), "Glimmer console started ...\n"},
+      {TUMBLER, "-console", script_tap(140, 148), "Tumbler console started ...\n"},
   };
   for (const Case& c : cases) {
     std::string dir = scratch_dir("exit");
-    ProgramRun r = run_program(c.program, c.args, dir, "wait 200\n" + c.exit + "wait 20000\n", 10);
+    ProgramRun r =
+        run_executable(c.program, c.args, dir, "wait 200\n" + c.exit + "wait 20000\n", 10);
     EXPECT_FALSE(r.timedOut) << c.program;
     EXPECT_EQ(r.status, 0) << c.program;
     EXPECT_LT(r.seconds, 5) << c.program;
@@ -297,13 +294,13 @@ TEST(WindowsBuild, EachProgramStartsAndShowsItsFirstScreen) {
          expect_button_frame(s, 138, 145, 13);
          EXPECT_GT(s.inked(30, 30, 130, 130), 25) << "the logo";
        }},
-      {"glimmer", tap(145, 152),
+      {"glimmer", script_tap(145, 152),
        [](const Screen& s) {
          expect_button_frame(s, 2, 146, 13);
          expect_button_frame(s, 138, 146, 13);
          EXPECT_GT(s.inked(0, 0, 159, kLogoBottom), 25) << "the logo";
        }},
-      {"tumbler", tap(140, 148),
+      {"tumbler", script_tap(140, 148),
        [](const Screen& s) {
          expect_stage_and_buttons(s);
          EXPECT_EQ(stage_ink(s), 0) << "an empty stage";
@@ -340,7 +337,8 @@ TEST(WindowsBuild, ScaledWindowKeepsScaleOnePicturesAndTaps) {
   std::string dir = scratch_dir("windows_scale_tap");
   ProgramRun r = run_under_wine(
       "glimmer/glimmer.exe", dir,
-      "wait 1500\nshot a.png\n" + tap(10, 150) + "wait 800\nshot b.png\nclose\n", "-scale 3");
+      "wait 1500\nshot a.png\n" + script_tap(10, 150) + "wait 800\nshot b.png\nclose\n",
+      "-scale 3");
   EXPECT_EQ(r.status, 0) << r.err;
   Screen a = read_shot(dir + "/a.png"), b = read_shot(dir + "/b.png");
   ASSERT_TRUE(a.ok && b.ok);

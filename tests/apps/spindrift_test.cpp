@@ -1,5 +1,5 @@
 // Spindrift's classes in process: the rotator's angles under taps and strokes, the near
-// limit, the status line after ten frames, the trigonometry and the model's shape.
+// limit, the status line after ten frames and the trigonometry.
 #include "apps/spindrift/Spindrift.h"
 
 #include <gtest/gtest.h>
@@ -96,34 +96,6 @@ TEST(SpindriftClasses, TheStatusLineIsAbsentForTheFirstTenFrames) {
 
 TEST(SpindriftClasses, TrigonometryFollowsTheTablesForAnyAngle) {
   run([] { expect_sines<spindrift::Trigonometric>(); });
-}
-
-TEST(SpindriftClasses, TheModelIsEightClosedOutlinesInFourTurnedQuadrantsAndAnAxis) {
-  run([] {
-    Ref model = ThreeDeeObject::S().model;
-    ASSERT_EQ(alen(model), 130);
-    auto v = [&](int i, int k) { return rt_array_load32(rt_array_load_ref(model, i), k); };
-    for (int i = 0; i < 128; i++) {
-      EXPECT_EQ(v(i, 2), 0);
-      EXPECT_LE(std::abs(v(i, 0)), 2725);
-      EXPECT_LE(std::abs(v(i, 1)), 2725);
-    }
-    for (int k = 0; k < 8; k++)
-      for (int c = 0; c < 3; c++)
-        EXPECT_EQ(v(16 * k + 15, c), v(16 * k, c)) << "outline " << k << " closes";
-    for (int i = 0; i < 32; i++) {
-      EXPECT_GT(v(i, 0), 0);
-      EXPECT_GT(v(i, 1), 0);
-      EXPECT_EQ(v(32 + i, 0), -v(i, 1));
-      EXPECT_EQ(v(32 + i, 1), v(i, 0));
-      EXPECT_EQ(v(64 + i, 0), -v(i, 0));
-      EXPECT_EQ(v(64 + i, 1), -v(i, 1));
-      EXPECT_EQ(v(96 + i, 0), v(i, 1));
-      EXPECT_EQ(v(96 + i, 1), -v(i, 0));
-    }
-    EXPECT_EQ(v(128, 0) | v(128, 1) | v(128, 2), 0);
-    EXPECT_EQ(v(129, 2), 2000);
-  });
 }
 
 TEST(SpindriftClasses, RotationStartsFromTheModelEachTime) {

@@ -109,22 +109,17 @@ InProcessResult run(std::function<void()> body, std::string commandLine = "") {
 
 void registered(Ref spotlet) { vcall(Spotlet::m_register, spotlet, Spotlet::NO_EVENT_OPTIONS); }
 
-void tap(int x, int y) {
-  queue_pen(WM_LBUTTONDOWN, x, y);
-  queue_pen(WM_LBUTTONUP, x, y);
-}
-
 using Log = std::vector<std::string>;
 
 // Without a spotlet the event thread reads events and drops them; events queued before
 // register are discarded; registering another spotlet moves the input to it.
 TEST(Spotlet, RegisteringTakesOnlyLaterEventsAndAnotherSpotletMovesThem) {
   run([] {
-    tap(100, 100);
+    queue_tap(100, 100);
     pump(10);
     EXPECT_EQ(host.count, 0) << "the event thread drained the queue";
     Ref volatile s = jnew<Recording>();
-    tap(100, 100);
+    queue_tap(100, 100);
     queue_char('a');
     registered(s);
     queue_char('b');
@@ -187,7 +182,7 @@ TEST(Spotlet, AHandlerExceptionIsPrintedOnceAndSystemOutNeedsTheConsole) {
         [] {
           registered(jnew<Recording>());
           g_throw = true;
-          tap(10, 10);
+          queue_tap(10, 10);
           queue_char('q');
           pump(10);
         },

@@ -14,7 +14,6 @@
 #include "com/sun/cldc/io/j2me/debug/Protocol.h"
 #include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
 #include "com/sun/cldc/io/j2me/socket/Protocol.h"
-#include "harness.h"
 #include "java/io/DataInput.h"
 #include "java/io/InputStream.h"
 #include "java/io/OutputStream.h"
@@ -25,6 +24,7 @@
 #include "javax/microedition/io/OutputConnection.h"
 #include "javax/microedition/io/StreamConnectionNotifier.h"
 #include "loopback_peer.h"
+#include "program.h"
 
 using namespace javax::microedition::io;
 using com::sun::cldc::io::ConnectionBase;
@@ -103,7 +103,7 @@ LIBRARY_TEST(DebugHandlerTest, OptionsStreamsAndClose) {
   EXPECT_EQ(thrown([&] { vcall(OutputStream::m_write, out, 'x'); }), IOE "Connection closed");
   Ref volatile again = icall(OutputConnection::m_openOutputStream, con);  // close made room
   vcall(OutputStream::m_write, again, 'z');
-  EXPECT_EQ(system_log.console, u"Az");
+  EXPECT_EQ(host_log.console, u"Az");
   EXPECT_EQ(thrown([&] { icall(InputConnection::m_openInputStream, con); }),
             RTE "No openInputStream");
   EXPECT_EQ(thrown([&] { vcall(GeneralBase::m_read, con); }), RTE "No read()");
@@ -192,7 +192,7 @@ LIBRARY_TEST(SocketHandlerTest, ConnectWriteReadEndOfStream) {
   EXPECT_EQ(class_name(con), "com/sun/cldc/io/j2me/socket/Protocol");
   Ref volatile out = icall(OutputConnection::m_openDataOutputStream, con);
   Ref volatile in = icall(InputConnection::m_openDataInputStream, con);
-  vcall(OutputStream::m_writeArray, out, bytes({'h', 'i', 0xe9}), 0, 3);
+  vcall(OutputStream::m_writeArray, out, byte_array({'h', 'i', 0xe9}), 0, 3);
   EXPECT_EQ(peer_recv(peer.end, 3), "hi\xe9");
   peer_send(peer.end, std::string("\x01\x02\x03\x04\xff", 5));
   EXPECT_EQ(icall(java::io::DataInput::m_readInt, in), 16909060);
@@ -202,7 +202,7 @@ LIBRARY_TEST(SocketHandlerTest, ConnectWriteReadEndOfStream) {
   EXPECT_EQ(vcall(InputStream::m_read, in), -1);
   EXPECT_EQ(vcall(InputStream::m_read, in), -1);  // eof stays; the host is not asked again
   EXPECT_EQ(thrown([&] { icall(java::io::DataInput::m_readInt, in); }), "java/io/EOFException");
-  Ref volatile buf = bytes({0, 0});
+  Ref volatile buf = byte_array({0, 0});
   EXPECT_EQ(vcall(InputStream::m_readArray, in, buf, 0, 2), -1);
 }
 
@@ -250,7 +250,7 @@ LIBRARY_TEST(SocketHandlerTest, OutputStreamViaConnectorOutlivesItsConnection) {
   Ref volatile out =
       Connector::openOutputStream(lit(("socket://127.0.0.1:" + std::to_string(port)).c_str()));
   os_handle end = peer_accept(listener);
-  vcall(OutputStream::m_writeArray, out, bytes({'o', 'k'}), 0, 2);
+  vcall(OutputStream::m_writeArray, out, byte_array({'o', 'k'}), 0, 2);
   EXPECT_EQ(peer_recv(end, 2), "ok");
   vcall(OutputStream::m_close, out);
   EXPECT_TRUE(peer_sees_end(end));

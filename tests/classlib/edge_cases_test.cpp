@@ -3,10 +3,10 @@
 
 #include <climits>
 
-#include "harness.h"
 #include "java/lang/String.h"
 #include "java/lang/StringBuffer.h"
 #include "java/util/Vector.h"
+#include "program.h"
 
 using namespace java::lang;
 using java::util::Vector;

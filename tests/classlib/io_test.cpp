@@ -6,7 +6,6 @@
 
 #include "com/sun/cldc/i18n/Helper.h"
 #include "com/sun/cldc/i18n/StreamWriter.h"
-#include "harness.h"
 #include "java/io/ByteArrayInputStream.h"
 #include "java/io/ByteArrayOutputStream.h"
 #include "java/io/DataInput.h"
@@ -17,6 +16,7 @@
 #include "java/lang/Class.h"
 #include "java/lang/String.h"
 #include "java/lang/System.h"
+#include "program.h"
 
 using namespace java::io;
 using com::sun::cldc::i18n::Helper;
@@ -45,9 +45,10 @@ std::vector<jint> growth(Ref out, int n) {
 LIBRARY_TEST(ByteArrayOutputStreamTest, GrowthClosingAndNegativeSizeMessage) {
   EXPECT_EQ(growth(jnew<ByteArrayOutputStream>(0), 5), (std::vector<jint>{0, 1, 2, 4, 8}));
   Ref out = jnew<ByteArrayOutputStream>(2);
-  vcall(OutputStream::m_writeArray, out, bytes({1, 2, 3, 4, 5}), 0, 5);
+  vcall(OutputStream::m_writeArray, out, byte_array({1, 2, 3, 4, 5}), 0, 5);
   EXPECT_EQ(alen(ByteArrayOutputStream::f(out).buf), 5);
-  EXPECT_EQ(bytes_of(ByteArrayOutputStream::toByteArray(out)), (std::vector<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(array_bytes(ByteArrayOutputStream::toByteArray(out)),
+            (std::vector<uint8_t>{1, 2, 3, 4, 5}));
   EXPECT_EQ(alen(ByteArrayOutputStream::f(jnew<ByteArrayOutputStream>()).buf), 32);
   EXPECT_EQ(thrown([] { jnew<ByteArrayOutputStream>(-4); }), IAE "Negative initial size: -4");
   out = jnew<ByteArrayOutputStream>(2);
@@ -58,19 +59,19 @@ LIBRARY_TEST(ByteArrayOutputStreamTest, GrowthClosingAndNegativeSizeMessage) {
   vcall(OutputStream::m_close, out);
   EXPECT_EQ(thrown([&] { vcall(OutputStream::m_write, out, 9); }),
             RTE "Writing to closed ByteArrayOutputStream");
-  EXPECT_EQ(thrown([&] { vcall(OutputStream::m_writeArray, out, bytes({1}), 0, 1); }),
+  EXPECT_EQ(thrown([&] { vcall(OutputStream::m_writeArray, out, byte_array({1}), 0, 1); }),
             RTE "Writing to closed ByteArrayOutputStream");
   EXPECT_EQ(ByteArrayOutputStream::toByteArray(out),
             ByteArrayOutputStream::f(out).buf);  // exactly full
   Ref partial = jnew<ByteArrayOutputStream>(4);
   vcall(OutputStream::m_write, partial, 1);
   vcall(OutputStream::m_close, partial);
-  EXPECT_EQ(bytes_of(ByteArrayOutputStream::toByteArray(partial)), std::vector<int>{1});
+  EXPECT_EQ(array_bytes(ByteArrayOutputStream::toByteArray(partial)), std::vector<uint8_t>{1});
 }
 
 // off + len past INT_MAX must fail the test, not wrap into a small number.
 LIBRARY_TEST(StreamBoundsTest, ReadAndWriteFormsRejectWrappingRanges) {
-  Ref volatile b = bytes({1, 2, 3, 4});
+  Ref volatile b = byte_array({1, 2, 3, 4});
   Ref volatile in = jnew<ByteArrayInputStream>(static_cast<Ref>(b));
   Ref volatile out = jnew<ByteArrayOutputStream>();
   Ref volatile data = jnew<DataOutputStream>(static_cast<Ref>(out));
@@ -91,14 +92,14 @@ LIBRARY_TEST(StreamBoundsTest, ReadAndWriteFormsRejectWrappingRanges) {
 }
 
 LIBRARY_TEST(ByteArrayInputStreamTest, ReadFormsAndTheCountLimit) {
-  Ref volatile src = bytes({0x10, 0xff, 0x30, 0x40, 0x50});
+  Ref volatile src = byte_array({0x10, 0xff, 0x30, 0x40, 0x50});
   Ref in =
       jnew<ByteArrayInputStream>(static_cast<Ref>(src), 1, INT_MAX);  // count: the array length
   EXPECT_EQ(ByteArrayInputStream::f(in).count, 5);
   EXPECT_EQ(vcall(InputStream::m_read, in), 0xff);
-  Ref volatile dst = bytes({0, 0, 0, 0, 0, 0});
+  Ref volatile dst = byte_array({0, 0, 0, 0, 0, 0});
   EXPECT_EQ(vcall(InputStream::m_readArray, in, dst, 1, 6 - 1), 3);
-  EXPECT_EQ(bytes_of(dst), (std::vector<int>{0, 0x30, 0x40, 0x50, 0, 0}));
+  EXPECT_EQ(array_bytes(dst), (std::vector<uint8_t>{0, 0x30, 0x40, 0x50, 0, 0}));
   EXPECT_EQ(vcall(InputStream::m_readArray, in, dst, 0, 2), -1);
   EXPECT_EQ(vcall(InputStream::m_read, in), -1);
   Ref part = jnew<ByteArrayInputStream>(static_cast<Ref>(src), 1, 2);
@@ -109,11 +110,11 @@ LIBRARY_TEST(ByteArrayInputStreamTest, ReadFormsAndTheCountLimit) {
 
 LIBRARY_TEST(DataInputStreamTest, ReadIntAndWriteIntAreBigEndian) {
   Ref in = jnew<DataInputStream>(
-      jnew<ByteArrayInputStream>(bytes({1, 2, 3, 4, 0xff, 0xff, 0xff, 0xfe})));
+      jnew<ByteArrayInputStream>(byte_array({1, 2, 3, 4, 0xff, 0xff, 0xff, 0xfe})));
   EXPECT_EQ(icall(DataInput::m_readInt, in), 16909060);
   EXPECT_EQ(icall(DataInput::m_readInt, in), -2);
   // three bytes left: EOF after consuming them
-  Ref volatile bin = jnew<ByteArrayInputStream>(bytes({1, 2, 3}));
+  Ref volatile bin = jnew<ByteArrayInputStream>(byte_array({1, 2, 3}));
   in = jnew<DataInputStream>(static_cast<Ref>(bin));
   EXPECT_EQ(thrown([&] { icall(DataInput::m_readInt, in); }), "java/io/EOFException");
   EXPECT_EQ(ByteArrayInputStream::f(bin).pos, 3);
@@ -121,7 +122,8 @@ LIBRARY_TEST(DataInputStreamTest, ReadIntAndWriteIntAreBigEndian) {
   Ref volatile bout = jnew<ByteArrayOutputStream>();
   Ref out = jnew<DataOutputStream>(static_cast<Ref>(bout));
   DataOutputStream::writeInt(out, INT_MIN + 5);
-  EXPECT_EQ(bytes_of(ByteArrayOutputStream::toByteArray(bout)), (std::vector<int>{0x80, 0, 0, 5}));
+  EXPECT_EQ(array_bytes(ByteArrayOutputStream::toByteArray(bout)),
+            (std::vector<uint8_t>{0x80, 0, 0, 5}));
 }
 
 LIBRARY_TEST(PrintStreamTest, ConsoleGetsLatin1AndUnsignedBytesNullAndClosedStreams) {
@@ -131,11 +133,11 @@ LIBRARY_TEST(PrintStreamTest, ConsoleGetsLatin1AndUnsignedBytesNullAndClosedStre
   PrintStream::println(out, static_cast<Ref>(nullptr));
   PrintStream::println(out, static_cast<jint>(INT_MIN));
   PrintStream::printlnObject(out, nullptr);
-  EXPECT_EQ(system_log.console, u"A\u00e9?null\n-2147483648\nnull\n");
+  EXPECT_EQ(host_log.console, u"A\u00e9?null\n-2147483648\nnull\n");
   EXPECT_FALSE(PrintStream::checkError(out));
-  PrintStream::write(out, bytes({0x41, 0xe9}), 0, 2);  // bytes reach it unsigned
+  PrintStream::write(out, byte_array({0x41, 0xe9}), 0, 2);  // bytes reach it unsigned
   PrintStream::write(out, 0x42);
-  EXPECT_EQ(system_log.console, u"A\u00e9?null\n-2147483648\nnull\nA\u00e9B");
+  EXPECT_EQ(host_log.console, u"A\u00e9?null\n-2147483648\nnull\nA\u00e9B");
   EXPECT_EQ(thrown([] { jnew<PrintStream>(static_cast<Ref>(nullptr)); }),
             NPE ": Null output stream");
   Ref volatile bout = jnew<ByteArrayOutputStream>();
@@ -146,7 +148,8 @@ LIBRARY_TEST(PrintStreamTest, ConsoleGetsLatin1AndUnsignedBytesNullAndClosedStre
   EXPECT_EQ(PrintStream::f(ps).charOut, nullptr);
   EXPECT_EQ(thrown([&] { PrintStream::print(ps, lit("late")); }), "no exception");  // swallowed
   EXPECT_TRUE(PrintStream::checkError(ps));
-  EXPECT_EQ(bytes_of(ByteArrayOutputStream::toByteArray(bout)), (std::vector<int>{'o', 'k'}));
+  EXPECT_EQ(array_bytes(ByteArrayOutputStream::toByteArray(bout)),
+            (std::vector<uint8_t>{'o', 'k'}));
 }
 
 LIBRARY_TEST(WriterTest, ClosedWriterAndStringRanges) {
@@ -161,7 +164,8 @@ LIBRARY_TEST(WriterTest, ClosedWriterAndStringRanges) {
   EXPECT_EQ(thrown([&] { java::io::Writer::writeString(w, lit("abc"), 1, INT_MAX); }),
             "java/lang/IndexOutOfBoundsException");
   vcall(java::io::Writer::m_writeSub, w, lit("abc"), 1, 2);
-  EXPECT_EQ(bytes_of(ByteArrayOutputStream::toByteArray(bout)), (std::vector<int>{'b', 'c'}));
+  EXPECT_EQ(array_bytes(ByteArrayOutputStream::toByteArray(bout)),
+            (std::vector<uint8_t>{'b', 'c'}));
 }
 
 LIBRARY_TEST(HelperTest, ConverterFoundByNameAndCached) {
@@ -176,9 +180,9 @@ LIBRARY_TEST(HelperTest, ConverterFoundByNameAndCached) {
   Ref writer = Helper::C().lastWriter;
   Ref second = Helper::charToByteArray(chars, 1, 1);
   EXPECT_EQ(Helper::C().lastWriter, writer);  // same encoding: the cached writer
-  EXPECT_EQ(bytes_of(first), (std::vector<int>{'h', 'i'}));
-  EXPECT_EQ(bytes_of(second), (std::vector<int>{'i'}));
-  Ref decoded = Helper::byteToCharArray(bytes({0x41, 0xff}), 0, 2);
+  EXPECT_EQ(array_bytes(first), (std::vector<uint8_t>{'h', 'i'}));
+  EXPECT_EQ(array_bytes(second), (std::vector<uint8_t>{'i'}));
+  Ref decoded = Helper::byteToCharArray(byte_array({0x41, 0xff}), 0, 2);
   EXPECT_EQ(alen(decoded), 2);
   EXPECT_EQ(elements<jchar>(decoded)[0], 0x41);
   EXPECT_EQ(elements<jchar>(decoded)[1], 0xff);
@@ -206,7 +210,7 @@ TEST(HelperTest, FailureMessages) {
         Helper::S().defaultEncoding = lit("EBCDIC");
         EXPECT_EQ(thrown([] { Helper::getStreamWriter(jnew<ByteArrayOutputStream>()); }),
                   RTE "Missing default encoding EBCDIC");
-        EXPECT_EQ(thrown([] { Helper::byteToCharArray(bytes({1}), 0, 1); }),
+        EXPECT_EQ(thrown([] { Helper::byteToCharArray(byte_array({1}), 0, 1); }),
                   RTE "Missing default encoding EBCDIC");
       },
       {&bogusWriter});

@@ -6,7 +6,6 @@
 
 #include "class_lists.h"
 #include "com/sun/cldc/i18n/uclc/DefaultCaseConverter.h"
-#include "harness.h"
 #include "java/lang/ArrayIndexOutOfBoundsException.h"
 #include "java/lang/Character.h"
 #include "java/lang/Class.h"
@@ -19,6 +18,7 @@
 #include "java/lang/StringIndexOutOfBoundsException.h"
 #include "java/lang/System.h"
 #include "java/lang/Throwable.h"
+#include "program.h"
 
 using namespace java::lang;
 
@@ -75,7 +75,7 @@ LIBRARY_TEST(StringTest, CharAtConstructorRangesAndHashCodes) {
   EXPECT_EQ(thrown([&] { jnew<String>(static_cast<Ref>(a), 3, 2); }), SIOOBE "5");
   EXPECT_EQ(text(jnew<String>(static_cast<Ref>(a), 1, 3)), "bcd");
   EXPECT_EQ(text(jnew<String>(static_cast<Ref>(a), 4, 0)), "");
-  Ref volatile b = bytes({0x41, 0x42, 0x43});
+  Ref volatile b = byte_array({0x41, 0x42, 0x43});
   auto make = [&](jint off, jint len) {
     return jnew_by<String>(static_cast<void (*)(Ref, Ref, jint, jint)>(&String::initBytes),
                            static_cast<Ref>(b), off, len);
@@ -87,10 +87,11 @@ LIBRARY_TEST(StringTest, CharAtConstructorRangesAndHashCodes) {
 }
 
 LIBRARY_TEST(StringTest, BytesDecodeAsLatin1AndCharsAbove255EncodeAsQuestionMarks) {
-  Ref s = jnew_by<String>(static_cast<void (*)(Ref, Ref)>(&String::initBytes), bytes({0x41, 0xff}));
+  Ref s = jnew_by<String>(static_cast<void (*)(Ref, Ref)>(&String::initBytes),
+                          byte_array({0x41, 0xff}));
   EXPECT_EQ(chars(s), u"A\u00ff");
-  EXPECT_EQ(bytes_of(String::getBytes(jstr16(u"e\u00e9\u20ac"))),
-            (std::vector<int>{0x65, 0xe9, 0x3f}));
+  EXPECT_EQ(array_bytes(String::getBytes(jstr16(u"e\u00e9\u20ac"))),
+            (std::vector<uint8_t>{0x65, 0xe9, 0x3f}));
   EXPECT_EQ(thrown([] { String::getBytes(lit("x"), lit("KOI8")); }),
             "java/io/UnsupportedEncodingException: Encoding KOI8 not found");
 }
@@ -279,7 +280,7 @@ LIBRARY_TEST(SystemTest, PropertiesArraycopyExitAndMemory) {
   EXPECT_EQ(thrown([&] { System::arraycopy(cs, 0, cs, 1, 1); }), NPE);
   rt_array(cs)->storage = storage;
   System::exit(3);
-  EXPECT_EQ(system_log.exits, std::vector<jint>{3});
+  EXPECT_EQ(host_log.exits, std::vector<jint>{3});
   Ref rt = Runtime::getRuntime();
   EXPECT_EQ(rt, Runtime::getRuntime());
   EXPECT_EQ(Runtime::totalMemory(rt), 131072);

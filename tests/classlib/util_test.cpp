@@ -4,12 +4,12 @@
 
 #include <climits>
 
-#include "harness.h"
 #include "java/lang/Integer.h"
 #include "java/lang/String.h"
 #include "java/util/Enumeration.h"
 #include "java/util/Random.h"
 #include "java/util/Vector.h"
+#include "program.h"
 
 using java::lang::Integer;
 using java::lang::Object;

@@ -15,7 +15,7 @@
 #include <sstream>
 #include <thread>
 
-#include "program_run.h"
+#include "run_executable.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST(Automation, ScriptFailuresEndTheProgramWithStatusTwo) {
       {"-script script.txt", "wait 10\nclose\n", 0, ""},
   };
   for (const Case& c : cases) {
-    ProgramRun r = run_program(TUMBLER, c.args, dir, c.script);
+    ProgramRun r = run_executable(TUMBLER, c.args, dir, c.script);
     EXPECT_EQ(r.status, c.status) << c.args << ": " << r.err;
     EXPECT_NE(r.err.find(c.said), std::string::npos) << c.args << ": " << r.err;
   }
@@ -60,10 +60,10 @@ TEST(Automation, ScriptFailuresEndTheProgramWithStatusTwo) {
 // A session's input recorded by -record replays, through -script, to the same window.
 TEST(Automation, RecordedSessionReplaysToTheSamePicture) {
   std::string dir = scratch_dir("record");
-  ProgramRun session = run_program(ORBITALE, "-record session.txt", dir,
-                                   "wait 300\nwindow first.png\ntap 292 48\nwait 300\n"
-                                   "down 120 200\nmove 121 201\nup 121 201\nwait 500\n"
-                                   "window recorded.png\nclose\n");
+  ProgramRun session = run_executable(ORBITALE, "-record session.txt", dir,
+                                      "wait 300\nwindow first.png\ntap 292 48\nwait 300\n"
+                                      "down 120 200\nmove 121 201\nup 121 201\nwait 500\n"
+                                      "window recorded.png\nclose\n");
   ASSERT_EQ(session.status, 0) << session.err;
   std::string recorded = slurp(dir + "/session.txt");
   EXPECT_EQ(events_of(recorded),
@@ -71,7 +71,7 @@ TEST(Automation, RecordedSessionReplaysToTheSamePicture) {
   EXPECT_NE(recorded.find("\nwait "), std::string::npos) << recorded;
   std::string replay =
       std::regex_replace(recorded, std::regex("\nclose\n$"), "\nwindow replayed.png\nclose\n");
-  ProgramRun again = run_program(ORBITALE, "-script script.txt", dir, replay);
+  ProgramRun again = run_executable(ORBITALE, "-script script.txt", dir, replay);
   ASSERT_EQ(again.status, 0) << again.err;
   std::string picture = slurp(dir + "/recorded.png");
   EXPECT_NE(picture, slurp(dir + "/first.png")) << "the session changed nothing";
@@ -84,14 +84,14 @@ TEST(Automation, GremlinsRepeatThemselvesForASeed) {
   std::string events[3], pictures[3];
   const char* args[3] = {"-gremlins 60 5", "-gremlins 60 5", "-gremlins=60"};
   for (int i = 0; i < 3; i++) {
-    ProgramRun r = run_program(ORBITALE, std::string(args[i]) + " -record events.txt", dir,
-                               "window final.png\nclose\n");
+    ProgramRun r = run_executable(ORBITALE, std::string(args[i]) + " -record events.txt", dir,
+                                  "window final.png\nclose\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("Orbitale: 60 gremlins, seed "), std::string::npos) << r.err;
     events[i] = events_of(slurp(dir + "/events.txt"));
     pictures[i] = slurp(dir + "/final.png");
   }
-  ProgramRun first = run_program(ORBITALE, "", dir, "window first.png\nclose\n");
+  ProgramRun first = run_executable(ORBITALE, "", dir, "window first.png\nclose\n");
   EXPECT_GT(std::count(events[0].begin(), events[0].end(), '\n'), 60);
   EXPECT_EQ(events[1], events[0]);
   EXPECT_EQ(pictures[1], pictures[0]);
@@ -116,7 +116,7 @@ TEST(Automation, ScriptFifoThatStallsLeavesTheProgramRunning) {
     }
     close(fd);
   });
-  ProgramRun r = run_program(ORBITALE, "-script script.fifo", dir, "");
+  ProgramRun r = run_executable(ORBITALE, "-script script.fifo", dir, "");
   writer.join();
   EXPECT_EQ(r.status, 0) << r.err;
   std::string a = slurp(dir + "/a.png"), b = slurp(dir + "/b.png");
@@ -166,7 +166,7 @@ TEST(Automation, HelpNamesEverySwitchKeyAndCommandOfTheReadme) {
                   {TUMBLER, "Tumbler", false}};
   std::string dir = scratch_dir("help");
   for (const Program& p : programs) {
-    ProgramRun help = run_program(p.path, "--help", dir, "");
+    ProgramRun help = run_executable(p.path, "--help", dir, "");
     ASSERT_EQ(help.status, 0);
     const std::string& h = help.out;
     for (const char* heading : {"\nUSAGE\n", "\nSWITCHES\n", "\nKEYS\n", "\nCONTROLS\n",
@@ -181,7 +181,7 @@ TEST(Automation, HelpNamesEverySwitchKeyAndCommandOfTheReadme) {
       EXPECT_NE(h.find(k), std::string::npos) << p.name << ": " << k;
     for (const std::string& c : commands)
       EXPECT_NE(h.find("\n  " + c + " "), std::string::npos) << p.name << ": " << c;
-    ProgramRun version = run_program(p.path, "--version", dir, "");
+    ProgramRun version = run_executable(p.path, "--version", dir, "");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string(p.name) + " " + PALM_VERSION + "\n");
   }

@@ -4,18 +4,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "harness.h"
+#include "in_process.h"
+#include "scratch.h"
 
 namespace {
 
 TEST(Desktop, HelpListsSwitchesKeysAndScriptingAndOpensNoWindow) {
   for (const char* line : {"--help", "-h", "/?", "-console -help"}) {
     host.window = nullptr;
-    HostRun run;
+    InProcess run;
     run.commandLine = line;
     run.body = [] { ADD_FAILURE() << "the program ran"; };
     testing::internal::CaptureStdout();
-    HostResult r = run_host(run);
+    InProcessResult r = run_in_process(run);
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(host.window, nullptr) << line;
@@ -40,10 +41,10 @@ TEST(Desktop, PresentationSwitches) {
       {"-fps x", 0, 0, "-fps takes a whole number from 0 to 1000; ignored"},
   };
   for (const Case& c : cases) {
-    HostRun run;
+    InProcess run;
     run.commandLine = c.line;
     testing::internal::CaptureStderr();
-    run_host(run);
+    run_in_process(run);
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(host.scale, c.scale) << c.line;
     EXPECT_EQ(host.fps, c.fps) << c.line;
@@ -57,7 +58,7 @@ TEST(Desktop, PresentationSwitches) {
 // a second span at least ten periods. Drawing outside frames is never held.
 TEST(Desktop, FramesAreHeldToTheFrameLimit) {
   static DWORD framed, unframed;
-  HostRun run;
+  InProcess run;
   run.commandLine = "-fps 50";
   run.body = [] {
     Ref empty = jstr("");
@@ -73,14 +74,14 @@ TEST(Desktop, FramesAreHeldToTheFrameLimit) {
     for (int i = 0; i < 11; i++) gfx_fill_rectangle(0, 0, 160, 160, DRAW_INVERT, 0);
     unframed = GetTickCount() - start;
   };
-  run_host(run);
+  run_in_process(run);
   EXPECT_GE(framed, 195u);
   EXPECT_LT(unframed, 195u);
 }
 
 // Ctrl+Q closes as the close box does, F12 saves the screen; neither reaches the program.
 TEST(Desktop, HostKeysNeverReachTheProgram) {
-  HostRun run;
+  InProcess run;
   run.keepRunning = true;
   run.body = [] {
     Ref s = jstr("stream");
@@ -92,12 +93,11 @@ TEST(Desktop, HostKeysNeverReachTheProgram) {
   };
   char cwd[4096];
   ASSERT_TRUE(getcwd(cwd, sizeof cwd));
-  std::string dir = "/tmp/palm_host_keys_" + std::to_string(getpid());
-  mkdir(dir.c_str(), 0700);
+  std::string dir = scratch_dir();
   ASSERT_EQ(chdir(dir.c_str()), 0);
   run.script = "wait 50\nclose\n";
   testing::internal::CaptureStderr();
-  run_host(run);
+  run_in_process(run);
   std::string err = testing::internal::GetCapturedStderr();
   ASSERT_EQ(chdir(cwd), 0);
   size_t at = err.find("Test: screen saved as Test-");

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "harness.h"
+#include "in_process.h"
 
 namespace {
 
@@ -139,7 +139,7 @@ TEST(Draw, ShapesCoverExactlyTheirPixels) {
 // Colour words draw their colour only in colour mode; black otherwise.
 TEST(Draw, ModesSelectTheirColours) {
   for (const char* line : {"", "-color"}) {
-    HostRun run;
+    InProcess run;
     run.commandLine = line;
     run.body = [] {
       clear_screen();
@@ -154,7 +154,7 @@ TEST(Draw, ModesSelectTheirColours) {
       gfx_draw_line(8, 0, 8, 0, static_cast<jint>(0x12345605u));
       g_s = screen();
     };
-    run_host(run);
+    run_in_process(run);
     uint32_t green = *line ? 0x00FF00u : BLACK, word = *line ? 0x123456u : BLACK;
     std::vector<uint32_t> want = {BLACK, GREY, WHITE, BLACK, green, BLACK, BLACK, BLACK, word};
     for (int x = 0; x < 9; x++) EXPECT_EQ(device_pixel(g_s, x, 0), want[x]) << line << " " << x;
@@ -248,29 +248,6 @@ TEST(Draw, CopyRegionOperationsCombineSourceAndTarget) {
   EXPECT_EQ(row(7), "wwBB");             // NOTSRCCOPY
   EXPECT_EQ(row(0, 20, 24), "wBBw");     // not (source xor target)
   EXPECT_EQ(row(20, 0, 8), "BBBwwwBB");  // what lies off the bitmap leaves the target
-}
-
-// The display's XOR pen flips what it covers (white over white gives black), unlike OR.
-TEST(Draw, XorPenFlipsWhatItCovers) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bmp = CreateCompatibleBitmap(dc, 4, 1);
-  HPEN pen = CreatePen(PS_SOLID, 0, RGB(255, 255, 255));
-  HGDIOBJ oldBitmap = SelectObject(dc, bmp), oldPen = SelectObject(dc, pen);
-  PatBlt(dc, 0, 0, 4, 1, BLACKNESS);
-  PatBlt(dc, 0, 0, 2, 1, WHITENESS);
-  SetROP2(dc, R2_XORPEN);
-  MoveToEx(dc, 1, 0, nullptr);
-  LineTo(dc, 3, 0);  // pixels 1 and 2
-  uint32_t px[4] = {};
-  BITMAPINFO bmi{};
-  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 4, -1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  GetDIBits(dc, bmp, 0, 1, px, &bmi, DIB_RGB_COLORS);
-  EXPECT_EQ(std::vector<uint32_t>(px, px + 4), (std::vector<uint32_t>{WHITE, BLACK, WHITE, BLACK}));
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(pen);
-  DeleteObject(bmp);
-  DeleteDC(dc);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Event queue: ownership, growth points, options and reading.
 #include <gtest/gtest.h>
 
-#include "harness.h"
+#include "in_process.h"
 
 namespace {
 

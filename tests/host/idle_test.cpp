@@ -2,7 +2,6 @@
 // the wait on and off, shows the same screens after each event, and every round switches
 // to the same threads in the same order.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -12,8 +11,8 @@
 
 #include "apps/tumbler/Tumbler.h"
 #include "apps/tumbler/class_list.h"
-#include "host/host.h"
-#include "platform/testing.h"
+#include "in_process.h"
+#include "scratch.h"
 
 namespace {
 
@@ -25,12 +24,10 @@ struct Outcome {
 };
 Outcome* g_outcome;
 
-const ProgramImage& program() { return rt_build_program(tumbler::classes()); }
-
 // Tumbler's main, then what the application thread does once main returns (it yields
 // forever), noting at each turn which threads were switched to since its last turn.
-void tumbler_main(Ref args) {
-  tumbler::Tumbler::main(args);
+void tumbler_main() {
+  tumbler::Tumbler::main(nullptr);
   std::vector<uint64_t>& last = g_outcome->last;  // not in this frame: it is never unwound
   for (;;) {
     coop_yield();
@@ -50,35 +47,22 @@ void tumbler_main(Ref args) {
 Outcome run_tumbler(bool idleWait) {
   Outcome out;
   g_outcome = &out;
-  std::string dir = "/tmp/palm_idle_" + std::to_string(getpid()) + (idleWait ? "_on" : "_off");
+  std::string dir = scratch_dir(idleWait ? "on" : "off") + "/";
   std::string script = "wait 150\nshot " + dir + "0.png\n";
   const char* taps[] = {"30 296", "70 296", "30 296", "30 296", "70 296"};  // Come on, Bye
   for (int i = 0; i < 5; i++)
     script += std::string("tap ") + taps[i] + "\nwait 600\nshot " + dir + std::to_string(i + 1) +
               ".png\n";
   script += "close\n";
-  std::ofstream(dir + ".txt") << script;
-  setenv("PALM_SCRIPT", (dir + ".txt").c_str(), 1);
-  platform_reset();
-  platform_set_clock(1700000000000);
-  host.autoRefresh = 1;
-  host.eventOwner = nullptr;
-  host.drawRegion = nullptr;
-  host.epoch = 0;
-  host.alloc = malloc;
-  host.createThread = coop_create;
-  host.idleWait = idleWait;
-  HostApplication app = {"Tumbler", 0, program, tumbler_main};
-  host_main(app, nullptr, nullptr, "", SW_SHOWDEFAULT);
-  platform_set_clock(-1);
-  unsetenv("PALM_SCRIPT");
+  run_in_process({.classes = tumbler::classes,
+                  .body = tumbler_main,
+                  .script = script,
+                  .idleWait = idleWait,
+                  .clock = 1700000000000});
   for (int i = 0; i <= 5; i++) {
-    std::string path = dir + std::to_string(i) + ".png";
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(dir + std::to_string(i) + ".png", std::ios::binary);
     out.shots.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    remove(path.c_str());
   }
-  remove((dir + ".txt").c_str());
   return out;
 }
 

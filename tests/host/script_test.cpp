@@ -5,16 +5,14 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
-#ifdef PALM_HAVE_ZLIB
-#include <zlib.h>
-#endif
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "harness.h"
+#include "in_process.h"
+#include "scratch.h"
 
 namespace {
 
@@ -36,7 +34,7 @@ void collect_events() {
 }
 
 TEST(Script, InputCommandsPostTheUsersMessages) {
-  HostRun run;
+  InProcess run;
   run.keepRunning = true;
   run.body = collect_events;
   run.script =
@@ -52,87 +50,40 @@ TEST(Script, InputCommandsPostTheUsersMessages) {
       "press PgUp\n"
       "wait 10000\n"
       "close\n";
-  run_host(run);
+  run_in_process(run);
   EXPECT_EQ(g_words, (std::vector<int32_t>{1, 10,  20,  3, 11,  22, 2,  12, 24,  1, 159, 159,
                                            2, 159, 159, 4, 517, 4,  10, 4,  518, 4, 11}));
-}
-
-// A PNG file's size and RGB rows (filter bytes dropped), through its one IDAT chunk.
-struct Png {
-  int width = 0, height = 0;
-  size_t fileSize = 0;
-  std::vector<unsigned char> rgb;
-};
-
-Png read_png(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<unsigned char> f((std::istreambuf_iterator<char>(in)),
-                               std::istreambuf_iterator<char>());
-  Png p;
-  p.fileSize = f.size();
-  auto be32 = [&](size_t at) {
-    return static_cast<uint32_t>(f[at] << 24 | f[at + 1] << 16 | f[at + 2] << 8 | f[at + 3]);
-  };
-  if (f.size() < 45 || std::string(f.begin() + 1, f.begin() + 4) != "PNG") return p;
-  p.width = static_cast<int>(be32(16));
-  p.height = static_cast<int>(be32(20));
-  uint32_t length = be32(33);
-  if (std::string(f.begin() + 37, f.begin() + 41) != "IDAT" || 41 + length > f.size()) return p;
-  std::vector<unsigned char> raw(static_cast<size_t>(p.height) * (1 + 3 * p.width));
-#ifdef PALM_HAVE_ZLIB
-  uLongf n = raw.size();
-  if (uncompress(raw.data(), &n, &f[41], length) != Z_OK || n != raw.size()) return p;
-#else  // stored blocks: 5 bytes of block header per 65535 bytes
-  for (size_t at = 43, got = 0; got < raw.size(); at += 5) {
-    size_t n = f[at + 1] | (f[at + 2] << 8);
-    std::copy(&f[at + 5], &f[at + 5 + n], &raw[got]);
-    got += n;
-    at += n;
-  }
-#endif
-  for (int y = 0; y < p.height; y++)
-    p.rgb.insert(p.rgb.end(), raw.begin() + y * (1 + 3 * p.width) + 1,
-                 raw.begin() + (y + 1) * (1 + 3 * p.width));
-  return p;
-}
-
-std::string temp_path(const std::string& name) {
-  return "/tmp/palm_host_" + std::to_string(getpid()) + "_" + name;
 }
 
 // `shot` is the 320 x 320 screen, `window` the 319 x 459 client area with the silk-screen
 // strip; both compressed.
 TEST(Script, ShotAndWindowWriteCompressedPngs) {
-  std::string shot = temp_path("shot.png"), window = temp_path("window.png");
-  HostRun run;
+  std::string shot = scratch_dir() + "/shot.png", window = scratch_dir("w") + "/window.png";
+  InProcess run;
   run.keepRunning = true;
   run.body = [] { gfx_fill_rectangle(0, 0, 1, 1, DRAW_BLACK, 0); };
   run.script = "wait 10\nshot " + shot + "\nwindow " + window + "\nclose\n";
-  run_host(run);
-  Png s = read_png(shot), w = read_png(window);
-  remove(shot.c_str());
-  remove(window.c_str());
+  run_in_process(run);
+  Picture s = read_png(shot), w = read_png(window);
+  ASSERT_TRUE(s.ok && w.ok);
   ASSERT_EQ(s.width, 320);
   ASSERT_EQ(s.height, 320);
 #ifdef PALM_HAVE_ZLIB
   EXPECT_LT(s.fileSize, 320u * 320u * 3u / 10);
 #endif
-  ASSERT_EQ(s.rgb.size(), 320u * 320u * 3u);
-  EXPECT_EQ(s.rgb[0] | s.rgb[3], 0);  // black device pixel (0, 0): window pixels 0 and 1
-  EXPECT_EQ(s.rgb[6], 255);           // window pixel 2 is white
+  EXPECT_EQ(s.at(0, 0) | s.at(1, 0), BLACK);  // black device pixel (0, 0): window pixels 0 and 1
+  EXPECT_EQ(s.at(2, 0), WHITE);
   ASSERT_EQ(w.width, HOST_CLIENT_WIDTH);
   ASSERT_EQ(w.height, HOST_CLIENT_HEIGHT);
-  ASSERT_EQ(w.rgb.size(), 319u * 459u * 3u);
-  EXPECT_EQ(w.rgb[0], 0);
-  size_t strip = (340u * 319u + 30u) * 3u;  // inside the "Apps" button (7..61, 330..354)
-  EXPECT_NE(w.rgb[strip], 255);
+  EXPECT_EQ(w.at(0, 0), BLACK);
+  EXPECT_NE(w.at(30, 340) >> 16, 255u);  // inside the "Apps" button (7..61, 330..354)
 }
 
 // Hostile and malformed scripts end the script with a message naming the line and the
 // fault, quoting the line short and escaped; the program goes on and closes itself.
 TEST(Script, HostileFilesAreReportedAndTheProgramGoesOn) {
-  std::string dir = temp_path("dir");
-  mkdir(dir.c_str(), 0700);
+  std::string dir = scratch_dir();
+  auto temp_path = [&](const char* name) { return dir + "/" + name; };
   std::string nul = std::string("tap 1 2") + '\0' + "3\n";
   struct Case {
     std::string path, text, expected;
@@ -156,7 +107,7 @@ TEST(Script, HostileFilesAreReportedAndTheProgramGoesOn) {
   };
   for (const Case& c : cases) {
     if (!c.text.empty()) std::ofstream(c.path, std::ios::binary) << c.text;
-    HostRun run;
+    InProcess run;
     run.keepRunning = true;
     run.scriptPath = c.path;
     run.body = [] {
@@ -164,26 +115,24 @@ TEST(Script, HostileFilesAreReportedAndTheProgramGoesOn) {
       sys_exit(nullptr, 0);
     };
     testing::internal::CaptureStderr();
-    HostResult r = run_host(run);
+    InProcessResult r = run_in_process(run);
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find(c.expected), std::string::npos) << c.path << ": " << err;
     EXPECT_LT(err.size(), 400u) << c.path;  // the line quoted short
     EXPECT_EQ(r.status, 0);
-    if (!c.text.empty()) remove(c.path.c_str());
   }
-  rmdir(dir.c_str());
 }
 
 // A shot over the file-size limit is reported, leaves no torn file, and the script and
 // the program go on (the next command runs).
 TEST(Script, ShotThatCannotBeWrittenInFullIsReported) {
-  std::string big = temp_path("big.png");
+  std::string big = scratch_dir() + "/big.png";
   rlimit old;
   getrlimit(RLIMIT_FSIZE, &old);
   rlimit small = old;
   small.rlim_cur = 400;
   setrlimit(RLIMIT_FSIZE, &small);
-  HostRun run;
+  InProcess run;
   run.keepRunning = true;
   run.body = [] {  // a picture that does not compress below the limit
     for (int i = 0; i < 200; i++)
@@ -191,7 +140,7 @@ TEST(Script, ShotThatCannotBeWrittenInFullIsReported) {
   };
   run.script = "wait 5\nshot " + big + "\nclose\n";
   testing::internal::CaptureStderr();
-  HostResult r = run_host(run);
+  InProcessResult r = run_in_process(run);
   std::string err = testing::internal::GetCapturedStderr();
   setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_NE(err.find(":2: cannot write " + big + " (File too large)"), std::string::npos) << err;
@@ -216,7 +165,7 @@ std::string slurp(const std::string& path) {
 // node and a FIFO (refused: not a regular file, and never opened). No scratch file is left.
 TEST(Script, FailedPicturesLeaveWhatWasAtThePath) {
   Watchdog watchdog;
-  std::string dir = temp_path("targets");
+  std::string dir = scratch_dir("targets");
   std::filesystem::create_directories(dir);
   std::string file = dir + "/mine.png", device = dir + "/full", fifo = dir + "/fifo";
   std::ofstream(file) << "the user's own";
@@ -228,7 +177,7 @@ TEST(Script, FailedPicturesLeaveWhatWasAtThePath) {
   rlimit small = old;
   small.rlim_cur = 1500;  // less than the picture, more than the messages
   setrlimit(RLIMIT_FSIZE, &small);
-  HostRun run;
+  InProcess run;
   run.keepRunning = true;
   run.body = [] {  // a picture that does not compress below the limit
     for (int i = 0; i < 200; i++)
@@ -237,7 +186,7 @@ TEST(Script, FailedPicturesLeaveWhatWasAtThePath) {
   run.script = "wait 5\nshot " + file + "\nshot " + fifo + "\nwindow " + fifo + "\n" +
                (haveDevice ? "shot " + device + "\n" : "") + "close\n";
   testing::internal::CaptureStderr();
-  HostResult r = run_host(run);
+  InProcessResult r = run_in_process(run);
   std::string err = testing::internal::GetCapturedStderr();
   setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_EQ(r.status, 0) << err;
@@ -270,7 +219,7 @@ TEST(Script, FifoScriptsNeverBlockTheProgram) {
   static int writer;
   static bool drew, tapped;
   for (bool stalled : {false, true}) {
-    std::string fifo = temp_path(stalled ? "stalled.fifo" : "idle.fifo");
+    std::string fifo = scratch_dir() + (stalled ? "/stalled.fifo" : "/idle.fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     writer = -1;
     if (stalled) {
@@ -279,7 +228,7 @@ TEST(Script, FifoScriptsNeverBlockTheProgram) {
       ASSERT_EQ(write(writer, "wait 1\ntap 20", 13), 13);
     }
     drew = tapped = false;
-    HostRun run;
+    InProcess run;
     run.keepRunning = true;
     run.scriptPath = fifo;
     run.body = [] {
@@ -296,7 +245,7 @@ TEST(Script, FifoScriptsNeverBlockTheProgram) {
         }
       PostMessageA(host.window, WM_CLOSE, 0, 0);  // what the close box posts
     };
-    HostResult r = run_host(run);
+    InProcessResult r = run_in_process(run);
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(drew) << "stalled writer: " << stalled;
     EXPECT_EQ(tapped, stalled);

@@ -5,7 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "harness.h"
+#include "in_process.h"
+#include "scratch.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ TEST(Startup, ConsoleSwitchBannerAndFailures) {
       {"-console", PF_STD_HANDLE, "", "Test"},  // main writes nothing here
   };
   for (const Case& c : cases) {
-    HostRun run;
+    InProcess run;
     run.commandLine = c.line;
     if (c.fault >= 0) run.faults = {{static_cast<PlatformFault>(c.fault), 1}};
     if (c.fault != PF_STD_HANDLE)
@@ -47,7 +48,7 @@ TEST(Startup, ConsoleSwitchBannerAndFailures) {
         con_write_char(0xE9);
         con_write_char(0x10041);
       };
-    HostResult r = run_host(run);
+    InProcessResult r = run_in_process(run);
     EXPECT_EQ(r.status, 0) << c.line;
     EXPECT_EQ(r.console, c.console) << c.line << " " << c.fault;
     EXPECT_EQ(r.consoleTitle, c.title) << c.line << " " << c.fault;
@@ -66,12 +67,12 @@ TEST(Startup, ColourSwitchRulesDependOnTheProgram) {
       {"x-colorful", 0, 1}, {"-COLOR", 0, 0},
   };
   for (const Case& c : cases) {
-    HostRun run;
+    InProcess run;
     run.commandLine = c.line;
     run.colourByDefault = c.byDefault;
     run.body = [] { g_seen = host.colour; };
     g_seen = -1;
-    run_host(run);
+    run_in_process(run);
     EXPECT_EQ(g_seen, c.expected) << "line \"" << c.line << "\" default " << c.byDefault;
   }
 }
@@ -95,13 +96,13 @@ TEST(Startup, FailuresReturnZeroWithoutRunningMain) {
       {-1, 0, false, 2, "Error: Failed to start application: out of memory"},
   };
   for (const Case& c : cases) {
-    HostRun run;
+    InProcess run;
     if (c.fault >= 0) run.faults = {{static_cast<PlatformFault>(c.fault), c.nth}};
     run.failEventBuffer = c.failEventBuffer;
     run.failThreadCreation = c.failThreadCreation;
     run.body = [] { g_ran = true; };
     g_ran = false;
-    HostResult r = run_host(run);
+    InProcessResult r = run_in_process(run);
     EXPECT_EQ(r.status, 0);
     EXPECT_FALSE(g_ran);
     EXPECT_EQ(r.boxes, std::vector<std::string>{c.box});
@@ -111,14 +112,14 @@ TEST(Startup, FailuresReturnZeroWithoutRunningMain) {
 // The exit status is 0 whatever sys_exit is given; a main that returns leaves the program
 // running until the window closes.
 TEST(Startup, ExitStatusAndMainReturning) {
-  HostRun run;
+  InProcess run;
   run.keepRunning = true;
   run.body = [] { sys_exit(nullptr, 42); };
-  EXPECT_EQ(run_host(run).status, 0);
+  EXPECT_EQ(run_in_process(run).status, 0);
   run.body = [] { g_ran = true; };
   run.script = "wait 30\nclose\n";
   g_ran = false;
-  EXPECT_EQ(run_host(run).status, 0);
+  EXPECT_EQ(run_in_process(run).status, 0);
   EXPECT_TRUE(g_ran);
 }
 
@@ -149,7 +150,7 @@ TEST(Startup, MainThreadObjectsAndTeardown) {
 // -gremlins, ends the program with status 2 before it runs; a file name is never searched
 // for the colour and console switches.
 TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
-  std::string dashed = "/tmp/palm_host_" + std::to_string(getpid()) + "-console-color.txt";
+  std::string dashed = scratch_dir() + "/switches-console-color.txt";
   std::ofstream(dashed) << "close\n";
   struct Case {
     std::string line;
@@ -172,7 +173,7 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
       {"-record " + dashed + " -script /nonexistent/s.txt", 2, 0, 0, false, "not started"},
   };
   for (const Case& c : cases) {
-    HostRun run;
+    InProcess run;
     run.commandLine = c.line;
     run.body = [] {
       g_ran = true;
@@ -182,7 +183,7 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
     g_seen = -1;
     host.scale = 0;
     testing::internal::CaptureStderr();
-    HostResult r = run_host(run);
+    InProcessResult r = run_in_process(run);
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(r.status, c.status) << c.line;
     EXPECT_EQ(g_ran, c.ran) << c.line;
@@ -196,17 +197,16 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
       EXPECT_EQ(err, "") << c.line;
   }
   EXPECT_EQ(slurp(dashed), "close\n");
-  remove(dashed.c_str());
 }
 
 // --version prints the name and version alone and runs nothing.
 TEST(Startup, VersionLine) {
   for (const char* line : {"--version", "-version", "/version"}) {
-    HostRun run;
+    InProcess run;
     run.commandLine = line;
     run.body = [] { ADD_FAILURE() << "the program ran"; };
     testing::internal::CaptureStdout();
-    EXPECT_EQ(run_host(run).status, 0);
+    EXPECT_EQ(run_in_process(run).status, 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string("Test ") + PALM_VERSION + "\n");
   }
 }

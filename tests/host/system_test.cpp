@@ -1,7 +1,7 @@
 // Properties, clock, memory figures, fatal display and unimplemented natives.
 #include <gtest/gtest.h>
 
-#include "harness.h"
+#include "in_process.h"
 
 namespace {
 
@@ -41,13 +41,13 @@ TEST(Properties, TableRowsPrefixesAndBrokenKeys) {
 }
 
 TEST(Properties, ColourDepthFollowsTheColourMode) {
-  HostRun run;
+  InProcess run;
   run.colourByDefault = 1;
   run.body = [] { g_t = {prop("kawt.colordepth")}; };
-  run_host(run);
+  run_in_process(run);
   EXPECT_EQ(g_t, std::vector<std::string>{"=8"});
   run.commandLine = "-nocolor";
-  run_host(run);
+  run_in_process(run);
   EXPECT_EQ(g_t, std::vector<std::string>{"null"});
 }
 
@@ -74,12 +74,12 @@ TEST(Natives, ClockMemoryAndUnimplementedOnes) {
 }
 
 TEST(Fatal, FatalReportGoesToTheConsoleAndAMessageBoxAndOtherThreadsGoOn) {
-  HostRun run;
+  InProcess run;
   run.commandLine = "-console";
   run.keepRunning = true;
   run.script = "wait 20\nclose\n";
   run.body = [] { rt_fatal("Bad class index."); };
-  HostResult r = run_host(run);
+  InProcessResult r = run_in_process(run);
   EXPECT_EQ(r.console, "Test console started ...\nFatal error: Bad class index.\n");
   ASSERT_EQ(r.boxes.size(), 1u);
   EXPECT_EQ(r.boxes[0], "Fatal error: Fatal error: Bad class index.");

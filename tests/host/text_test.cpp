@@ -1,7 +1,7 @@
 // Text in the host font and palm bitmaps.
 #include <gtest/gtest.h>
 
-#include "harness.h"
+#include "in_process.h"
 
 namespace {
 
@@ -126,7 +126,7 @@ TEST(Text, ModesChooseColoursAndBackgrounds) {
 
 TEST(Text, ColourTextIsTransparentInColourModeAndOpaqueBlackOtherwise) {
   for (const char* line : {"-color", ""}) {
-    HostRun run;
+    InProcess run;
     run.commandLine = line;
     run.body = [] {
       clear_screen();
@@ -134,7 +134,7 @@ TEST(Text, ColourTextIsTransparentInColourModeAndOpaqueBlackOtherwise) {
       gfx_draw_string(jstr("HH"), 0, 0, static_cast<jint>(0xFF000005u));
       g_s = screen();
     };
-    run_host(run);
+    run_in_process(run);
     bool colour = *line != 0;
     EXPECT_EQ(count_device(g_s, 0xFF0000) > 0, colour) << line;
     EXPECT_EQ(device_pixel(g_s, 0, 0), colour ? BLACK : WHITE) << line;  // background
@@ -166,7 +166,7 @@ std::string rows(const std::vector<uint32_t>& s, int x, int y, int w, int h) {
 void bitmap(const std::vector<uint16_t>& words, const char* line = "") {
   static std::vector<uint16_t> w;
   w = words;
-  HostRun run;
+  InProcess run;
   run.commandLine = line;
   run.body = [] {
     gfx_fill_rectangle(0, 0, 160, 160, DRAW_GRAY, 0);
@@ -174,7 +174,7 @@ void bitmap(const std::vector<uint16_t>& words, const char* line = "") {
     g_v = {rt_take_error()};
     g_s = screen();
   };
-  run_host(run);
+  run_in_process(run);
 }
 
 // Rows read back at (10, 10) on a grey screen: '#' black, '.' white, 'g' untouched.

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "harness.h"
+#include "in_process.h"
 #include "platform/internal.h"
 
 namespace {
@@ -116,7 +116,7 @@ TEST(Window, EveryButtonQueuesItsKeyCode) {
 }
 
 TEST(Window, QueueOverflowShowsTheMessageAndPaintLeavesTheLastRow) {
-  HostResult r = run_body([] {
+  InProcessResult r = run_body([] {
     g_stream = jstr("stream");
     evt_open(g_stream);
     host.alloc = [](size_t) -> void* { return nullptr; };

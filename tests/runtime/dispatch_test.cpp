@@ -31,7 +31,7 @@ PROGRAM_TEST(Selectors, ObjectMethodsFirstNewMethodsNumberOnOverridesKeepTheirSe
   EXPECT_EQ(rec(test::BigSquare::klass)->methods, nullptr);
 }
 
-PROGRAM_TEST(Selectors, UnrelatedClassesReuseNumbersInterfacesShareAndListsAreInOrder) {
+PROGRAM_TEST(Selectors, UnrelatedClassesReuseNumbersAndInterfacesShare) {
   EXPECT_EQ(test::Counter::m_count.vsel, test::Shape::m_area.vsel);
   EXPECT_NE(test::Counter::m_count.isel, test::Shape::m_area.isel);
   EXPECT_EQ(test::Book::m_name.isel, test::Named::m_name.isel);
@@ -39,12 +39,6 @@ PROGRAM_TEST(Selectors, UnrelatedClassesReuseNumbersInterfacesShareAndListsAreIn
   EXPECT_EQ(test::Task::m_run.isel, java::lang::Runnable::m_run.isel);
   EXPECT_EQ(java::lang::Thread::m_run.isel, java::lang::Runnable::m_run.isel);
   EXPECT_NE(test::Book::m_name.isel, test::Book::m_title.isel);
-  // Method lists are in selector order.
-  for (int i = 0; i < rt_image.classCount; i++) {
-    const ClassRecord* r = rt_record(i);
-    for (int k = 1; k < r->methodCount; k++)
-      EXPECT_LT(r->methods[k - 1].virtualSelector, r->methods[k].virtualSelector) << r->name;
-  }
 }
 
 PROGRAM_TEST(Dispatch, VirtualAndInterfaceCallsReachTheImplementation) {

@@ -1,6 +1,7 @@
 // Small classes the runtime tests run.
 #include "test_classes.h"
 
+#include "class_lists.h"
 #include "java/lang/RuntimeException.h"
 #include "java/lang/String.h"
 
@@ -115,3 +116,12 @@ std::vector<ClassDecl*> all() {
 }
 
 }  // namespace test
+
+static ClassDecl intArray2 = rt_array_class("[[I");
+
+std::vector<ClassDecl*> core_classes(std::vector<ClassDecl*> extra) {
+  std::vector<ClassDecl*> list = runtime_classes();
+  list.push_back(&intArray2);
+  list.insert(list.end(), extra.begin(), extra.end());
+  return list;
+}

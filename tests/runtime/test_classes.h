@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "java/lang/Thread.h"
+#include "program.h"
 
 namespace test {
 
@@ -161,6 +162,9 @@ struct Resource {
 std::vector<ClassDecl*> all();
 
 }  // namespace test
+
+// The classes every runtime test program carries, in class-index order, then `extra`.
+std::vector<ClassDecl*> core_classes(std::vector<ClassDecl*> extra = {});
 
 // A test whose body runs as the head thread of a program with the core and test classes.
 #define PROGRAM_TEST(suite, name)                                                \

@@ -1,19 +1,8 @@
 // Sockets through the host's real hooks: collected, torn down, or blocking a whole program.
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
-#include "host/host.h"
+#include "in_process.h"
 #include "net_program.h"
-#include "platform/testing.h"
 
 using namespace nettest;
-
-// The runtime calls these hooks; naming them here links them in from the host's library.
-__attribute__((used)) static void* const kHostHooks[] = {
-    reinterpret_cast<void*>(&natives_init), reinterpret_cast<void*>(&natives_shutdown),
-    reinterpret_cast<void*>(&host_release_resources), reinterpret_cast<void*>(&host_fatal_display)};
 
 namespace {
 
@@ -41,7 +30,7 @@ __attribute__((noinline)) int open_and_drop(int port) {
 TEST(SocketHostHook, CollectedOrTornDownSocketsAreClosed) {
   int port = 0;
   os_handle listener = peer_listen(&port), kept = -1;
-  run_classes(cldc_core_classes(), [&] {
+  run_program(cldc_core_classes(), [&] {
     Ref volatile con = open_to(port);
     kept = peer_accept(listener);
     int serverPort = open_and_drop(port);
@@ -70,7 +59,7 @@ int g_port;
 jint g_read;
 std::chrono::steady_clock::duration g_waited;
 
-void blocked_main(Ref) {
+void blocked_main() {
   Ref con = open_to(g_port);
   auto start = std::chrono::steady_clock::now();
   g_read = sock_read(con, nullptr, 0, 1);
@@ -85,21 +74,13 @@ TEST(SocketHostHook, ABlockedReadHoldsTheProgramAndTheWindowClosesAfterIt) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     peer_close(p);
   });
-  std::string script = (std::filesystem::temp_directory_path() / "blocked-read.txt").string();
-  std::ofstream(script) << "close\n";
-  setenv("PALM_SCRIPT", script.c_str(), 1);
-  platform_reset();
   g_read = 0;
-  HostApplication app = {
-      "Test", 0, []() -> const ProgramImage& { return rt_build_program(cldc_core_classes()); },
-      blocked_main};
-  int status = host_main(app, nullptr, nullptr, "", SW_SHOWDEFAULT);
+  InProcessResult r =
+      run_in_process({.classes = cldc_core_classes, .body = blocked_main, .script = "close\n"});
   peer.join();
-  unsetenv("PALM_SCRIPT");
-  std::filesystem::remove(script);
   peer_close(listener);
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(r.status, 0);
   EXPECT_EQ(g_read, -1);
   EXPECT_GE(g_waited, std::chrono::milliseconds(250));
-  EXPECT_TRUE(platform_message_boxes().empty());
+  EXPECT_TRUE(r.boxes.empty());
 }

@@ -1,37 +1,13 @@
-// Test harness: the program of the core library, Java values, the link to a loopback peer.
+// What the socket tests share.
 #include "net_program.h"
-
-#include "java/lang/Thread.h"
 
 namespace nettest {
 
-std::vector<std::string> released;
-
-__attribute__((noinline)) void run_classes(const std::vector<ClassDecl*>& classes,
-                                           const std::function<void()>& body) {
-  released.clear();
-  const ProgramImage& image = rt_build_program(classes);
-  ASSERT_EQ(rt_init(image), 1);
-  coop_init();
-  Ref head = rt_new_object(image.threadClass);  // allocated, not constructed
-  java::lang::Thread::f(head).priority = 5;
-  coop_current()->arg = head;
-  body();
-  coop_shutdown();
-  rt_shutdown();
-}
-
 void run_net_program(const std::function<void()>& body) {
-  run_classes(cldc_core_classes(), [&body] {
+  run_program(cldc_core_classes(), [&body] {
     net_startup();  // as the connection base class's initialiser does
     body();
   });
-}
-
-Ref jstr(const std::u16string& text) {
-  Ref s = rt_new_string(std::string(text.size(), ' ').c_str());
-  std::copy(text.begin(), text.end(), elements<jchar>(rt_string(s)->value));
-  return s;
 }
 
 Ref jbytes(const std::string& text) {

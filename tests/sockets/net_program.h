@@ -1,6 +1,5 @@
-// Test harness for the socket natives: a program of the core library's classes, host hooks that
-// release sockets through the module, helpers to build names and arrays, and a connection to a
-// loopback peer the test holds.
+// What the socket tests share: the core library's program with the socket layer started,
+// the protocol classes, names and arrays, and a connection to a loopback peer the test holds.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -17,25 +16,19 @@
 #include "com/sun/cldc/io/j2me/datagram/Protocol.h"
 #include "com/sun/cldc/io/j2me/serversocket/Protocol.h"
 #include "com/sun/cldc/io/j2me/socket/Protocol.h"
-#include "coop_test.h"
 #include "loopback_peer.h"
 #include "natives/net.h"
+#include "program.h"
 #include "threads/coop.h"
 
 namespace nettest {
-
-// Class names of the freed objects the module handled (filled by the test hooks only).
-extern std::vector<std::string> released;
 
 // The library's protocol classes: the handle is their first field.
 using SocketProtocol = com::sun::cldc::io::j2me::socket::Protocol;
 using ServerProtocol = com::sun::cldc::io::j2me::serversocket::Protocol;
 using DatagramProtocol = com::sun::cldc::io::j2me::datagram::Protocol;
 
-// Builds a program of these classes, starts the runtime and the thread package, runs body
-// as the head thread, then tears both down. Java references must live in frames below body.
-void run_classes(const std::vector<ClassDecl*>& classes, const std::function<void()>& body);
-// The same with the core library's classes, the socket layer started first.
+// The core library's program (run_program), the socket layer started first.
 void run_net_program(const std::function<void()>& body);
 
 // A new protocol object with its handle field set to h (-1, as a constructor leaves it).
@@ -50,8 +43,8 @@ jint handle(Ref o) {
   return C::f(o).handle;
 }
 
-// A String of any 16-bit chars; a byte array of text's bytes or of n zeros; bytes of one.
-Ref jstr(const std::u16string& text);
+// A String of text; a byte array of text's bytes or of n zeros; bytes of one.
+inline Ref jstr(const std::u16string& text) { return jstr16(text); }
 inline Ref jstr(const std::string& text) { return rt_new_string(text.c_str()); }
 Ref jbytes(const std::string& text);
 Ref jbytes(jint n);

@@ -127,7 +127,7 @@ TEST_F(DatabaseClass, RecordStorageIsCountedExactlyByTheHeap) {
     EXPECT_EQ(rt_heap_in_use(), settled);
     EXPECT_EQ(rt_free_memory() + rt_heap_in_use(), rt_total_memory());
     EXPECT_EQ(open_fd_count(), fds);
-    EXPECT_TRUE(fatal_reports.empty());
+    EXPECT_TRUE(host_log.fatals.empty());
     // The native alone: error 16, null, the array untouched.
     Ref volatile array = byte_array({});
     EXPECT_EQ(took(db_get_record(db, 1, array)), want<Ref>(nullptr, ERR_OUT_OF_MEMORY));
@@ -167,7 +167,8 @@ TEST_F(DatabaseClass, CollectorAndShutdownCloseOpenDatabasesOnly) {
     EXPECT_TRUE(fd_is_open(reused));
     EXPECT_TRUE(fd_is_open(open));
     EXPECT_EQ(
-        std::count(released_classes.begin(), released_classes.end(), "com/sun/kjava/Database"), 2);
+        std::count(host_log.released.begin(), host_log.released.end(), "com/sun/kjava/Database"),
+        2);
     close(reused);
   });
   ASSERT_GE(open, 1);

@@ -8,25 +8,15 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <random>
+
+#include "scratch.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A new empty directory made the current one for each test.
-struct Files : ::testing::Test {
-  fs::path old_ = fs::current_path();
-  fs::path dir_ = fs::temp_directory_path() / ("files-" + std::to_string(std::random_device()()));
-  Files() {
-    fs::create_directory(dir_);
-    fs::current_path(dir_);
-  }
-  ~Files() override {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
-  }
-};
+// A new empty folder made the current one for each test.
+using Files = InScratchDir;
 
 void put(const char* name, const std::string& bytes) {
   std::ofstream(name, std::ios::binary) << bytes;

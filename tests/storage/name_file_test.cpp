@@ -33,8 +33,8 @@ TEST_F(NameFile, LayoutForEveryKindOfName) {
     for (const Row& r : rows) {
       SCOPED_TRACE(r.stored);
       rt_set_error(ERR_SOCKET, 1);  // a stale error is cleared
-      EXPECT_EQ(took(db_create(0, jstring_of(r.chars, r.offset, r.count),
-                               static_cast<jint>(r.creator), static_cast<jint>(r.type), 0)),
+      EXPECT_EQ(took(db_create(0, jstr16(r.chars, r.offset, r.count), static_cast<jint>(r.creator),
+                               static_cast<jint>(r.type), 0)),
                 want(1));
       Bytes bytes;
       for (uint32_t id : {r.creator, r.type})

@@ -1,6 +1,5 @@
-// Storage test harness: a program carrying the database classes, host hooks that close
-// database files as the real release hook does, a fresh directory per test, and what the
-// tests include.
+// What the storage tests share: a program carrying the database classes, a scratch folder
+// per test, and files and databases to stage.
 #pragma once
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -15,26 +14,18 @@
 #include <vector>
 
 #include "class_code.h"
-#include "coop_test.h"
 #include "host/db.h"
 #include "java/lang/String.h"
+#include "program.h"
+#include "scratch.h"
 
-// What the host hooks saw: class names released, fatal reports (the fatal display throws
-// the text, so a fatal report ends the test instead of parking).
-extern std::vector<std::string> released_classes, fatal_reports;
-
-// Builds the program, starts the runtime and the thread package, runs body as the head
-// thread, tears both down. Java references must live in frames below body.
+// The database classes' program, initialised, run as the head thread (run_program). A fatal
+// report throws, so that it ends the test instead of parking its thread.
 void run_storage_program(const std::function<void()>& body);
 
-// Every test runs in a new empty directory of its own, made the current directory.
-class StorageTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-  std::string dir_, old_cwd_;
-  std::string base_;  // where the directory is made; empty: the system's temporary directory
-};
+// Every test runs in a new empty folder of its own, made the current directory (base_ names
+// where the folder is made, such as a memory file system; empty: the scratch root).
+using StorageTest = InScratchDir;
 
 using Bytes = std::vector<uint8_t>;
 Bytes file_bytes(const std::string& name);
@@ -52,12 +43,7 @@ Ref database_with(const std::vector<Bytes>& records);
 // db_get_record the way class code calls it: with a new empty byte array.
 Ref get(Ref db, jint n);
 // The class of the exception a call threw, or "" when it threw none.
-std::string thrown_by(const std::function<void()>& call);
-
-Ref byte_array(const Bytes& bytes);
-Bytes array_bytes(Ref array);
-// A String of any 16-bit chars, or of count of them from offset (-1: all of them).
-Ref jstring_of(const std::u16string& chars, jint offset = 0, jint count = -1);
+inline std::string thrown_by(const std::function<void()>& call) { return catch_java(call).cls; }
 // A Database object whose handle is db_open's result, without running the constructor.
 Ref raw_database(jint creator, jint type, jint mode);
 jint handle(Ref database);

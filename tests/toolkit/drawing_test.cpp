@@ -1,5 +1,5 @@
-// The palm drawing binding and the look and feel, pixel for pixel: each case draws through the
-// toolkit and again as the rule says in palm calls, on a cleared screen, and compares.
+// The palm drawing binding (each case drawn through the toolkit and again in palm calls, on a
+// cleared screen, and compared) and the look and feel, pixel for pixel.
 #include <gtest/gtest.h>
 
 #include "com/sun/kjava/Graphics.h"
@@ -43,16 +43,6 @@ void clear() {
 }
 
 jint mode_of(jint rgb) { return (rgb << 8) + Palm::COLOR; }
-
-// A rectangle outline from (x, y) to (x + w, y + h), as lines.
-void outline(jint x, jint y, jint w, jint h, jint mode) {
-  Palm::drawLine(x, y, x + w, y, mode);
-  Palm::drawLine(x, y + h, x + w, y + h, mode);
-  Palm::drawLine(x, y, x, y + h, mode);
-  Palm::drawLine(x + w, y, x + w, y + h, mode);
-}
-
-jint width(const char* s) { return Palm::getWidth(lit(s)); }
 
 struct Case {
   const char* name;
@@ -161,183 +151,205 @@ TEST(GraphicsImpl, DrawStringBaselineAndDrawRectBorder) {
   });
 }
 
-// The look and feel (the palm one, in colour so that every colour shows as itself)
-
-constexpr jint kBlack = 0x000000;
-constexpr jint kWhite = 0xFFFFFF;
-constexpr jint kAccent = 0x330099;
-constexpr jint kDarkGray = 0x404040;
+// The look and feel (the palm one, in colour so that every colour shows as itself), pixel
+// for pixel as its rules lay it out: '#' black, '.' white, 'a' the accent colour, 'r' red (the
+// colour given), 'g' dark grey, '?' text ink (drawn finer than a device pixel).
 
 Ref laf() { return Toolkit::getLaf(); }
 
-// paintButton at (10, 20), 40 by 14, label "OK", entry colour black, white background.
-Case button(bool focus, bool pressed) {
-  return {focus     ? "focused button"
-          : pressed ? "pressed button"
-                    : "button",
-          [=] {
-            Ref volatile g = graphics(10, 20);
-            vcall(Laf::m_paintButton, laf(), g, white(), 40, 14, lit("OK"), focus, pressed);
-          },
-          [=] {
-            Palm::drawRectangle(11, 21, 38, 12, mode_of(pressed ? kAccent : kWhite), 2);
-            Palm::drawBorder(11, 21, 38, 12, mode_of(kBlack), (3 << 8) | 1);
-            jint x = 10 + (40 - width("OK")) / 2;
-            jint y = 20 + (14 - 12) / 2;
-            jint text = pressed ? kWhite : kBlack;
-            if (focus) {
-              Palm::drawRectangle(x, y, width("OK"), 12, mode_of(text), 0);
-              text = kWhite;
-            }
-            Palm::drawString(lit("OK"), x, y, mode_of(text));
-          }};
-}
-
-Case frame(bool highlighted) {
-  return {highlighted ? "highlighted frame title" : "frame title",
-          [=] {
-            Ref volatile g = graphics(0, 0);
-            vcall(Laf::m_paintFrame, laf(), g, 160, 160, 1, lit("Table"), highlighted);
-          },
-          [=] {
-            jint tw = width("Table");
-            Palm::drawRectangle(tw + 3, 0, 160, 13, mode_of(kWhite), 0);
-            Palm::drawRectangle(0, 0, tw + 5, 14, mode_of(kAccent), 2);
-            Palm::drawLine(0, 13, 159, 13, mode_of(kAccent));
-            Palm::drawLine(0, 14, 159, 14, mode_of(kAccent));
-            if (highlighted) Palm::drawRectangle(3, 2, tw, 12, mode_of(kWhite), 0);
-            Palm::drawString(lit("Table"), 3, 2, mode_of(highlighted ? kBlack : kWhite));
-          }};
-}
-
-// paintBorder at (5, 5), 30 by 20, entry colour black, given colour red.
-Case border(jint style) {
-  return {"border",
-          [=] {
-            Ref volatile g = graphics(5, 5);
-            vcall(Laf::m_paintBorder, laf(), g, Color::S().red, 30, 20, style);
-          },
-          [=] {
-            jint b = mode_of(kBlack);
-            if (style == 1) outline(5, 5, 29, 19, b);
-            if (style == 2 || style == 4 || style == 5) {
-              outline(6, 6, 27, 17, style == 4 ? mode_of(0xFF0000) : b);
-              outline(5, 5, 29, 19, b);
-            }
-            if (style == 3) {
-              Palm::drawLine(7, 6, 31, 6, b);
-              Palm::drawLine(7, 22, 32, 22, b);
-              Palm::drawLine(8, 23, 31, 23, b);
-              Palm::drawLine(6, 7, 6, 21, b);
-              Palm::drawLine(32, 7, 32, 22, b);
-              Palm::drawLine(33, 8, 33, 21, b);
-            }
-          }};
-}
-
-// An arrow's rule: a 7 x 6 (or 6 x 7) box in `bg`, four lines in black, swapped when
-// inverted; directions 1 to 4 are up, down, left, right.
-void arrow_rule(jint ax, jint ay, jint dir, bool inverted, jint bg) {
-  jint box = mode_of(inverted ? kBlack : bg);
-  jint lines = mode_of(inverted ? bg : kBlack);
-  bool v = dir <= 2;
-  Palm::drawRectangle(ax, ay, v ? 7 : 6, v ? 6 : 7, box, 0);
-  for (jint k = 0; k < 4; k++) {
-    jint i = dir == 1 || dir == 3 ? 3 - k : k;
-    if (v) {
-      Palm::drawLine(ax + i, ay + 1 + k, ax + 6 - i, ay + 1 + k, lines);
-    } else {
-      Palm::drawLine(ax + 1 + k, ay + i, ax + 1 + k, ay + 6 - i, lines);
+// The screen's device pixels from (x0, y0) compared with a picture, one line a row.
+void expect_picture(int x0, int y0, const std::string& want, const char* what) {
+  Screen s = screen_now();
+  std::string got;
+  size_t w = want.find('\n', 1) - 1;
+  for (int y = y0; got.size() + 1 < want.size(); y++) {
+    got += '\n';
+    for (int x = x0; x < x0 + static_cast<int>(w); x++) {
+      uint32_t c = s.at(x, y);
+      got += c == 0x000000   ? '#'
+             : c == 0xFFFFFF ? '.'
+             : c == 0x330099 ? 'a'
+             : c == 0xFF0000 ? 'r'
+             : c == 0x404040 ? 'g'
+                             : '?';
     }
   }
+  EXPECT_EQ(got + '\n', want) << what;
 }
 
-// drawArrow at (20, 30) with red as the given colour and black as the entry colour.
-Case arrow(jint direction, bool inverted) {
-  return {"arrow",
-          [=] {
-            Ref volatile g = graphics(0, 0);
-            vcall(Laf::m_drawArrow, laf(), g, Color::S().red, 20, 30, direction, inverted);
-          },
-          [=] { arrow_rule(20, 30, direction, inverted, 0xFF0000); }};
-}
-
-// A vertical bar 7 by 40 at (50, 10), thumb at 12 over 9, the down arrow pressed; a
-// horizontal one 40 by 7 at (50, 80), thumb at 15 over 6, the left arrow pressed.
-void scrollbar_arrows(bool vertical, jint x, jint y, jint w, jint h, jint bg) {
-  jint m = vertical ? w / 2 : h / 2;
-  if (vertical) {
-    arrow_rule(x + m - 3, y, 1, false, bg);
-    arrow_rule(x + m - 3, y + h - 6, 2, true, bg);
-  } else {
-    arrow_rule(x, y + m - 3, 3, true, bg);
-    arrow_rule(x + w - 6, y + m - 3, 4, false, bg);
-  }
-}
-
-Case scrollbar(bool vertical) {
-  return {vertical ? "vertical scrollbar" : "horizontal scrollbar",
-          [=] {
-            Ref volatile g = graphics(50, vertical ? 10 : 80);
-            if (vertical) {
-              vcall(Laf::m_paintScrollbar, laf(), g, white(), 7, 40, jbool{1}, 12, 9, 1, jbool{0});
-            } else {
-              vcall(Laf::m_paintScrollbar, laf(), g, white(), 40, 7, jbool{0}, 15, 6, 2, jbool{0});
-            }
-          },
-          [=] {
-            if (vertical) {
-              scrollbar_arrows(true, 50, 10, 7, 40, kWhite);
-              jint m = 50 + 3;
-              Palm::drawRectangle(m - 1, 16, 3, 28, mode_of(kDarkGray), 0);
-              Palm::drawRectangle(m - 1, 22, 3, 9, mode_of(kBlack), 0);
-              Palm::drawLine(m - 1, 21, m + 1, 21, mode_of(kWhite));
-              Palm::drawLine(m - 1, 31, m + 1, 31, mode_of(kWhite));
-            } else {
-              scrollbar_arrows(false, 50, 80, 40, 7, kWhite);
-              jint m = 80 + 3;
-              Palm::drawRectangle(56, m - 1, 28, 3, mode_of(kDarkGray), 0);
-              Palm::drawRectangle(65, m - 1, 6, 3, mode_of(kBlack), 0);
-              Palm::drawLine(65, m - 1, 65, m + 1, mode_of(kWhite));
-              Palm::drawLine(71, m - 1, 71, m + 1, mode_of(kWhite));
-            }
-          }};
-}
-
-TEST(LookAndFeel, DrawnPixelForPixelAsItsRulesSay) {
+// Buttons 24 by 14 labelled "OK", white background: plain, pressed, focused. A frame with
+// corners rounded by 3, the label centred; pressed fills with the accent and writes white;
+// the focus writes white on a black box around the label.
+TEST(LookAndFeel, Buttons) {
   run(true, [] {
-    std::vector<Case> cases = {button(false, false), button(false, true), button(true, false),
-                               frame(false),         frame(true),         scrollbar(true),
-                               scrollbar(false)};
-    for (jint style = 1; style <= 5; style++) cases.push_back(border(style));
-    for (jint d = 1; d <= 4; d++) {
-      cases.push_back(arrow(d, false));
-      cases.push_back(arrow(d, true));
-    }
-    for (const Case& k : cases) compare(k);
+    clear();
+    for (int i = 0; i < 3; i++)
+      vcall(Laf::m_paintButton, laf(), graphics(26 * i, 0), white(), 24, 14, lit("OK"),
+            jbool{i == 2}, jbool{i == 1});
+    expect_picture(0, 0, R"(
+..####################......####################......####################..
+.#....................#....#aaaaaaaaaaaaaaaaaaaa#....#.....#########......#.
+#.......???.??.??......#..#aaaaaaa???a??a??aaaaaa#..#......#???#??#?.......#
+#......?###??#?#.......#..#aaaaaa?...??.?.aaaaaaa#..#......?...??.?........#
+#......??.???##?.......#..#aaaaaa??a???..?aaaaaaa#..#......??#???..?.......#
+#......??.?#?#?........#..#aaaaaa??a?.?.?aaaaaaaa#..#......??#?.?.?#.......#
+#......??.?#?##........#..#aaaaaa??a?.?..aaaaaaaa#..#......??#?.?..#.......#
+#......??.???#??.......#..#aaaaaa??a???.??aaaaaaa#..#......??#???.??.......#
+#......?###??#?#?......#..#aaaaaa?...??.?.?aaaaaa#..#......?...??.?........#
+#.......???.??.??......#..#aaaaaaa???a??a??aaaaaa#..#......#???#??#?.......#
+#......................#..#aaaaaaaaaaaaaaaaaaaaaa#..#......#########.......#
+#......................#..#aaaaaaaaaaaaaaaaaaaaaa#..#......#########.......#
+.#....................#....#aaaaaaaaaaaaaaaaaaaa#....#.....#########......#.
+..####################......####################......####################..
+)",
+                   "buttons");
   });
 }
 
-// In monochrome the track is three dark (black) lines, and a horizontal bar's middle one is
-// inverted again.
-TEST(LookAndFeel, MonochromeScrollbarTrack) {
-  run(false, [] {
-    compare({"monochrome horizontal track",
-             [] {
-               vcall(Laf::m_paintScrollbar, laf(), graphics(50, 80), white(), 40, 7, jbool{0}, 15,
-                     6, 0, jbool{0});
-             },
-             [] {
-               for (jint dy = -1; dy <= 1; dy++) Palm::drawLine(56, 83 + dy, 83, 83 + dy, 1);
-               Palm::drawLine(56, 83, 83, 83, 4);
-               Palm::drawRectangle(65, 82, 6, 3, 1, 0);
-               Palm::drawLine(65, 82, 65, 84, 3);
-               Palm::drawLine(71, 82, 71, 84, 3);
-               for (jint k = 0; k < 4; k++) {
-                 Palm::drawLine(51 + k, 80 + 3 - k, 51 + k, 86 - 3 + k, 1);
-                 Palm::drawLine(85 + k, 80 + k, 85 + k, 86 - k, 1);
-               }
-             }});
+// The frame's title: white on an accent tab with corners rounded by 2, an accent rule two
+// lines deep across the top; highlighted, the title is black on white.
+TEST(LookAndFeel, FrameTitle) {
+  run(true, [] {
+    clear();
+    vcall(Laf::m_paintFrame, laf(), graphics(0, 0), 160, 160, 1, lit("Ab"), jbool{0});
+    expect_picture(0, 0, R"(
+.aaaaaaaaaaaa.................
+aaaaaaaaaaaaaa................
+aaaaaaaaaaaaaa................
+aaaa??aa.aaaaa................
+aaaa?.?a.aaaaa................
+aaaa..?a.?.aaa................
+aaaa.??a.???aa................
+aaa?.?.a.a??aa................
+aaa?...?.???aa................
+aaa?????...?aa................
+aaa??a?????aaa................
+aaaaaaaaaaaaaa................
+aaaaaaaaaaaaaa................
+aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa
+aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa
+..............................
+)",
+                   "frame");
+    clear();
+    vcall(Laf::m_paintFrame, laf(), graphics(0, 0), 160, 160, 1, lit("Ab"), jbool{1});
+    expect_picture(0, 0, R"(
+.aaaaaaaaaaaa.................
+aaaaaaaaaaaaaa................
+aaa.........aa................
+aaa.??..#...aa................
+aaa.?#?.#...aa................
+aaa.##?.#?#.aa................
+aaa.#??.#???aa................
+aaa?#?#.#.??aa................
+aaa?###?#???aa................
+aaa?????###?aa................
+aaa??.?????.aa................
+aaa.........aa................
+aaa.........aa................
+aaa.........aaaaaaaaaaaaaaaaaa
+aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa
+..............................
+)",
+                   "highlighted");
+  });
+}
+
+// Borders 12 by 8, styles 1 to 5 left to right, red as the given colour.
+TEST(LookAndFeel, Borders) {
+  run(true, [] {
+    clear();
+    for (jint style = 1; style <= 5; style++)
+      vcall(Laf::m_paintBorder, laf(), graphics(14 * (style - 1), 0), Color::S().red, 12, 8, style);
+    expect_picture(0, 0, R"(
+############..############................############..############
+#..........#..############....#######.....#rrrrrrrrrr#..############
+#..........#..##........##...#.......#....#r........r#..##........##
+#..........#..##........##...#.......##...#r........r#..##........##
+#..........#..##........##...#.......##...#r........r#..##........##
+#..........#..##........##....########....#r........r#..##........##
+#..........#..############.....######.....#rrrrrrrrrr#..############
+############..############................############..############
+)",
+                   "borders");
+  });
+}
+
+// Arrows up, down, left, right, then the same inverted, on red.
+TEST(LookAndFeel, Arrows) {
+  run(true, [] {
+    clear();
+    for (jint i = 0; i < 8; i++)
+      vcall(Laf::m_drawArrow, laf(), graphics(0, 0), Color::S().red, 8 * i, 0, i % 4 + 1,
+            jbool{i >= 4});
+    expect_picture(0, 0, R"(
+rrrrrrr.rrrrrrr.rrrr#r..r#rrrr..#######.#######.####r#..#r####.
+rrr#rrr.#######.rrr##r..r##rrr..###r###.rrrrrrr.###rr#..#rr###.
+rr###rr.r#####r.rr###r..r###rr..##rrr##.#rrrrr#.##rrr#..#rrr##.
+r#####r.rr###rr.r####r..r####r..#rrrrr#.##rrr##.#rrrr#..#rrrr#.
+#######.rrr#rrr.rr###r..r###rr..rrrrrrr.###r###.##rrr#..#rrr##.
+rrrrrrr.rrrrrrr.rrr##r..r##rrr..#######.#######.###rr#..#rr###.
+................rrrr#r..r#rrrr..................####r#..#r####.
+)",
+                   "arrows");
+  });
+}
+
+// A vertical bar 7 by 24, thumb at 9 over 4, its down arrow pressed; a horizontal one 24 by
+// 7 beside it, thumb at 12 over 3, its left arrow pressed: arrows, a dark grey track, a black
+// thumb between white lines. In monochrome a horizontal bar's track is three black lines, the
+// middle one inverted again.
+TEST(LookAndFeel, Scrollbars) {
+  auto bars = [](bool vertical) {
+    clear();
+    if (vertical)
+      vcall(Laf::m_paintScrollbar, laf(), graphics(0, 0), white(), 7, 24, jbool{1}, 9, 4, 1,
+            jbool{0});
+    vcall(Laf::m_paintScrollbar, laf(), graphics(9, 0), white(), 24, 7, jbool{0}, 12, 3, 2,
+          jbool{0});
+  };
+  run(true, [&] {
+    bars(true);
+    expect_picture(0, 0, R"(
+.........####.#.............#....
+...#.....###..#.............##...
+..###....##...#gggggg.##.gg.###..
+.#####...#....#gggggg.##.gg.####.
+#######..##...#gggggg.##.gg.###..
+.........###..#.............##...
+..ggg....####.#.............#....
+..ggg............................
+.................................
+..###............................
+..###............................
+..###............................
+..###............................
+.................................
+..ggg............................
+..ggg............................
+..ggg............................
+..ggg............................
+#######..........................
+.................................
+#.....#..........................
+##...##..........................
+###.###..........................
+#######..........................
+)",
+                   "colour");
+  });
+  run(false, [&] {
+    bars(false);
+    expect_picture(9, 0, R"(
+####.#.............#....
+###..#.............##...
+##...#######.##.##.###..
+#....#.......##....####.
+##...#######.##.##.###..
+###..#.............##...
+####.#.............#....
+)",
+                   "monochrome");
   });
 }
 

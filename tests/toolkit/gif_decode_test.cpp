@@ -17,6 +17,8 @@
 #include <string>
 #include <thread>
 
+#include "scratch.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -33,15 +35,9 @@ class GifDecode : public ::testing::Test {
 
   static void SetUpTestSuite() {
     if (std::system("/usr/bin/python3 -c 'import PIL' 2>/dev/null") != 0) return;
-    std::string tmpl = (fs::temp_directory_path() / "gifcases-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) return;
-    dir_ = tmpl;
+    dir_ = scratch_dir("gifcases");
     std::string cmd = "/usr/bin/python3 " GIF_CASES " " + dir_.string();
     ready_ = std::system(cmd.c_str()) == 0;
-  }
-  static void TearDownTestSuite() {
-    std::error_code ec;
-    if (!dir_.empty()) fs::remove_all(dir_, ec);
   }
   void SetUp() override {
     if (std::system("/usr/bin/python3 -c 'import PIL' 2>/dev/null") != 0)
@@ -150,12 +146,7 @@ Outcome gifdecode(const fs::path& dir, const std::string& file) {
 
 class GifDecodeFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "giffile-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir_ = tmpl;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { dir_ = scratch_dir(); }
   fs::path dir_;
 };
 

@@ -19,21 +19,11 @@
 #include "java/io/ByteArrayInputStream.h"
 #include "java/io/InputStream.h"
 #include "java/lang/Integer.h"
-#include "java/lang/Throwable.h"
-#include "threads/coop.h"
+#include "program.h"
 
 using de::kawt::impl::kjava::GifLoader;
 using de::kawt::impl::kjava::ImageImpl;
 using Bytes = std::vector<uint8_t>;
-
-struct FatalReport {
-  std::string text;
-};
-
-int natives_init() { return 1; }
-void natives_shutdown() {}
-void host_release_resources(Ref, const char*) {}
-void host_fatal_display(const char* text) { throw FatalReport{text}; }
 
 static ClassDecl shortArray = rt_array_class("[S");
 
@@ -133,28 +123,29 @@ static void mutate(std::mt19937& rng, Bytes& d) {
   }
 }
 
+// "" when the picture's pixels fit the depth, else what went wrong.
+__attribute__((noinline)) static std::string load(const Bytes& bytes, jint depth) {
+  Ref volatile data = byte_array(bytes);
+  Ref volatile in = jnew<java::io::ByteArrayInputStream>(static_cast<Ref>(data));
+  Ref volatile image = GifLoader::load(in, depth);
+  jint w = ImageImpl::getWidth(image, nullptr), h = ImageImpl::getHeight(image, nullptr);
+  for (jint y = 0; y < h; y += 7)
+    for (jint x = 0; x < w; x += 3)
+      if (ImageImpl::getPixel(image, x, y) >> depth) return "pixel wider than the depth";
+  return "";
+}
+
 // "" when the outcome is one the loader may give, else what went wrong.
-__attribute__((noinline)) static std::string decode(const Bytes& bytes, jint depth) {
+static std::string decode(const Bytes& bytes, jint depth) {
+  std::string bad;
   try {
-    Ref volatile data = new_byte_array(static_cast<jint>(bytes.size()));
-    if (!bytes.empty()) memcpy(rt_array(data)->storage, bytes.data(), bytes.size());
-    Ref volatile in = jnew<java::io::ByteArrayInputStream>(static_cast<Ref>(data));
-    Ref volatile image = GifLoader::load(in, depth);
-    jint w = ImageImpl::getWidth(image, nullptr), h = ImageImpl::getHeight(image, nullptr);
-    for (jint y = 0; y < h; y += 7)
-      for (jint x = 0; x < w; x += 3)
-        if (ImageImpl::getPixel(image, x, y) >> depth) return "pixel wider than the depth";
-    return "";
-  } catch (JavaThrow& e) {
-    Ref ex = e.object();
-    std::string cls = rt_record(rt_class_of(ex))->name;
-    Ref text = vcall(java::lang::Throwable::m_getMessage, ex);
-    std::string msg = text ? jstring_bytes(text) : "<null>";
+    Thrown t = catch_java([&] { bad = load(bytes, depth); });
     static const std::set<std::string> known = {
         "Read past eof!", "bad LZW code", "bad LZW code size", "depth currently unsupported!"};
-    if (cls == "java/lang/RuntimeException" && (known.count(msg) || msg.rfind("bst#", 0) == 0))
-      return "";
-    return cls + ": " + msg;
+    if (t.cls.empty() || (t.cls == "java/lang/RuntimeException" &&
+                          (known.count(t.message) || t.message.rfind("bst#", 0) == 0)))
+      return bad;
+    return t.cls + ": " + t.message;
   } catch (FatalReport& r) {
     return r.text == "Fatal error: Out of memory." ? "" : r.text;
   }
@@ -163,34 +154,28 @@ __attribute__((noinline)) static std::string decode(const Bytes& bytes, jint dep
 int main(int argc, char** argv) {
   double seconds = argc > 1 ? atof(argv[1]) : 20;
   unsigned seedValue = argc > 2 ? static_cast<unsigned>(strtoul(argv[2], nullptr, 10)) : 1;
-  const ProgramImage& image = rt_build_program(classes());
-  if (rt_init(image) != 1) return 2;
-  coop_init();
-  Ref head = rt_new_object(image.threadClass);
-  coop_current()->arg = head;
-  rt_init_all_classes();
-
-  std::mt19937 rng(seedValue);
-  static const jint depths[] = {1, 4, 8, 1, 4, 8, 0, 2, 16, -3};
-  auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   long runs = 0;
   int status = 0;
-  while (std::chrono::steady_clock::now() < end) {
-    Bytes input = seed(rng);
-    for (int k = static_cast<int>(rng() % 9); k > 0; k--) mutate(rng, input);
-    jint depth = depths[rng() % 10];
-    std::string bad = decode(input, depth);
-    runs++;
-    if (!bad.empty()) {
-      fprintf(stderr, "run %ld, depth %d: %s\ninput:", runs, depth, bad.c_str());
-      for (uint8_t b : input) fprintf(stderr, " %02x", b);
-      fprintf(stderr, "\n");
-      status = 1;
-      break;
+  host_log.fatalThrows = true;
+  run_initialised_program(classes(), [&] {
+    std::mt19937 rng(seedValue);
+    static const jint depths[] = {1, 4, 8, 1, 4, 8, 0, 2, 16, -3};
+    auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < end) {
+      Bytes input = seed(rng);
+      for (int k = static_cast<int>(rng() % 9); k > 0; k--) mutate(rng, input);
+      jint depth = depths[rng() % 10];
+      std::string bad = decode(input, depth);
+      runs++;
+      if (!bad.empty()) {
+        fprintf(stderr, "run %ld, depth %d: %s\ninput:", runs, depth, bad.c_str());
+        for (uint8_t b : input) fprintf(stderr, " %02x", b);
+        fprintf(stderr, "\n");
+        status = 1;
+        break;
+      }
     }
-  }
+  });
   printf("%ld inputs\n", runs);
-  coop_shutdown();
-  rt_shutdown();
   return status;
 }

@@ -9,33 +9,20 @@
 #include "com/sun/kjava/Bitmap.h"
 #include "de/kawt/impl/kjava/ImageImpl.h"
 #include "java/awt/Image.h"
-#include "java/lang/Throwable.h"
-#include "threads/coop.h"
+#include "program.h"
 
 using de::kawt::impl::kjava::ImageImpl;
-
-int natives_init() { return 1; }
-void natives_shutdown() {}
-void host_release_resources(Ref, const char*) {}
-void host_fatal_display(const char* text) { throw std::string(text); }
 
 namespace {
 
 ClassDecl shortArray = rt_array_class("[S");
 
-__attribute__((noinline)) void run(const std::function<void()>& body) {
+void run(const std::function<void()>& body) {
   std::vector<ClassDecl*> list = runtime_classes();
   list.insert(list.end(), {&shortArray, &com::sun::kjava::Bitmap::klass, &java::awt::Image::klass,
                            &ImageImpl::klass});
-  const ProgramImage& image = rt_build_program(list);
-  ASSERT_EQ(rt_init(image), 1);
-  coop_init();
-  Ref head = rt_new_object(image.threadClass);
-  coop_current()->arg = head;
-  rt_init_all_classes();
-  body();
-  coop_shutdown();
-  rt_shutdown();
+  host_log.fatalThrows = true;
+  run_initialised_program(list, body);
 }
 
 std::vector<int> words(Ref img) {
@@ -49,16 +36,6 @@ Ref pixels(const std::vector<int>& v) {
   Ref a = new_byte_array(static_cast<jint>(v.size()));
   for (size_t i = 0; i < v.size(); i++) rt_array_store8(a, static_cast<jint>(i), v[i]);
   return a;
-}
-
-std::string message_of(const std::function<void()>& fn) {
-  try {
-    fn();
-  } catch (JavaThrow& e) {
-    Ref m = vcall(java::lang::Throwable::m_getMessage, e.object());
-    return m ? jstring_bytes(m) : "";
-  }
-  return "no exception";
 }
 
 TEST(ImageData, HeaderAndPackedRows) {
@@ -102,10 +79,11 @@ TEST(ImageData, DepthsOtherThanOneFourEightAreUnsupported) {
   run([] {
     Ref volatile img = jnew<ImageImpl>(4, 1, 2);
     EXPECT_EQ(words(img), (std::vector<int>{4, 1, 2, 0, 0x201, 0, 0, 0, 0}));
-    EXPECT_EQ(message_of([&] { ImageImpl::setPixels(img, 0, 0, pixels({1}), 0, 1); }),
+    EXPECT_EQ(catch_java([&] { ImageImpl::setPixels(img, 0, 0, pixels({1}), 0, 1); }).message,
               "depth currently unsupported!");
     for (jint depth : {0, 17, -1})
-      EXPECT_EQ(message_of([&] { jnew<ImageImpl>(4, 1, depth); }), "depth currently unsupported!");
+      EXPECT_EQ(catch_java([&] { jnew<ImageImpl>(4, 1, depth); }).message,
+                "depth currently unsupported!");
   });
 }
 

@@ -189,11 +189,11 @@ TEST(Pen, APressOutsideAPopupClosesItAndGoesNoFurther) {
     Component::setBounds(popup, 40, 40, 30, 20);
     Container::setLayout(popup, nullptr);
     Container::add(popup, probe('Q', 0, 0, 30, 20));
-    tap(10, 10);
+    tap_device(10, 10);
     vcall(Component::m_setVisible, popup, 1);
     pump(5);
-    tap(45, 45);
-    tap(10, 10);
+    tap_device(45, 45);
+    tap_device(10, 10);
     popupShown = Component::f(popup).visible;
     EXPECT_EQ(Toolkit::getTopWindow(), frame);
   });
@@ -324,11 +324,11 @@ TEST(Modal, ADialogFromAListenerReleasesThePenEventAndResumesTheListenerWhenClos
   run([&] {
     modal_frame();
     Ref first = Toolkit::dispatchThread();
-    tap(10, 10);
+    tap_device(10, 10);
     handedOver = Toolkit::dispatchThread() != first;
     EXPECT_EQ(g_log, (Log{"M before", "M 502 10 10", "M 500 10 10"}))
         << "the press returned while the listener waits";
-    tap(90, 90);
+    tap_device(90, 90);
     g_dialog = nullptr;
   });
   EXPECT_TRUE(handedOver);
@@ -392,8 +392,8 @@ TEST(Failure, AFailedListenerIsReportedOnceAndLaterEventsGoOn) {
                                             Ref volatile frame = shown_frame();
                                             Container::add(frame, probe('F', 0, 0, 160, 160));
                                             pump(5);
-                                            tap(10, 10);
-                                            tap(20, 20);
+                                            tap_device(10, 10);
+                                            tap_device(20, 20);
                                           },
                                       .commandLine = "-console"});
   g_onPress = nullptr;

@@ -75,15 +75,3 @@ Ref shown_frame() {
   pump(5);
   return frame;
 }
-
-void tap(int x, int y) {
-  queue_pen(WM_LBUTTONDOWN, 2 * x, 2 * y);
-  queue_pen(WM_LBUTTONUP, 2 * x, 2 * y);
-  pump(10);
-}
-
-void palm_key(jint code) {
-  host.queue[host.count++] = 4;
-  host.queue[host.count++] = code;
-  pump(10);
-}

@@ -46,5 +46,3 @@ inline Box bounds(Ref c) {
 Ref probe(char tag, jint x, jint y, jint w, jint h);
 // A shown frame of the screen's size without a layout manager; its damage is painted.
 Ref shown_frame();
-void tap(int x, int y);    // device pixels
-void palm_key(jint code);  // as the host queues a key

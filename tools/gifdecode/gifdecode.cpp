@@ -18,26 +18,10 @@
 #include "java/io/ByteArrayInputStream.h"
 #include "java/io/InputStream.h"
 #include "java/lang/Integer.h"
-#include "java/lang/Throwable.h"
-#include "threads/coop.h"
+#include "program.h"
 
 using de::kawt::impl::kjava::GifLoader;
 using de::kawt::impl::kjava::ImageImpl;
-
-/* ---------------------------------------------------------------------------
- * Host hooks: no window, no natives; a fatal report ends the tool.
- * ------------------------------------------------------------------------- */
-
-int natives_init() { return 1; }
-void natives_shutdown() {}
-void host_release_resources(Ref, const char*) {}
-void host_fatal_display(const char* text) {
-  fprintf(stderr, "%s\n", text);
-  fflush(stdout);
-  coop_shutdown();
-  rt_shutdown();
-  std::exit(1);
-}
 
 /* ---------------------------------------------------------------------------
  * Program
@@ -53,13 +37,22 @@ static std::vector<ClassDecl*> classes() {
   return list;
 }
 
-static std::string java_text(Ref s) {
-  std::string out;
-  if (!s) return out;
-  const StringFields* f = rt_string(s);
-  const auto* chars = static_cast<const jchar*>(rt_array(f->value)->storage);
-  for (jint i = 0; i < f->count; i++) out += static_cast<char>(chars[f->offset + i]);
-  return out;
+// Decodes the picture and prints it as a plain PGM.
+__attribute__((noinline)) static void print(const std::vector<uint8_t>& bytes, jint depth) {
+  Ref volatile data = byte_array(bytes);
+  Ref volatile in = jnew<java::io::ByteArrayInputStream>(static_cast<Ref>(data));
+  Ref volatile image = GifLoader::load(in, depth);
+  jint w = ImageImpl::getWidth(image, nullptr), h = ImageImpl::getHeight(image, nullptr);
+  std::string out = "P2\n" + std::to_string(w) + " " + std::to_string(h) + "\n" +
+                    std::to_string((1 << depth) - 1) + "\n";
+  for (jint y = 0; y < h; y++) {
+    for (jint x = 0; x < w; x++) {
+      if (x) out += ' ';
+      out += std::to_string(ImageImpl::getPixel(image, x, y));
+    }
+    out += '\n';
+  }
+  fwrite(out.data(), 1, out.size(), stdout);
 }
 
 // Reads FILE whole if it is a regular file the heap could hold, else prints one line that
@@ -88,32 +81,15 @@ static bool read_picture(const char* name, std::vector<uint8_t>* bytes) {
 }
 
 // Decodes and prints; returns the exit status.
-__attribute__((noinline)) static int decode(const std::vector<uint8_t>& bytes, jint depth) {
+static int decode(const std::vector<uint8_t>& bytes, jint depth) {
   try {
-    Ref volatile data = new_byte_array(static_cast<jint>(bytes.size()));
-    if (!bytes.empty()) memcpy(rt_array(data)->storage, bytes.data(), bytes.size());
-    Ref volatile in = jnew<java::io::ByteArrayInputStream>(static_cast<Ref>(data));
-    Ref volatile image = GifLoader::load(in, depth);
-    jint w = ImageImpl::getWidth(image, nullptr), h = ImageImpl::getHeight(image, nullptr);
-    std::string out = "P2\n" + std::to_string(w) + " " + std::to_string(h) + "\n" +
-                      std::to_string((1 << depth) - 1) + "\n";
-    for (jint y = 0; y < h; y++) {
-      for (jint x = 0; x < w; x++) {
-        if (x) out += ' ';
-        out += std::to_string(ImageImpl::getPixel(image, x, y));
-      }
-      out += '\n';
-    }
-    fwrite(out.data(), 1, out.size(), stdout);
-    return 0;
-  } catch (JavaThrow& e) {
-    Ref ex = e.object();
-    Ref message = vcall(java::lang::Throwable::m_getMessage, ex);
-    std::string line = rt_record(rt_class_of(ex))->name;
-    if (message) line += ": " + java_text(message);
-    fprintf(stderr, "%s\n", line.c_str());
-    return 1;
+    std::string e = thrown([&] { print(bytes, depth); });
+    if (e == "no exception") return 0;
+    fprintf(stderr, "%s\n", e.c_str());
+  } catch (FatalReport& r) {  // no window: a fatal report ends the tool
+    fprintf(stderr, "%s\n", r.text.c_str());
   }
+  return 1;
 }
 
 int main(int argc, char** argv) {
@@ -130,14 +106,8 @@ int main(int argc, char** argv) {
   std::vector<uint8_t> bytes;
   if (!read_picture(argv[2], &bytes)) return 1;
 
-  const ProgramImage& image = rt_build_program(classes());
-  if (rt_init(image) != 1) return 2;
-  coop_init();
-  Ref head = rt_new_object(image.threadClass);
-  coop_current()->arg = head;
-  rt_init_all_classes();
-  int status = decode(bytes, static_cast<jint>(depth));
-  coop_shutdown();
-  rt_shutdown();
+  int status = 2;
+  host_log.fatalThrows = true;
+  run_initialised_program(classes(), [&] { status = decode(bytes, static_cast<jint>(depth)); });
   return status;
 }

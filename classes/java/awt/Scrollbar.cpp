@@ -12,6 +12,13 @@
 
 namespace java::awt {
 
+static constexpr jint kThickness = 7;         // across the bar, as it prefers to be
+static constexpr jint kPreferredLength = 12;  // along it: its two arrows
+// A press this near an end (of the arrow's 6 pixels) hits the arrow.
+static constexpr jint kArrowReach = 4;
+// A dragged thumb's centre goes where the pen is, measured from this far along the bar.
+static constexpr jint kDragOrigin = 7;
+
 using de::kawt::impl::Laf;
 using event::AdjustmentEvent;
 using event::AdjustmentListener;
@@ -103,7 +110,8 @@ void Scrollbar::removeAdjustmentListener(Ref self, Ref l) {
 }
 
 Ref Scrollbar::getPreferredSize(Ref self) {
-  return f(self).orientation == VERTICAL ? jnew<Dimension>(7, 12) : jnew<Dimension>(12, 7);
+  return f(self).orientation == VERTICAL ? jnew<Dimension>(kThickness, kPreferredLength)
+                                         : jnew<Dimension>(kPreferredLength, kThickness);
 }
 
 /* ---------------------------------------------------------------------------
@@ -209,18 +217,19 @@ void Scrollbar::dispatchMouseEvent(Ref self, Ref e) {
   }
   if (s.dragging) {
     if (geo.track <= 0) return;  // no track to drag along
-    jint v = s.minimum + (p - 7 - geo.thumbSize / 2) * (s.maximum - s.minimum) / geo.track;
+    jint v =
+        s.minimum + (p - kDragOrigin - geo.thumbSize / 2) * (s.maximum - s.minimum) / geo.track;
     adjust(self, v, AdjustmentEvent::TRACK);
     return;
   }
   jint part = 0, type = 0, v = s.value;
   if (p < geo.thumbPos) {
-    bool arrow = p <= 4;
+    bool arrow = p <= kArrowReach;
     part = arrow ? AdjustmentEvent::UNIT_DECREMENT : 0;
     type = arrow ? AdjustmentEvent::UNIT_DECREMENT : AdjustmentEvent::BLOCK_DECREMENT;
     v -= arrow ? s.unitIncrement : s.visible;
   } else if (p >= geo.thumbPos + geo.thumbSize) {
-    bool arrow = p >= geo.length - 4;
+    bool arrow = p >= geo.length - kArrowReach;
     part = arrow ? AdjustmentEvent::UNIT_INCREMENT : 0;
     type = arrow ? AdjustmentEvent::UNIT_INCREMENT : AdjustmentEvent::BLOCK_INCREMENT;
     v += arrow ? s.unitIncrement : s.visible;

@@ -113,6 +113,11 @@ void Window::addDamage(Ref self, Ref r) {
     i = Vector::size(damage);
   }
   Vector::addElement(damage, merged);
+#ifdef PALM_ASSERTS
+  for (jint i = 0; i < Vector::size(damage); i++)  // no two queued rectangles near each other
+    for (jint j = i + 1; j < Vector::size(damage); j++)
+      PALM_ASSERT(!near(Vector::elementAt(damage, i), Vector::elementAt(damage, j)));
+#endif
 }
 
 // Damage added while painting is painted in the same pass.
