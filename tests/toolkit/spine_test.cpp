@@ -361,9 +361,9 @@ TEST(Modal, TenThousandDialogsLeaveTheHeapAndTheSavedStacksFlat) {
     modal_frame();
     for (int i = 0; i < DIALOGS; i++) {
       if (i == 10) first = use_now();
-      tap(10, 10);
+      tap_device(10, 10);
       opened += Component::f(g_dialog).visible && Toolkit::getTopWindow() == g_dialog;
-      tap(90, 90);
+      tap_device(90, 90);
       resumed += static_cast<int>(std::count(g_log.begin(), g_log.end(), "M after"));
       g_log.clear();
     }
