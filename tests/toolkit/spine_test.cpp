@@ -117,6 +117,8 @@ TEST(Damage, RectanglesFourApartMergeAndFiveApartDoNot) {
       {{{0, 0, 10, 10}, {30, 0, 10, 10}, {16, 0, 10, 10}}, {{0, 0, 10, 10}, {16, 0, 24, 10}}},
       {{{0, 0, 10, 10}, {30, 0, 10, 10}, {60, 0, 5, 5}, {12, 0, 16, 10}},
        {{60, 0, 5, 5}, {0, 0, 40, 10}}},
+      // grown by the last one queued, a rectangle reaches one scanned before
+      {{{0, 0, 10, 10}, {-14, 15, 10, 10}, {14, 14, 10, 10}}, {{-14, 0, 38, 25}}},
   };
   for (const Case& k : cases) {
     std::vector<Box> queued;

@@ -108,7 +108,7 @@ TEST(ScrollbarRules, PressesDragsAndValuesClamp) {
       {502, 2, nullptr},         //
       {501, 58, "adjust 1 1"},   // the down arrow: unit increment
       {501, 30, "adjust 4 11"},  // after the thumb (6 + 0): block increment
-      {501, 6, "adjust 3 1"},    // before the thumb (at 11): block decrement
+      {501, 5, "adjust 3 1"},    // before the thumb (at 11), past the arrow's reach (4): block
       {506, 3, "adjust 2 0"},    // dragged onto the up arrow, no drag going: unit decrement
       {502, 3, nullptr},         //
       {501, 7, nullptr},         // on the thumb (6..9): a drag starts
