@@ -5,9 +5,12 @@ include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 # exception support (the wasm kind crashes the Asyncify pass of this toolchain).
 set(CMAKE_C_FLAGS_INIT "-fexceptions")
 set(CMAKE_CXX_FLAGS_INIT "-fexceptions")
-# The Asyncify stack holds the locals of a call stack unwound to sleep or to be scanned.
+# The Asyncify stack holds the locals of a call stack unwound to sleep or to be scanned; the
+# page's own imports that unwind (web/library.js) are named for the Asyncify pass.
 set(CMAKE_EXE_LINKER_FLAGS_INIT
-    "-fexceptions -sASYNCIFY -sASYNCIFY_STACK_SIZE=262144 -sALLOW_MEMORY_GROWTH=1 --js-library ${CMAKE_CURRENT_LIST_DIR}/../web/library.js")
+    "-fexceptions -sASYNCIFY -sASYNCIFY_STACK_SIZE=262144 -sALLOW_MEMORY_GROWTH=1 \
+-sASYNCIFY_IMPORTS=palm_web_wait,palm_web_sync,palm_scan_locals \
+--js-library ${CMAKE_CURRENT_LIST_DIR}/../web/library.js")
 # Node 20 has a fetch of its own that the generated loader must not take for the browser's.
 set(CMAKE_CROSSCOMPILING_EMULATOR "/usr/bin/node;--no-experimental-fetch"
     CACHE STRING "Runs the target's programs" FORCE)

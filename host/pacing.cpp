@@ -7,8 +7,13 @@
 
 // A round whose threads ran this long computed something, even without drawing.
 static const int64_t BUSY_US = 200;
-// Longest idle wait: whatever the wait cannot see (a clock jump) is noticed this soon.
+// Longest idle wait: whatever the wait cannot see (a clock jump) is noticed this soon. A
+// page wakes seldom, so that an idle program leaves the processor to the browser.
+#ifdef __EMSCRIPTEN__
+static const DWORD IDLE_CAP_MS = 1000;
+#else
 static const DWORD IDLE_CAP_MS = 50;
+#endif
 // A window's wait cannot watch a script's pipe as well: it is looked at this often.
 static const DWORD SCRIPT_LOOK_MS = 10;
 

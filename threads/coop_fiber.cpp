@@ -141,7 +141,10 @@ static void scanned(void* begin, void* end) {
 }
 
 // The running thread's locals are spilled by unwinding its call stack into a save area,
-// which is scanned before the stack is wound up again; its C stack is scanned from here.
+// which is scanned before the stack is wound up again (web/library.js); its C stack is
+// scanned from here.
+extern "C" void palm_scan_locals(void (*func)(void* begin, void* end));
+
 __attribute__((noinline)) void coop_roots(void (*range)(uintptr_t lo, uintptr_t hi)) {
   g_range = range;
   ThreadRecord* current = coop_current();
@@ -157,5 +160,5 @@ __attribute__((noinline)) void coop_roots(void (*range)(uintptr_t lo, uintptr_t 
     range(reinterpret_cast<uintptr_t>(b->saveArea),
           reinterpret_cast<uintptr_t>(b->fiber.asyncify_data.stack_ptr));
   }
-  emscripten_scan_registers(scanned);
+  palm_scan_locals(scanned);
 }

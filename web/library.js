@@ -17,6 +17,7 @@ mergeInto(LibraryManager.library, {
     // Input for the program: [kind, a, b, c]; kind 1 mouse (message, x, y, held),
     // 2 key (message, code), 3 close.
     post: function(event) {
+      if (Palm.log) Palm.log.push(event);  // a test driver's record of the input
       Palm.queue.push(event);
       if (Palm.wake) Palm.wake(1);
     },
@@ -165,6 +166,7 @@ mergeInto(LibraryManager.library, {
       if (Module.onFirstFrame) Module.onFirstFrame(Palm.firstFrame);
     }
     Module.frames = (Module.frames || 0) + 1;
+    Module.lastPresent = performance.now();
   },
 
   // Takes the next input into out[0..4]; 0 when there is none.
@@ -214,6 +216,21 @@ mergeInto(LibraryManager.library, {
   palm_web_message: function(text, caption) {
     var t = UTF8ToString(caption) + ': ' + UTF8ToString(text);
     if (Module.onMessage) Module.onMessage(t);
+  },
+
+  // Unwinds the running thread's call stack, so that its wasm locals lie in its save area,
+  // gives the save area's range to func and winds the stack up again. As
+  // emscripten_scan_registers does, but from a microtask: a timer would cost each collection
+  // the browser's minimum delay.
+  palm_scan_locals: function(func) {
+    Asyncify.handleSleep(function(wakeUp) {
+      Promise.resolve().then(function() {
+        var begin = Asyncify.currData + {{{ C_STRUCTS.asyncify_data_s.__size__ }}};
+        var end = HEAP32[Asyncify.currData >> 2];
+        {{{ makeDynCall('vii', 'func') }}}(begin, end);
+        wakeUp();
+      });
+    });
   },
 
   // The thread package's switch: the caught exceptions and the uncaught count are each
