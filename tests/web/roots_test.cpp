@@ -20,9 +20,11 @@ bool g_kept, g_done;
 __attribute__((noinline)) uintptr_t fresh_hidden_node() { return hide(jnew<Node>()); }
 __attribute__((noinline)) bool live(uintptr_t h) { return rt_is_live_object(unhide(h)); }
 
-// Holds the plain reference in a local whose address is never taken across `between`.
+// Holds the plain reference in a local whose address is never taken across `between`; the
+// empty asm keeps the compiler from working it out again afterwards from `hidden`.
 __attribute__((noinline)) bool held_in_local(uintptr_t hidden, void (*between)()) {
   Ref r = unhide(hidden);
+  __asm__ volatile("" : "+r"(r));
   between();
   return rt_is_live_object(r) && hide(r) == hidden;
 }

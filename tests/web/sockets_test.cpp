@@ -1,5 +1,5 @@
 // A page has no sockets: every kind of connection fails to open with the IOException of its
-// kind, after the same name checks as on the desktop.
+// kind.
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -19,7 +19,6 @@ LIBRARY_TEST(WebSocketsTest, EveryOpenThrowsTheIOExceptionOfItsKind) {
   EXPECT_EQ(open_error("serversocket://:0"), IOE "Server socket error");
   EXPECT_EQ(open_error("datagram://127.0.0.1:5000"), IOE "Datagram socket error");
   EXPECT_EQ(open_error("datagram://:5000"), IOE "Datagram socket error");
-  EXPECT_EQ(open_error("socket://127.0.0.1"), "java/lang/IllegalArgumentException");
 }
 
 }  // namespace
