@@ -112,7 +112,7 @@ describe('pages', () => {
       const box = await page.locator('#screen').boundingBox();
       assert.ok(box.width >= 389 && box.width <= 390, `${name}: ${box.width} px wide on a phone`);
       if (process.env.PALM_WEB_PICTURE && name === 'orbitale')
-        await page.screenshot({ path: process.env.PALM_WEB_PICTURE });
+        await page.locator('#screen').screenshot({ path: process.env.PALM_WEB_PICTURE });
       await page.close();
     });
   }
@@ -177,18 +177,29 @@ describe('storage', () => {
   });
 
   it('a write the browser refuses to store is reported, not lost silently', async () => {
-    const page = await context.newPage();
-    await page.addInitScript(() => {
-      IDBObjectStore.prototype.put = function () {
-        throw new DOMException('no room', 'QuotaExceededError');
-      };
-    });
-    await page.goto(`${base}webstarts.html?console`);
-    await page.waitForFunction(() => /starts: /.test(document.getElementById('console').textContent));
-    const text = await starts(page);
-    assert.match(text, /\(this one not stored\)/);
-    assert.ok((await page.evaluate(() => Module.storageError)).length > 0);
-    await page.close();
+    const seen = async (query, refuse) => {
+      const page = await context.newPage();
+      if (refuse) {
+        await page.addInitScript(() => {
+          IDBObjectStore.prototype.put = function () {
+            throw new DOMException('no room', 'QuotaExceededError');
+          };
+        });
+      }
+      await page.goto(`${base}webstarts.html?${query}`);
+      await page.waitForFunction(() => /starts: /.test(document.getElementById('console').textContent));
+      const text = await starts(page);
+      const error = await page.evaluate(() => Module.storageError);
+      await page.close();
+      return { n: Number(/starts: (\d+)/.exec(text)[1]), text, error };
+    };
+    const before = await seen('console', false);
+    const refused = await seen('console', true);
+    assert.match(refused.text, /\(this one not stored\)/);
+    assert.equal(refused.n, before.n, 'the refused record is not counted');
+    assert.ok(refused.error, 'the page says what the browser refused');
+    const after = await seen('console', false);
+    assert.equal(after.n, before.n + 1, 'nor is it there after a reload');
   });
 });
 

@@ -21,8 +21,11 @@ void say(const char* text) {
 }
 
 void count_start(Ref) {
-  Database::create(0, lit("WebStarts"), kCreator, kType, false);  // false when it exists
   Ref volatile db = jnew<Database>(kType, kCreator, kReadWrite);
+  if (!vcall(Database::m_isOpen, db)) {  // the first start makes it
+    Database::create(0, lit("WebStarts"), kCreator, kType, false);
+    db = jnew<Database>(kType, kCreator, kReadWrite);
+  }
   if (!vcall(Database::m_isOpen, db)) {
     say("starts: no database");
     return;

@@ -19,7 +19,7 @@ export function serve(mounts) {
     const url = decodeURIComponent(new URL(req.url, 'http://x').pathname);
     const prefix = prefixes.find((p) => url.startsWith(p));
     let file = prefix && path.join(mounts[prefix], url.slice(prefix.length));
-    if (file && file.endsWith(path.sep)) file = path.join(file, 'index.html');
+    if (file && fs.existsSync(file) && fs.statSync(file).isDirectory()) file = path.join(file, 'index.html');
     if (!file || !file.startsWith(path.resolve(mounts[prefix])) || !fs.existsSync(file) ||
         !fs.statSync(file).isFile()) {
       res.writeHead(404);
