@@ -190,7 +190,8 @@ mergeInto(LibraryManager.library, {
   // 1 when input is waiting.
   palm_web_wait__deps: ['$Palm'],
   palm_web_wait: function(ms) {
-    if (Palm.queue.length) return 1;
+    // Called again as the stack is wound up after the sleep: then it must end the sleep.
+    if (Asyncify.state === Asyncify.State.Normal && Palm.queue.length) return 1;
     return Asyncify.handleSleep(function(wakeUp) {
       var timer = null, port = null;
       var done = function(v) {

@@ -144,21 +144,32 @@ describe('scripted runs match the native program', () => {
 describe('input', () => {
   it('a touch tap and a mouse click land on the same pixel', async () => {
     const page = await open('widgets', 'scale=3');
+    await page.waitForTimeout(500);
+    const start = await canvasPixels(page);
     await page.evaluate(() => { Palm.log = []; });
     const box = await page.locator('#screen').boundingBox();
-    // A point inside the pixel (37, 52), off its centre, in CSS pixels.
-    const x = box.x + (37 + 0.8) * box.width / WINDOW_W;
-    const y = box.y + (52 + 0.3) * box.height / WINDOW_H;
+    // A point inside the check box's pixel (11, 81), off the pixel's centre, in CSS pixels.
+    const x = box.x + (11 + 0.8) * box.width / WINDOW_W;
+    const y = box.y + (81 + 0.3) * box.height / WINDOW_H;
+    const shown = async (count) => {
+      await page.waitForFunction((n) => Palm.log.filter((e) => e[0] === 1 && e[1] === 0x202).length >= n, count);
+      await page.waitForTimeout(500);
+      return canvasPixels(page);
+    };
     await page.mouse.click(x, y);
+    const clicked = await shown(1);
     const cdp = await context.newCDPSession(page);
     await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
     await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-    await page.waitForFunction(() => Palm.log.filter((e) => e[0] === 1 && e[1] === 0x202).length >= 2);
+    const tapped = await shown(2);
     const log = await page.evaluate(() => Palm.log);
     const downs = log.filter((e) => e[0] === 1 && e[1] === 0x201);
     const ups = log.filter((e) => e[0] === 1 && e[1] === 0x202);
     assert.equal(downs.length, 2, JSON.stringify(log));
-    for (const e of [...downs, ...ups]) assert.deepEqual([e[2], e[3]], [37, 52]);
+    for (const e of [...downs, ...ups]) assert.deepEqual([e[2], e[3]], [11, 81]);
+    // The click ticked the box and the tap cleared it: both reached the program there.
+    assert.notDeepEqual(clicked.px, start.px, 'the click changed nothing');
+    assert.notDeepEqual(tapped.px, clicked.px, 'the tap changed nothing');
     await page.close();
   });
 });
