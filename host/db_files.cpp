@@ -180,6 +180,13 @@ int db_file_move(const char* from, const char* to) {
 // One rename that refuses an existing target where the system has it; else a hard link,
 // which never replaces either, and the source's name removed after.
 int db_file_move_new(const char* from, const char* to) {
+#ifdef __EMSCRIPTEN__
+  // A page's files have no links, and no other process shares its folder: look, then move.
+  struct stat st;
+  if (lstat(to, &st) == 0) return DB_FILE_EXISTS;
+  if (rename(from, to) != 0) return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+  return stored() ? DB_FILE_OK : DB_FILE_FAILED;
+#endif
 #ifdef RENAME_NOREPLACE
   if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return DB_FILE_OK;
   if (errno != EINVAL && errno != ENOSYS)

@@ -25,7 +25,7 @@ namespace {
 // input), as a window system would preempt a busy program.
 static constexpr double BUSY_TURN_MS = 16;
 
-enum InputKind { INPUT_MOUSE = 1, INPUT_KEY = 2, INPUT_CLOSE = 3 };
+enum InputKind { INPUT_MOUSE = 1, INPUT_KEY = 2, INPUT_CLOSE = 3, INPUT_WHEEL = 4 };
 
 struct Web : Display {
   HWND__* top = nullptr;
@@ -52,7 +52,9 @@ struct Web : Display {
       if (kind == INPUT_MOUSE)
         input_mouse(top, static_cast<UINT>(e[0]), e[1], e[2], e[3] != 0);
       else if (kind == INPUT_KEY)
-        input_key(top, static_cast<UINT>(e[0]), static_cast<WPARAM>(e[1]));
+        input_key(top, static_cast<UINT>(e[0]), static_cast<WPARAM>(e[1]), e[2] != 0);
+      else if (kind == INPUT_WHEEL)
+        input_wheel(top, e[0] * WHEEL_DELTA);
       else if (kind == INPUT_CLOSE)
         input_close(top);
     }
@@ -96,6 +98,7 @@ struct Web : Display {
   }
 
   int scale(HWND__* window) override { return window == top ? palm_web_shown() : 1; }
+  bool placement(HWND__*, PlatformPlacement*) override { return false; }  // the page places it
 };
 
 }  // namespace

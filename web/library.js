@@ -1,7 +1,6 @@
 // The page side of the web display (platform/display_web.cpp): the canvas, input queued
 // for the program to take, sleeps that give the browser its turn, and storage syncs.
 mergeInto(LibraryManager.library, {
-  $Palm__postset: 'Palm.init();',
   $Palm: {
     queue: [],
     wake: null,
@@ -12,10 +11,9 @@ mergeInto(LibraryManager.library, {
     height: 0,
     ctrl: false,
     scale: 1,
-    init: function() {},
 
     // Input for the program: [kind, a, b, c]; kind 1 mouse (message, x, y, held),
-    // 2 key (message, code), 3 close.
+    // 2 key (message, code, control held), 3 close, 4 wheel (notches, positive away).
     post: function(event) {
       if (Palm.log) Palm.log.push(event);  // a test driver's record of the input
       Palm.queue.push(event);
@@ -92,7 +90,7 @@ mergeInto(LibraryManager.library, {
       c.addEventListener('contextmenu', function(e) { e.preventDefault(); });
       c.addEventListener('wheel', function(e) {
         e.preventDefault();
-        Palm.post([2, 0x100, e.deltaY < 0 ? 0x21 : 0x22]);
+        if (e.deltaY) Palm.post([4, e.deltaY < 0 ? 1 : -1]);
       }, {passive: false});
       window.addEventListener('keydown', function(e) {
         Palm.ctrl = e.ctrlKey;
@@ -104,7 +102,7 @@ mergeInto(LibraryManager.library, {
         var code = Palm.keyCodes[e.key];
         if (code) {
           e.preventDefault();
-          Palm.post([2, 0x100, code]);  // Enter, Escape, Backspace, Tab: translated to characters
+          Palm.post([2, 0x100, code, e.ctrlKey ? 1 : 0]);  // Enter, Escape, ...: translated
           return;
         }
         if (e.key.length === 0 || e.metaKey || e.altKey) return;
@@ -113,9 +111,9 @@ mergeInto(LibraryManager.library, {
         e.preventDefault();
         var upper = e.key.toUpperCase();
         if (upper.length === 1 && upper >= 'A' && upper <= 'Z')
-          Palm.post([2, 0x100, upper.charCodeAt(0)]);
+          Palm.post([2, 0x100, upper.charCodeAt(0), e.ctrlKey ? 1 : 0]);
         if (e.ctrlKey) return;
-        for (var i = 0; i < e.key.length; i++) Palm.post([2, 0x102, e.key.charCodeAt(i)]);
+        for (var i = 0; i < e.key.length; i++) Palm.post([2, 0x102, e.key.charCodeAt(i), 0]);
       });
       window.addEventListener('keyup', function(e) { Palm.ctrl = e.ctrlKey; });
       window.addEventListener('resize', Palm.layout);

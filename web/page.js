@@ -73,11 +73,16 @@
         if (err) show('Storage cannot be read: ' + err);
         removeRunDependency('storage');
       });
-      var close = FS.close;
+      // Pictures are written whole, or to a scratch name and then renamed.
+      var close = FS.close, rename = FS.rename;
       FS.close = function (stream) {
         var path = stream.path, written = (stream.flags & 3) !== 0;
         close(stream);
         if (written && path && /\.png$/i.test(path)) picture(path);
+      };
+      FS.rename = function (from, to) {
+        rename(from, to);
+        if (/\.png$/i.test(to)) picture(to);
       };
       if (script) {
         addRunDependency('script');
