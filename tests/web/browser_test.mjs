@@ -174,6 +174,18 @@ describe('input', () => {
   });
 });
 
+describe('host keys', () => {
+  it('F12 downloads the screen as a PNG, as the desktop saves it', async () => {
+    const page = await open('glimmer', 'nosw');
+    await page.locator('#screen').click({ position: { x: 5, y: 5 } });
+    const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('F12')]);
+    assert.match(download.suggestedFilename(), /^Glimmer-\d{8}-\d{6}-\d{3}\.png$/);
+    const picture = decodePng(fs.readFileSync(await download.path()));
+    assert.deepEqual([picture.width, picture.height], [320, 320]);
+    await page.close();
+  });
+});
+
 describe('storage', () => {
   const starts = (page) => page.locator('#console').textContent();
 
