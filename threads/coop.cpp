@@ -48,7 +48,7 @@ static ThreadRecord* g_current;
 // carries (and keeps alive as roots) the frames of the thread that happened to start it.
 static ThreadRecord g_launcher;
 static ThreadRecord* g_starter;  // the thread a new thread returns to if it never yields
-static int g_switch_result = 1;  // what the resumed coop_switch returns
+[[maybe_unused]] static int g_switch_result = 1;  // what the resumed coop_switch returns
 static int g_failed;
 static bool g_keep_slice;      // benchmarks time the switch alone
 static int64_t g_slice_start;  // when the running thread was switched to (microseconds)
@@ -210,6 +210,7 @@ int32_t coop_get_priority(ThreadRecord* t) { return t ? t->priority : 1; }
 
 void coop_set_current(ThreadRecord* t) { g_current = t; }
 void coop_fail() { g_failed = 1; }
+static int make_launcher(uintptr_t) { return 1; }  // a fiber starts on a stack of its own
 
 #else
 /* ---------------------------------------------------------------------------
