@@ -2,7 +2,7 @@
 // kind.
 #include <gtest/gtest.h>
 
-#include "harness.h"
+#include "program.h"
 #include "javax/microedition/io/Connector.h"
 
 using javax::microedition::io::Connector;
