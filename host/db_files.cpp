@@ -155,22 +155,38 @@ static int64_t raw_write(int fd, const void* buf, int64_t n) {
   return put;
 }
 
+#ifdef __EMSCRIPTEN__
+// A page's files live in its memory until pushed to the browser's database (web/library.js);
+// a change that is not stored there fails, as a failed write to a disk does.
+extern "C" int palm_web_sync();
+static bool stored() { return palm_web_sync() == 0; }
+bool db_file_flush(int) { return stored(); }  // the toolchain's fsync drops the database's errors
+#else
+static bool stored() { return true; }
 // File systems that cannot sync say so with EINVAL; that loses nothing.
 bool db_file_flush(int fd) { return fsync(fd) == 0 || errno == EINVAL; }
+#endif
 
 int db_file_remove(const char* name) {
-  if (unlink(name) == 0) return DB_FILE_OK;
+  if (unlink(name) == 0) return stored() ? DB_FILE_OK : DB_FILE_FAILED;
   return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
 }
 
 int db_file_move(const char* from, const char* to) {
-  if (rename(from, to) == 0) return DB_FILE_OK;
+  if (rename(from, to) == 0) return stored() ? DB_FILE_OK : DB_FILE_FAILED;
   return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
 }
 
 // One rename that refuses an existing target where the system has it; else a hard link,
 // which never replaces either, and the source's name removed after.
 int db_file_move_new(const char* from, const char* to) {
+#ifdef __EMSCRIPTEN__
+  // A page's files have no links, and no other process shares its folder: look, then move.
+  struct stat st;
+  if (lstat(to, &st) == 0) return DB_FILE_EXISTS;
+  if (rename(from, to) != 0) return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+  return stored() ? DB_FILE_OK : DB_FILE_FAILED;
+#endif
 #ifdef RENAME_NOREPLACE
   if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return DB_FILE_OK;
   if (errno != EINVAL && errno != ENOSYS)

@@ -105,6 +105,8 @@ int evt_enqueue(UINT msg, WPARAM wp, LPARAM lp);
 // start of a frame (automatic refresh switched off).
 void host_after_round();
 void host_frame_start();
+// Frames the program has started (automatic refresh off), for frame-rate figures.
+extern "C" uint32_t host_frame_count();
 inline void host_note_work() { host.work++; }
 
 // F12 / Print: the screen as a time-stamped PNG in the current folder.

@@ -7,8 +7,13 @@
 
 // A round whose threads ran this long computed something, even without drawing.
 static const int64_t BUSY_US = 200;
-// Longest idle wait: whatever the wait cannot see (a clock jump) is noticed this soon.
+// Longest idle wait: whatever the wait cannot see (a clock jump) is noticed this soon. A
+// page wakes seldom, so that an idle program leaves the processor to the browser.
+#ifdef __EMSCRIPTEN__
+static const DWORD IDLE_CAP_MS = 1000;
+#else
 static const DWORD IDLE_CAP_MS = 50;
+#endif
 // A window's wait cannot watch a script's pipe as well: it is looked at this often.
 static const DWORD SCRIPT_LOOK_MS = 10;
 
@@ -16,6 +21,7 @@ static uint32_t g_work;
 static uint64_t g_allocations;
 static bool g_last_idle;
 static int64_t g_next_frame;  // microseconds on the performance counter
+static uint32_t g_frames;
 
 static int64_t now_us() {
   LARGE_INTEGER c, f;
@@ -80,6 +86,7 @@ bool host_last_round_idle() { return g_last_idle; }
 // last one was due to. A frame long after the last (or the first) starts at once, so
 // drawing that comes now and then is never delayed. Input ends the wait at once.
 void host_frame_start() {
+  g_frames++;
   if (host.fps <= 0) return;
   int64_t period = 1000000 / host.fps, now = now_us();
   if (g_next_frame == 0 || now - g_next_frame > period) {
@@ -93,3 +100,5 @@ void host_frame_start() {
   g_next_frame += period;
   coop_reset_busy();  // the wait is nobody's work
 }
+
+uint32_t host_frame_count() { return g_frames; }

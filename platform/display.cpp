@@ -52,6 +52,9 @@ Display* display_get() {
   static Display* d = [] {
     const char* env = getenv("PALM_HEADLESS");
     if (env && strcmp(env, "1") == 0) return display_headless();
+#ifdef __EMSCRIPTEN__
+    return display_web();  // the page's canvas
+#endif
     std::string why;
     if (Display* sdl = display_sdl(&why)) return sdl;
     fprintf(stderr, "%s: no window can be opened (%s); running headless\n",

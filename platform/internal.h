@@ -135,3 +135,6 @@ struct Display {
 Display* display_get();
 Display* display_headless();
 Display* display_sdl(std::string* why);  // null when unavailable, saying why
+#ifdef __EMSCRIPTEN__
+Display* display_web();
+#endif

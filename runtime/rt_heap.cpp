@@ -119,6 +119,10 @@ __attribute__((noinline)) static void gather_roots() {
   uintptr_t low = reinterpret_cast<uintptr_t>(&here);
   g_roots.clear();
   ThreadRecord* head = coop_first();
+#ifdef __EMSCRIPTEN__
+  (void)low;
+  coop_roots(note_range);
+#else
   uintptr_t top = rt_stack_top;
   if (head && head->stackBase > top) top = head->stackBase;
   if (!head) note_range(low, top);
@@ -129,6 +133,7 @@ __attribute__((noinline)) static void gather_roots() {
       note_range(reinterpret_cast<uintptr_t>(t->buffer),
                  reinterpret_cast<uintptr_t>(t->buffer) + t->savedSize);
   }
+#endif
   for (int i = 0; i < rt_image.staticWords; i++) note_word(&rt_image.statics[i]);
   for (ThreadRecord* t = head; t; t = t->next) note_word(reinterpret_cast<uintptr_t*>(&t->arg));
   rt_scan_in_flight(note_visit, nullptr);

@@ -9,7 +9,8 @@ case "${1:-all}" in
   run) pkgs=("${run[@]}") ;;
   all) pkgs=("${run[@]}" g++-multilib libgtest-dev googletest libbenchmark-dev mingw-w64
              fonts-dejavu-core wine wine64 xvfb xauth x11-utils xdotool python3 python3-pil
-             imagemagick lintian desktop-file-utils unzip) ;;
+             imagemagick lintian desktop-file-utils unzip emscripten node-acorn nodejs npm
+             chromium) ;;
   *) echo "usage: $0 [run]" >&2; exit 2 ;;
 esac
 missing=()

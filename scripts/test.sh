@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and tests the x86-64, UBSan, ASan and i686 configurations, warnings as errors; then,
-# where wine and the cross compiler are present, the Windows build under wine.
+# Builds and tests the x86-64, UBSan, ASan and i686 configurations, warnings as errors; then
+# the web pages (scripts/test-web.sh) and, where wine and the cross compiler are present, the
+# Windows build under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -12,6 +13,13 @@ for preset in ${PALM_PRESETS:-release ubsan asan i686}; do
   # The Debian package, installed and removed again.
   if [ "$preset" = release ]; then scripts/test-install.sh deb; fi
 done
+
+# The web pages where the toolchain and the browser are present.
+if [ -z "${PALM_SKIP_WEB:-}" ] && command -v emcc >/dev/null && command -v chromium >/dev/null; then
+  ./scripts/test-web.sh build/release
+else
+  echo "=== web: skipped (no emscripten or no chromium)"
+fi
 
 if [ -n "${PALM_SKIP_WINDOWS:-}" ] || ! command -v wine >/dev/null ||
    ! command -v x86_64-w64-mingw32-g++-posix >/dev/null; then

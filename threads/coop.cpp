@@ -1,6 +1,10 @@
 // Cooperative thread package: thread list, round-robin scheduler and stack-copying switch.
 #include "threads/coop.h"
 
+#ifdef __EMSCRIPTEN__
+#include "threads/coop_switch.h"
+#endif
+
 #include <cstdlib>
 #include <cstring>
 
@@ -26,7 +30,7 @@
 #endif
 
 // Distance kept between the restoring frame and the lowest byte it writes back.
-static constexpr uintptr_t RESTORE_CLEARANCE = 8192;
+[[maybe_unused]] static constexpr uintptr_t RESTORE_CLEARANCE = 8192;
 // Milliseconds from 1601-01-01 to 1970-01-01.
 static constexpr int64_t EPOCH_1601_MS = 11644473600000LL;
 
@@ -44,7 +48,7 @@ static ThreadRecord* g_current;
 // carries (and keeps alive as roots) the frames of the thread that happened to start it.
 static ThreadRecord g_launcher;
 static ThreadRecord* g_starter;  // the thread a new thread returns to if it never yields
-static int g_switch_result = 1;  // what the resumed coop_switch returns
+[[maybe_unused]] static int g_switch_result = 1;  // what the resumed coop_switch returns
 static int g_failed;
 static bool g_keep_slice;      // benchmarks time the switch alone
 static int64_t g_slice_start;  // when the running thread was switched to (microseconds)
@@ -177,7 +181,7 @@ void coop_remove(ThreadRecord* t) {
   free(t);
 }
 
-static bool in_list(const ThreadRecord* t) {
+[[maybe_unused]] static bool in_list(const ThreadRecord* t) {
   for (ThreadRecord* p = g_head; p; p = p->next)
     if (p == t) return true;
   return false;
@@ -199,6 +203,16 @@ void coop_set_priority(ThreadRecord* t, int32_t p) {
 
 int32_t coop_get_priority(ThreadRecord* t) { return t ? t->priority : 1; }
 
+#ifdef __EMSCRIPTEN__
+/* ---------------------------------------------------------------------------
+ * Context switch: in coop_fiber.cpp (a WebAssembly call stack cannot be copied)
+ * ------------------------------------------------------------------------- */
+
+void coop_set_current(ThreadRecord* t) { g_current = t; }
+void coop_fail() { g_failed = 1; }
+static int make_launcher(uintptr_t) { return 1; }  // a fiber starts on a stack of its own
+
+#else
 /* ---------------------------------------------------------------------------
  * Context switch
  * ------------------------------------------------------------------------- */
@@ -355,6 +369,8 @@ __attribute__((noinline)) static int coop_switch(ThreadRecord* from, ThreadRecor
   }
   resume(to);
 }
+
+#endif
 
 /* ---------------------------------------------------------------------------
  * Scheduler

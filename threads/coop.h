@@ -48,5 +48,11 @@ void coop_reset_busy();
 // The earliest wake time among sleeping threads (scheduler clock), 0 when none sleeps.
 int64_t coop_next_wake_ms();
 
+#ifdef __EMSCRIPTEN__
+// Gives every range of memory that may hold a thread's references: each switched-out
+// thread's C stack and Asyncify save area, and the running thread's stack and locals.
+void coop_roots(void (*range)(uintptr_t lo, uintptr_t hi));
+#endif
+
 // Benchmarks only: nonzero skips giving up the time slice, so a switch is timed alone.
 void coop_bench_keep_slice(int keep);

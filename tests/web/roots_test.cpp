@@ -1,0 +1,71 @@
+// The collector on WebAssembly: a reference kept only in a wasm local is in no memory the
+// collector could read, until the thread's call stack is unwound into its save area.
+#include <gtest/gtest.h>
+
+#include "program.h"
+#include "test_classes.h"
+
+using test::Node;
+
+namespace {
+
+// References out of the collector's sight; the key is read at every use.
+volatile uintptr_t g_key = 0x3c3c3c3c;
+uintptr_t hide(Ref r) { return reinterpret_cast<uintptr_t>(r) ^ g_key; }
+Ref unhide(uintptr_t h) { return reinterpret_cast<Ref>(h ^ g_key); }
+
+uintptr_t g_hidden;
+bool g_kept, g_done;
+
+__attribute__((noinline)) uintptr_t fresh_hidden_node() { return hide(jnew<Node>()); }
+__attribute__((noinline)) bool live(uintptr_t h) { return rt_is_live_object(unhide(h)); }
+
+// Holds the plain reference in a local whose address is never taken across `between`; the
+// empty asm keeps the compiler from working it out again afterwards from `hidden`.
+__attribute__((noinline)) bool held_in_local(uintptr_t hidden, void (*between)()) {
+  Ref r = unhide(hidden);
+  __asm__ volatile("" : "+r"(r));
+  between();
+  return rt_is_live_object(r) && hide(r) == hidden;
+}
+
+void collect() {
+  scrub_stack();
+  rt_collect();
+}
+
+PROGRAM_TEST(WebRoots, LocalOfTheRunningThreadSurvivesACollection) {
+  uintptr_t control = fresh_hidden_node();
+  collect();
+  EXPECT_FALSE(live(control));  // nothing else keeps a fresh node
+
+  uintptr_t h = fresh_hidden_node();
+  EXPECT_TRUE(held_in_local(h, collect));
+  EXPECT_TRUE(live(h));
+}
+
+PROGRAM_TEST(WebRoots, LocalOfASwitchedOutThreadSurvivesAnotherThreadsCollection) {
+  // The head holds it while switched out; the other thread collects.
+  uintptr_t h = fresh_hidden_node();
+  g_done = false;
+  spawn([] {
+    collect();
+    g_done = true;
+  });
+  EXPECT_TRUE(held_in_local(h, [] { coop_yield(); }));
+  EXPECT_TRUE(g_done);
+
+  // A thread holds it while switched out; the head collects.
+  g_hidden = fresh_hidden_node();
+  g_kept = g_done = false;
+  spawn([] {
+    g_kept = held_in_local(g_hidden, [] { coop_yield(); });
+    g_done = true;
+  });
+  coop_yield();
+  collect();
+  EXPECT_TRUE(yield_until([] { return g_done; }));
+  EXPECT_TRUE(g_kept);
+}
+
+}  // namespace
