@@ -3,15 +3,16 @@
 #   install-deps.sh run   what building and running the programs needs: compiler, CMake,
 #                         SDL2 and zlib
 #   install-deps.sh       everything the tests and benchmarks need too (what CI runs)
+#   install-deps.sh web   the web build and its browser tests (scripts/test-web.sh)
 set -euo pipefail
 run=(build-essential cmake libsdl2-dev zlib1g-dev)
 case "${1:-all}" in
   run) pkgs=("${run[@]}") ;;
   all) pkgs=("${run[@]}" g++-multilib libgtest-dev googletest libbenchmark-dev mingw-w64
              fonts-dejavu-core wine wine64 xvfb xauth x11-utils xdotool python3 python3-pil
-             imagemagick lintian desktop-file-utils unzip emscripten node-acorn nodejs npm
-             chromium) ;;
-  *) echo "usage: $0 [run]" >&2; exit 2 ;;
+             imagemagick lintian desktop-file-utils unzip) ;;
+  web) pkgs=("${run[@]}" emscripten node-acorn nodejs npm chromium) ;;
+  *) echo "usage: $0 [run|web]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do
