@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds and tests the x86-64, UBSan and i686 configurations (PALM_PRESETS names others, such
-# as asan), warnings as errors; then
+# Builds and tests the x86-64, UBSan, ASan and i686 configurations (PALM_PRESETS names
+# others), warnings as errors; then
 # the web pages (scripts/test-web.sh) when PALM_WEB is set and, where wine and the cross compiler are present, the
 # Windows build under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
-for preset in ${PALM_PRESETS:-release ubsan i686}; do
+for preset in ${PALM_PRESETS:-release ubsan asan i686}; do
   echo "=== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
