@@ -2,7 +2,6 @@
 // name beside the target and renamed over it only when complete, so a failure leaves what
 // was there. Nothing but a regular file is ever replaced, and nothing is removed but the
 // scratch file the host made itself.
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -11,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/db_files.h"
 #include "host/host.h"
 
 #ifdef _WIN32
@@ -27,14 +27,6 @@ static const int SCRATCH_TRIES = 16;
 static void ignore_size_limit_signal() {
 #ifdef SIGXFSZ
   signal(SIGXFSZ, SIG_IGN);  // a write over the file-size limit fails as a write, reported
-#endif
-}
-
-static int create_new(const std::string& path, int mode) {
-#ifdef _WIN32
-  return _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-#else
-  return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
 #endif
 }
 
@@ -77,7 +69,7 @@ std::string host_file_begin(HostFile& f, const char* path) {
   std::string stem = f.target + "." + std::to_string(getpid()) + ".";
   for (int i = 0; i < SCRATCH_TRIES && f.fd < 0; i++) {
     f.scratch = stem + std::to_string(i) + ".tmp";
-    f.fd = create_new(f.scratch, mode >= 0 ? mode : 0666);
+    f.fd = db_file_open(f.scratch.c_str(), DB_OPEN_CREATE_NEW);
     if (f.fd < 0 && errno != EEXIST) break;
   }
   if (f.fd < 0) {
@@ -97,49 +89,22 @@ std::string host_file_begin(HostFile& f, const char* path) {
 }
 
 bool host_file_write(HostFile& f, const void* data, size_t size) {
-  const auto* p = static_cast<const char*>(data);
-  while (size > 0) {
-    if (f.fd < 0) return false;
-#ifdef _WIN32
-    int n = _write(f.fd, p, static_cast<unsigned>(size > (1u << 30) ? (1u << 30) : size));
-#else
-    ssize_t n = write(f.fd, p, size);
-#endif
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = ENOSPC;
-      return false;
-    }
-    p += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
-static int close_fd(int fd) {
-#ifdef _WIN32
-  return _close(fd);
-#else
-  return close(fd);
-#endif
+  if (f.fd < 0) return false;
+  errno = ENOSPC;  // a write that takes nothing sets no errno: the disk is full
+  return db_file_write(f.fd, data, static_cast<int64_t>(size));
 }
 
 std::string host_file_commit(HostFile& f) {
   if (f.fd < 0) return "not open";
   int fd = f.fd;
   f.fd = -1;
-  if (close_fd(fd) != 0) {
+  if (!db_file_close(fd)) {
     std::string why = strerror(errno);
     host_file_abandon(f);
     return why;
   }
-#ifdef _WIN32
-  bool moved = MoveFileExA(f.scratch.c_str(), f.target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-  if (!moved) errno = EACCES;
-#else
-  bool moved = rename(f.scratch.c_str(), f.target.c_str()) == 0;
-#endif
-  if (!moved) {
+  errno = EACCES;  // what a refused move says where the system sets no errno
+  if (db_file_move(f.scratch.c_str(), f.target.c_str()) != DB_FILE_OK) {
     std::string why = strerror(errno);
     host_file_abandon(f);
     return why;
@@ -149,7 +114,7 @@ std::string host_file_commit(HostFile& f) {
 }
 
 void host_file_abandon(HostFile& f) {
-  if (f.fd >= 0) close_fd(f.fd);
+  if (f.fd >= 0) db_file_close(f.fd);
   f.fd = -1;
   if (!f.scratch.empty()) remove(f.scratch.c_str());  // made by us, never the target
   f.scratch.clear();
