@@ -104,6 +104,10 @@ bool db_file_list(const char* prefix, std::vector<std::string>* rests) {
  * POSIX
  * ------------------------------------------------------------------------- */
 
+// What a failed call's errno says, in the results of the calls that can find a file missing.
+static int errno_result() { return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED; }
+static int new_name_result() { return errno == EEXIST ? DB_FILE_EXISTS : errno_result(); }
+
 // Opening never waits (a pipe of the record's name would otherwise block for good), and
 // only regular files are handed out. Descriptor 0 is moved up: 0 means "not open". A new
 // file is made exclusively, so a planted link cannot send the bytes to its target.
@@ -120,7 +124,7 @@ int db_file_open(const char* name, DbOpenHow how) {
   int fd;
   do fd = open(name, flags, 0666);
   while (fd < 0 && errno == EINTR);
-  if (fd < 0) return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+  if (fd < 0) return errno_result();
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
@@ -167,14 +171,13 @@ static bool stored() { return true; }
 bool db_file_flush(int fd) { return fsync(fd) == 0 || errno == EINVAL; }
 #endif
 
-int db_file_remove(const char* name) {
-  if (unlink(name) == 0) return stored() ? DB_FILE_OK : DB_FILE_FAILED;
-  return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
-}
+// A change that reached the file system, as far as it was kept.
+static int changed() { return stored() ? DB_FILE_OK : DB_FILE_FAILED; }
+
+int db_file_remove(const char* name) { return unlink(name) == 0 ? changed() : errno_result(); }
 
 int db_file_move(const char* from, const char* to) {
-  if (rename(from, to) == 0) return stored() ? DB_FILE_OK : DB_FILE_FAILED;
-  return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+  return rename(from, to) == 0 ? changed() : errno_result();
 }
 
 // One rename that refuses an existing target where the system has it; else a hard link,
@@ -184,18 +187,16 @@ int db_file_move_new(const char* from, const char* to) {
   // A page's files have no links, and no other process shares its folder: look, then move.
   struct stat st;
   if (lstat(to, &st) == 0) return DB_FILE_EXISTS;
-  if (rename(from, to) != 0) return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
-  return stored() ? DB_FILE_OK : DB_FILE_FAILED;
-#endif
+  return db_file_move(from, to);
+#else
 #ifdef RENAME_NOREPLACE
   if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return DB_FILE_OK;
-  if (errno != EINVAL && errno != ENOSYS)
-    return errno == EEXIST ? DB_FILE_EXISTS : errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+  if (errno != EINVAL && errno != ENOSYS) return new_name_result();
 #endif
-  if (link(from, to) != 0)
-    return errno == EEXIST ? DB_FILE_EXISTS : errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED;
+  if (link(from, to) != 0) return new_name_result();
   unlink(from);
   return DB_FILE_OK;
+#endif
 }
 
 bool db_file_list(const char* prefix, std::vector<std::string>* rests) {
