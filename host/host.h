@@ -33,6 +33,7 @@ extern const HostApplication host_application;
 constexpr int HOST_SCREEN_SIZE = 320;
 constexpr int HOST_CLIENT_WIDTH = 319;
 constexpr int HOST_CLIENT_HEIGHT = 459;
+constexpr int HOST_SILK_BUTTONS = 10;
 
 struct HostState {
   // Start-up
@@ -93,6 +94,10 @@ void host_save_placement(const HostPlacement& place);
 void host_free_drawing();
 // Silk-screen button: control id of a label, -1 when there is none.
 int host_button_id(const char* label);
+// The label of the index-th silk-screen button in the window's order, null past the last;
+// the label of the button with that control id, null for none.
+const char* host_button_label(int index);
+const char* host_button_label_of(WPARAM id);
 // Key code a silk-screen button queues (by control id), 0 for no button.
 int host_button_key(WPARAM id);
 

@@ -34,10 +34,6 @@ static const size_t READ_CHUNK = 4096;
 static const int GREMLIN_SETTLE_ROUNDS = 64;
 static const DWORD GREMLIN_SETTLE_MS = 500;
 
-// The silk-screen buttons a script presses by label, in the window's order.
-static const char* const SILK_LABELS[] = {"Apps", "Menu", "Calc", "Find",  "Date",
-                                          "Addr", "PgUp", "PgDn", "To Do", "Memo"};
-
 struct Script {
   std::string path;
   const char* origin = "PALM_SCRIPT";  // how messages name the script
@@ -428,7 +424,8 @@ static std::vector<std::string> gremlin_event() {
     lines.push_back("up " + point(x, y));
     return lines;
   }
-  if (kind < 75) return {std::string("press ") + SILK_LABELS[random_below(10)]};
+  if (kind < 75)
+    return {std::string("press ") + host_button_label(random_below(HOST_SILK_BUTTONS))};
   if (kind < 85) return {"key " + std::to_string(VK_LEFT + random_below(4))};
   static const int CONTROL_CHARS[] = {8, 9, 13, 27};
   int c = random_below(10) == 0 ? CONTROL_CHARS[random_below(4)] : 32 + random_below(95);
@@ -487,12 +484,6 @@ static void record_line(const std::string& text) {
   if (!host_file_write(g_recorder.file, out.data(), out.size())) record_failed(strerror(errno));
 }
 
-static std::string silk_label(WPARAM id) {
-  for (const char* label : SILK_LABELS)
-    if (static_cast<WPARAM>(host_button_id(label)) == LOWORD(id)) return label;
-  return "";
-}
-
 void script_note_input(UINT msg, WPARAM wp, LPARAM lp) {
   if (!g_recorder.on) return;
   std::string at = point(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
@@ -513,7 +504,8 @@ void script_note_input(UINT msg, WPARAM wp, LPARAM lp) {
       record_line("char " + std::to_string(wp));
       break;
     case WM_COMMAND:
-      if (!silk_label(wp).empty()) record_line("press " + silk_label(wp));
+      if (const char* label = host_button_label_of(LOWORD(wp)))
+        record_line(std::string("press ") + label);
       break;
   }
 }

@@ -2,6 +2,7 @@
 // the window procedure that paints the screen and turns input into events.
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "host/host.h"
@@ -60,6 +61,18 @@ int host_button_id(const char* label) {
   for (const SilkButton& b : BUTTONS)
     if (label && strcmp(label, b.text) == 0) return b.id;
   return -1;
+}
+
+static_assert(std::size(BUTTONS) == HOST_SILK_BUTTONS);
+
+const char* host_button_label(int index) {
+  return index >= 0 && index < HOST_SILK_BUTTONS ? BUTTONS[index].text : nullptr;
+}
+
+const char* host_button_label_of(WPARAM id) {
+  for (const SilkButton& b : BUTTONS)
+    if (static_cast<WPARAM>(b.id) == id) return b.text;
+  return nullptr;
 }
 
 int host_button_key(WPARAM id) {
