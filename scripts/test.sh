@@ -33,7 +33,7 @@ export WINEDEBUG=-all
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 run_wine() {
-  if [ -n "${DISPLAY:-}" ]; then wine "$@"; else xvfb-run -a wine "$@"; fi
+  if [ -n "${DISPLAY:-}" ]; then wine "$@"; else tests/support/with_xvfb.sh wine "$@"; fi
 }
 run_wine build/windows/tests/runtime/runtime_tests.exe --gtest_brief=1 </dev/null
 run_wine build/windows/tests/platform/platform_tests.exe --gtest_brief=1 </dev/null

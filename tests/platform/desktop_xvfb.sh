@@ -67,7 +67,7 @@ wait \$pid
 cp "$dir/err.txt" "$dir/term.txt"
 END
 chmod +x "$dir/run.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/run.sh"
+"$(dirname "$0")/../support/with_xvfb.sh" "$dir/run.sh"
 
 fail() { echo "$1"; cat "$2"; exit 1; }
 printf 'Scribble console started ...\nkey 11\nkey 12\nkey 261\nkey 261\nkey 264\nkey 11\nkey 12\nkey 12\n' \

@@ -9,11 +9,12 @@ windows=$(realpath "$2")
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 wine=$(command -v wine || command -v wine64)
+xvfb=$(realpath "$(dirname "$0")/../support/with_xvfb.sh")
 run_wine() {
   if [ -n "${DISPLAY:-}" ]; then
     WINEDEBUG=-all "$wine" "$@"
   else
-    WINEDEBUG=-all xvfb-run -a "$wine" "$@"
+    WINEDEBUG=-all "$xvfb" "$wine" "$@"
   fi
 }
 # Size and pixel bytes of a PNG as the host writes it.

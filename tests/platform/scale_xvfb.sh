@@ -28,7 +28,7 @@ done
 wait \$pid
 END
 chmod +x "$dir/run.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$dir/run.sh"
+"$(dirname "$0")/../support/with_xvfb.sh" "$dir/run.sh"
 grep -q "Width: 638" "$dir/info.txt" || { cat "$dir/info.txt"; echo "window width is not 638"; exit 1; }
 grep -q "Height: 918" "$dir/info.txt" || { cat "$dir/info.txt"; echo "window height is not 918"; exit 1; }
 # The button's rows (device y 146..158) differ before and after the tap.

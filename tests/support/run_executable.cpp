@@ -81,14 +81,14 @@ ProgramRun run_executable(const std::string& program, const std::string& args,
 bool wine_ready() {
   const char* apps = getenv("PALM_WINDOWS_APPS");
   return apps && *apps &&
-         system("command -v wine >/dev/null 2>&1 && command -v xvfb-run >/dev/null 2>&1") == 0;
+         system("command -v wine >/dev/null 2>&1 && command -v Xvfb >/dev/null 2>&1") == 0;
 }
 
 ProgramRun run_under_wine(const std::string& exe, const std::string& dir, const std::string& script,
                           const std::string& args) {
   setenv("WINEDEBUG", "-all", 1);
   std::string path = std::string(getenv("PALM_WINDOWS_APPS")) + "/" + exe;
-  return run_executable("/usr/bin/env", "xvfb-run -a wine " + path + " " + args, dir, script, 180);
+  return run_executable(PALM_WITH_XVFB, "wine " + path + " " + args, dir, script, 180);
 }
 
 std::string script_pen(const char* command, int x, int y) {
