@@ -407,18 +407,6 @@ TEST(Failure, AFailedListenerIsReportedOnceAndLaterEventsGoOn) {
             "java/lang/RuntimeException: listener failed\n");
 }
 
-TEST(StartUp, TheHostsClassBaseChoosesThePalmPackageByName) {
-  run([&] {
-    auto& s = Toolkit::S();
-    EXPECT_EQ(jstring_bytes(s.classBase), "de.kawt.impl.kjava");
-    EXPECT_EQ(jstring_bytes(s.platform), "j2me");
-    EXPECT_STREQ(rt_record(rt_header(s.laf)->classIndex)->name, "de/kawt/impl/kjava/LafImpl");
-    EXPECT_STREQ(rt_record(rt_header(s.toolkit)->classIndex)->name,
-                 "de/kawt/impl/kjava/ToolkitImpl");
-    EXPECT_EQ(s.colorDepth, 1) << "monochrome without -color";
-  });
-}
-
 // With a frame shown and nothing to repaint, idle passes neither allocate nor draw.
 TEST(Idle, WithoutDamageTheDispatchThreadAllocatesAndDrawsNothing) {
   run([&] {
