@@ -171,14 +171,9 @@ TEST(ScrollManagerRules, BarsComeAndGoWithTheContentOneBringsTheOtherAndTheyTake
     // Hits go to the bars right of and below the viewport.
     ScrollManager::setContentSize(m, 60, 60);
     auto& s = ScrollManager::f(m);
-    for (auto [x, y] : {std::pair{10, 10},
-                        {42, 10},
-                        {41, 10},
-                        {10, 22},
-                        {10, 21},
-                        {50, 30},
-                        {51, 10},
-                        {-1, 10}}) {
+    const std::pair<int, int> points[] = {{10, 10}, {42, 10}, {41, 10}, {10, 22},
+                                          {10, 21}, {50, 30}, {51, 10}, {-1, 10}};
+    for (auto [x, y] : points) {
       Ref hit = ScrollManager::hitTest(m, x, y);
       hits += !hit ? '-' : hit == owner ? 'o' : hit == s.vbar ? 'v' : hit == s.hbar ? 'h' : '?';
     }
