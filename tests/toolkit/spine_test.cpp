@@ -228,29 +228,23 @@ void post_key(jint code) {
   EventQueue::postEvent(Toolkit::getDefaultToolkit() ? Toolkit::S().eventQueue : nullptr, e);
 }
 
-// A frame holding a panel with A and B, then C.
-Ref focus_frame() {
+// A frame holding a panel with A and B, then C; the probe tagged `focus` has the focus.
+Ref focus_frame(char focus) {
   Ref volatile frame = shown_frame();
   Ref volatile panel = jnew<Panel>();
   Container::setLayout(panel, nullptr);
   Component::setBounds(panel, 0, 0, 100, 50);
-  Container::add(panel, probe('A', 0, 0, 20, 20));
-  Container::add(panel, probe('B', 30, 0, 20, 20));
+  Ref volatile probes[] = {Container::add(panel, probe('A', 0, 0, 20, 20)),
+                           Container::add(panel, probe('B', 30, 0, 20, 20)),
+                           probe('C', 0, 60, 20, 20)};
   Container::add(frame, panel);
-  Container::add(frame, probe('C', 0, 60, 20, 20));
+  Container::add(frame, probes[2]);
   pump(5);
+  vcall(Component::m_requestFocus, probes[focus - 'A']);
   return frame;
 }
 
 char tag_of(Ref c) { return c && instanceof <Probe>(c) ? static_cast<char>(Probe::f(c).tag) : '-'; }
-
-Ref find(Ref frame, char tag) {
-  Ref panel = Container::getComponent(frame, 0);
-  for (Ref c : {Container::getComponent(panel, 0), Container::getComponent(panel, 1),
-                Container::getComponent(frame, 1)})
-    if (tag_of(c) == tag) return c;
-  return nullptr;
-}
 
 TEST(Keys, TraversalKeysMoveTheFocusAndActivateKeysActivate) {
   struct Case {
@@ -273,8 +267,7 @@ TEST(Keys, TraversalKeysMoveTheFocusAndActivateKeysActivate) {
   for (const Case& k : cases) {
     char focus = '?';
     run([&] {
-      Ref volatile frame = focus_frame();
-      vcall(Component::m_requestFocus, find(frame, k.from));
+      Ref volatile frame = focus_frame(k.from);
       post_key(k.key);
       focus = tag_of(Window::getFocusOwner(frame));
     });
@@ -285,8 +278,7 @@ TEST(Keys, TraversalKeysMoveTheFocusAndActivateKeysActivate) {
 
 TEST(Keys, ALongJogPressCancelsAndAShortOneAccepts) {
   run([] {
-    Ref volatile frame = focus_frame();
-    vcall(Component::m_requestFocus, find(frame, 'A'));
+    focus_frame('A');
     palm_key(5890);
     palm_key(5894);
     palm_key(5893);
@@ -405,18 +397,6 @@ TEST(Failure, AFailedListenerIsReportedOnceAndLaterEventsGoOn) {
   EXPECT_EQ(r.console,
             "Test console started ...\n"
             "java/lang/RuntimeException: listener failed\n");
-}
-
-TEST(StartUp, TheHostsClassBaseChoosesThePalmPackageByName) {
-  run([&] {
-    auto& s = Toolkit::S();
-    EXPECT_EQ(jstring_bytes(s.classBase), "de.kawt.impl.kjava");
-    EXPECT_EQ(jstring_bytes(s.platform), "j2me");
-    EXPECT_STREQ(rt_record(rt_header(s.laf)->classIndex)->name, "de/kawt/impl/kjava/LafImpl");
-    EXPECT_STREQ(rt_record(rt_header(s.toolkit)->classIndex)->name,
-                 "de/kawt/impl/kjava/ToolkitImpl");
-    EXPECT_EQ(s.colorDepth, 1) << "monochrome without -color";
-  });
 }
 
 // With a frame shown and nothing to repaint, idle passes neither allocate nor draw.

@@ -171,14 +171,9 @@ TEST(ScrollManagerRules, BarsComeAndGoWithTheContentOneBringsTheOtherAndTheyTake
     // Hits go to the bars right of and below the viewport.
     ScrollManager::setContentSize(m, 60, 60);
     auto& s = ScrollManager::f(m);
-    for (auto [x, y] : {std::pair{10, 10},
-                        {42, 10},
-                        {41, 10},
-                        {10, 22},
-                        {10, 21},
-                        {50, 30},
-                        {51, 10},
-                        {-1, 10}}) {
+    const std::pair<int, int> points[] = {{10, 10}, {42, 10}, {41, 10}, {10, 22},
+                                          {10, 21}, {50, 30}, {51, 10}, {-1, 10}};
+    for (auto [x, y] : points) {
       Ref hit = ScrollManager::hitTest(m, x, y);
       hits += !hit ? '-' : hit == owner ? 'o' : hit == s.vbar ? 'v' : hit == s.hbar ? 'h' : '?';
     }
@@ -186,39 +181,36 @@ TEST(ScrollManagerRules, BarsComeAndGoWithTheContentOneBringsTheOtherAndTheyTake
   EXPECT_EQ(hits, "ovohov--");
 }
 
-// Menus open at (x - 1, y - 1), pushed left and up onto the screen, never past 0.
+// Menus open at (x - 1, y - 1), pushed left and up onto the screen, never past 0. The list
+// is one row and its border: 14 high, moved up 2 in a window 2 shorter.
 TEST(MenuRules, OpenPlacesThePopupOnTheScreen) {
+  constexpr jint W = 27;  // as wide as "Open" needs
   struct Case {
     const char* item;
     jint x, y;
+    Box window;
   } cases[] = {
-      {"Open", 10, 15},
-      {"Open", 150, 15},  // shifted left
-      {"Open", 0, 0},     // never above or left of 0
-      {"Open", 10, 155},  // shifted up
-      {"A very long menu item that is far wider than the screen", 30, 15},
+      {"Open", 10, 15, {9, 14, W, 12}},
+      {"Open", 150, 15, {133, 14, W, 12}},  // shifted left
+      {"Open", 0, 0, {0, 0, W, 12}},        // never above or left of 0
+      {"Open", 10, 155, {9, 148, W, 12}},   // shifted up
+      {"A very long menu item that is far wider than the screen", 30, 15, {0, 14, 199, 12}},
   };
-  jint longest = 0;
+  std::vector<Box> windows, lists;
   run([&] {
     for (const Case& c : cases) {
-      SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
       Ref volatile menu = jnew<Menu>(lit("M"));
       Menu::add(menu, jnew<MenuItem>(lit(c.item)));
       Menu::open(menu, c.x, c.y, 0);
-      Box w = bounds(Menu::f(menu).popup), l = bounds(Menu::f(menu).list);
-      // The list is one row and its border: 14 high, moved up 2 in a window 2 shorter.
-      EXPECT_EQ(l.y, -2);
-      EXPECT_EQ(l.h, 14);
-      EXPECT_EQ(w.h, 12);
-      EXPECT_EQ(w.w, l.w);
-      jint x = std::min(c.x - 1, 160 - w.w), y = std::min(c.y - 1, 160 - w.h);
-      EXPECT_EQ(w.x, std::max(x, 0));
-      EXPECT_EQ(w.y, std::max(y, 0));
-      longest = std::max(longest, w.w);
+      windows.push_back(bounds(Menu::f(menu).popup));
+      lists.push_back(bounds(Menu::f(menu).list));
       Menu::close(menu);
     }
   });
-  EXPECT_GT(longest, 160);
+  for (size_t i = 0; i < std::size(cases); i++) {
+    EXPECT_EQ(windows[i], cases[i].window) << cases[i].item << " at " << cases[i].x;
+    EXPECT_EQ(lists[i], (Box{0, -2, cases[i].window.w, 14})) << cases[i].item;
+  }
 }
 
 // In a menu's list: every popup closed, the frame stays, and the item's action sent (the

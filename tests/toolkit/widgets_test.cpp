@@ -86,6 +86,21 @@ int selected_title_x(const Screen& s) {
   return -1;
 }
 
+// The program's first screen, on either system.
+void expect_first_screen(const Screen& s) {
+  ASSERT_TRUE(s.ok);
+  EXPECT_EQ(s.at(100, 14), kAccent) << "the frame's title bar";
+  for (int x : {2, 30, 70})  // the buttons' frames: the left edge between the round corners
+    for (int y = kPanelY + 4; y <= kPanelY + 13; y++) EXPECT_TRUE(s.black(x, y)) << x << "," << y;
+  EXPECT_TRUE(s.black(53, kPanelY + 24)) << "Red is on";
+  EXPECT_EQ(black_run(s, kListY, kListX + 1, kListX + 60), 60) << "the list's top border";
+  EXPECT_GT(s.inked(kListX + 58, kListY + 1, kListX + 64, kListY + 48), 20)
+      << "a vertical bar: eight rows do not fit";
+  EXPECT_GT(s.inked(75, kPanelY + 34, 105, kPanelY + 45), 10) << "the choice shows Small";
+  EXPECT_EQ(thumb(s).x0, kBarX + 7) << "value 0: the thumb right after the left arrow";
+  EXPECT_EQ(s.inked(0, kMeterY, 159, kMeterY + 12 * kMeterRow - 1), 0) << "nothing tallied yet";
+}
+
 // One run of the program for every pen-driven widget, each tallying in its own meter row;
 // the widgets' own rules (bar arithmetic, list keys, radio groups, menu placement, modal
 // dialogs) are pinned in process (widget_rules_test.cpp, spine_test.cpp).
@@ -112,18 +127,7 @@ TEST(Widgets, PenDrivenWidgetsInOneRun) {
       "-console");
   ASSERT_EQ(r.result.status, 0) << r.result.err;
 
-  Screen s = r["s"];
-  ASSERT_TRUE(s.ok);
-  EXPECT_EQ(s.at(100, 14), kAccent) << "the frame's title bar";
-  for (int x : {2, 30, 70})  // the buttons' frames: the left edge between the round corners
-    for (int y = kPanelY + 4; y <= kPanelY + 13; y++) EXPECT_TRUE(s.black(x, y)) << x << "," << y;
-  EXPECT_TRUE(s.black(53, kPanelY + 24)) << "Red is on";
-  EXPECT_EQ(black_run(s, kListY, kListX + 1, kListX + 60), 60) << "the list's top border";
-  EXPECT_GT(s.inked(kListX + 58, kListY + 1, kListX + 64, kListY + 48), 20)
-      << "a vertical bar: eight rows do not fit";
-  EXPECT_GT(s.inked(75, kPanelY + 34, 105, kPanelY + 45), 10) << "the choice shows Small";
-  EXPECT_EQ(thumb(s).x0, kBarX + 7) << "value 0: the thumb right after the left arrow";
-  EXPECT_EQ(s.inked(0, kMeterY, 159, kMeterY + 12 * kMeterRow - 1), 0) << "nothing tallied yet";
+  expect_first_screen(r["s"]);
 
   EXPECT_EQ(r["pressed"].at(4, kPanelY + 4), kAccent) << "drawn pressed under the pen";
   EXPECT_TRUE(r["off"].white(4, kPanelY + 4)) << "dragged off: drawn up";
@@ -197,12 +201,7 @@ TEST(WindowsBuild, WidgetsStartsAndShowsItsFirstScreen) {
   ProgramRun r =
       run_under_wine("../tests/toolkit/demo/widgets.exe", dir, "wait 1500\nshot s.png\nclose\n");
   EXPECT_EQ(r.status, 0) << r.err;
-  Screen s = read_shot(dir + "/s.png");
-  ASSERT_TRUE(s.ok);
-  EXPECT_EQ(s.at(100, 14), kAccent) << "the frame's title bar";
-  EXPECT_EQ(black_run(s, kListY, kListX + 1, kListX + 60), 60) << "the list's top border";
-  EXPECT_EQ(thumb(s).x0, kBarX + 7) << "the scroll bar's thumb";
-  EXPECT_EQ(s.inked(0, kMeterY, 159, kMeterY + 12 * kMeterRow - 1), 0);
+  expect_first_screen(read_shot(dir + "/s.png"));
 }
 
 }  // namespace

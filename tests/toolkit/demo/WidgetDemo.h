@@ -23,10 +23,9 @@ struct WidgetDemo {
   };
   JAVA_STATICS
 
-  // The listener interfaces it implements.
-
   static void main(Ref args);
   static void init(Ref self);
+  // The listener interfaces it implements.
   static void actionPerformed(Ref self, Ref e);
   static void itemStateChanged(Ref self, Ref e);
   static void adjustmentValueChanged(Ref self, Ref e);
