@@ -1,18 +1,16 @@
-// Glimmer's classes in process: the page keys and the near limit, the Start/Stop button and
-// the trigonometry it uses.
+// Glimmer's classes in process: the page keys and the near limit, and the trigonometry it
+// uses. The Start/Stop button is judged end to end (programs_test).
 #include "apps/glimmer/Glimmer.h"
 
 #include <gtest/gtest.h>
 
 #include "apps/glimmer/VorelObject.h"
 #include "apps/glimmer/class_list.h"
-#include "com/sun/kjava/Button.h"
 #include "com/sun/kjava/Graphics.h"
 #include "com/sun/kjava/Trigonometric.h"
 #include "in_process.h"
 #include "trigonometry_checks.h"
 
-using com::sun::kjava::Button;
 using com::sun::kjava::Graphics;
 using com::sun::kjava::Spotlet;
 using glimmer::Glimmer;
@@ -48,24 +46,6 @@ TEST(GlimmerClasses, PageUpAtTheNearLimitMovesNothingAndDrawsNothing) {
     EXPECT_TRUE(screen_now().white(5, 5)) << "page down repaints";
     for (int i = 0; i < 30; i++) vcall(Spotlet::m_keyDown, g, 12);
     EXPECT_EQ(z_of(g), -5250 - 30 * 250) << "no far limit";
-  });
-}
-
-TEST(GlimmerClasses, TheStartStopButtonSwitchesStateAndLabel) {
-  run([] {
-    Ref g = still_glimmer();
-    auto label = [&] { return jstring_bytes(Button::f(Glimmer::f(g).startStopButton).text); };
-    EXPECT_TRUE(Glimmer::f(g).running);
-    EXPECT_EQ(label(), "Stop");
-    vcall(Spotlet::m_penDown, g, 5, 150);
-    EXPECT_FALSE(Glimmer::f(g).running);
-    EXPECT_EQ(label(), "Start");
-    EXPECT_EQ(Button::f(Glimmer::f(g).startStopButton).width, Graphics::getWidth(lit("Start")) + 4);
-    vcall(Spotlet::m_penDown, g, 5, 150);
-    EXPECT_TRUE(Glimmer::f(g).running);
-    EXPECT_EQ(label(), "Stop");
-    vcall(Spotlet::m_penDown, g, 80, 80);  // off both buttons
-    EXPECT_TRUE(Glimmer::f(g).running);
   });
 }
 

@@ -136,7 +136,8 @@ TEST(Draw, ShapesCoverExactlyTheirPixels) {
   }
 }
 
-// Colour words draw their colour only in colour mode; black otherwise.
+// Colour words draw their colour only in colour mode; black otherwise. Text in a colour is
+// transparent in colour mode, opaque black on white otherwise.
 TEST(Draw, ModesSelectTheirColours) {
   for (const char* line : {"", "-color"}) {
     InProcess run;
@@ -152,12 +153,16 @@ TEST(Draw, ModesSelectTheirColours) {
       gfx_draw_line(6, 0, 6, 0, 0);
       gfx_draw_line(7, 0, 7, 0, 7);
       gfx_draw_line(8, 0, 8, 0, static_cast<jint>(0x12345605u));
+      gfx_fill_rectangle(0, 20, 40, 11, DRAW_BLACK, 0);
+      gfx_draw_string(jstr("HH"), 0, 20, static_cast<jint>(0xFF000005u));
       g_s = screen();
     };
     run_in_process(run);
     uint32_t green = *line ? 0x00FF00u : BLACK, word = *line ? 0x123456u : BLACK;
     std::vector<uint32_t> want = {BLACK, GREY, WHITE, BLACK, green, BLACK, BLACK, BLACK, word};
     for (int x = 0; x < 9; x++) EXPECT_EQ(device_pixel(g_s, x, 0), want[x]) << line << " " << x;
+    EXPECT_EQ(count_device(g_s, 0xFF0000) > 0, *line != 0) << line;
+    EXPECT_EQ(device_pixel(g_s, 0, 20), *line ? BLACK : WHITE) << line;  // the text's background
   }
 }
 

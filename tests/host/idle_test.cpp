@@ -3,8 +3,6 @@
 // to the same threads in the same order.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -59,10 +57,7 @@ Outcome run_tumbler(bool idleWait) {
                   .script = script,
                   .idleWait = idleWait,
                   .clock = 1700000000000});
-  for (int i = 0; i <= 5; i++) {
-    std::ifstream in(dir + std::to_string(i) + ".png", std::ios::binary);
-    out.shots.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  for (int i = 0; i <= 5; i++) out.shots.push_back(file_bytes(dir + std::to_string(i) + ".png"));
   return out;
 }
 

@@ -3,17 +3,11 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "in_process.h"
 #include "scratch.h"
 
 namespace {
-
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 int g_seen;
 bool g_ran;
@@ -53,27 +47,6 @@ TEST(Startup, ConsoleSwitchBannerAndFailures) {
     EXPECT_EQ(r.console, c.console) << c.line << " " << c.fault;
     EXPECT_EQ(r.consoleTitle, c.title) << c.line << " " << c.fault;
     EXPECT_TRUE(c.fault != PF_ALLOC_CONSOLE || g_seen == 0) << "no console held";
-  }
-}
-
-TEST(Startup, ColourSwitchRulesDependOnTheProgram) {
-  struct Case {
-    const char* line;
-    int byDefault;
-    int expected;
-  } cases[] = {
-      {"", 0, 0},           {"-color", 0, 1},   {"/color", 0, 1},   {"-nocolor", 0, 0},
-      {"", 1, 1},           {"-nocolor", 1, 0}, {"/nocolor", 1, 0}, {"-color", 1, 1},
-      {"x-colorful", 0, 1}, {"-COLOR", 0, 0},
-  };
-  for (const Case& c : cases) {
-    InProcess run;
-    run.commandLine = c.line;
-    run.colourByDefault = c.byDefault;
-    run.body = [] { g_seen = host.colour; };
-    g_seen = -1;
-    run_in_process(run);
-    EXPECT_EQ(g_seen, c.expected) << "line \"" << c.line << "\" default " << c.byDefault;
   }
 }
 
@@ -146,9 +119,10 @@ TEST(Startup, MainThreadObjectsAndTeardown) {
 }
 
 // Switches are words: a repeated one counts once and the last value wins; a word no rule
-// takes is named and ignored; a -script or -record that cannot be used, or a bad
-// -gremlins, ends the program with status 2 before it runs; a file name is never searched
-// for the colour and console switches.
+// takes, or a bad -scale or -fps, is named and ignored; headless there is no frame limit
+// unless asked; the colour switches (case matters) override the program's default; a -script or
+// -record that cannot be used, or a bad -gremlins, ends the program with status 2 before it runs; a
+// file name is never searched for the colour and console switches.
 TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
   std::string dashed = scratch_dir() + "/switches-console-color.txt";
   std::ofstream(dashed) << "close\n";
@@ -157,9 +131,18 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
     int status, scale, colourAndConsole;
     bool ran;
     const char* said;  // on standard error; nullptr: nothing
+    int fps = 0;
+    int colourByDefault = 0;
   } cases[] = {
-      {"-scale 2 /scale=3 -console -console", 0, 3, 1, true, nullptr},
+      {"-scale 2 /scale=6 -console -console", 0, 6, 1, true, nullptr},
+      {"-fps 30 /fps=1000", 0, 0, 0, true, nullptr, 1000},
+      {"-scale 7 -fps x", 0, 0, 0, true,
+       "Test: -scale takes a whole number from 1 to 6; ignored\n"
+       "Test: -fps takes a whole number from 0 to 1000; ignored\n"},
       {"-colorful", 0, 0, 10, true, nullptr},  // the colour switch counts inside a word
+      {"/color -COLOR", 0, 0, 10, true, "Test: unknown switch -COLOR; ignored\n"},
+      {"/nocolor", 0, 0, 0, true, nullptr, 0, 1},
+      {"", 0, 0, 10, true, nullptr, 0, 1},
       {"-bogus stray", 0, 0, 0, true,
        "Test: unknown switch -bogus; ignored\nTest: stray: not a switch"},
       {"-script " + dashed, 0, 0, 0, true, nullptr},
@@ -175,6 +158,7 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
   for (const Case& c : cases) {
     InProcess run;
     run.commandLine = c.line;
+    run.colourByDefault = c.colourByDefault;
     run.body = [] {
       g_ran = true;
       g_seen = host.colour * 10 + host.console;
@@ -190,25 +174,14 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
     if (c.ran) {
       EXPECT_EQ(g_seen, c.colourAndConsole) << c.line;
       EXPECT_EQ(host.scale, c.scale) << c.line;
+      EXPECT_EQ(host.fps, c.fps) << c.line;
     }
     if (c.said)
       EXPECT_NE(err.find(c.said), std::string::npos) << c.line << ": " << err;
     else
       EXPECT_EQ(err, "") << c.line;
   }
-  EXPECT_EQ(slurp(dashed), "close\n");
-}
-
-// --version prints the name and version alone and runs nothing.
-TEST(Startup, VersionLine) {
-  for (const char* line : {"--version", "-version", "/version"}) {
-    InProcess run;
-    run.commandLine = line;
-    run.body = [] { ADD_FAILURE() << "the program ran"; };
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(run_in_process(run).status, 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string("Test ") + PALM_VERSION + "\n");
-  }
+  EXPECT_EQ(file_bytes(dashed), "close\n");
 }
 
 }  // namespace

@@ -124,23 +124,6 @@ TEST(Text, ModesChooseColoursAndBackgrounds) {
   });
 }
 
-TEST(Text, ColourTextIsTransparentInColourModeAndOpaqueBlackOtherwise) {
-  for (const char* line : {"-color", ""}) {
-    InProcess run;
-    run.commandLine = line;
-    run.body = [] {
-      clear_screen();
-      gfx_fill_rectangle(0, 0, 40, 11, DRAW_BLACK, 0);
-      gfx_draw_string(jstr("HH"), 0, 0, static_cast<jint>(0xFF000005u));
-      g_s = screen();
-    };
-    run_in_process(run);
-    bool colour = *line != 0;
-    EXPECT_EQ(count_device(g_s, 0xFF0000) > 0, colour) << line;
-    EXPECT_EQ(device_pixel(g_s, 0, 0), colour ? BLACK : WHITE) << line;  // background
-  }
-}
-
 // A bitmap record: header words, then data words.
 std::vector<uint16_t> record(int width, int height, int bytesPerRow, int flags,
                              const std::vector<uint8_t>& bytes) {

@@ -2,6 +2,8 @@
 #include "scratch.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -45,4 +47,9 @@ void InScratchDir::SetUp() {
 void InScratchDir::TearDown() {
   fs::current_path(old_cwd_);
   if (!base_.empty()) fs::remove_all(dir_);  // outside the root
+}
+
+std::string file_bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }

@@ -8,6 +8,9 @@
 // A new empty folder named for the running test, plus `name` when given.
 std::string scratch_dir(const std::string& name = "");
 
+// The whole content of a file; empty when it cannot be read.
+std::string file_bytes(const std::string& path);
+
 // A fixture whose tests each run in their own scratch folder, made the current directory.
 class InScratchDir : public ::testing::Test {
  protected:
