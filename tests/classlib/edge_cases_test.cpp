@@ -1,15 +1,13 @@
-// Index edge cases of String, StringBuffer and Vector, as the published API rules them.
+// Index edge cases of String and StringBuffer, as the published API rules them.
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "java/lang/String.h"
 #include "java/lang/StringBuffer.h"
-#include "java/util/Vector.h"
 #include "program.h"
 
 using namespace java::lang;
-using java::util::Vector;
 
 namespace {
 
@@ -73,14 +71,6 @@ LIBRARY_TEST(EdgeCaseTest, RegionMatchesRule) {
     EXPECT_EQ(String::regionMatches(lit("abc"), 0, c.toffset, lit("abc"), c.ooffset, c.len) != 0,
               c.expected)
         << c.toffset << " " << c.ooffset << " " << c.len;
-}
-
-LIBRARY_TEST(EdgeCaseTest, VectorIndexOfScansFromANegativeIndexIntoTheArrayCheck) {
-  Ref v = jnew<Vector>();
-  Vector::addElement(v, lit("a"));
-  EXPECT_EQ(thrown_class([&] { Vector::indexOf(v, lit("a"), -1); }), AIOOBE);
-  EXPECT_EQ(Vector::indexOf(v, lit("a"), 0), 0);
-  EXPECT_EQ(Vector::indexOf(v, lit("a"), 1), -1);
 }
 
 }  // namespace

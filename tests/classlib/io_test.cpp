@@ -168,10 +168,8 @@ LIBRARY_TEST(WriterTest, ClosedWriterAndStringRanges) {
             (std::vector<uint8_t>{'b', 'c'}));
 }
 
+// A converter is found by name under the micro edition package; the default one is cached.
 LIBRARY_TEST(HelperTest, ConverterFoundByNameAndCached) {
-  EXPECT_EQ(text(Helper::S().defaultEncoding), "ISO8859_1");
-  EXPECT_EQ(text(Helper::S().defaultMEPath), "com.sun.cldc.i18n.j2me");
-  EXPECT_TRUE(Helper::S().microEdition);
   Ref w = Helper::getStreamWriterPrim(lit("ISO8859_1"));
   EXPECT_EQ(text(java::lang::Class::getName(java::lang::Object::getClass(w))),
             "com/sun/cldc/i18n/j2me/ISO8859_1_Writer");

@@ -60,6 +60,8 @@ LIBRARY_TEST(VectorTest, IndexMessagesInsertRemoveSearchAndEnumeration) {
   EXPECT_EQ(vcall(Vector::m_indexOf, v, lit("c")), 2);  // by equals, not identity
   EXPECT_EQ(vcall(Vector::m_indexOf, v, static_cast<Ref>(nullptr)), 3);
   EXPECT_EQ(vcall(Vector::m_indexOfFrom, v, lit("a"), 1), -1);
+  // A negative start scans from there into the array check.
+  EXPECT_EQ(thrown([&] { vcall(Vector::m_indexOfFrom, v, lit("a"), -1); }), AIOOBE);
   EXPECT_FALSE(vcall(Vector::m_removeElement, v, lit("zz")));
   EXPECT_EQ(vcall(Vector::m_size, v), 4);
   EXPECT_TRUE(vcall(Vector::m_removeElement, v, lit("a")));

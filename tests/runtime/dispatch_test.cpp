@@ -34,11 +34,9 @@ PROGRAM_TEST(Selectors, ObjectMethodsFirstNewMethodsNumberOnOverridesKeepTheirSe
 PROGRAM_TEST(Selectors, UnrelatedClassesReuseNumbersAndInterfacesShare) {
   EXPECT_EQ(test::Counter::m_count.vsel, test::Shape::m_area.vsel);
   EXPECT_NE(test::Counter::m_count.isel, test::Shape::m_area.isel);
-  EXPECT_EQ(test::Book::m_name.isel, test::Named::m_name.isel);
-  EXPECT_EQ(test::Book::m_title.isel, test::Titled::m_title.isel);
   EXPECT_EQ(test::Task::m_run.isel, java::lang::Runnable::m_run.isel);
   EXPECT_EQ(java::lang::Thread::m_run.isel, java::lang::Runnable::m_run.isel);
-  EXPECT_NE(test::Book::m_name.isel, test::Book::m_title.isel);
+  EXPECT_NE(test::Named::m_name.isel, test::Titled::m_title.isel);
 }
 
 PROGRAM_TEST(Dispatch, VirtualAndInterfaceCallsReachTheImplementation) {

@@ -26,7 +26,6 @@ PROGRAM_TEST(Layout, ObjectAndArrayRecords) {
             static_cast<uintptr_t>(rt_class_index_by_name("java/lang/String")));
   EXPECT_EQ(rec("[[I")->extra, static_cast<uintptr_t>(rt_class_index_by_name("[I")));
   EXPECT_EQ(rec("[[I")->superIndex, rt_class_index_by_name("java/lang/Object"));
-  EXPECT_EQ(rec("[C")->instanceSize, RT_ARRAY_INSTANCE_SIZE);
 }
 
 PROGRAM_TEST(Layout, InterfaceThrowableAndThreadRecords) {
@@ -46,7 +45,6 @@ PROGRAM_TEST(Layout, InterfaceThrowableAndThreadRecords) {
   EXPECT_EQ(rec("java/lang/InstantiationException")->extra, 0u);  // no String constructor
   EXPECT_EQ(rec("java/lang/Thread")->flags, CLS_THREAD);
   EXPECT_EQ(rec("test/Worker")->flags, CLS_THREAD);
-  EXPECT_EQ(rec("test/Worker")->extra, java::lang::Thread::m_run.isel);
   EXPECT_EQ(rec("test/Worker")->extra, java::lang::Runnable::m_run.isel);
 }
 
@@ -54,12 +52,10 @@ PROGRAM_TEST(Layout, ReferenceFieldsAreListedAtTheirOffsets) {
   const ClassRecord* node = rec("test/Node");
   ASSERT_EQ(node->refCount, 1);
   EXPECT_EQ(node->refOffsets[0], 2);  // right after the 16-bit boolean
-  EXPECT_EQ(node->instanceSize, RT_HEADER_SIZE + 2 + sizeof(Ref) + 4);
   const ClassRecord* pair = rec("test/Pair");
   ASSERT_EQ(pair->refCount, 1);  // only its own field; Node's is in Node's record
   EXPECT_EQ(pair->refOffsets[0], node->instanceSize - RT_HEADER_SIZE);
   const ClassRecord* s = rec("java/lang/String");
-  EXPECT_EQ(s->instanceSize, RT_HEADER_SIZE + sizeof(Ref) + 8);
   ASSERT_EQ(s->refCount, 1);
   EXPECT_EQ(s->refOffsets[0], 0);
   EXPECT_EQ(rt_image.stringClass, java::lang::String::klass.index);

@@ -52,12 +52,13 @@ ClassDecl Titled::klass = {.name = "test/Titled",
                            .interfaces = {&Named::klass},
                            .flags = CLS_INTERFACE,
                            .methods = {abstract_method(m_title)}};
-ClassDecl Book::klass = {.name = "test/Book",
-                         .super = &Object::klass,
-                         .interfaces = {&Titled::klass},
-                         .instanceSize = JAVA_INSTANCE_SIZE,
-                         .defaultCtor = &Book::init,
-                         .methods = {impl(m_name, &Book::name), impl(m_title, &Book::title)}};
+ClassDecl Book::klass = {
+    .name = "test/Book",
+    .super = &Object::klass,
+    .interfaces = {&Titled::klass},
+    .instanceSize = JAVA_INSTANCE_SIZE,
+    .defaultCtor = &Book::init,
+    .methods = {impl(Named::m_name, &Book::name), impl(Titled::m_title, &Book::title)}};
 
 ClassDecl Worker::klass = {.name = "test/Worker",
                            .super = &Thread::klass,

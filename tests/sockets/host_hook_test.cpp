@@ -1,4 +1,4 @@
-// Sockets through the host's real hooks: collected, torn down, or blocking a whole program.
+// Sockets through the host's real entry: a blocked read holds the whole program.
 #include "in_process.h"
 #include "net_program.h"
 
@@ -13,44 +13,7 @@ Ref open_to(int port) {
   return con;
 }
 
-// A connection to port and a server that nothing references after; the server's port.
-__attribute__((noinline)) int open_and_drop(int port) {
-  EXPECT_GE(handle<SocketProtocol>(open_to(port)), 0);
-  EXPECT_EQ(rt_take_error(), ERR_NONE);
-  Ref srv = jnew<ServerProtocol>();
-  srv_open(srv, lit("//:0"), 3, 0);
-  EXPECT_EQ(rt_take_error(), ERR_NONE);
-  return local_port(handle<ServerProtocol>(srv));
-}
-
 }  // namespace
-
-// Collected, a connection and a server have their sockets closed; one still referenced
-// is closed at teardown.
-TEST(SocketHostHook, CollectedOrTornDownSocketsAreClosed) {
-  int port = 0;
-  os_handle listener = peer_listen(&port), kept = -1;
-  run_program(cldc_core_classes(), [&] {
-    Ref volatile con = open_to(port);
-    kept = peer_accept(listener);
-    int serverPort = open_and_drop(port);
-    os_handle dropped = peer_accept(listener);
-    EXPECT_TRUE(peer_is_quiet(dropped));
-    os_handle probe = peer_connect(serverPort);
-    EXPECT_GE(probe, 0);
-    peer_close(probe);
-    scrub_stack();
-    rt_collect();
-    EXPECT_TRUE(peer_sees_end(dropped));
-    EXPECT_EQ(peer_connect(serverPort), -1);
-    EXPECT_TRUE(peer_is_quiet(kept));
-    EXPECT_GE(handle<SocketProtocol>(con), 0);
-    peer_close(dropped);
-  });
-  EXPECT_TRUE(peer_sees_end(kept));
-  peer_close(kept);
-  peer_close(listener);
-}
 
 // A program whose main reads from a peer that sends nothing: the read holds the whole
 // program (the window too) until the peer goes, and the window's close, asked for by the

@@ -21,8 +21,6 @@ auto as_unprivileged(F fn) {
   return result;
 }
 
-using Names = std::vector<std::string>;
-
 // A name file cut short (five bytes, or none) has no ids: every record call fails quietly.
 // The ids come from the name file's bytes, not from its name.
 TEST_F(Hostile, NameFilesThatAreNoDatabase) {

@@ -6,16 +6,6 @@ namespace {
 
 class Records : public StorageTest {};
 
-// The record files 0..n-1 by content; "-" for a missing one.
-std::vector<std::string> records_on_disk(int n) {
-  std::vector<std::string> out;
-  for (int i = 0; i < n; i++) {
-    Bytes b = file_bytes(rec(i));
-    out.push_back(file_exists(rec(i)) ? std::string(b.begin(), b.end()) : "-");
-  }
-  return out;
-}
-
 // Only a record number (decimal, no leading zero) names a record: a copy such as rec.0.bak
 // would otherwise make the count point past the last record, and an append leave a gap.
 TEST_F(Records, CountIsOfNumberedRecordFiles) {
@@ -161,7 +151,7 @@ TEST_F(Records, ObjectsOfADatabaseShareItsFilesUntilClosed) {
     }
     dup2(saved, 0);
     close(saved);
-    EXPECT_EQ(records_on_disk(2), (std::vector<std::string>{"\1", "\2"}));
+    EXPECT_EQ(records_on_disk(2), (Names{"\1", "\2"}));
   });
 }
 

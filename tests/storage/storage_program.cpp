@@ -53,6 +53,15 @@ std::vector<std::string> dir_entries() {
   return names;
 }
 
+Names records_on_disk(int n) {
+  Names out;
+  for (int i = 0; i < n; i++) {
+    Bytes b = file_bytes(rec(i));
+    out.push_back(file_exists(rec(i)) ? std::string(b.begin(), b.end()) : "-");
+  }
+  return out;
+}
+
 Ref raw_database(jint creator, jint type, jint mode) {
   Ref db = rt_new_object(com::sun::kjava::Database::klass.index);
   com::sun::kjava::Database::f(db).dbRef = db_open(type, creator, mode);

@@ -31,13 +31,16 @@ using Bytes = std::vector<uint8_t>;
 Bytes file_bytes(const std::string& name);
 void write_file(const std::string& name, const Bytes& bytes);
 bool file_exists(const std::string& name);
-std::vector<std::string> dir_entries();  // sorted
+using Names = std::vector<std::string>;
+Names dir_entries();  // sorted
 void empty_dir();
 
 // Database 1/2, the one most tests make: its name file and its record files.
 inline const char* const kName = "00000001-00000002-name";
 inline std::string rec(int n) { return "00000001-00000002-rec." + std::to_string(n); }
 inline Bytes v(std::initializer_list<uint8_t> b) { return b; }
+// The contents of record files 0..n-1 of database 1/2; "-" for a missing one.
+Names records_on_disk(int n);
 // Creates database 1/2 with the given records and opens it read-write, through the natives.
 Ref database_with(const std::vector<Bytes>& records);
 // db_get_record the way class code calls it: with a new empty byte array.

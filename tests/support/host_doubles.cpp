@@ -9,7 +9,7 @@
 
 int natives_init() {
   host_log.nativesStarted++;
-  return host_log.failNatives ? 0 : host_start_modules();
+  return host_start_modules();
 }
 
 void natives_shutdown() {

@@ -173,10 +173,8 @@ void clear_screen() {
  * Values
  * ------------------------------------------------------------------------- */
 
-int class_index(const char* name) { return rt_class_index_by_name(name); }
-
 Ref new_short_array(const std::vector<uint16_t>& words) {
-  Ref a = rt_new_array(class_index("[S"), 2, static_cast<jint>(words.size()));
+  Ref a = rt_new_array(rt_class_index_by_name("[S"), 2, static_cast<jint>(words.size()));
   for (size_t i = 0; i < words.size(); i++)
     static_cast<uint16_t*>(rt_array(a)->storage)[i] = words[i];
   return a;

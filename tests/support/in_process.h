@@ -73,7 +73,6 @@ constexpr uint32_t WHITE = 0xFFFFFF;
 constexpr uint32_t BLACK = 0x000000;
 constexpr uint32_t GREY = 0x7F7F7F;
 
-// Class indexes of this program.
-int class_index(const char* name);
+// A short array of these words; a String of Latin-1 text.
 Ref new_short_array(const std::vector<uint16_t>& words);
 Ref jstr(const char* text);

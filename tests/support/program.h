@@ -16,7 +16,6 @@ struct HostLog {
   std::vector<std::string> fatals;    // fatal reports, in order
   std::vector<std::string> released;  // class names of freed objects, in order
   int nativesStarted = 0, nativesStopped = 0;
-  bool failNatives = false;  // natives_init fails
   bool fatalThrows = false;  // a fatal report throws FatalReport instead of parking the thread
   std::u16string console;    // every con_write_char
   std::vector<jint> exits;   // every System.exit status
