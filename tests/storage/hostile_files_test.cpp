@@ -75,8 +75,8 @@ TEST_F(Hostile, NonFilesInARecordsPlace) {
       struct stat st;
       ASSERT_EQ(lstat(rec(1).c_str(), &st), 0);
       EXPECT_EQ(st.st_mode & S_IFMT, r.kind);
-      EXPECT_EQ(file_bytes(rec(0)), v({0}));
-      EXPECT_EQ(file_bytes(rec(2)), v({2}));
+      EXPECT_EQ(disk_bytes(rec(0)), v({0}));
+      EXPECT_EQ(disk_bytes(rec(2)), v({2}));
     }
   });
 }
@@ -97,10 +97,10 @@ TEST_F(Hostile, RenameThatFailsInTheMiddleOfADeleteLosesNoRecord) {
     close(fd);
     EXPECT_EQ(result, 0);
     // Record 1 moved to 0; record 2 could not move, so it and record 3 stay where they are.
-    EXPECT_EQ(file_bytes(rec(0)), v({1}));
+    EXPECT_EQ(disk_bytes(rec(0)), v({1}));
     EXPECT_FALSE(file_exists(rec(1)));
-    EXPECT_EQ(file_bytes(rec(2)), v({2}));
-    EXPECT_EQ(file_bytes(rec(3)), v({3}));
+    EXPECT_EQ(disk_bytes(rec(2)), v({2}));
+    EXPECT_EQ(disk_bytes(rec(3)), v({3}));
   });
 }
 
@@ -132,9 +132,9 @@ TEST_F(Hostile, FilesAndDirectoriesWithoutPermissionLoseNoRecord) {
     EXPECT_EQ(as_unprivileged([&] { return db_set_record(db, DB_APPEND, byte_array({9})); }), 0);
     EXPECT_EQ(as_unprivileged([&] { return db_delete_record(db, 0); }), 0);
     ASSERT_EQ(chmod(".", 0755), 0);
-    EXPECT_EQ(file_bytes(rec(1)), v({3}));
+    EXPECT_EQ(disk_bytes(rec(1)), v({3}));
     EXPECT_EQ(dir_entries(), (Names{kName, rec(0), rec(1)}));
-    EXPECT_EQ(file_bytes(rec(0)), v({1, 2}));
+    EXPECT_EQ(disk_bytes(rec(0)), v({1, 2}));
   });
 }
 
@@ -149,8 +149,8 @@ TEST_F(Hostile, PlantedScratchFileIsReplacedNotFollowed) {
       if (!target) write_file(scratch, {7, 7, 7});  // a plain file, else a link to target
       ASSERT_TRUE(!target || symlink(target, scratch) == 0);
       EXPECT_EQ(db_set_record(db, 0, byte_array({9, 9})), 1);
-      EXPECT_EQ(file_bytes(rec(0)), v({9, 9}));
-      EXPECT_EQ(file_bytes("victim"), v({5, 5}));
+      EXPECT_EQ(disk_bytes(rec(0)), v({9, 9}));
+      EXPECT_EQ(disk_bytes("victim"), v({5, 5}));
       EXPECT_EQ(dir_entries(), (Names{kName, rec(0), "victim"}));
     }
   });
@@ -185,10 +185,10 @@ TEST_F(Hostile, ShortWriteFullDiskOrReadOnlyFileSystemKeepsEveryRecord) {
       EXPECT_EQ(took(db_set_record(db, 0, byte_array(big))), want(0));
       EXPECT_EQ(took(db_set_record(db, DB_APPEND, byte_array(big))), want(0));
     }
-    EXPECT_EQ(file_bytes(rec(0)), v({1, 2, 3}));
+    EXPECT_EQ(disk_bytes(rec(0)), v({1, 2, 3}));
     EXPECT_EQ(dir_entries(), (Names{kName, rec(0)}));
     EXPECT_EQ(db_set_record(db, 0, byte_array(big)), 1);  // without the limit it fits
-    EXPECT_EQ(file_bytes(rec(0)), big);
+    EXPECT_EQ(disk_bytes(rec(0)), big);
   });
   PrivateTmpfs fs(dir_);
   if (!fs.ok) GTEST_SKIP() << "no private tmpfs here";

@@ -41,12 +41,12 @@ TEST_F(NameFile, LayoutForEveryKindOfName) {
         for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(uint8_t(id >> shift));
       bytes.insert(bytes.end(), r.stored.begin(), r.stored.end());
       bytes.resize(std::max<size_t>(bytes.size(), 40), 0);
-      EXPECT_EQ(file_bytes(r.file), bytes);
+      EXPECT_EQ(disk_bytes(r.file), bytes);
     }
     EXPECT_EQ(dir_entries(),
               (std::vector<std::string>{kName, rec(0), rec(1), "CAFEBABE-000000AB-name"}));
-    EXPECT_EQ(file_bytes(rec(0)), v({1, 2, 3}));
-    EXPECT_EQ(file_bytes(rec(1)), v({4}));
+    EXPECT_EQ(disk_bytes(rec(0)), v({1, 2, 3}));
+    EXPECT_EQ(disk_bytes(rec(1)), v({4}));
     EXPECT_EQ(db_record_count(raw_database(1, 2, 1)), 2);
   });
 }

@@ -40,26 +40,26 @@ std::string name_of(Ref store) { return jstring_bytes(vcall(RecordStore::m_getNa
 TEST_F(RecordStores, TheIndexFindsAndNumbersTheStores) {
   run_storage_program([] {
     Ref volatile p = open_store("p");
-    EXPECT_EQ(file_bytes(kIndex + "name"), name_file("KRMSStrskAWT-RmsStores"));
-    EXPECT_EQ(file_bytes(kIndex + "rec.0"), bytes("KRMS0000p"));
-    EXPECT_EQ(file_bytes(store(0) + "name"), name_file("KRMS0000kAWT-RS:p"));
+    EXPECT_EQ(disk_bytes(kIndex + "name"), name_file("KRMSStrskAWT-RmsStores"));
+    EXPECT_EQ(disk_bytes(kIndex + "rec.0"), bytes("KRMS0000p"));
+    EXPECT_EQ(disk_bytes(store(0) + "name"), name_file("KRMS0000kAWT-RS:p"));
     EXPECT_EQ(name_of(p), "p");
     EXPECT_EQ(vcall(RecordStore::m_getNumRecords, p), 0);
     vcall(RecordStore::m_addRecord, p, byte_array({7, 8}), 0, 2);
     vcall(RecordStore::m_closeRecordStore, p);
     EXPECT_EQ(dir_entries().size(), 4u);
     vcall(RecordStore::m_closeRecordStore, open_store("q"));
-    EXPECT_EQ(file_bytes(kIndex + "rec.1"), bytes("KRMS0001q"));
+    EXPECT_EQ(disk_bytes(kIndex + "rec.1"), bytes("KRMS0001q"));
     p = open_store("p");
     EXPECT_EQ(array_bytes(vcall(RecordStore::m_getRecord, p, 0)), v({7, 8}));
     EXPECT_EQ(name_of(p), "p");
     unlink((store(1) + "name").c_str());
     open_store("q");
-    EXPECT_EQ(file_bytes(store(1) + "name"), name_file("KRMS0001kAWT-RS:q"));
+    EXPECT_EQ(disk_bytes(store(1) + "name"), name_file("KRMS0001kAWT-RS:q"));
     EXPECT_FALSE(file_exists(kIndex + "rec.2"));  // no second index record of either
     write_file(kIndex + "rec.2", {1, 2, 3});
     open_store("c");
-    EXPECT_EQ(file_bytes(kIndex + "rec.3"), bytes("KRMS0003c"));
+    EXPECT_EQ(disk_bytes(kIndex + "rec.3"), bytes("KRMS0003c"));
   });
 }
 
@@ -107,18 +107,18 @@ TEST_F(RecordStores, NewStoreSharesNoDatabase) {
       EXPECT_EQ(vcall(RecordStore::m_getNumRecords, d), 0);
       EXPECT_EQ(vcall(RecordStore::m_addRecord, d, byte_array({'d'}), 0, 1), 0);
       vcall(RecordStore::m_closeRecordStore, d);
-      EXPECT_EQ(file_bytes(store(r.type) + "name"),
+      EXPECT_EQ(disk_bytes(store(r.type) + "name"),
                 name_file("KRMS" + digits(r.type) + "kAWT-RS:d"));
-      EXPECT_EQ(file_bytes(store(r.type) + "rec.0"), v({'d'}));
-      EXPECT_EQ(file_bytes(kIndex + "name"), name_file("KRMSStrskAWT-RmsStores"));
+      EXPECT_EQ(disk_bytes(store(r.type) + "rec.0"), v({'d'}));
+      EXPECT_EQ(disk_bytes(kIndex + "name"), name_file("KRMSStrskAWT-RmsStores"));
       for (int n = 0; n < 3; n++) {
-        EXPECT_EQ(file_bytes(store(n) + "rec.0"), v({uint8_t('a' + n)}));
+        EXPECT_EQ(disk_bytes(store(n) + "rec.0"), v({uint8_t('a' + n)}));
         EXPECT_FALSE(file_exists(store(n) + "rec.1"));
       }
       int naming_d = 0;
       for (int i = 0; file_exists(kIndex + "rec." + std::to_string(i)); i++)
         naming_d +=
-            file_bytes(kIndex + "rec." + std::to_string(i)) == bytes("KRMS" + digits(r.type) + "d");
+            disk_bytes(kIndex + "rec." + std::to_string(i)) == bytes("KRMS" + digits(r.type) + "d");
       EXPECT_EQ(naming_d, 1);
       d = open_store("d");
       EXPECT_EQ(array_bytes(vcall(RecordStore::m_getRecord, d, 0)), v({'d'}));
@@ -151,7 +151,7 @@ TEST_F(ManyStores, StoreBeyondTheLastTypeIsRefused) {
     EXPECT_EQ(thrown_by([] { open_store("more"); }),
               "javax/microedition/rms/RecordStoreFullException");
     EXPECT_EQ(dir_entries().size(), files);
-    EXPECT_EQ(file_bytes(store(1000) + "rec.0"), v({42}));
+    EXPECT_EQ(disk_bytes(store(1000) + "rec.0"), v({42}));
   });
 }
 
@@ -182,7 +182,7 @@ TEST_F(RecordStores, AddSizesAndWhatTheBindingDoesNotKeep) {
     for (jint position = 0; position < 4; position++) {
       const auto& [data, offset, count, stored] = cases[position];
       EXPECT_EQ(vcall(RecordStore::m_addRecord, s, byte_array(data), offset, count), position);
-      EXPECT_EQ(file_bytes(store(0) + "rec." + std::to_string(position)), stored);
+      EXPECT_EQ(disk_bytes(store(0) + "rec." + std::to_string(position)), stored);
       EXPECT_EQ(vcall(RecordStore::m_getNextRecordID, s), position + 2);
     }
     EXPECT_EQ(vcall(RecordStore::m_getNumRecords, s), 4);
@@ -200,7 +200,7 @@ TEST_F(RecordStores, AddSizesAndWhatTheBindingDoesNotKeep) {
     vcall(RecordStore::m_removeRecordListener, s, nullptr);
     EXPECT_EQ(thrown_by([&] { vcall(RecordStore::m_setRecord, s, 2, byte_array({9}), 0, 1); }),
               "javax/microedition/rms/RecordStoreException");
-    EXPECT_EQ(file_bytes(store(0) + "rec.2"), v({4, 5}));
+    EXPECT_EQ(disk_bytes(store(0) + "rec.2"), v({4, 5}));
     Ref volatile buffer = byte_array({0, 0, 0, 0});
     EXPECT_EQ(vcall(RecordStore::m_getRecordInto, s, 2, buffer, 1), 2);
     EXPECT_EQ(array_bytes(buffer), v({0, 4, 5, 0}));
@@ -218,7 +218,7 @@ TEST_F(RecordStores, DeletePositionsAndClose) {
     vcall(RecordStore::m_deleteRecord, s, 0);
     EXPECT_EQ(vcall(RecordStore::m_getNumRecords, s), 2);
     EXPECT_EQ(array_bytes(vcall(RecordStore::m_getRecord, s, 0)), v({1}));
-    EXPECT_EQ(file_bytes(store(0) + "rec.1"), v({2}));
+    EXPECT_EQ(disk_bytes(store(0) + "rec.1"), v({2}));
     EXPECT_FALSE(file_exists(store(0) + "rec.2"));
     const std::function<void()> invalid[] = {[&] { vcall(RecordStore::m_getRecord, s, 2); },
                                              [&] { vcall(RecordStore::m_getRecordSize, s, 2); },
@@ -242,8 +242,8 @@ TEST_F(RecordStores, DeletePositionsAndClose) {
       EXPECT_EQ(thrown_by(call), "javax/microedition/rms/RecordStoreNotOpenException");
     EXPECT_EQ(thrown_by([&] { vcall(RecordStore::m_getRecord, s, 0); }),
               "javax/microedition/rms/RecordStoreException");
-    EXPECT_EQ(file_bytes(store(0) + "rec.0"), v({1}));
-    EXPECT_EQ(file_bytes(store(0) + "rec.1"), v({2}));
+    EXPECT_EQ(disk_bytes(store(0) + "rec.0"), v({1}));
+    EXPECT_EQ(disk_bytes(store(0) + "rec.1"), v({2}));
   });
 }
 

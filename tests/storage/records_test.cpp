@@ -20,7 +20,7 @@ TEST_F(Records, CountIsOfNumberedRecordFiles) {
     write_file("00000001-00000002-rec.07", {9});
     EXPECT_EQ(db_record_count(db), 3);
     EXPECT_EQ(db_set_record(db, DB_APPEND, byte_array({4})), 1);
-    EXPECT_EQ(file_bytes(rec(3)), v({4}));
+    EXPECT_EQ(disk_bytes(rec(3)), v({4}));
     EXPECT_EQ(db_record_count(db), 4);
   });
 }
@@ -55,8 +55,8 @@ TEST_F(Records, GetReadsTheWholeRecordIntoTheGivenArray) {
     EXPECT_EQ(took(db_delete_record(nullptr, 0)), want(0));
     db_close(nullptr);
     EXPECT_EQ(rt_take_error(), ERR_NONE);
-    EXPECT_EQ(file_bytes(rec(0)), Bytes{});
-    EXPECT_EQ(file_bytes(rec(1)), all);
+    EXPECT_EQ(disk_bytes(rec(0)), Bytes{});
+    EXPECT_EQ(disk_bytes(rec(1)), all);
   });
 }
 

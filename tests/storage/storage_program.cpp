@@ -29,9 +29,9 @@ void run_storage_program(const std::function<void()>& body) {
   host_log.fatalThrows = false;
 }
 
-Bytes file_bytes(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
+Bytes disk_bytes(const std::string& name) {
+  std::string s = file_bytes(name);
+  return Bytes(s.begin(), s.end());
 }
 
 void write_file(const std::string& name, const Bytes& bytes) {
@@ -56,7 +56,7 @@ std::vector<std::string> dir_entries() {
 Names records_on_disk(int n) {
   Names out;
   for (int i = 0; i < n; i++) {
-    Bytes b = file_bytes(rec(i));
+    Bytes b = disk_bytes(rec(i));
     out.push_back(file_exists(rec(i)) ? std::string(b.begin(), b.end()) : "-");
   }
   return out;

@@ -28,7 +28,7 @@ void run_storage_program(const std::function<void()>& body);
 using StorageTest = InScratchDir;
 
 using Bytes = std::vector<uint8_t>;
-Bytes file_bytes(const std::string& name);
+Bytes disk_bytes(const std::string& name);
 void write_file(const std::string& name, const Bytes& bytes);
 bool file_exists(const std::string& name);
 using Names = std::vector<std::string>;
