@@ -1,4 +1,4 @@
-// Selector numbering and virtual and interface dispatch.
+// Virtual and interface dispatch, inherited default constructors, classes by name.
 #include <gtest/gtest.h>
 
 #include "java/lang/String.h"
@@ -10,34 +10,7 @@ using java::lang::Object;
 
 namespace {
 
-const ClassRecord* rec(const ClassDecl& d) { return rt_record(d.index); }
-
-PROGRAM_TEST(Selectors, ObjectMethodsFirstNewMethodsNumberOnOverridesKeepTheirSelector) {
-  EXPECT_EQ(Object::m_hashCode.vsel, 0);
-  EXPECT_EQ(Object::m_equals.vsel, 1);
-  EXPECT_EQ(Object::m_toString.vsel, 2);
-  EXPECT_EQ(test::Shape::m_area.vsel, 3);
-  EXPECT_EQ(test::Shape::m_scaled.vsel, 4);
-  EXPECT_EQ(test::Square::m_sides.vsel, 5);
-  const ClassRecord* sq = rec(test::Square::klass);
-  ASSERT_EQ(sq->methodCount, 2);
-  EXPECT_EQ(sq->methods[0].virtualSelector, test::Shape::m_area.vsel);
-  EXPECT_EQ(sq->methods[1].virtualSelector, test::Square::m_sides.vsel);
-  const ClassRecord* node = rec(test::Node::klass);  // overrides only toString()
-  ASSERT_EQ(node->methodCount, 1);
-  EXPECT_EQ(node->methods[0].virtualSelector, Object::m_toString.vsel);
-  EXPECT_EQ(node->methods[0].interfaceSelector, Object::m_toString.isel);
-  EXPECT_EQ(rec(test::BigSquare::klass)->methodCount, 0);
-  EXPECT_EQ(rec(test::BigSquare::klass)->methods, nullptr);
-}
-
-PROGRAM_TEST(Selectors, UnrelatedClassesReuseNumbersAndInterfacesShare) {
-  EXPECT_EQ(test::Counter::m_count.vsel, test::Shape::m_area.vsel);
-  EXPECT_NE(test::Counter::m_count.isel, test::Shape::m_area.isel);
-  EXPECT_EQ(test::Task::m_run.isel, java::lang::Runnable::m_run.isel);
-  EXPECT_EQ(java::lang::Thread::m_run.isel, java::lang::Runnable::m_run.isel);
-  EXPECT_NE(test::Named::m_name.isel, test::Titled::m_title.isel);
-}
+const ClassRecord* rec(const char* name) { return rt_record(rt_class_index_by_name(name)); }
 
 PROGRAM_TEST(Dispatch, VirtualAndInterfaceCallsReachTheImplementation) {
   Ref shape = jnew<test::Shape>();
@@ -63,8 +36,17 @@ PROGRAM_TEST(Dispatch, NullReceiverThrowsMissingMethodIsFatal) {
             "java/lang/NullPointerException");
   EXPECT_EQ(fatal_on_thread([] { vcall(test::Square::m_sides, jnew<test::Shape>()); }),
             std::vector<std::string>{"Fatal error: Virtual method not found."});
-  EXPECT_EQ(fatal_on_thread([] { icall(test::Named::m_name, jnew<test::Counter>()); }),
+  EXPECT_EQ(fatal_on_thread([] { icall(test::Named::m_name, jnew<test::Node>()); }),
             std::vector<std::string>{"Fatal error: Interface method not found."});
+}
+
+PROGRAM_TEST(Layout, DefaultConstructorIsInheritedLookupGivesFirstMatch) {
+  EXPECT_EQ(rec("test/BigSquare")->defaultCtor, rec("test/Square")->defaultCtor);
+  EXPECT_EQ(rec("test/Named")->defaultCtor, rec("java/lang/Object")->defaultCtor);
+  EXPECT_EQ(rec("[I")->defaultCtor, rec("java/lang/Object")->defaultCtor);
+  EXPECT_EQ(rt_class_index_by_name("java/lang/Object"), 0);
+  EXPECT_EQ(rt_class_index_by_name("java.lang.Object"), -1);
+  EXPECT_EQ(rt_class_index_by_name(nullptr), -1);
 }
 
 }  // namespace

@@ -146,50 +146,52 @@ PROGRAM_TEST(Throwing, RethrowKeepsTheObjectWhichSurvivesCollectionInFlight) {
 }
 
 // State the tests' threads share: threads share no stack memory.
-int g_after;
+void (*g_body)();
 int g_ticks;
-bool g_past_fatal;
+bool g_past_report;
 std::vector<std::string> g_results;
 int g_done;
 
-PROGRAM_TEST(Uncaught, EscapingRunParksOnlyThatThread) {
-  g_after = 0;
-  Ref volatile bad = jnew<test::Worker>(
-      test::worker_body([] { rt_throw(jnew<RuntimeException>(lit("message not shown"))); }));
-  Ref volatile good = jnew<test::Worker>(test::worker_body([] {
-    for (int i = 0; i < 5; i++) {
-      g_after++;
-      coop_yield();
-    }
-  }));
-  java::lang::Thread::start(bad);
-  java::lang::Thread::start(good);
-  EXPECT_TRUE(yield_until([] { return g_after == 5; }));
-  EXPECT_EQ(host_log.fatals,
-            std::vector<std::string>{"Uncaught exception: java/lang/RuntimeException"});
-  ThreadRecord* parked = coop_thread_record(bad);
-  ASSERT_NE(parked, nullptr);
-  EXPECT_TRUE(coop_is_alive(parked));  // never finishes
-}
-
-PROGRAM_TEST(Fatal, ReportsParkTheirThreadAndOthersGoOn) {
-  g_ticks = 0;
-  g_past_fatal = false;
-  spawn([] { rt_uncaught(nullptr); });
-  spawn([] {
-    rt_fatal("Something broke.");
-    g_past_fatal = true;
-  });
-  spawn([] {
-    for (;;) {
-      g_ticks++;
-      coop_yield();
-    }
-  });
-  EXPECT_TRUE(yield_until([] { return g_ticks > 20; }));
-  EXPECT_FALSE(g_past_fatal);
-  EXPECT_EQ(host_log.fatals, (std::vector<std::string>{"Uncaught exception: no further information",
-                                                       "Fatal error: Something broke."}));
+// An uncaught exception or a fatal error is reported once and parks its own thread, which
+// never finishes; the other threads go on.
+TEST(Reports, EachParksOnlyItsOwnThread) {
+  const std::pair<void (*)(), const char*> rows[] = {
+      {[] { rt_throw(jnew<RuntimeException>(lit("message not shown"))); },
+       "Uncaught exception: java/lang/RuntimeException"},
+      {[] { rt_uncaught(nullptr); }, "Uncaught exception: no further information"},
+      {[] { rt_fatal("Something broke."); }, "Fatal error: Something broke."},
+      {[] {
+         rt_init_class(test::Keeper::klass.index);
+         for (;;) {  // keeps everything
+           Ref n = jnew<test::Node>();
+           test::Node::f(n).next = test::Keeper::S().kept;
+           test::Keeper::S().kept = n;
+         }
+       },
+       "Fatal error: Out of memory."},
+  };
+  for (const auto& [body, report] : rows) {
+    g_body = body;
+    run_program(core_classes(test::all()), [&] {
+      g_ticks = 0;
+      g_past_report = false;
+      spawn([] {
+        for (;;) {
+          g_ticks++;
+          coop_yield();
+        }
+      });
+      Ref volatile w = jnew<test::Worker>(test::worker_body([] {
+        g_body();
+        g_past_report = true;
+      }));
+      java::lang::Thread::start(w);
+      EXPECT_TRUE(yield_until([] { return !host_log.fatals.empty() && g_ticks > 20; }));
+      EXPECT_EQ(host_log.fatals, std::vector<std::string>{report});
+      EXPECT_FALSE(g_past_report);
+      EXPECT_TRUE(coop_is_alive(coop_thread_record(w)));
+    });
+  }
 }
 
 // Each thread throws, yields inside its catch clause while the others throw and catch

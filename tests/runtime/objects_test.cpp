@@ -13,12 +13,8 @@ namespace {
 
 int cls(const char* name) { return rt_class_index_by_name(name); }
 
-PROGRAM_TEST(Allocation, NewObjectIsZeroedAndHeadsTheListBadIndexIsFatal) {
+PROGRAM_TEST(Allocation, NewObjectIsZeroedBadIndexIsFatal) {
   Ref a = rt_new_object(test::Node::klass.index);
-  Ref b = rt_new_object(test::Node::klass.index);
-  EXPECT_EQ(rt_all_objects, b);
-  EXPECT_EQ(rt_header(b)->nextObject, reinterpret_cast<uintptr_t>(a));
-  EXPECT_EQ(rt_header(a)->mark, 0u);
   EXPECT_EQ(rt_class_of(a), test::Node::klass.index);
   EXPECT_EQ(test::Node::f(a).flag, 0);
   EXPECT_EQ(test::Node::f(a).next, nullptr);
@@ -34,11 +30,7 @@ PROGRAM_TEST(Arrays, CreationRules) {
   Ref a = rt_new_array(cls("[I"), 4, 0);
   EXPECT_EQ(rt_array_length(a), 0);
   EXPECT_NE(rt_array(a)->storage, nullptr);
-  EXPECT_EQ(rt_array(a)->elementSize, 4);
-  EXPECT_EQ(rt_array(a)->elementClass, 0);
   Ref r = rt_new_ref_array(cls("[Ljava/lang/String;"), cls("java/lang/String"), 2);
-  EXPECT_EQ(rt_array(r)->elementClass, cls("java/lang/String"));
-  EXPECT_EQ(rt_array(r)->elementSize, sizeof(Ref));
   EXPECT_EQ(rt_array_load_ref(r, 1), nullptr);
   Thrown t = catch_java([] { rt_new_array(cls("[I"), 4, -1); });
   EXPECT_EQ(t.cls, "java/lang/NegativeArraySizeException");
@@ -93,7 +85,7 @@ PROGRAM_TEST(TypeTests, InstanceOfAssignabilityAndCasts) {
   Ref sq = jnew<test::Square>();
   EXPECT_TRUE(instanceof <test::Shape>(sq));
   EXPECT_TRUE(instanceof <java::lang::Object>(sq));
-  EXPECT_FALSE(instanceof <test::Counter>(sq));
+  EXPECT_FALSE(instanceof <test::Node>(sq));
   EXPECT_EQ(rt_instance_of(nullptr, cls("java/lang/Object")), 0);
   Ref book = jnew<test::Book>();
   EXPECT_TRUE(instanceof <test::Named>(book));  // through Titled's superinterface
@@ -104,14 +96,14 @@ PROGRAM_TEST(TypeTests, InstanceOfAssignabilityAndCasts) {
   EXPECT_EQ(rt_instance_of(strings, cls("[Ljava/lang/Object;")), 0);
   // A failed cast is fatal, not thrown.
   rt_check_cast(nullptr, cls("java/lang/String"));  // null passes
-  EXPECT_EQ(fatal_on_thread([] { rt_check_cast(jnew<test::Counter>(), cls("java/lang/String")); }),
+  EXPECT_EQ(fatal_on_thread([] { rt_check_cast(jnew<test::Node>(), cls("java/lang/String")); }),
             std::vector<std::string>{"Fatal error: Class cast exception."});
 }
 
 PROGRAM_TEST(Monitors, NullLockThrowsOtherwiseNeverWaits) {
   EXPECT_EQ(catch_java([] { rt_monitor_enter(nullptr); }).cls, "java/lang/NullPointerException");
   EXPECT_EQ(catch_java([] { rt_monitor_exit(nullptr); }).cls, "java/lang/NullPointerException");
-  Ref lock = jnew<test::Counter>();
+  Ref lock = jnew<test::Node>();
   rt_monitor_enter(lock);
   rt_monitor_enter(lock);  // a second entry does not block
   rt_monitor_exit(lock);

@@ -79,7 +79,7 @@ PROGRAM_TEST(Scheduler, EntryThatNeverYieldsReturnsStraightToItsStarter) {
   EXPECT_EQ(thread_count(), 1);
 }
 
-PROGRAM_TEST(Scheduler, PriorityClampCreateAddAndRemove) {
+PROGRAM_TEST(Scheduler, PriorityIsClampedToOneToTen) {
   ThreadRecord* t = coop_create(nullptr, nullptr);
   coop_set_priority(t, 0);
   EXPECT_EQ(coop_get_priority(t), 1);
@@ -90,22 +90,6 @@ PROGRAM_TEST(Scheduler, PriorityClampCreateAddAndRemove) {
   EXPECT_EQ(coop_get_priority(nullptr), 1);
   coop_set_priority(nullptr, 3);  // no effect, no crash
   free(t);
-  // Create, add and remove.
-  int arg = 0;
-  ThreadRecord* a = coop_create(nullptr, &arg);
-  EXPECT_EQ(a->arg, &arg);
-  EXPECT_EQ(coop_add(nullptr), 0);
-  ThreadRecord* b = coop_create(nullptr, nullptr);
-  EXPECT_EQ(coop_add(a), 1);
-  EXPECT_EQ(coop_add(b), 1);
-  EXPECT_EQ(coop_next(coop_first()), a);
-  EXPECT_EQ(coop_next(a), b);
-  coop_remove(a);
-  EXPECT_EQ(coop_next(coop_first()), b);
-  EXPECT_EQ(coop_next(nullptr), nullptr);
-  coop_yield();  // b has no entry: it starts, ends at once and is removed
-  coop_yield();
-  EXPECT_EQ(thread_count(), 1);
 }
 
 // Recurses to `depth`, yielding on the way down and up; every frame checks its locals.

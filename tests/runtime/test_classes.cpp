@@ -41,11 +41,6 @@ ClassDecl Square::klass = {
     .methods = {impl(Shape::m_area, &Square::area), impl(m_sides, &Square::sides)}};
 ClassDecl BigSquare::klass = {
     .name = "test/BigSquare", .super = &Square::klass, .instanceSize = JAVA_INSTANCE_SIZE};
-ClassDecl Counter::klass = {.name = "test/Counter",
-                            .super = &Object::klass,
-                            .instanceSize = JAVA_INSTANCE_SIZE,
-                            .defaultCtor = &Counter::init,
-                            .methods = {impl(m_count, &Counter::count)}};
 ClassDecl Named::klass = {
     .name = "test/Named", .flags = CLS_INTERFACE, .methods = {abstract_method(m_name)}};
 ClassDecl Titled::klass = {.name = "test/Titled",
@@ -105,15 +100,11 @@ void InitThrows::clinit() {
   jthrow(jnew<java::lang::RuntimeException>(lit("init failed")));
 }
 
-ClassDecl Resource::klass = {
-    .name = "test/Resource", .super = &Object::klass, .instanceSize = JAVA_INSTANCE_SIZE};
-
 std::vector<ClassDecl*> all() {
-  return {&Node::klass,      &Pair::klass,     &Shape::klass,       &Square::klass,
-          &BigSquare::klass, &Counter::klass,  &Named::klass,       &Titled::klass,
-          &Book::klass,      &Worker::klass,   &Task::klass,        &Headless::klass,
-          &Keeper::klass,    &InitBase::klass, &InitDerived::klass, &InitThrows::klass,
-          &Resource::klass};
+  return {&Node::klass,      &Pair::klass,        &Shape::klass,     &Square::klass,
+          &BigSquare::klass, &Named::klass,       &Titled::klass,    &Book::klass,
+          &Worker::klass,    &Task::klass,        &Headless::klass,  &Keeper::klass,
+          &InitBase::klass,  &InitDerived::klass, &InitThrows::klass};
 }
 
 }  // namespace test

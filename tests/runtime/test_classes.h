@@ -60,15 +60,6 @@ struct BigSquare {
   static void init(Ref self) { Square::init(self); }
 };
 
-// Unrelated to Shape: its first new method reuses Shape.area's number.
-struct Counter {
-  static ClassDecl klass;
-  JAVA_NO_FIELDS(Object)
-  static inline Method<jint(Ref)> m_count{"count()", &klass};
-  static void init(Ref self) { Object::init(self); }
-  static jint count(Ref) { return 7; }
-};
-
 struct Named {
   static ClassDecl klass;
   static inline Method<Ref(Ref)> m_name{"name()", &klass};
@@ -147,13 +138,6 @@ struct InitThrows {
   static ClassDecl klass;
   JAVA_NO_FIELDS(Object)
   static void clinit();
-};
-
-// An object whose release the host is told about by class name.
-struct Resource {
-  static ClassDecl klass;
-  JAVA_NO_FIELDS(Object)
-  static void init(Ref self) { Object::init(self); }
 };
 
 std::vector<ClassDecl*> all();

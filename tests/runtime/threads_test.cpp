@@ -137,7 +137,7 @@ TEST(MainThread, ExceptionEscapingMainIsUncaught) {
 }
 
 PROGRAM_TEST(Waiting, WaitAndNotifyAreNotImplemented) {
-  Ref volatile o = jnew<test::Counter>();
+  Ref volatile o = jnew<test::Node>();
   for (auto fn : std::vector<std::function<void()>>{
            [&] { Object::notify(o); }, [&] { Object::notifyAll(o); }, [&] { Object::wait(o); },
            [&] { Object::wait(o, 100); }, [&] { Object::wait(o, 10, 0); },
