@@ -145,8 +145,8 @@ LIBRARY_TEST(PrintStreamTest, ConsoleGetsLatin1AndUnsignedBytesNullAndClosedStre
   PrintStream::print(ps, lit("ok"));
   vcall(OutputStream::m_close, ps);
   vcall(OutputStream::m_close, ps);  // once only
-  EXPECT_EQ(PrintStream::f(ps).charOut, nullptr);
-  EXPECT_EQ(thrown([&] { PrintStream::print(ps, lit("late")); }), "no exception");  // swallowed
+  // A print after the close is swallowed and leaves an error.
+  EXPECT_EQ(thrown([&] { PrintStream::print(ps, lit("late")); }), "no exception");
   EXPECT_TRUE(PrintStream::checkError(ps));
   EXPECT_EQ(array_bytes(ByteArrayOutputStream::toByteArray(bout)),
             (std::vector<uint8_t>{'o', 'k'}));
@@ -168,16 +168,14 @@ LIBRARY_TEST(WriterTest, ClosedWriterAndStringRanges) {
             (std::vector<uint8_t>{'b', 'c'}));
 }
 
-// A converter is found by name under the micro edition package; the default one is cached.
-LIBRARY_TEST(HelperTest, ConverterFoundByNameAndCached) {
+// A converter is found by name under the micro edition package.
+LIBRARY_TEST(HelperTest, ConverterFoundByName) {
   Ref w = Helper::getStreamWriterPrim(lit("ISO8859_1"));
   EXPECT_EQ(text(java::lang::Class::getName(java::lang::Object::getClass(w))),
             "com/sun/cldc/i18n/j2me/ISO8859_1_Writer");
   Ref chars = String::toCharArray(lit("hi"));
   Ref first = Helper::charToByteArray(chars, 0, 2);
-  Ref writer = Helper::C().lastWriter;
   Ref second = Helper::charToByteArray(chars, 1, 1);
-  EXPECT_EQ(Helper::C().lastWriter, writer);  // same encoding: the cached writer
   EXPECT_EQ(array_bytes(first), (std::vector<uint8_t>{'h', 'i'}));
   EXPECT_EQ(array_bytes(second), (std::vector<uint8_t>{'i'}));
   Ref decoded = Helper::byteToCharArray(byte_array({0x41, 0xff}), 0, 2);
