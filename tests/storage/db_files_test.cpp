@@ -22,11 +22,6 @@ void put(const char* name, const std::string& bytes) {
   std::ofstream(name, std::ios::binary) << bytes;
 }
 
-std::string content(const char* name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Binary bytes (no line-end translation) read back whole or from a position; create
 // truncates, read-write and read never create, create-new never replaces, read-only
 // refuses writes.
@@ -40,7 +35,7 @@ TEST_F(Files, OpenWriteAndReadBack) {
   EXPECT_TRUE(db_file_write(fd, nullptr, 0));
   EXPECT_TRUE(db_file_flush(fd));
   EXPECT_TRUE(db_file_close(fd));
-  EXPECT_EQ(content("f"), std::string(bytes, sizeof bytes));
+  EXPECT_EQ(file_bytes("f"), std::string(bytes, sizeof bytes));
   fd = db_file_open("f", DB_OPEN_READ);
   ASSERT_GE(fd, 1);
   EXPECT_EQ(db_file_size(fd), 5);
@@ -53,7 +48,7 @@ TEST_F(Files, OpenWriteAndReadBack) {
   EXPECT_EQ(back[0], 'z');
   EXPECT_FALSE(db_file_write(fd, "x", 1));
   EXPECT_TRUE(db_file_close(fd));
-  EXPECT_EQ(content("f"), std::string(bytes, sizeof bytes));
+  EXPECT_EQ(file_bytes("f"), std::string(bytes, sizeof bytes));
   EXPECT_EQ(db_file_open("f", DB_OPEN_CREATE_NEW), DB_FILE_FAILED);
   EXPECT_EQ(db_file_open("g", DB_OPEN_READ_WRITE), DB_FILE_MISSING);
   EXPECT_EQ(db_file_open("g", DB_OPEN_READ), DB_FILE_MISSING);
@@ -73,7 +68,7 @@ TEST_F(Files, DirectoriesRemoveMoveAndCount) {
   put("b", "old");
   EXPECT_EQ(db_file_move("a", "b"), DB_FILE_OK);
   EXPECT_FALSE(fs::exists("a"));
-  EXPECT_EQ(content("b"), "new");
+  EXPECT_EQ(file_bytes("b"), "new");
   EXPECT_EQ(db_file_move("a", "c"), DB_FILE_MISSING);
   EXPECT_EQ(db_file_remove("b"), DB_FILE_OK);
   EXPECT_FALSE(fs::exists("b"));
@@ -82,10 +77,10 @@ TEST_F(Files, DirectoriesRemoveMoveAndCount) {
   put("b", "old");
   EXPECT_EQ(db_file_move_new("a", "b"), DB_FILE_EXISTS);
   EXPECT_EQ(db_file_move_new("a", "d"), DB_FILE_EXISTS);
-  EXPECT_EQ(content("b"), "old");
+  EXPECT_EQ(file_bytes("b"), "old");
   EXPECT_EQ(db_file_move_new("a", "c"), DB_FILE_OK);
   EXPECT_FALSE(fs::exists("a"));
-  EXPECT_EQ(content("c"), "new");
+  EXPECT_EQ(file_bytes("c"), "new");
   EXPECT_EQ(db_file_move_new("a", "e"), DB_FILE_MISSING);
   for (const char* n :
        {"00000001-00000002-rec.0", "00000001-00000002-rec.1", "00000001-00000002-rec.bak",

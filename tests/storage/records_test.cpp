@@ -31,10 +31,8 @@ TEST_F(Records, GetReadsTheWholeRecordIntoTheGivenArray) {
     for (int i = 0; i < 256; i++) all[i] = static_cast<uint8_t>(i);
     Ref db = database_with({{}, all});
     Ref volatile array = byte_array(Bytes(100, 7));
-    int64_t before = rt_heap_in_use();
     EXPECT_EQ(db_get_record(db, 1, array), array);  // the same array, now holding the record
     EXPECT_EQ(array_bytes(array), all);
-    EXPECT_EQ(rt_heap_in_use(), before - 100 + 256);  // the old storage went back
     // An empty record leaves the array as it was.
     void* storage = rt_array(array)->storage;
     EXPECT_EQ(db_get_record(db, 0, array), array);
