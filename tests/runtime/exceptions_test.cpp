@@ -171,6 +171,7 @@ TEST(Reports, EachParksOnlyItsOwnThread) {
        "Fatal error: Out of memory."},
   };
   for (const auto& [body, report] : rows) {
+    SCOPED_TRACE(report);
     g_body = body;
     run_program(core_classes(test::all()), [&] {
       g_ticks = 0;
