@@ -5,6 +5,7 @@
 #include <zlib.h>
 #endif
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -98,4 +99,19 @@ bool Screen::sameRegion(const Screen& o, int x0, int y0, int x1, int y1) const {
     for (int x = x0; x <= x1; x++)
       if (at(x, y) != o.at(x, y)) return false;
   return true;
+}
+
+::testing::AssertionResult same_picture(const Screen& s, const std::string& path) {
+  Screen want = read_shot(path);
+  if (!s.ok || !want.ok) return ::testing::AssertionFailure() << "no shot or no picture " << path;
+  int n = 0, x0 = 160, y0 = 160, x1 = -1, y1 = -1;
+  for (int y = 0; y < 160; y++)
+    for (int x = 0; x < 160; x++)
+      if (s.at(x, y) != want.at(x, y)) {
+        n++;
+        x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+      }
+  if (n == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << n << " pixels differ from " << path << " within (" << x0
+                                       << ", " << y0 << ") to (" << x1 << ", " << y1 << ")";
 }

@@ -1,5 +1,7 @@
 // Pictures as the automation writes them: one PNG reader for every test.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,3 +29,7 @@ struct Screen {
   bool sameRegion(const Screen& o, int x0, int y0, int x1, int y1) const;
 };
 Screen read_shot(const std::string& path);
+
+// Whether a screen is, pixel for pixel, the committed reference picture at `path` (a shot the
+// program's own script made); else how many device pixels differ and the box they lie in.
+::testing::AssertionResult same_picture(const Screen& s, const std::string& path);
