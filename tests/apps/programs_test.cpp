@@ -114,18 +114,14 @@ TEST(Glimmer, StopStartAndTheBottomCorners) {
   expect_button_frame(s["stop1"], 2, 146, 13);
 }
 
-// Stage (2, 2, 156, 136): its inside is x 2..157, y 2..137, less the corners, where the
-// border's rounding (radius 4) reaches in.
+// Stage (2, 2, 156, 136): its inside is x 2..157, y 2..137.
 constexpr int kStageX0 = 2, kStageY0 = 2, kStageX1 = 157, kStageY1 = 137;
-bool in_corner(int x, int y) {
-  return (x - kStageX0 < 4 || kStageX1 - x < 4) && (y - kStageY0 < 4 || kStageY1 - y < 4);
-}
-int stage_ink(const Screen& s) {
-  int n = 0;
-  for (int y = kStageY0; y <= kStageY1; y++)
-    for (int x = kStageX0; x <= kStageX1; x++) n += !in_corner(x, y) && !s.white(x, y);
-  return n;
-}
+
+// Tumbler's empty stage, a reference picture: one ring around the stage, corners rounded by
+// 4, and the Come on, Bye and Exit buttons below it. Looked at and checked against the
+// program's rules before it was committed; made again by the visit test's "start" shot (a
+// failed run leaves it in the test's scratch folder).
+const std::string kEmptyStage = std::string(PICTURES) + "/tumbler-empty.png";
 
 struct Found {
   int frame = -1, x = -1, y = -1, count = 0;
@@ -152,30 +148,17 @@ Found find_character(const Screen& s) {
   return f;
 }
 
-// Ink inside the stage outside the character's block.
+// Pixels that differ from the empty stage outside the character's block.
 int stray_ink(const Screen& s, const Found& c) {
+  Screen empty = read_shot(kEmptyStage);
+  if (!empty.ok) return -1;
   int n = 0;
-  for (int y = kStageY0; y <= kStageY1; y++)
-    for (int x = kStageX0; x <= kStageX1; x++) {
+  for (int y = 0; y < 160; y++)
+    for (int x = 0; x < 160; x++) {
       bool inside = c.count && x >= c.x && x < c.x + 16 && y >= c.y && y < c.y + 24;
-      n += !inside && !in_corner(x, y) && !s.white(x, y);
+      n += !inside && s.at(x, y) != empty.at(x, y);
     }
   return n;
-}
-
-void expect_stage_and_buttons(const Screen& s) {
-  // The border: one ring around the stage, corners rounded by 4.
-  for (int x = 10; x <= 150; x++) {
-    EXPECT_TRUE(s.black(x, kStageY0 - 1)) << "top edge at x " << x;
-    EXPECT_TRUE(s.black(x, kStageY1 + 1)) << "bottom edge at x " << x;
-  }
-  for (int y = 10; y <= 130; y++) {
-    EXPECT_TRUE(s.black(kStageX0 - 1, y)) << "left edge at y " << y;
-    EXPECT_TRUE(s.black(kStageX1 + 1, y)) << "right edge at y " << y;
-  }
-  expect_button_frame(s, 8, 142, 13);    // Come on
-  expect_button_frame(s, 56, 142, 13);   // Bye
-  expect_button_frame(s, 136, 142, 13);  // Exit
 }
 
 // One run: an empty stage; Come on brings one character, a second Come on changes nothing;
@@ -189,34 +172,28 @@ TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
                                     "wait 3000\nshot wave.png\nwait 5700\nshot gone.png\nclose\n",
                                 40);
   ASSERT_EQ(r.status, 0) << r.err;
-  Screen start = read_shot(dir + "/start.png"), come = read_shot(dir + "/come.png");
-  Screen again = read_shot(dir + "/again.png");
-  Screen wave = read_shot(dir + "/wave.png"), gone = read_shot(dir + "/gone.png");
-  for (const Screen* s : {&start, &come, &again, &wave, &gone}) ASSERT_TRUE(s->ok);
-  expect_stage_and_buttons(start);
-  EXPECT_EQ(stage_ink(start), 0) << "an empty stage";
+  EXPECT_TRUE(same_picture(read_shot(dir + "/start.png"), kEmptyStage));
 
-  // Come on: one character, walking (frames 2 to 5); where it is placed: TumblerClasses.
-  Found c = find_character(come);
-  ASSERT_EQ(c.count, 1) << "one picture, pixel-exact";
-  EXPECT_GE(c.frame, 2);
-  EXPECT_LE(c.frame, 5);
-  EXPECT_EQ(stray_ink(come, c), 0) << "nothing else on the stage";
-
-  // A second Come on changes nothing: still exactly one character.
-  Found a = find_character(again);
-  EXPECT_EQ(a.count, 1);
-  EXPECT_EQ(stray_ink(again, a), 0);
+  // Come on: one character, walking (frames 2 to 5), nothing else changed; where it is
+  // placed: TumblerClasses. A second Come on changes nothing: still exactly one.
+  for (const char* name : {"come.png", "again.png"}) {
+    Screen s = read_shot(dir + "/" + name);
+    Found c = find_character(s);
+    ASSERT_EQ(c.count, 1) << name << ": one picture, pixel-exact";
+    EXPECT_GE(c.frame, 2) << name;
+    EXPECT_LE(c.frame, 5) << name;
+    EXPECT_EQ(stray_ink(s, c), 0) << name;
+  }
 
   // Bye: back down to the floor it walked up from, where it waves (frames 6 and 7).
+  Screen wave = read_shot(dir + "/wave.png");
   Found w = find_character(wave);
   ASSERT_EQ(w.count, 1);
   EXPECT_GE(w.frame, 6) << "waving goodbye";
   EXPECT_EQ(stray_ink(wave, w), 0);
 
-  // Then it vanishes, leaving no trace; the stage and buttons are whole.
-  EXPECT_EQ(stage_ink(gone), 0);
-  expect_stage_and_buttons(gone);
+  // Then it vanishes, leaving no trace.
+  EXPECT_TRUE(same_picture(read_shot(dir + "/gone.png"), kEmptyStage));
 }
 
 // In colour a bitmap row holds one byte a pixel: the two-byte rows of the 1-bit pictures
@@ -283,10 +260,7 @@ TEST(WindowsBuild, EachProgramStartsAndShowsItsFirstScreen) {
          EXPECT_GT(s.inked(0, 0, 159, kLogoBottom), 25) << "the logo";
        }},
       {"tumbler", script_tap(140, 148),
-       [](const Screen& s) {
-         expect_stage_and_buttons(s);
-         EXPECT_EQ(stage_ink(s), 0) << "an empty stage";
-       }},
+       [](const Screen& s) { EXPECT_TRUE(same_picture(s, kEmptyStage)); }},
   };
   for (const Case& c : cases) {
     std::string dir = scratch_dir(std::string("windows_") + c.name);
