@@ -73,8 +73,10 @@ TEST(Automation, GremlinsRepeatThemselvesForASeed) {
   EXPECT_NE(events[2], events[0]) << "a seed from the clock gave seed 5's events";
 }
 
-// Every switch, key and script command of the README is in each program's --help (-fps
-// only in the programs that draw frames); --version is the name and the version.
+// Every switch, key and script command of the README is in each program's help (-fps only in
+// the programs that draw frames), and so is the environment; --version is the name and the
+// version. Each of help's and version's words prints and runs nothing: an empty script would
+// leave a running program to be killed.
 TEST(Automation, HelpNamesEverySwitchKeyAndCommandOfTheReadme) {
   std::string readme = file_bytes(README);
   ASSERT_FALSE(readme.empty());
@@ -109,17 +111,19 @@ TEST(Automation, HelpNamesEverySwitchKeyAndCommandOfTheReadme) {
   struct Program {
     const char *path, *name;
     bool frames;
-  } programs[] = {{ORBITALE, "Orbitale", false},
-                  {SPINDRIFT, "Spindrift", true},
-                  {GLIMMER, "Glimmer", true},
-                  {TUMBLER, "Tumbler", false}};
+    const char *help, *version;
+  } programs[] = {{ORBITALE, "Orbitale", false, "--help", "--version"},
+                  {SPINDRIFT, "Spindrift", true, "-h", "-version"},
+                  {GLIMMER, "Glimmer", true, "/?", "/version"},
+                  {TUMBLER, "Tumbler", false, "-console -help", "--version"}};
   std::string dir = scratch_dir("help");
   for (const Program& p : programs) {
-    ProgramRun help = run_executable(p.path, "--help", dir, "");
-    ASSERT_EQ(help.status, 0);
+    ProgramRun help = run_executable(p.path, p.help, dir, "", 10);
+    ASSERT_EQ(help.status, 0) << p.help;
     const std::string& h = help.out;
-    for (const char* heading : {"\nUSAGE\n", "\nSWITCHES\n", "\nKEYS\n", "\nCONTROLS\n",
-                                "\nSCRIPTS\n", "\nENVIRONMENT\n", "\nEXIT STATUS\n"})
+    for (const char* heading :
+         {"\nUSAGE\n", "\nSWITCHES\n", "\nKEYS\n", "\nCONTROLS\n", "\nSCRIPTS\n", "\nENVIRONMENT\n",
+          "PALM_SCRIPT", "PALM_HEADLESS", "\nEXIT STATUS\n"})
       EXPECT_NE(h.find(heading), std::string::npos) << p.name << ": " << heading;
     for (const std::string& s : switches) {
       std::string word = std::regex_replace(s, std::regex("[?]"), "\\?");
@@ -130,7 +134,7 @@ TEST(Automation, HelpNamesEverySwitchKeyAndCommandOfTheReadme) {
       EXPECT_NE(h.find(k), std::string::npos) << p.name << ": " << k;
     for (const std::string& c : commands)
       EXPECT_NE(h.find("\n  " + c + " "), std::string::npos) << p.name << ": " << c;
-    ProgramRun version = run_executable(p.path, "--version", dir, "");
+    ProgramRun version = run_executable(p.path, p.version, dir, "", 10);
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string(p.name) + " " + PALM_VERSION + "\n");
   }

@@ -1,5 +1,5 @@
-// What the host adds around the programs: help, presentation switches, and the idle wait
-// that changes nothing the program sees.
+// What the host adds around the programs: the frame limit and its own keys. (Help and
+// version: the automation tests, on the real programs.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,29 +7,6 @@
 #include "scratch.h"
 
 namespace {
-
-// Help and --version print and run nothing: no window, status 0. What help lists is held
-// against the README by the automation tests; the environment is named here.
-TEST(Desktop, HelpAndVersionRunNothingAndOpenNoWindow) {
-  for (std::string line :
-       {"--help", "-h", "/?", "-console -help", "--version", "-version", "/version"}) {
-    host.window = nullptr;
-    InProcess run;
-    run.commandLine = line;
-    run.body = [] { ADD_FAILURE() << "the program ran"; };
-    testing::internal::CaptureStdout();
-    InProcessResult r = run_in_process(run);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(r.status, 0) << line;
-    EXPECT_EQ(host.window, nullptr) << line;
-    if (line.find("version") != std::string::npos) {
-      EXPECT_EQ(out, std::string("Test ") + PALM_VERSION + "\n") << line;
-      continue;
-    }
-    for (const char* word : {"\nSWITCHES\n", "PALM_SCRIPT", "PALM_HEADLESS"})
-      EXPECT_NE(out.find(word), std::string::npos) << line << ": " << word;
-  }
-}
 
 // Frames (automatic refresh off, drawing, on) are held to the limit: eleven frames at 50
 // a second span at least ten periods. Drawing outside frames is never held.

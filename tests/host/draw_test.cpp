@@ -210,10 +210,13 @@ TEST(Draw, AutoRefreshOffLeavesTheWindowUntilTurnedOnAgain) {
   run_body([] {
     EXPECT_EQ(count_device(screen(), WHITE), 160 * 160);  // the screen starts white
     before = window_pixels();
-    gfx_draw_string(jstr(""), 0, -100, DRAW_BLACK);
+    EXPECT_EQ(gfx_draw_string(jstr(""), 5, -100, DRAW_BLACK), 5);  // away from x 0: no switch
+    EXPECT_EQ(host.autoRefresh, 1);
+    EXPECT_EQ(gfx_draw_string(jstr(""), 0, -100, DRAW_BLACK), 0);
     gfx_fill_rectangle(0, 0, 50, 50, DRAW_BLACK, 0);
     gfx_draw_line(0, 100, 100, 100, DRAW_BLACK);
     during = window_pixels();
+    EXPECT_EQ(host.autoRefresh, 0);
     gfx_draw_string(jstr(""), 0, -200, DRAW_BLACK);
     after = window_pixels();
     g_s = screen();
