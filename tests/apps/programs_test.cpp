@@ -42,7 +42,8 @@ void expect_button_frame(const Screen& s, int x, int y, int height) {
   EXPECT_GT(s.inked(x, y, x + 12, y + height - 1), 10) << "no label inside the frame";
 }
 
-// One run: the frames, the status line, then keys and strokes that must not end it.
+// One run: the frames, then keys and strokes that must not end it. (The status line:
+// SpindriftClasses.)
 TEST(Spindrift, ShowsTheHintTheExitButtonTheTurningLogoAndStatusAndOnlyExitEndsIt) {
   std::string dir = scratch_dir("spindrift");
   ProgramRun r = run_executable(
@@ -67,9 +68,6 @@ TEST(Spindrift, ShowsTheHintTheExitButtonTheTurningLogoAndStatusAndOnlyExitEndsI
   EXPECT_GT(std::max(changed(a, b, 0, 14, 159, 140), changed(a, c, 0, 14, 159, 140)), 20)
       << "the logo moved after the first shot";
   EXPECT_TRUE(a.sameRegion(b, 136, 143, 159, 159)) << "the Exit button stays put";
-  Box status = ink_box(b, 0, 146, 130, 159);
-  EXPECT_EQ(status.x0, 2) << "the status line (N msec/frame) starts at the left margin";
-  EXPECT_GT(status.width(), 40);
   EXPECT_TRUE(read_shot(dir + "/s.png").ok) << "other keys and strokes did not end it";
 }
 
