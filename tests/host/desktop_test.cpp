@@ -12,8 +12,7 @@ namespace {
 // a second span at least ten periods. Drawing outside frames is never held.
 TEST(Desktop, FramesAreHeldToTheFrameLimit) {
   static DWORD framed, unframed;
-  InProcess run;
-  run.commandLine = "-fps 50";
+  InProcess run = {.commandLine = "-fps 50"};
   run.body = [] {
     Ref empty = jstr("");
     DWORD start = GetTickCount();
@@ -36,8 +35,7 @@ TEST(Desktop, FramesAreHeldToTheFrameLimit) {
 // F12 saves the screen into the current folder and never reaches the program.
 using HostKeys = InScratchDir;
 TEST_F(HostKeys, NeverReachTheProgram) {
-  InProcess run;
-  run.keepRunning = true;
+  InProcess run = {.keepRunning = true, .script = "wait 50\nclose\n"};
   run.body = [] {
     Ref s = jstr("stream");
     evt_open(s);
@@ -46,7 +44,6 @@ TEST_F(HostKeys, NeverReachTheProgram) {
     EXPECT_EQ(host.count, 0);
     EXPECT_EQ(evt_read(s), -1);
   };
-  run.script = "wait 50\nclose\n";
   testing::internal::CaptureStderr();
   run_in_process(run);
   std::string err = testing::internal::GetCapturedStderr();

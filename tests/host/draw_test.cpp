@@ -140,8 +140,7 @@ TEST(Draw, ShapesCoverExactlyTheirPixels) {
 // transparent in colour mode, opaque black on white otherwise.
 TEST(Draw, ModesSelectTheirColours) {
   for (const char* line : {"", "-color"}) {
-    InProcess run;
-    run.commandLine = line;
+    InProcess run = {.commandLine = line};
     run.body = [] {
       clear_screen();
       gfx_draw_line(0, 0, 0, 0, DRAW_BLACK);

