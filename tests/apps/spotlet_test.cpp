@@ -134,7 +134,10 @@ TEST(Spotlet, RegisteringTakesOnlyLaterEventsAndAnotherSpotletMovesThem) {
   EXPECT_EQ(g_log, (Log{"key 98", "kind 1", "raw 10 20", "kind 4", "kind 50"}));
 }
 
-TEST(Spotlet, AnIdleSpotletGetsUnknownEventMinusOneOncePerPass) {
+// An idle spotlet gets unknownEvent(-1) once a pass. Pens in device pixels, key codes as the
+// host made them, kind 0 a beam with null, a kind outside the table to unknownEvent with
+// nothing more read: all in queue order.
+TEST(Spotlet, IdlePassesAndEventKindsArriveAsTheTableSays) {
   run([] {
     registered(jnew<Recording>());
     pump(2);
@@ -142,15 +145,7 @@ TEST(Spotlet, AnIdleSpotletGetsUnknownEventMinusOneOncePerPass) {
     pump(20);
     EXPECT_GE(g_idle, 19);
     EXPECT_LE(g_idle, 21);
-  });
-  EXPECT_EQ(g_log, Log{}) << "nothing but idle calls";
-}
-
-// Pens in device pixels, key codes as the host made them, kind 0 a beam with null, a kind
-// outside the table to unknownEvent with nothing more read: all in queue order.
-TEST(Spotlet, EventKindsArriveInOrderAsTheTableSays) {
-  run([] {
-    registered(jnew<Recording>());
+    EXPECT_EQ(g_log, Log{}) << "nothing but idle calls";
     // Raw words first, while the queue is surely large enough.
     for (int word : {0, 7, 4, 33}) host.queue[host.count++] = word;  // beam, kind 7, key 33
     queue_pen(WM_LBUTTONDOWN, 101, 61);

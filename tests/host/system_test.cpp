@@ -14,7 +14,8 @@ std::string prop(const char* key) {
 }
 
 // The table's rows in order; a prefix of a key matches its row, a longer key does not; a
-// key without a character array gives null.
+// key without a character array gives null. The colour depth is null without colour, 8 in
+// colour.
 TEST(Properties, TableRowsPrefixesAndBrokenKeys) {
   run_body([] {
     Ref broken = jstr("microedition.platform");
@@ -38,10 +39,6 @@ TEST(Properties, TableRowsPrefixesAndBrokenKeys) {
   EXPECT_EQ(g_t, (std::vector<std::string>{"=cldc", "=j2me", "null", "=ISO8859_1", "null", "null",
                                            "null", "=de.kawt.impl.kjava", "=", "null", "=j2me",
                                            "=cldc", "=", "=", "null"}));
-}
-
-// In colour the depth is 8; without colour it is null (the table above).
-TEST(Properties, ColourDepthFollowsTheColourMode) {
   run_in_process({.body = [] { g_t = {prop("kawt.colordepth")}; }, .colourByDefault = 1});
   EXPECT_EQ(g_t, std::vector<std::string>{"=8"});
 }
