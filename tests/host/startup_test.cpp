@@ -31,8 +31,7 @@ TEST(Startup, ConsoleSwitchBannerAndFailures) {
       {"-console", PF_STD_HANDLE, "", "Test"},  // main writes nothing here
   };
   for (const Case& c : cases) {
-    InProcess run;
-    run.commandLine = c.line;
+    InProcess run = {.commandLine = c.line};
     if (c.fault >= 0) run.faults = {{static_cast<PlatformFault>(c.fault), 1}};
     if (c.fault != PF_STD_HANDLE)
       run.body = [] {
