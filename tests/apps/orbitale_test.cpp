@@ -103,10 +103,17 @@ TEST(OrbitaleTable, LookUpByNumberAndMassesRiseExceptTheKnownInversions) {
   }
 }
 
-// The program end to end, judged against reference pictures: shots that this file's scripts
-// made, looked at and checked against the program's rules before they were committed. To make
-// them again after a deliberate change of the look, run this test, look at the shots it leaves
-// in its scratch folder (kept when a test fails) and copy them to tests/apps/pictures/.
+// The program end to end, judged against reference pictures in tests/apps/pictures/: shots
+// that this file's scripts made, looked at and checked against the program's rules before they
+// were committed. orbitale-first and -first-nocolor: the left half; -pressed: hydrogen's cell
+// filled; -info and -bottom: hydrogen's information, at its start and scrolled to its end;
+// -right: the right half; -strip and -menu: the menu bar, then its Options menu; -about: the
+// about box; -opts1 and -opts2: the display options with All Elements, then Alkali Metals
+// alone; -alkali: the alkali metals only; -hidden: hydrogen pressed while hidden; -none:
+// nothing checked; -numbers: atomic numbers; -rightAll and -rightTransition: the right half
+// in numbers, all elements and the transition metals. To make them again after a deliberate
+// change of the look: build/dev/tests/apps/apps_orbitale_test, then look at the shots that
+// the failed run leaves in $TMPDIR/palm_tests_*/Orbitale.*/ and copy them over.
 // The frame's contents start 16 pixels down, under its title bar.
 constexpr int kTop = 16;
 

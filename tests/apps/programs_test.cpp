@@ -34,10 +34,11 @@ Box ink_box(const Screen& s, int x0, int y0, int x1, int y1) {
   return b;
 }
 
-// The programs' first screens are reference pictures: shots that the first line of a script
-// takes (the animations' first frames are fixed by the programs' own rules), looked at and
-// checked against those rules before they were committed. A failed run leaves its shots in
-// the test's scratch folder, from which they are made again after a deliberate change.
+// The programs' first screens are reference pictures, tests/apps/pictures/NAME-first.png:
+// shots that the first line of a script takes (the animations' first frames are fixed by the
+// programs' own rules), looked at and checked against those rules before they were committed.
+// To make them again after a deliberate change: build/dev/tests/apps/apps_programs_test, then
+// copy first.png (start.png for Tumbler) from the failed run's $TMPDIR/palm_tests_*/ folders.
 std::string first_screen(const std::string& program) {
   return std::string(PICTURES) + "/" + program + "-first.png";
 }
