@@ -38,6 +38,7 @@ fi
 if command -v ccache >/dev/null; then
   export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
   export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$repo")}
+  export CCACHE_NOHASHDIR=1  # debug builds in another folder still hit the cache
 fi
 export PALM_HEADLESS=1
 jobs=${PALM_FAULT_JOBS:-2}
@@ -73,9 +74,17 @@ for p in "${patches[@]}"; do
   git reset -q --hard "$rev"
   if ! git apply -C1 "$p" 2>>"$scratch.log"; then
     result="does not apply"; status=1
-  elif ! quiet cmake --build --preset dev -j "$jobs"; then
-    result="does not build"; status=1
+  elif ! nice -n 19 cmake --build --preset dev -j "$jobs" >"$scratch.build" 2>&1; then
+    cat "$scratch.build" >>"$scratch.log"
+    # The build runs each program for its icons and manual page: a fault that breaks a
+    # program's start is caught there, before any test.
+    if grep -q 'icons\.cmake\|manpage\.cmake' "$scratch.build"; then
+      result="the build: a program run for its icons or manual page failed"
+    else
+      result="does not build"; status=1
+    fi
   else
+    cat "$scratch.build" >>"$scratch.log"
     run_suite
     caught=$(comm -23 <(failed_tests) <(echo "$baseline") | paste -sd' ')
     if [ -z "$caught" ]; then result="NOT CAUGHT"; status=1
