@@ -112,30 +112,14 @@ __attribute__((no_sanitize_address)) static void note_range(uintptr_t lo, uintpt
 static void note_visit(uintptr_t* word, void*) { note_word(word); }
 
 // Gathers from its own frame up; the caller has spilled the callee-saved registers.
-// Thread frames all lie below the thread package's stack base, which may sit above
-// the top recorded at registration.
 __attribute__((noinline)) static void gather_roots() {
   volatile uintptr_t here = 0;
   uintptr_t low = reinterpret_cast<uintptr_t>(&here);
   g_roots.clear();
-  ThreadRecord* head = coop_first();
-#ifdef __EMSCRIPTEN__
-  (void)low;
-  coop_roots(note_range);
-#else
-  uintptr_t top = rt_stack_top;
-  if (head && head->stackBase > top) top = head->stackBase;
-  if (!head) note_range(low, top);
-  for (ThreadRecord* t = head; t; t = t->next) {
-    if (t == coop_current())
-      note_range(low, top);
-    else if (t->buffer)
-      note_range(reinterpret_cast<uintptr_t>(t->buffer),
-                 reinterpret_cast<uintptr_t>(t->buffer) + t->savedSize);
-  }
-#endif
+  coop_roots(note_range, low, rt_stack_top);
   for (int i = 0; i < rt_image.staticWords; i++) note_word(&rt_image.statics[i]);
-  for (ThreadRecord* t = head; t; t = t->next) note_word(reinterpret_cast<uintptr_t*>(&t->arg));
+  for (ThreadRecord* t = coop_first(); t; t = t->next)
+    note_word(reinterpret_cast<uintptr_t*>(&t->arg));
   rt_scan_in_flight(note_visit, nullptr);
 }
 

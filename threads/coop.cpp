@@ -370,6 +370,18 @@ __attribute__((noinline)) static int coop_switch(ThreadRecord* from, ThreadRecor
   resume(to);
 }
 
+void coop_roots(void (*range)(uintptr_t lo, uintptr_t hi), uintptr_t low, uintptr_t top) {
+  if (g_head && g_head->stackBase > top) top = g_head->stackBase;
+  if (!g_head) range(low, top);
+  for (ThreadRecord* t = g_head; t; t = t->next) {
+    if (t == g_current)
+      range(low, top);
+    else if (t->buffer)
+      range(reinterpret_cast<uintptr_t>(t->buffer),
+            reinterpret_cast<uintptr_t>(t->buffer) + t->savedSize);
+  }
+}
+
 #endif
 
 /* ---------------------------------------------------------------------------

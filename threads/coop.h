@@ -48,11 +48,11 @@ void coop_reset_busy();
 // The earliest wake time among sleeping threads (scheduler clock), 0 when none sleeps.
 int64_t coop_next_wake_ms();
 
-#ifdef __EMSCRIPTEN__
-// Gives every range of memory that may hold a thread's references: each switched-out
-// thread's C stack and Asyncify save area, and the running thread's stack and locals.
-void coop_roots(void (*range)(uintptr_t lo, uintptr_t hi));
-#endif
+// Gives every range of memory that may hold a thread's references: the running thread's
+// stack from `low` (the caller's frame) up to `top` or the package's stack base, whichever
+// is higher, and each switched-out thread's saved copy. On the web: each switched-out
+// fiber's C stack and Asyncify save area, and the running thread's stack and locals.
+void coop_roots(void (*range)(uintptr_t lo, uintptr_t hi), uintptr_t low, uintptr_t top);
 
 // Benchmarks only: nonzero skips giving up the time slice, so a switch is timed alone.
 void coop_bench_keep_slice(int keep);

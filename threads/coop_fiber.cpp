@@ -145,7 +145,8 @@ static void scanned(void* begin, void* end) {
 // scanned from here.
 extern "C" void palm_scan_locals(void (*func)(void* begin, void* end));
 
-__attribute__((noinline)) void coop_roots(void (*range)(uintptr_t lo, uintptr_t hi)) {
+__attribute__((noinline)) void coop_roots(void (*range)(uintptr_t lo, uintptr_t hi), uintptr_t,
+                                          uintptr_t) {
   g_range = range;
   ThreadRecord* current = coop_current();
   uintptr_t sp = emscripten_stack_get_current();
