@@ -14,7 +14,6 @@
 #include "java/awt/Frame.h"
 #include "java/awt/Panel.h"
 #include "java/awt/Rectangle.h"
-#include "java/awt/TooManyListenersException.h"
 #include "java/awt/Toolkit.h"
 #include "java/awt/Window.h"
 #include "java/awt/event/KeyEvent.h"
@@ -202,24 +201,6 @@ TEST(Pen, APressOutsideAPopupClosesItAndGoesNoFurther) {
   EXPECT_FALSE(popupShown);
   EXPECT_EQ(g_log, (Log{"F 501 10 10", "F activate", "F 502 10 10", "F 500 10 10", "Q 501 5 5",
                         "Q activate", "Q 502 5 5", "Q 500 5 5"}));
-}
-
-// The second listener of a kind is refused and the first one stays.
-TEST(Listeners, ASecondListenerOfAKindThrowsAndKeepsTheFirst) {
-  std::string message;
-  run([&] {
-    Ref volatile c = probe('P', 0, 0, 10, 10);
-    Ref volatile first = probe('1', 0, 0, 1, 1);
-    Component::addMouseListener(c, first);
-    try {
-      Component::addMouseListener(c, probe('2', 0, 0, 1, 1));
-    } catch (JavaThrow& e) {
-      if (!caught<TooManyListenersException>(e)) throw;
-      message = jstring_bytes(vcall(java::lang::Throwable::m_getMessage, e.object()));
-    }
-    EXPECT_EQ(Component::f(c).mouseListener, first);
-  });
-  EXPECT_EQ(message, "kawt supports only one listener of each type per Component!");
 }
 
 void post_key(jint code) {
