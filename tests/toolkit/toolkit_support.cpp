@@ -5,10 +5,17 @@
 #include "com/sun/kjava/class_list.h"
 #include "host/host.h"
 #include "java/awt/AWTEvent.h"
+#include "java/awt/Checkbox.h"
 #include "java/awt/Container.h"
 #include "java/awt/Frame.h"
 #include "java/awt/Graphics.h"
 #include "java/awt/class_list.h"
+#include "java/awt/event/ActionEvent.h"
+#include "java/awt/event/ActionListener.h"
+#include "java/awt/event/AdjustmentEvent.h"
+#include "java/awt/event/AdjustmentListener.h"
+#include "java/awt/event/ItemEvent.h"
+#include "java/awt/event/ItemListener.h"
 #include "java/awt/event/KeyEvent.h"
 #include "java/awt/event/MouseEvent.h"
 
@@ -20,10 +27,15 @@ void (*g_onPress)(Ref, Ref);
 ClassDecl Probe::klass = {
     .name = "test/Probe",
     .super = &Component::klass,
+    .interfaces = {&event::ActionListener::klass, &event::ItemListener::klass,
+                   &event::AdjustmentListener::klass},
     .instanceSize = JAVA_INSTANCE_SIZE,
     .methods = {impl(Component::m_paint, &Probe::paint),
                 impl(Component::m_processEvent, &Probe::processEvent),
-                impl(Component::m_activate, &Probe::activate)},
+                impl(Component::m_activate, &Probe::activate),
+                impl(event::ActionListener::m_actionPerformed, &Probe::action),
+                impl(event::ItemListener::m_itemStateChanged, &Probe::item),
+                impl(event::AdjustmentListener::m_adjustmentValueChanged, &Probe::adjust)},
 };
 
 void Probe::init(Ref self, jint tag) {
@@ -49,8 +61,25 @@ void Probe::processEvent(Ref self, Ref e) {
                   std::to_string(event::MouseEvent::getY(e)));
 }
 
-void Probe::activate(Ref self, Ref) {
-  g_log.push_back(std::string(1, static_cast<char>(f(self).tag)) + " activate");
+static void note(Ref probe, const std::string& what) {
+  g_log.push_back(std::string(1, static_cast<char>(Probe::f(probe).tag)) + " " + what);
+}
+
+void Probe::activate(Ref self, Ref) { note(self, "activate"); }
+
+void Probe::action(Ref self, Ref e) {
+  note(self, "action " + text(event::ActionEvent::getActionCommand(e)));
+}
+
+void Probe::item(Ref self, Ref e) {
+  Ref item = event::ItemEvent::getItem(e);
+  if (instanceof <Checkbox>(item)) item = Checkbox::f(item).label;
+  note(self, "item " + text(item) + " " + std::to_string(event::ItemEvent::getStateChange(e)));
+}
+
+void Probe::adjust(Ref self, Ref e) {
+  note(self, "adjust " + std::to_string(event::AdjustmentEvent::getAdjustmentType(e)) + " " +
+                 std::to_string(event::AdjustmentEvent::getValue(e)));
 }
 
 std::vector<ClassDecl*> toolkit_test_classes() {

@@ -11,7 +11,9 @@
 extern std::vector<std::string> g_log;
 
 // A component that logs its events ("A 501 5 5", "A key 30", "A activate") and fills itself
-// with its foreground when painted. Mouse events are enabled.
+// with its foreground when painted. Mouse events are enabled. It is the widgets' listener too:
+// "A action <command>", "A item <item> <state>" (a check box by its label), "A adjust <type>
+// <value>".
 struct Probe {
   static ClassDecl klass;
   struct RT_PACKED Fields {
@@ -22,6 +24,9 @@ struct Probe {
   static void paint(Ref self, Ref g);
   static void processEvent(Ref self, Ref e);
   static void activate(Ref self, Ref e);
+  static void action(Ref self, Ref e);
+  static void item(Ref self, Ref e);
+  static void adjust(Ref self, Ref e);
 };
 
 // Called on a probe's pen press, in place of logging it, when set.

@@ -17,12 +17,6 @@
 #include "java/awt/Scrollbar.h"
 #include "java/awt/Toolkit.h"
 #include "java/awt/Window.h"
-#include "java/awt/event/ActionEvent.h"
-#include "java/awt/event/ActionListener.h"
-#include "java/awt/event/AdjustmentEvent.h"
-#include "java/awt/event/AdjustmentListener.h"
-#include "java/awt/event/ItemEvent.h"
-#include "java/awt/event/ItemListener.h"
 #include "java/awt/event/KeyEvent.h"
 #include "java/awt/event/MouseEvent.h"
 #include "java/util/Vector.h"
@@ -35,59 +29,9 @@ using Log = std::vector<std::string>;
 
 namespace {
 
-// Logs the events of the three widget listener kinds: "action <source> <command>",
-// "item <source> <item> <state>", "adjust <type> <value>"; sources are named by S().
-struct Recorder {
-  static ClassDecl klass;
-  JAVA_NO_FIELDS(java::lang::Object)
-  static inline Method<void(Ref, Ref)> m_actionPerformed{
-      "actionPerformed(Ljava/awt/event/ActionEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_itemStateChanged{
-      "itemStateChanged(Ljava/awt/event/ItemEvent;)", &klass};
-  static inline Method<void(Ref, Ref)> m_adjustmentValueChanged{
-      "adjustmentValueChanged(Ljava/awt/event/AdjustmentEvent;)", &klass};
-  static void init(Ref self) { java::lang::Object::init(self); }
-  static std::string text(Ref s) {
-    return s ? jstring_bytes(vcall(java::lang::Object::m_toString, s)) : "null";
-  }
-  static void action(Ref, Ref e) {
-    g_log.push_back("action " + text(java::util::EventObject::getSource(e)) + " " +
-                    text(ActionEvent::getActionCommand(e)));
-  }
-  static void item(Ref, Ref e) {
-    Ref source = java::util::EventObject::getSource(e);
-    Ref item = ItemEvent::getItem(e);
-    std::string name = instanceof <Checkbox>(source) ? text(Checkbox::f(source).label) : instanceof
-        <Choice>(source) ? "choice" : "list";
-    if (instanceof <Checkbox>(item)) item = Checkbox::f(item).label;
-    g_log.push_back("item " + name + " " + text(item) + " " +
-                    std::to_string(ItemEvent::getStateChange(e)));
-  }
-  static void adjust(Ref, Ref e) {
-    g_log.push_back("adjust " + std::to_string(AdjustmentEvent::getAdjustmentType(e)) + " " +
-                    std::to_string(AdjustmentEvent::getValue(e)));
-  }
-};
-
-ClassDecl Recorder::klass = {
-    .name = "test/Recorder",
-    .super = &java::lang::Object::klass,
-    .interfaces = {&ActionListener::klass, &ItemListener::klass, &AdjustmentListener::klass},
-    .instanceSize = JAVA_INSTANCE_SIZE,
-    .methods = {impl(m_actionPerformed, &Recorder::action),
-                impl(m_itemStateChanged, &Recorder::item),
-                impl(m_adjustmentValueChanged, &Recorder::adjust)},
-};
-
-std::vector<ClassDecl*> classes() {
-  std::vector<ClassDecl*> list = toolkit_test_classes();
-  list.push_back(&Recorder::klass);
-  return list;
-}
-
 void run(std::function<void()> body) {
   g_log.clear();
-  run_cleanly(classes, std::move(body));
+  run_cleanly(toolkit_test_classes, std::move(body));
 }
 
 // A pen event as the dispatch thread hands it over, in the component's coordinates.
@@ -104,24 +48,24 @@ TEST(ScrollbarRules, PressesDragsAndValuesClamp) {
     const char* logged;  // nullptr: no event
   };
   const Step steps[] = {
-      {501, 2, nullptr},         // the up arrow at the minimum: clamped, no change
-      {502, 2, nullptr},         //
-      {501, 58, "adjust 1 1"},   // the down arrow: unit increment
-      {501, 30, "adjust 4 11"},  // after the thumb (6 + 0): block increment
-      {501, 5, "adjust 3 1"},    // before the thumb (at 11), past the arrow's reach (4): block
-      {506, 3, "adjust 2 0"},    // dragged onto the up arrow, no drag going: unit decrement
-      {502, 3, nullptr},         //
-      {501, 7, nullptr},         // on the thumb (6..9): a drag starts
-      {506, 40, "adjust 5 64"},  // 0 + (40 - 7 - 2) * 100 / 48
-      {506, 59, "adjust 5 90"},  // (59 - 7 - 2) * 100 / 48 = 104, clamped to 100 - 10
-      {506, 70, nullptr},        // still 90
+      {501, 2, nullptr},           // the up arrow at the minimum: clamped, no change
+      {502, 2, nullptr},           //
+      {501, 58, "r adjust 1 1"},   // the down arrow: unit increment
+      {501, 30, "r adjust 4 11"},  // after the thumb (6 + 0): block increment
+      {501, 5, "r adjust 3 1"},    // before the thumb (at 11), past the arrow's reach (4): block
+      {506, 3, "r adjust 2 0"},    // dragged onto the up arrow, no drag going: unit decrement
+      {502, 3, nullptr},           //
+      {501, 7, nullptr},           // on the thumb (6..9): a drag starts
+      {506, 40, "r adjust 5 64"},  // 0 + (40 - 7 - 2) * 100 / 48
+      {506, 59, "r adjust 5 90"},  // (59 - 7 - 2) * 100 / 48 = 104, clamped to 100 - 10
+      {506, 70, nullptr},          // still 90
       {502, 70, nullptr},
       {506, 58, nullptr},  // the drag is over: the down arrow, at 90 already
   };
   run([&] {
     Ref volatile bar = jnew<Scrollbar>();
     Component::setBounds(bar, 0, 0, 7, 60);
-    Scrollbar::addAdjustmentListener(bar, jnew<Recorder>());
+    Scrollbar::addAdjustmentListener(bar, probe('r', 0, 0, 1, 1));
     for (size_t i = 0; i < std::size(steps); i++) {
       size_t before = g_log.size();
       pen(bar, steps[i].id, 3, steps[i].p);
@@ -219,10 +163,10 @@ TEST(ListRules, SelectInAMenusOrAChoicesList) {
   run([&] {
     Ref volatile frame = shown_frame();
     Ref volatile menu = jnew<Menu>(lit("M"));
-    Ref volatile recorder = jnew<Recorder>();
+    Ref volatile listener = probe('r', 0, 0, 1, 1);
     for (const char* s : {"Open", "Save"}) {
       Ref volatile item = jnew<MenuItem>(lit(s));
-      MenuItem::addActionListener(item, recorder);
+      MenuItem::addActionListener(item, listener);
       Menu::add(menu, item);
     }
     Ref volatile other = jnew<Window>(frame);  // a popup below the menu's
@@ -239,7 +183,7 @@ TEST(ListRules, SelectInAMenusOrAChoicesList) {
 
     Ref volatile choice = jnew<Choice>();
     for (const char* s : {"x", "y", "z"}) Choice::add(choice, lit(s));
-    Choice::addItemListener(choice, recorder);
+    Choice::addItemListener(choice, listener);
     Container::add(frame, choice);
     Component::setBounds(choice, 10, 10, 40, 12);
     vcall(Component::m_activate, choice, nullptr);
@@ -248,7 +192,7 @@ TEST(ListRules, SelectInAMenusOrAChoicesList) {
     EXPECT_EQ(Choice::getSelectedIndex(choice), 1);
     EXPECT_FALSE(Component::f(Choice::f(choice).popup).visible);
   });
-  EXPECT_EQ(g_log, (Log{"action Save Save", "item choice y 1"}));
+  EXPECT_EQ(g_log, (Log{"r action Save", "r item y 1"}));
 }
 
 // A key pressed, as the dispatch thread hands it to the focus owner; true when consumed.
@@ -275,7 +219,7 @@ TEST(ListRules, KeysMoveTheCursorChooseAndClearAndSelectReports) {
     for (const char* s : {"a", "b", "c"}) List::add(list, lit(s));
     Component::setBounds(list, 0, 0, 40, 40);
     vcall(Component::m_validate, list);
-    List::addItemListener(list, jnew<Recorder>());
+    List::addItemListener(list, probe('r', 0, 0, 1, 1));
     for (size_t i = 0; i < std::size(steps); i++) {
       EXPECT_EQ(key(list, steps[i].code), steps[i].consumed) << "step " << i;
       EXPECT_EQ(List::f(list).highlighted, steps[i].highlighted) << "step " << i;
@@ -289,7 +233,7 @@ TEST(ListRules, KeysMoveTheCursorChooseAndClearAndSelectReports) {
     Menu::add(menu, jnew<MenuItem>(lit("a")));
     EXPECT_FALSE(key(Menu::f(menu).list, 3));
   });
-  EXPECT_EQ(g_log, (Log{"item list b 1", "item list a 1", "item list c 1"}));
+  EXPECT_EQ(g_log, (Log{"r item b 1", "r item a 1", "r item c 1"}));
 }
 
 TEST(MenuBarRules, ArrowKeysSelectTitlesAndWrapAtBothEnds) {
@@ -312,7 +256,7 @@ TEST(CheckboxRules, TurningARadioOnTurnsTheOthersOffWithoutTheirEvents) {
     Ref volatile a = jnew<Checkbox>(lit("a"), group, 1);
     Ref volatile b = jnew<Checkbox>(lit("b"), group, 1);  // made on: a goes off
     Ref volatile c = jnew<Checkbox>(lit("c"), group, 0);
-    Ref volatile r = jnew<Recorder>();
+    Ref volatile r = probe('r', 0, 0, 1, 1);
     for (Ref box : {a, b, c}) Checkbox::addItemListener(box, r);
     auto snapshot = [&] {
       for (Ref box : {a, b, c}) states += Checkbox::getState(box) ? '1' : '0';
@@ -328,7 +272,7 @@ TEST(CheckboxRules, TurningARadioOnTurnsTheOthersOffWithoutTheirEvents) {
     snapshot();
   });
   EXPECT_EQ(states, "010 001 000 100 ");
-  EXPECT_EQ(g_log, (Log{"item c c 1", "item c c 2", "item a a 1"}));
+  EXPECT_EQ(g_log, (Log{"r item c 1", "r item c 2", "r item a 1"}));
 }
 
 // 100 wide needs a horizontal bar, leaving 48 x 41: the child grows to 41 high. The bars lie
