@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
@@ -22,11 +21,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class GifDecode : public ::testing::Test {
  protected:
@@ -62,12 +56,12 @@ class GifDecode : public ::testing::Test {
       int status = std::system(cmd.c_str());
       ASSERT_TRUE(WIFEXITED(status)) << file << ": crashed";
       if (ext == ".pgm") {
-        EXPECT_EQ(WEXITSTATUS(status), 0) << file << ": " << slurp(err);
-        EXPECT_TRUE(slurp(out) == slurp(e.path())) << file << ": pixels differ";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << file << ": " << file_bytes(err);
+        EXPECT_TRUE(file_bytes(out) == file_bytes(e.path())) << file << ": pixels differ";
       } else {
         EXPECT_EQ(WEXITSTATUS(status), 1) << file;
-        EXPECT_EQ(slurp(err), slurp(e.path())) << file;
-        EXPECT_EQ(slurp(out), "") << file;
+        EXPECT_EQ(file_bytes(err), file_bytes(e.path())) << file;
+        EXPECT_EQ(file_bytes(out), "") << file;
       }
       checked++;
     }
@@ -123,8 +117,8 @@ Outcome gifdecode(const fs::path& dir, const std::string& file) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
-  run.out = slurp(out);
-  run.err = slurp(err);
+  run.out = file_bytes(out);
+  run.err = file_bytes(err);
   run.maxRssKb = usage.ru_maxrss;
   return run;
 }

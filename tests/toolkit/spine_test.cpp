@@ -380,18 +380,4 @@ TEST(Failure, AFailedListenerIsReportedOnceAndLaterEventsGoOn) {
             "java/lang/RuntimeException: listener failed\n");
 }
 
-// With a frame shown and nothing to repaint, idle passes neither allocate nor draw.
-TEST(Idle, WithoutDamageTheDispatchThreadAllocatesAndDrawsNothing) {
-  run([&] {
-    Ref volatile frame = shown_frame();
-    Container::add(frame, probe('P', 10, 10, 20, 20));
-    pump(10);
-    Screen before = screen_now();
-    int64_t used = rt_heap_in_use();
-    pump(200);
-    EXPECT_EQ(rt_heap_in_use() - used, 0);
-    EXPECT_TRUE(screen_now().px == before.px);
-  });
-}
-
 }  // namespace

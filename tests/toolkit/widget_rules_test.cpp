@@ -304,8 +304,9 @@ TEST(ScrollPaneRules, TheChildFillsTheViewportScrollsWithinItAndABarMovedIsDrawn
   });
 }
 
-// Painting what has not changed makes no objects: the host idles then.
-TEST(PaintRules, PaintingAWidgetAgainAllocatesNothing) {
+// Painting what has not changed makes no objects, and with nothing to repaint the dispatch
+// thread's idle passes neither allocate nor draw: the host idles then.
+TEST(PaintRules, PaintingAWidgetAgainAndIdlingAllocateNothing) {
   std::vector<std::string> grew;
   run([&] {
     Ref volatile frame = shown_frame();
@@ -337,6 +338,12 @@ TEST(PaintRules, PaintingAWidgetAgainAllocatesNothing) {
       if (rt_heap_in_use() != before) grew.push_back(names[i]);
       i++;
     }
+    pump(10);
+    Screen shown = screen_now();
+    int64_t used = rt_heap_in_use();
+    pump(200);
+    EXPECT_EQ(rt_heap_in_use() - used, 0) << "idle";
+    EXPECT_TRUE(screen_now().px == shown.px) << "idle";
   });
   EXPECT_EQ(grew, std::vector<std::string>{});
 }
