@@ -79,20 +79,14 @@ TEST(Layout, BorderLayoutRegionsWithAbsentNeighbours) {
       Ref volatile frame = jnew<Frame>();
       Component::setBounds(frame, 0, 0, 160, 160);
       // preferred sizes: north and south by height, west and east by width
-      const struct {
-        char r;
-        const char* name;
-        Box size;
-      } regions[] = {{'N', "North", {0, 0, 50, 20}},
-                     {'S', "South", {0, 0, 50, 30}},
-                     {'W', "West", {0, 0, 30, 40}},
-                     {'E', "East", {0, 0, 40, 40}},
-                     {'C', "Center", {0, 0, 10, 10}}};
+      const Box sizes[] = {
+          {0, 0, 50, 20}, {0, 0, 50, 30}, {0, 0, 30, 40}, {0, 0, 40, 40}, {0, 0, 10, 10}};
+      const char* names[] = {"North", "South", "West", "East", "Center"};
       std::vector<Ref> added;
-      for (const auto& r : regions) {
-        if (!strchr(k.regions, r.r)) continue;
-        Ref p = probe(r.r, 0, 0, r.size.w, r.size.h);
-        Container::add(frame, p, lit(r.name));
+      for (int i = 0; i < 5; i++) {
+        if (!strchr(k.regions, names[i][0])) continue;
+        Ref p = probe(names[i][0], 0, 0, sizes[i].w, sizes[i].h);
+        Container::add(frame, p, lit(names[i]));
         added.push_back(p);
       }
       vcall(Component::m_validate, frame);
