@@ -13,7 +13,9 @@ unset PALM_HEADLESS PALM_SCRIPT
 scribble=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-export XDG_CONFIG_HOME=$dir/config
+# Its own remembered window, and its own record of running windows: a Scribble running
+# elsewhere on the machine (another test run) would have this one open beside it.
+export XDG_CONFIG_HOME=$dir/config XDG_RUNTIME_DIR=$dir
 conf=$XDG_CONFIG_HOME/palmhost/Scribble.conf
 
 cat > "$dir/run.sh" <<END

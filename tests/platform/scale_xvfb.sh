@@ -8,7 +8,8 @@ unset PALM_HEADLESS  # a real window is the point
 glimmer=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-export XDG_CONFIG_HOME=$dir/config  # the user's remembered window stays out of it
+# The user's remembered window and other running Glimmers stay out of it.
+export XDG_CONFIG_HOME=$dir/config XDG_RUNTIME_DIR=$dir
 cat > "$dir/script.txt" <<END
 wait 700
 shot $dir/before.png
