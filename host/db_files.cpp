@@ -106,7 +106,10 @@ bool db_file_list(const char* prefix, std::vector<std::string>* rests) {
 
 // What a failed call's errno says, in the results of the calls that can find a file missing.
 static int errno_result() { return errno == ENOENT ? DB_FILE_MISSING : DB_FILE_FAILED; }
-static int new_name_result() { return errno == EEXIST ? DB_FILE_EXISTS : errno_result(); }
+// A name that must be new (the web moves after a look instead, having no links).
+[[maybe_unused]] static int new_name_result() {
+  return errno == EEXIST ? DB_FILE_EXISTS : errno_result();
+}
 
 // Opening never waits (a pipe of the record's name would otherwise block for good), and
 // only regular files are handed out. Descriptor 0 is moved up: 0 means "not open". A new

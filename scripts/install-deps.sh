@@ -8,7 +8,7 @@ set -euo pipefail
 run=(build-essential cmake libsdl2-dev zlib1g-dev)
 case "${1:-all}" in
   run) pkgs=("${run[@]}") ;;
-  all) pkgs=("${run[@]}" g++-multilib libgtest-dev googletest libbenchmark-dev mingw-w64
+  all) pkgs=("${run[@]}" g++-multilib lib32z1-dev libgtest-dev googletest libbenchmark-dev mingw-w64
              fonts-dejavu-core wine wine64 xvfb xauth x11-utils xdotool python3 python3-pil
              imagemagick lintian desktop-file-utils unzip) ;;
   web) pkgs=("${run[@]}" emscripten node-acorn nodejs npm chromium) ;;
