@@ -170,9 +170,10 @@ TEST(Reports, EachParksOnlyItsOwnThread) {
        },
        "Fatal error: Out of memory."},
   };
-  for (const auto& [body, report] : rows) {
+  for (const auto& row : rows) {
+    const std::string report = row.second;  // a lambda may not capture a structured binding
     SCOPED_TRACE(report);
-    g_body = body;
+    g_body = row.first;
     run_program(core_classes(test::all()), [&] {
       g_ticks = 0;
       g_past_report = false;
