@@ -1,6 +1,6 @@
-// The native modules as one: started and stopped in order, and what a freed object of theirs
-// gives back. The host's runtime hooks call these; test programs link them with doubles of
-// the rest of the host.
+// The native modules as one (started and stopped in order, and what a freed object of theirs
+// gives back) and the system property table. The host's runtime hooks and natives call these;
+// test programs link the same tables with doubles of the rest of the host.
 #pragma once
 
 #include "runtime/rt.h"

@@ -60,7 +60,15 @@ run_suite() {
   quiet ctest --preset dev -j "$jobs" --timeout 180
 }
 
-quiet cmake --build --preset dev -j "$jobs" || { echo "revision does not build: $scratch.log"; exit 2; }
+# Builds, keeping the output of this build apart (to tell how it failed) and in the log.
+build() {
+  local rc=0
+  nice -n 19 cmake --build --preset dev -j "$jobs" >"$scratch.build" 2>&1 || rc=$?
+  cat "$scratch.build" >>"$scratch.log"
+  return $rc
+}
+
+build || { echo "revision does not build: $scratch.log"; exit 2; }
 run_suite
 baseline=$(failed_tests)
 [ -n "$baseline" ] && echo "failing with no fault (not counted): $(echo $baseline)" >&2
@@ -74,8 +82,7 @@ for p in "${patches[@]}"; do
   git reset -q --hard "$rev"
   if ! git apply -C1 "$p" 2>>"$scratch.log"; then
     result="does not apply"; status=1
-  elif ! nice -n 19 cmake --build --preset dev -j "$jobs" >"$scratch.build" 2>&1; then
-    cat "$scratch.build" >>"$scratch.log"
+  elif ! build; then
     # The build runs each program for its icons and manual page: a fault that breaks a
     # program's start is caught there, before any test.
     if grep -q 'icons\.cmake\|manpage\.cmake' "$scratch.build"; then
@@ -84,7 +91,6 @@ for p in "${patches[@]}"; do
       result="does not build"; status=1
     fi
   else
-    cat "$scratch.build" >>"$scratch.log"
     run_suite
     caught=$(comm -23 <(failed_tests) <(echo "$baseline") | paste -sd' ')
     if [ -z "$caught" ]; then result="NOT CAUGHT"; status=1
