@@ -118,6 +118,18 @@ describe('pages', () => {
   }
 });
 
+// Tumbler's character starts at a random place: where it stood in a corner of the stage it
+// drew over the few pixels of the frame's rounded corner that reach inside, and its erased
+// block left them white. Those pixels (window points of the stage, x 4..315 and y 4..275,
+// black on the empty stage) may differ between two runs.
+function stageCorners(empty) {
+  const free = new Set();
+  for (let y = 4; y <= 275; y++)
+    for (let x = 4; x <= 315; x++)
+      if (empty.px[y * empty.width + x] === 0) free.add(y * empty.width + x);
+  return free;
+}
+
 describe('scripted runs match the native program', () => {
   const runs = [
     ['orbitale', 'orbitale.txt'],
@@ -130,12 +142,19 @@ describe('scripted runs match the native program', () => {
       const names = Object.keys(want).sort();
       assert.ok(names.length >= 3, `${name}: the native run wrote ${names.length} pictures`);
       const got = await webPictures(name, script, names);
+      const free = name === 'tumbler' ? stageCorners(want['start.png']) : new Set();
       for (const n of names) {
         assert.equal(got[n].width, want[n].width, `${name} ${n}: width`);
         assert.equal(got[n].height, want[n].height, `${name} ${n}: height`);
-        let differ = 0;
-        for (let i = 0; i < want[n].px.length; i++) if (got[n].px[i] !== want[n].px[i]) differ++;
-        assert.equal(differ, 0, `${name} ${n}: ${differ} pixels differ`);
+        // The first differing pixels say where to look and what the page drew there.
+        const differ = [];
+        for (let i = 0; i < want[n].px.length; i++) {
+          if (got[n].px[i] === want[n].px[i] || free.has(i)) continue;
+          const at = `(${i % want[n].width},${Math.floor(i / want[n].width)})`;
+          differ.push(`${at} ${got[n].px[i].toString(16)} not ${want[n].px[i].toString(16)}`);
+        }
+        assert.equal(differ.length, 0,
+                     `${name} ${n}: ${differ.length} pixels differ: ${differ.slice(0, 16).join(', ')}`);
       }
     });
   }
