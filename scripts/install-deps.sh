@@ -2,16 +2,18 @@
 # Installs the Debian packages the build needs.
 #   install-deps.sh run   what building and running the programs needs: compiler, CMake,
 #                         SDL2 and zlib
-#   install-deps.sh       everything the tests and benchmarks need too (what CI runs)
-#   install-deps.sh web   the web build and its browser tests (scripts/test-web.sh)
+#   install-deps.sh       everything the tests and benchmarks need too, the web pages' and
+#                         the Windows build's included (what CI runs)
+#   install-deps.sh web   the web build and its browser tests alone (scripts/test-web.sh)
 set -euo pipefail
 run=(build-essential cmake libsdl2-dev zlib1g-dev)
+web=(emscripten node-acorn nodejs npm chromium)
 case "${1:-all}" in
   run) pkgs=("${run[@]}") ;;
-  all) pkgs=("${run[@]}" g++-multilib lib32z1-dev libgtest-dev googletest libbenchmark-dev mingw-w64
-             fonts-dejavu-core wine wine64 xvfb xauth x11-utils xdotool python3 python3-pil
-             imagemagick lintian desktop-file-utils unzip) ;;
-  web) pkgs=("${run[@]}" emscripten node-acorn nodejs npm chromium) ;;
+  all) pkgs=("${run[@]}" "${web[@]}" g++-multilib lib32z1-dev libgtest-dev googletest
+             libbenchmark-dev mingw-w64 fonts-dejavu-core wine wine64 xvfb xauth x11-utils xdotool
+             python3 python3-pil imagemagick lintian desktop-file-utils unzip) ;;
+  web) pkgs=("${run[@]}" "${web[@]}") ;;
   *) echo "usage: $0 [run|web]" >&2; exit 2 ;;
 esac
 missing=()
