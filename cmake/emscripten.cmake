@@ -12,7 +12,11 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT
 -sASYNCIFY_IMPORTS=palm_web_wait,palm_web_sync,palm_scan_locals \
 --js-library ${CMAKE_CURRENT_LIST_DIR}/../web/library.js")
 # Node 20 has a fetch of its own that the generated loader must not take for the browser's.
-set(CMAKE_CROSSCOMPILING_EMULATOR "/usr/bin/node;--no-experimental-fetch"
+# Baseline-compiled frames are several times the size of optimised ones, and which kind runs
+# depends on how far background compilation has got: the deepest test recursion fits the
+# default stack only once optimised, so under load it would not. 4 MB is half the main
+# thread's own stack.
+set(CMAKE_CROSSCOMPILING_EMULATOR "/usr/bin/node;--no-experimental-fetch;--stack-size=4000"
     CACHE STRING "Runs the target's programs" FORCE)
 # wasm-ld, like every lld, resolves references back into earlier archives by itself.
 set(CMAKE_CXX_LINK_GROUP_USING_RESCAN "LINKER:--start-group" "LINKER:--end-group")
