@@ -22,8 +22,6 @@ int changed(const Screen& a, const Screen& b, int x0, int y0, int x1, int y1) {
 
 struct Box {
   int x0 = 160, y0 = 160, x1 = -1, y1 = -1;
-  int width() const { return x1 - x0 + 1; }
-  int height() const { return y1 - y0 + 1; }
 };
 Box ink_box(const Screen& s, int x0, int y0, int x1, int y1) {
   Box b;
@@ -188,22 +186,6 @@ TEST(Tumbler, ComeOnBringsOneCharacterAndByeSendsItAwayWithoutATrace) {
 
   // Then it vanishes, leaving no trace.
   EXPECT_EQ(stray_ink(read_shot(dir + "/gone.png"), Found{}), 0);
-}
-
-// In colour a bitmap row holds one byte a pixel: the two-byte rows of the 1-bit pictures
-// show as two pixels each.
-TEST(Tumbler, ColorSwitchTurnsColourOn) {
-  std::string dir = scratch_dir("tumbler_colour");
-  ProgramRun r = run_executable(
-      TUMBLER, "-color", dir, "wait 300\n" + script_tap(20, 148) + "wait 800\nshot s.png\nclose\n");
-  ASSERT_EQ(r.status, 0) << r.err;
-  Screen s = read_shot(dir + "/s.png");
-  ASSERT_TRUE(s.ok);
-  // Clear of the border's rounded corners, yet all across: it may stand at x 2.
-  Box ink = ink_box(s, kStageX0, kStageY0 + 4, kStageX1, kStageY1 - 4);
-  EXPECT_EQ(find_character(s).count, 0);
-  EXPECT_LE(ink.width(), 2) << "two pixels a row";
-  EXPECT_GE(ink.height(), 10);
 }
 
 // All three: the program's own exit ends it with status 0 (no close in the script: only

@@ -101,14 +101,10 @@ TEST(Startup, MainThreadObjectsAndTeardown) {
     jstr("left behind");
   });
   EXPECT_EQ(g_seen, 505);
-  EXPECT_EQ(host.queue, nullptr);
+  EXPECT_EQ((std::vector<const void*>{host.queue, coop_first(), host.screen, host.offscreen,
+                                      host.blackPen, host.greyPen, host.font}),
+            std::vector<const void*>(7, nullptr));
   EXPECT_EQ(host.capacity, 0);
-  EXPECT_EQ(coop_first(), nullptr);
-  EXPECT_EQ(host.screen, nullptr);
-  EXPECT_EQ(host.offscreen, nullptr);
-  EXPECT_EQ(host.blackPen, nullptr);
-  EXPECT_EQ(host.greyPen, nullptr);
-  EXPECT_EQ(host.font, nullptr);
   EXPECT_FALSE(IsWindow(host.window));
 }
 

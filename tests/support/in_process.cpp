@@ -75,8 +75,10 @@ InProcessResult run_body(std::function<void()> body) {
   return run_in_process({.body = std::move(body)});
 }
 
-void run_cleanly(std::vector<ClassDecl*> (*classes)(), std::function<void()> body) {
-  InProcessResult r = run_in_process({.classes = classes, .body = std::move(body)});
+void run_cleanly(std::vector<ClassDecl*> (*classes)(), std::function<void()> body,
+                 std::string commandLine) {
+  InProcessResult r = run_in_process(
+      {.classes = classes, .body = std::move(body), .commandLine = std::move(commandLine)});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.boxes, std::vector<std::string>{});
 }
@@ -95,7 +97,6 @@ void queue_tap(int x, int y) {
 }
 
 void queue_char(int code) { evt_enqueue(WM_CHAR, static_cast<WPARAM>(code), 1); }
-void queue_vkey(int virtualKey) { evt_enqueue(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1); }
 
 void tap_device(int x, int y) {
   queue_tap(2 * x, 2 * y);
@@ -119,15 +120,8 @@ std::vector<uint32_t> screen() {
 }
 
 Screen screen_now() {
-  Screen s;
   std::vector<uint32_t> window(HOST_SCREEN_SIZE * HOST_SCREEN_SIZE);
-  if (!host_read_screen(window.data())) return s;
-  s.px.resize(160 * 160);
-  for (int y = 0; y < 160; y++)
-    for (int x = 0; x < 160; x++)
-      s.px[static_cast<size_t>(y) * 160 + x] = device_pixel(window, x, y);
-  s.ok = true;
-  return s;
+  return host_read_screen(window.data()) ? device_screen(window) : Screen{};
 }
 
 std::vector<uint32_t> window_pixels() {
@@ -146,12 +140,6 @@ std::vector<uint32_t> window_pixels() {
   GetDIBits(nullptr, copy, 0, HOST_SCREEN_SIZE, px.data(), &bmi, DIB_RGB_COLORS);
   DeleteObject(copy);
   return px;
-}
-
-uint32_t device_pixel(const std::vector<uint32_t>& s, int x, int y) {
-  uint32_t a = s[(2 * y) * 320 + 2 * x], b = s[(2 * y) * 320 + 2 * x + 1];
-  uint32_t c = s[(2 * y + 1) * 320 + 2 * x], d = s[(2 * y + 1) * 320 + 2 * x + 1];
-  return a == b && a == c && a == d ? a : 0xFF000000u;
 }
 
 int count_device(const std::vector<uint32_t>& s, uint32_t colour) {

@@ -43,14 +43,14 @@ InProcessResult run_in_process(const InProcess& run);
 InProcessResult run_body(std::function<void()> body);
 // What every run of a well-behaved program ends with: status 0 and no message box (no fatal
 // error, no uncaught exception).
-void run_cleanly(std::vector<ClassDecl*> (*classes)(), std::function<void()> body);
+void run_cleanly(std::vector<ClassDecl*> (*classes)(), std::function<void()> body,
+                 std::string commandLine = "");
 
 // Input as the window procedure queues it; x and y in window pixels (twice the device's).
 // Nothing runs until the test yields.
 void queue_pen(unsigned msg, int x, int y);
 void queue_tap(int x, int y);  // a press and a release
 void queue_char(int code);
-void queue_vkey(int virtualKey);
 // A press and a release at device pixel (x, y), then ten turns for the program to take them.
 void tap_device(int x, int y);
 // A palm key code straight into the event queue, then ten turns.
@@ -62,8 +62,6 @@ std::vector<uint32_t> screen();
 Screen screen_now();
 // The window's own pixels in its screen area (what the user sees), 320 x 320.
 std::vector<uint32_t> window_pixels();
-// Colour of device pixel (x, y); its four window pixels must agree, else 0xFF000000.
-uint32_t device_pixel(const std::vector<uint32_t>& s, int x, int y);
 // Device pixels of that colour.
 int count_device(const std::vector<uint32_t>& s, uint32_t colour);
 // Clears the whole screen to white.

@@ -72,19 +72,25 @@ Picture read_png(const std::string& path) {
   return p;
 }
 
-Screen read_shot(const std::string& path) {
+uint32_t device_pixel(const std::vector<uint32_t>& s, int x, int y) {
+  uint32_t a = s[(2 * y) * 320 + 2 * x], b = s[(2 * y) * 320 + 2 * x + 1];
+  uint32_t c = s[(2 * y + 1) * 320 + 2 * x], d = s[(2 * y + 1) * 320 + 2 * x + 1];
+  return a == b && a == c && a == d ? a : 0xFF000000u;
+}
+
+Screen device_screen(const std::vector<uint32_t>& window) {
   Screen s;
-  Picture p = read_png(path);
-  if (!p.ok || p.width != 320 || p.height != 320) return s;
   s.px.resize(160 * 160);
   for (int y = 0; y < 160; y++)
-    for (int x = 0; x < 160; x++) {
-      uint32_t a = p.at(2 * x, 2 * y), b = p.at(2 * x + 1, 2 * y);
-      uint32_t c = p.at(2 * x, 2 * y + 1), d = p.at(2 * x + 1, 2 * y + 1);
-      s.px[static_cast<size_t>(y) * 160 + x] = a == b && a == c && a == d ? a : 0xFF000000u;
-    }
+    for (int x = 0; x < 160; x++)
+      s.px[static_cast<size_t>(y) * 160 + x] = device_pixel(window, x, y);
   s.ok = true;
   return s;
+}
+
+Screen read_shot(const std::string& path) {
+  Picture p = read_png(path);
+  return p.ok && p.width == 320 && p.height == 320 ? device_screen(p.px) : Screen{};
 }
 
 int Screen::inked(int x0, int y0, int x1, int y1) const {

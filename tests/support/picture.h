@@ -29,6 +29,11 @@ struct Screen {
   bool sameRegion(const Screen& o, int x0, int y0, int x1, int y1) const;
 };
 Screen read_shot(const std::string& path);
+// Colour of device pixel (x, y) of a 320 x 320 picture; its four pixels must agree, else
+// 0xFF000000.
+uint32_t device_pixel(const std::vector<uint32_t>& s, int x, int y);
+// The device screen of a 320 x 320 picture.
+Screen device_screen(const std::vector<uint32_t>& window);
 
 // Whether a screen is, pixel for pixel, the committed reference picture at `path` (a shot the
 // program's own script made); else how many device pixels differ and the box they lie in.

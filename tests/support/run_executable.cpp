@@ -18,13 +18,6 @@
 
 extern char** environ;
 
-static std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 ProgramRun run_executable(const std::string& program, const std::string& args,
                           const std::string& dir, const std::string& script, double timeout) {
   ProgramRun r;
@@ -73,8 +66,8 @@ ProgramRun run_executable(const std::string& program, const std::string& args,
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   if (!r.timedOut && WIFEXITED(wstatus)) r.status = WEXITSTATUS(wstatus);
-  r.out = slurp(outPath);
-  r.err = slurp(errPath);
+  r.out = file_bytes(outPath);
+  r.err = file_bytes(errPath);
   return r;
 }
 

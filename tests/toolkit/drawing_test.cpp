@@ -24,11 +24,7 @@ namespace {
 Ref white() { return Color::S().white; }
 
 void run(bool colour, std::function<void()> body) {
-  InProcessResult r = run_in_process({.classes = toolkit_test_classes,
-                                      .body = std::move(body),
-                                      .commandLine = colour ? "-color" : ""});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.boxes, std::vector<std::string>{});
+  run_cleanly(toolkit_test_classes, std::move(body), colour ? "-color" : "");
 }
 
 Ref graphics(jint tx, jint ty) {

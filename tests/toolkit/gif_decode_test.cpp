@@ -16,7 +16,7 @@
 #include <string>
 #include <thread>
 
-#include "scratch.h"
+#include "run_executable.h"
 
 namespace fs = std::filesystem;
 
@@ -49,20 +49,12 @@ class GifDecode : public ::testing::Test {
       std::string ext = e.path().extension().string();
       if (ext != ".pgm" && ext != ".err") continue;
       std::string depth = file.substr(name.size() + 1, file.size() - name.size() - 5);
-      fs::path out = dir_ / (file + ".out"), err = dir_ / (file + ".stderr");
-      std::string cmd = std::string(GIFDECODE) + " " + depth + " " +
-                        (dir_ / (name + ".gif")).string() + " >" + out.string() + " 2>" +
-                        err.string();
-      int status = std::system(cmd.c_str());
-      ASSERT_TRUE(WIFEXITED(status)) << file << ": crashed";
-      if (ext == ".pgm") {
-        EXPECT_EQ(WEXITSTATUS(status), 0) << file << ": " << file_bytes(err);
-        EXPECT_TRUE(file_bytes(out) == file_bytes(e.path())) << file << ": pixels differ";
-      } else {
-        EXPECT_EQ(WEXITSTATUS(status), 1) << file;
-        EXPECT_EQ(file_bytes(err), file_bytes(e.path())) << file;
-        EXPECT_EQ(file_bytes(out), "") << file;
-      }
+      std::string gif = (dir_ / (name + ".gif")).string();
+      ProgramRun run = run_executable(GIFDECODE, depth + " " + gif, scratch_dir("run"), "");
+      bool picture = ext == ".pgm";
+      EXPECT_EQ(run.status, picture ? 0 : 1) << file << ": " << run.err;
+      EXPECT_TRUE(run.out == (picture ? file_bytes(e.path()) : "")) << file << ": pixels differ";
+      EXPECT_TRUE(picture || run.err == file_bytes(e.path())) << file << ": " << run.err;
       checked++;
     }
     EXPECT_GT(checked, 0) << name << ": no expectations";

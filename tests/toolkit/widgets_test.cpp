@@ -49,10 +49,8 @@ struct Session {
   std::string name, dir;
   ProgramRun result;
   Screen operator[](const char* shot) const { return read_shot(dir + "/" + shot + ".png"); }
-  bool same(const char* shot) const {
-    Picture got = read_png(dir + "/" + shot + ".png");
-    Picture want = read_png(std::string(PICTURES "/") + name + "_" + shot + ".png");
-    return got.ok && want.ok && got.px == want.px;
+  ::testing::AssertionResult same(const char* shot) const {
+    return same_picture((*this)[shot], std::string(PICTURES "/") + name + "_" + shot + ".png");
   }
 };
 
@@ -97,7 +95,7 @@ TEST(Widgets, PenDrivenWidgetsInOneRun) {
   ASSERT_EQ(r.result.status, 0) << r.result.err;
 
   for (const char* picture : {"s", "bar", "choice", "dragged", "file"})
-    EXPECT_TRUE(r.same(picture)) << picture << " differs from its picture";
+    EXPECT_TRUE(r.same(picture)) << picture;
 
   EXPECT_EQ(r["pressed"].at(4, kPanelY + 4), kAccent) << "drawn pressed under the pen";
   EXPECT_TRUE(r["off"].white(4, kPanelY + 4)) << "dragged off: drawn up";
@@ -138,8 +136,7 @@ TEST(Widgets, KeysDriveTheListAndTheMenuBarInOneRun) {
                chr(kDown) + chr(kDown) + kAccept + shot("chosen"));
   ASSERT_EQ(r.result.status, 0) << r.result.err;
   Screen item = r["item"];
-  for (const char* picture : {"open", "chosen"})
-    EXPECT_TRUE(r.same(picture)) << picture << " differs from its picture";
+  for (const char* picture : {"open", "chosen"}) EXPECT_TRUE(r.same(picture)) << picture;
   EXPECT_TRUE(r["closed"].sameRegion(r["before"], 0, 0, 159, 159)) << "closed: the frame as it was";
   EXPECT_EQ(marks(item, MENU_ITEM), 7) << "Help's item, the seventh";
   EXPECT_TRUE(item.sameRegion(r["before"], 0, 30, 159, 100)) << "every popup closed";
