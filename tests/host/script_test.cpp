@@ -90,7 +90,6 @@ TEST(Script, HostileFilesAreReportedAndTheProgramGoesOn) {
       // a malformed line stops the script, so its close never runs
       {temp_path("short.txt"), "wait 5\ntap 10\nclose\n",
        ":2: tap needs X Y: \"tap 10\"; script stopped"},
-      {temp_path("jump.txt"), "jump 1 2\nclose\n", ":1: "},
       {temp_path("home.txt"), "press Home\nclose\n", ":1: "},
       {temp_path("key.txt"), "key 70000\nclose\n", ":1: "},
       {temp_path("down.txt"), "down 1 2 3\nclose\n", ":1: "},
