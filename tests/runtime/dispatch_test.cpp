@@ -1,7 +1,6 @@
 // Virtual and interface dispatch, inherited default constructors, classes by name.
 #include <gtest/gtest.h>
 
-#include "java/lang/String.h"
 #include "java/lang/Thread.h"
 #include "program.h"
 #include "test_classes.h"

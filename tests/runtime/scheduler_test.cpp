@@ -79,19 +79,6 @@ PROGRAM_TEST(Scheduler, EntryThatNeverYieldsReturnsStraightToItsStarter) {
   EXPECT_EQ(thread_count(), 1);
 }
 
-PROGRAM_TEST(Scheduler, PriorityIsClampedToOneToTen) {
-  ThreadRecord* t = coop_create(nullptr, nullptr);
-  coop_set_priority(t, 0);
-  EXPECT_EQ(coop_get_priority(t), 1);
-  coop_set_priority(t, 11);
-  EXPECT_EQ(coop_get_priority(t), 10);
-  coop_set_priority(t, -5);
-  EXPECT_EQ(coop_get_priority(t), 10);
-  EXPECT_EQ(coop_get_priority(nullptr), 1);
-  coop_set_priority(nullptr, 3);  // no effect, no crash
-  free(t);
-}
-
 // Recurses to `depth`, yielding on the way down and up; every frame checks its locals.
 __attribute__((noinline)) uint64_t churn(int depth, uint64_t seed) {
   volatile uint64_t locals[8];

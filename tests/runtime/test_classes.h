@@ -144,6 +144,17 @@ std::vector<ClassDecl*> all();
 
 }  // namespace test
 
+// References kept out of the collector's sight. The key is read from memory at every use, so
+// the compiler cannot keep an unhidden copy in a register across a collection.
+inline volatile uintptr_t g_key = 0x5a5a5a5a;
+inline uintptr_t hide(Ref r) { return reinterpret_cast<uintptr_t>(r) ^ g_key; }
+inline Ref unhide(uintptr_t h) { return reinterpret_cast<Ref>(h ^ g_key); }
+// Looks a hidden reference up in a frame of its own: a caller that unhid it itself could keep
+// the plain reference in a dead local (WebAssembly saves every local of a suspended frame).
+__attribute__((noinline)) inline bool live(uintptr_t h) { return rt_is_live_object(unhide(h)); }
+// A node that nothing references, made in a frame of its own.
+__attribute__((noinline)) inline uintptr_t fresh_hidden_node() { return hide(jnew<test::Node>()); }
+
 // The classes every runtime test program carries, in class-index order, then `extra`.
 std::vector<ClassDecl*> core_classes(std::vector<ClassDecl*> extra = {});
 

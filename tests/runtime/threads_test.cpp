@@ -88,7 +88,15 @@ PROGRAM_TEST(Thread, PriorityRules) {
   EXPECT_EQ(coop_thread_record(t), nullptr);
   Thread::start(t);
   Thread::setPriority(t, 3);
-  EXPECT_EQ(coop_get_priority(coop_thread_record(t)), 3);
+  ThreadRecord* r = coop_thread_record(t);
+  EXPECT_EQ(coop_get_priority(r), 3);
+  // The scheduler clamps what it is given to 1..10, a negative value (compared unsigned) to 10.
+  for (auto [given, kept] : {std::pair{0, 1}, {11, 10}, {-5, 10}}) {
+    coop_set_priority(r, given);
+    EXPECT_EQ(coop_get_priority(r), kept) << given;
+  }
+  EXPECT_EQ(coop_get_priority(nullptr), 1);
+  coop_set_priority(nullptr, 3);  // no effect, no crash
   // A thread made with a target takes the current thread's priority.
   Thread::setPriority(Thread::currentThread(), 8);
   EXPECT_EQ(Thread::getPriority(jnew<Thread>(jnew<test::Task>())), 8);
@@ -111,7 +119,9 @@ ThreadRecord* start_main_thread(void (*main)(Ref)) {
   return t;
 }
 
-TEST(MainThread, InitialisesEveryClassCallsMainThenYieldsForever) {
+// The main thread initialises every class, calls main and then yields forever; an exception
+// escaping main (a second main thread's) is reported as uncaught.
+TEST(MainThread, InitialisesEveryClassCallsMainAndReportsWhatEscapesIt) {
   run_program(core_classes({&test::InitDerived::klass, &test::InitBase::klass}), [] {
     g_events.clear();
     g_main_calls = 0;
@@ -124,11 +134,6 @@ TEST(MainThread, InitialisesEveryClassCallsMainThenYieldsForever) {
     EXPECT_TRUE(coop_is_alive(t));  // never finishes
     for (int i = 0; i < rt_image.classCount; i++) EXPECT_EQ(rt_image.initFlags[i], 1);
     EXPECT_EQ(test::init_log, (std::vector<std::string>{"base", "derived"}));
-  });
-}
-
-TEST(MainThread, ExceptionEscapingMainIsUncaught) {
-  run_program(core_classes(), [] {  // no test class whose initializer throws
     start_main_thread(&throwing_main);
     yield_until([] { return !host_log.fatals.empty(); });
     EXPECT_EQ(host_log.fatals,

@@ -5,20 +5,10 @@
 #include "program.h"
 #include "test_classes.h"
 
-using test::Node;
-
 namespace {
-
-// References out of the collector's sight; the key is read at every use.
-volatile uintptr_t g_key = 0x3c3c3c3c;
-uintptr_t hide(Ref r) { return reinterpret_cast<uintptr_t>(r) ^ g_key; }
-Ref unhide(uintptr_t h) { return reinterpret_cast<Ref>(h ^ g_key); }
 
 uintptr_t g_hidden;
 bool g_kept, g_done;
-
-__attribute__((noinline)) uintptr_t fresh_hidden_node() { return hide(jnew<Node>()); }
-__attribute__((noinline)) bool live(uintptr_t h) { return rt_is_live_object(unhide(h)); }
 
 // Holds the plain reference in a local whose address is never taken across `between`; the
 // empty asm keeps the compiler from working it out again afterwards from `hidden`.
