@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <cstring>
-#include <memory>
-
 #include "com/sun/cldc/io/ConnectionBase.h"
 #include "com/sun/cldc/io/GeneralBase.h"
 #include "com/sun/cldc/io/j2me/datagram/Protocol.h"
@@ -18,7 +14,6 @@
 #include "java/io/InputStream.h"
 #include "java/io/OutputStream.h"
 #include "java/lang/Class.h"
-#include "java/lang/String.h"
 #include "javax/microedition/io/Connection.h"
 #include "javax/microedition/io/InputConnection.h"
 #include "javax/microedition/io/OutputConnection.h"
@@ -31,7 +26,6 @@ using com::sun::cldc::io::ConnectionBase;
 using com::sun::cldc::io::GeneralBase;
 using java::io::InputStream;
 using java::io::OutputStream;
-using java::lang::String;
 namespace socket_ = com::sun::cldc::io::j2me::socket;
 namespace server_ = com::sun::cldc::io::j2me::serversocket;
 namespace datagram_ = com::sun::cldc::io::j2me::datagram;

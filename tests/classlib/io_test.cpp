@@ -5,7 +5,6 @@
 #include <climits>
 
 #include "com/sun/cldc/i18n/Helper.h"
-#include "com/sun/cldc/i18n/StreamWriter.h"
 #include "java/io/ByteArrayInputStream.h"
 #include "java/io/ByteArrayOutputStream.h"
 #include "java/io/DataInput.h"
@@ -13,14 +12,12 @@
 #include "java/io/DataOutputStream.h"
 #include "java/io/OutputStreamWriter.h"
 #include "java/io/PrintStream.h"
-#include "java/lang/Class.h"
 #include "java/lang/String.h"
 #include "java/lang/System.h"
 #include "program.h"
 
 using namespace java::io;
 using com::sun::cldc::i18n::Helper;
-using com::sun::cldc::i18n::StreamWriter;
 using java::lang::String;
 using java::lang::System;
 
@@ -166,22 +163,6 @@ LIBRARY_TEST(WriterTest, ClosedWriterAndStringRanges) {
   vcall(java::io::Writer::m_writeSub, w, lit("abc"), 1, 2);
   EXPECT_EQ(array_bytes(ByteArrayOutputStream::toByteArray(bout)),
             (std::vector<uint8_t>{'b', 'c'}));
-}
-
-// A converter is found by name under the micro edition package.
-LIBRARY_TEST(HelperTest, ConverterFoundByName) {
-  Ref w = Helper::getStreamWriterPrim(lit("ISO8859_1"));
-  EXPECT_EQ(text(java::lang::Class::getName(java::lang::Object::getClass(w))),
-            "com/sun/cldc/i18n/j2me/ISO8859_1_Writer");
-  Ref chars = String::toCharArray(lit("hi"));
-  Ref first = Helper::charToByteArray(chars, 0, 2);
-  Ref second = Helper::charToByteArray(chars, 1, 1);
-  EXPECT_EQ(array_bytes(first), (std::vector<uint8_t>{'h', 'i'}));
-  EXPECT_EQ(array_bytes(second), (std::vector<uint8_t>{'i'}));
-  Ref decoded = Helper::byteToCharArray(byte_array({0x41, 0xff}), 0, 2);
-  EXPECT_EQ(alen(decoded), 2);
-  EXPECT_EQ(elements<jchar>(decoded)[0], 0x41);
-  EXPECT_EQ(elements<jchar>(decoded)[1], 0xff);
 }
 
 TEST(HelperTest, FailureMessages) {

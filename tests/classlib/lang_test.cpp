@@ -90,7 +90,7 @@ LIBRARY_TEST(StringTest, BytesDecodeAsLatin1AndCharsAbove255EncodeAsQuestionMark
   Ref s = jnew_by<String>(static_cast<void (*)(Ref, Ref)>(&String::initBytes),
                           byte_array({0x41, 0xff}));
   EXPECT_EQ(chars(s), u"A\u00ff");
-  EXPECT_EQ(array_bytes(String::getBytes(jstr16(u"e\u00e9\u20ac"))),
+  EXPECT_EQ(array_bytes(String::getBytes(jstr16(u"-e\u00e9\u20ac", 1, 3))),  // from its offset
             (std::vector<uint8_t>{0x65, 0xe9, 0x3f}));
   EXPECT_EQ(thrown([] { String::getBytes(lit("x"), lit("KOI8")); }),
             "java/io/UnsupportedEncodingException: Encoding KOI8 not found");
@@ -250,7 +250,6 @@ LIBRARY_TEST(SystemTest, PropertiesArraycopyExitAndMemory) {
   EXPECT_EQ(thrown([] { System::getProperty(lit("")); }), IAE "key can't be empty");
   EXPECT_EQ(text(System::getProperty(lit("microedition.configuration"))), "cldc");
   EXPECT_EQ(System::getProperty(lit("microedition.protocolpath")), nullptr);
-  EXPECT_EQ(text(System::getProperty(lit("no.such.key"))), "");
   Ref volatile ints = rt_new_array(rt_class_index_by_name("[I"), 4, 4);
   Ref volatile cs = new_char_array(4);
   EXPECT_EQ(thrown([&] { System::arraycopy(ints, 0, cs, 0, 1); }),

@@ -5,7 +5,6 @@
 #include <climits>
 
 #include "java/lang/Integer.h"
-#include "java/lang/String.h"
 #include "java/util/Enumeration.h"
 #include "java/util/Random.h"
 #include "java/util/Vector.h"

@@ -1,5 +1,4 @@
 // Corrupt and hostile files: none of them may crash, block or lose another record.
-#include <dirent.h>
 #include <linux/fs.h>
 #include <sched.h>
 #include <sys/fsuid.h>

@@ -155,20 +155,6 @@ TEST_F(ManyStores, StoreBeyondTheLastTypeIsRefused) {
   });
 }
 
-// An append returns the position it wrote, and replaces no record even when a record file
-// vanished since the store was opened.
-TEST_F(RecordStores, AddReturnsThePositionItWrote) {
-  run_storage_program([] {
-    Ref volatile s = open_store("p");
-    for (uint8_t i = 0; i < 3; i++) vcall(RecordStore::m_addRecord, s, byte_array({i}), 0, 1);
-    unlink((store(0) + "rec.1").c_str());
-    EXPECT_EQ(vcall(RecordStore::m_addRecord, s, byte_array({3}), 0, 1), 2);
-    EXPECT_EQ(vcall(RecordStore::m_getNumRecords, s), 3);
-    for (uint8_t i : {0, 1, 2})
-      EXPECT_EQ(array_bytes(vcall(RecordStore::m_getRecord, s, i)), v({uint8_t(i ? i + 1 : 0)}));
-  });
-}
-
 // At offset 0 a record is the whole array whatever the count, else the range; positions
 // count from 0. Versions, times and listeners are not kept; replacing a record fails rather
 // than silently keeping the old bytes; a record copies into a caller's buffer.
@@ -209,16 +195,22 @@ TEST_F(RecordStores, AddSizesAndWhatTheBindingDoesNotKeep) {
   });
 }
 
-// Deleting moves later records down; positions past the last are invalid; a closed store
-// is not open.
-TEST_F(RecordStores, DeletePositionsAndClose) {
+// An append returns the position it wrote, and replaces no record even when a record file
+// vanished since the store was opened. Deleting moves later records down; positions past the
+// last are invalid; a closed store is not open.
+TEST_F(RecordStores, AddAndDeletePositionsAndClose) {
   run_storage_program([] {
     Ref volatile s = open_store("p");
     for (uint8_t i = 0; i < 3; i++) vcall(RecordStore::m_addRecord, s, byte_array({i}), 0, 1);
+    unlink((store(0) + "rec.1").c_str());
+    EXPECT_EQ(vcall(RecordStore::m_addRecord, s, byte_array({3}), 0, 1), 2);
+    EXPECT_EQ(vcall(RecordStore::m_getNumRecords, s), 3);
+    for (uint8_t i : {0, 1, 2})
+      EXPECT_EQ(array_bytes(vcall(RecordStore::m_getRecord, s, i)), v({uint8_t(i ? i + 1 : 0)}));
     vcall(RecordStore::m_deleteRecord, s, 0);
     EXPECT_EQ(vcall(RecordStore::m_getNumRecords, s), 2);
-    EXPECT_EQ(array_bytes(vcall(RecordStore::m_getRecord, s, 0)), v({1}));
-    EXPECT_EQ(disk_bytes(store(0) + "rec.1"), v({2}));
+    EXPECT_EQ(array_bytes(vcall(RecordStore::m_getRecord, s, 0)), v({2}));
+    EXPECT_EQ(disk_bytes(store(0) + "rec.1"), v({3}));
     EXPECT_FALSE(file_exists(store(0) + "rec.2"));
     const std::function<void()> invalid[] = {[&] { vcall(RecordStore::m_getRecord, s, 2); },
                                              [&] { vcall(RecordStore::m_getRecordSize, s, 2); },
@@ -242,8 +234,8 @@ TEST_F(RecordStores, DeletePositionsAndClose) {
       EXPECT_EQ(thrown_by(call), "javax/microedition/rms/RecordStoreNotOpenException");
     EXPECT_EQ(thrown_by([&] { vcall(RecordStore::m_getRecord, s, 0); }),
               "javax/microedition/rms/RecordStoreException");
-    EXPECT_EQ(disk_bytes(store(0) + "rec.0"), v({1}));
-    EXPECT_EQ(disk_bytes(store(0) + "rec.1"), v({2}));
+    EXPECT_EQ(disk_bytes(store(0) + "rec.0"), v({2}));
+    EXPECT_EQ(disk_bytes(store(0) + "rec.1"), v({3}));
   });
 }
 

@@ -2,7 +2,6 @@
 #include "storage_program.h"
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 

@@ -1,6 +1,5 @@
 // The serial, HTTP and storage-interface modules: start and stop, and every entry
 // point's argument tests and results, table by table.
-#include <functional>
 #include <type_traits>
 
 #include "natives/Cldc10PalmCommWin32.h"
