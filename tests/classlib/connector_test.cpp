@@ -99,7 +99,6 @@ LIBRARY_TEST(DebugHandlerTest, OptionsStreamsAndClose) {
   EXPECT_EQ(thrown([&] { icall(InputConnection::m_openInputStream, con); }),
             RTE "No openInputStream");
   EXPECT_EQ(thrown([&] { vcall(GeneralBase::m_read, con); }), RTE "No read()");
-  EXPECT_EQ(thrown([&] { icall(java::io::DataInput::m_readInt, con); }), RTE "No read()");
 }
 
 TEST(ConnectionBaseTest, ReadIntIsBigEndianAndEndsInEOFException) {
