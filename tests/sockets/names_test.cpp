@@ -1,4 +1,5 @@
 // Connection names: the host and port rules and every error code they give.
+#include <cstdlib>
 #include <type_traits>
 
 #include "net_program.h"
@@ -49,7 +50,7 @@ TEST(SocketNames, HostIsTheTextAfterTheSlashesUpToColonOrSemicolon) {
     for (const std::u16string& name : {u"127.0.0.1:80"s, u"/x:80"s, u"/"s, u""s,
                                        u"//127.0.0.\u0131:80"s, u"//localhost\0evil:80"s})
       EXPECT_EQ(host_of(name), want<std::string>("<null>", ERR_ILLEGAL_ARGUMENT));
-    // Names that resolve are pinned by the connections made; none at all is a failure.
+    // The connections to 127.0.0.1 and localhost show the names that resolve; none is a failure.
     EXPECT_EQ(resolve_host(nullptr), 0xFFFFFFFFu);
   });
 }
