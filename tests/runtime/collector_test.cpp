@@ -28,8 +28,7 @@ __attribute__((noinline)) uintptr_t make_cycle() {
 
 PROGRAM_TEST(Collector, UnreferencedCycleIsFreedThroughTheReleaseHook) {
   uintptr_t a = make_cycle();
-  scrub_stack();
-  rt_collect();
+  collect();
   EXPECT_FALSE(rt_is_live_object(unhide(a)));
   EXPECT_EQ(std::count(host_log.released.begin(), host_log.released.end(), "test/Node"), 2);
 }
@@ -53,8 +52,7 @@ PROGRAM_TEST(Collector, StaticFieldKeepsFieldsOfEveryClassInTheChain) {
   for (int i = 0; i < 3; i++) rt_collect();
   for (uintptr_t o : h) EXPECT_TRUE(live(o));
   test::Keeper::S().kept = nullptr;
-  scrub_stack();
-  rt_collect();
+  collect();
   for (uintptr_t o : h) EXPECT_FALSE(live(o));
 }
 
@@ -72,8 +70,7 @@ PROGRAM_TEST(Collector, ReferenceArrayElementsAreTracedPrimitiveStorageIsNot) {
     return hide(ints);
   }
   ();
-  scrub_stack();
-  rt_collect();
+  collect();
   EXPECT_TRUE(rt_is_live_object(unhide(elem)));
   EXPECT_FALSE(rt_is_live_object(unhide(hiddenInts)));
   EXPECT_NE(into, nullptr);
@@ -102,8 +99,7 @@ PROGRAM_TEST(Collector, ObjectOnlyOnAnotherThreadsSavedStackSurvives) {
   });
   coop_yield();
   ASSERT_NE(g_hidden, 0u);
-  scrub_stack();
-  rt_collect();
+  collect();
   EXPECT_TRUE(rt_is_live_object(unhide(g_hidden)));
   yield_until([] { return g_done; });
   EXPECT_TRUE(g_ok);
@@ -150,8 +146,7 @@ __attribute__((noinline)) uintptr_t held_in_register(uintptr_t hidden, void (*be
 
 PROGRAM_TEST(Collector, ObjectOnlyInACalleeSavedRegisterSurvives) {
   uintptr_t control = fresh_hidden_node();
-  scrub_stack();
-  rt_collect();
+  collect();
   EXPECT_FALSE(rt_is_live_object(unhide(control)));  // no stray copy keeps it
 
   uintptr_t h = fresh_hidden_node();
@@ -194,14 +189,12 @@ PROGRAM_TEST(Collector, ThreadObjectAndItsTargetLiveWhileTheRecordExists) {
     java::lang::Thread::start(t);
   }
   ();
-  scrub_stack();
-  rt_collect();
+  collect();
   EXPECT_TRUE(rt_is_live_object(unhide(target)));  // the record's arg holds the thread
   int start = g_rounds;
   yield_until([=] { return g_rounds > start + 3; });  // runs, finishes, and is removed
   EXPECT_EQ(coop_thread_record(unhide(thread)), nullptr);
-  scrub_stack();
-  rt_collect();
+  collect();
   EXPECT_FALSE(rt_is_live_object(unhide(thread)));
   EXPECT_FALSE(rt_is_live_object(unhide(target)));
 }

@@ -152,6 +152,12 @@ inline Ref unhide(uintptr_t h) { return reinterpret_cast<Ref>(h ^ g_key); }
 // Looks a hidden reference up in a frame of its own: a caller that unhid it itself could keep
 // the plain reference in a dead local (WebAssembly saves every local of a suspended frame).
 __attribute__((noinline)) inline bool live(uintptr_t h) { return rt_is_live_object(unhide(h)); }
+// A collection that stale words in the caller's dead frames cannot keep anything from: the
+// scrub runs in the caller's frame.
+[[gnu::always_inline]] inline void collect() {
+  scrub_stack();
+  rt_collect();
+}
 // A node that nothing references, made in a frame of its own.
 __attribute__((noinline)) inline uintptr_t fresh_hidden_node() { return hide(jnew<test::Node>()); }
 

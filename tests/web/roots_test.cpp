@@ -19,11 +19,6 @@ __attribute__((noinline)) bool held_in_local(uintptr_t hidden, void (*between)()
   return rt_is_live_object(r) && hide(r) == hidden;
 }
 
-void collect() {
-  scrub_stack();
-  rt_collect();
-}
-
 PROGRAM_TEST(WebRoots, LocalOfTheRunningThreadSurvivesACollection) {
   uintptr_t control = fresh_hidden_node();
   collect();
