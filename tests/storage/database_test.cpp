@@ -52,9 +52,7 @@ TEST_F(DatabaseClass, CreateOpenAddGetDeleteClose) {
     EXPECT_EQ(rt_class_of(empty), rt_class_index_by_name("[B"));
     EXPECT_EQ(vcall(Database::m_getRecord, db, 2), nullptr);
     vcall(Database::m_close, db);
-    EXPECT_EQ(Database::f(db).dbRef, -1);
     EXPECT_FALSE(vcall(Database::m_isOpen, db));
-    vcall(Database::m_close, db);  // a second close is harmless
   });
 }
 
