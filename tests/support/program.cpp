@@ -108,7 +108,7 @@ Ref jstr16(const std::u16string& s, jint offset, jint count) {
   if (!s.empty()) memcpy(elements<jchar>(a), s.data(), 2 * s.size());
   Ref str = jnew<java::lang::String>(static_cast<Ref>(a));
   rt_string(str)->offset = offset;
-  if (count >= 0) rt_string(str)->count = count;
+  rt_string(str)->count = count >= 0 ? count : static_cast<jint>(s.size()) - offset;
   return str;
 }
 
