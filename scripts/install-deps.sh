@@ -7,7 +7,9 @@
 #   install-deps.sh web   the web build and its browser tests alone (scripts/test-web.sh)
 set -euo pipefail
 run=(build-essential cmake libsdl2-dev zlib1g-dev)
-web=(emscripten node-acorn nodejs npm chromium)
+web=(emscripten node-acorn chromium)
+# A machine's own Node.js brings its npm, which Debian's npm package would conflict with.
+command -v npm >/dev/null || web+=(nodejs npm)
 case "${1:-all}" in
   run) pkgs=("${run[@]}") ;;
   all) pkgs=("${run[@]}" "${web[@]}" g++-multilib lib32z1-dev libgtest-dev googletest
