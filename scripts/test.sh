@@ -16,7 +16,8 @@ for preset in ${PALM_PRESETS:-release asan i686}; do
   if [ "$preset" = release ]; then scripts/test-install.sh deb; fi
 done
 
-if [ -n "${PALM_SKIP_WEB:-}" ] || ! command -v emcc >/dev/null || ! command -v chromium >/dev/null; then
+if [ -n "${PALM_SKIP_WEB:-}" ] || ! command -v emcc >/dev/null ||
+   ! command -v chromium >/dev/null; then
   echo "=== web: skipped (no emscripten or no chromium)"
 else
   ./scripts/test-web.sh build/release

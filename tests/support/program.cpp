@@ -1,8 +1,8 @@
 // What every test program shares: the program runner and helpers over threads and values.
 #include "program.h"
 
-#include <deque>
 #include <cstring>
+#include <deque>
 
 #include "class_lists.h"
 #include "java/lang/String.h"
