@@ -1,6 +1,7 @@
 // The thread package: round robin, sleeping, start and end of threads, stack copies.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <ctime>
 
 #include "program.h"
@@ -134,5 +135,22 @@ PROGRAM_TEST(Scheduler, FinishingThreadWhoseResumerIsGoneResumesTheHead) {
   coop_yield();
   EXPECT_EQ(thread_count(), 1);
 }
+
+#if GTEST_HAS_DEATH_TEST
+// Its predecessor becomes current. The removed thread cannot go on after that (its stack
+// would be saved into the predecessor's record), so it runs in a child that exits at once.
+PROGRAM_TEST(Scheduler, RemovingTheRunningThreadMakesItsPredecessorCurrent) {
+  EXPECT_EXIT(
+      {
+        spawn([] {
+          coop_remove(coop_current());
+          std::_Exit(coop_current() == coop_first() ? 0 : 1);
+        });
+        coop_yield();
+        std::_Exit(2);
+      },
+      testing::ExitedWithCode(0), "");
+}
+#endif
 
 }  // namespace
