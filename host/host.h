@@ -166,8 +166,9 @@ bool script_input_ready(DWORD ms);
 // The window procedure's input as the program gets it, for -record.
 void script_note_input(UINT msg, WPARAM wp, LPARAM lp);
 
-// Whether the last scheduler round did nothing (see host_after_round).
-bool host_last_round_idle();
+// Whether no thread took an event, drew or allocated in the last scheduler round. How long
+// the threads ran is left out: on a busy machine that is the machine's doing, not theirs.
+bool host_last_round_quiet();
 
 // A file written beside its target and renamed over it only when complete. Each call but
 // abandon answers a failure's reason ("not a regular file", strerror), empty on success.

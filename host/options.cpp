@@ -207,6 +207,7 @@ static const HelpRow KEY_ROWS[] = {
 
 static const HelpRow SCRIPT_ROWS[] = {
     {"wait MS", "let the program run MS milliseconds"},
+    {"settle", "wait until the program has taken its input and has nothing left to do"},
     {"down X Y", "pen press at window point (X, Y)"},
     {"move X Y", "pen drag"},
     {"up X Y", "pen release"},

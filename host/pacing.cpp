@@ -19,7 +19,7 @@ static const DWORD SCRIPT_LOOK_MS = 10;
 
 static uint32_t g_work;
 static uint64_t g_allocations;
-static bool g_last_idle;
+static bool g_last_quiet;
 static int64_t g_next_frame;  // microseconds on the performance counter
 static uint32_t g_frames;
 
@@ -61,10 +61,10 @@ static bool wait_for_input(DWORD ms) {
 // the next wake time, or the cap.
 void host_after_round() {
   uint64_t allocations = rt_allocations();
-  bool idle = host.work == g_work && allocations == g_allocations && coop_busy_us() < BUSY_US;
+  g_last_quiet = host.work == g_work && allocations == g_allocations;
+  bool idle = g_last_quiet && coop_busy_us() < BUSY_US;
   g_work = host.work;
   g_allocations = allocations;
-  g_last_idle = idle;
   if (idle && host.idleWait) {
     DWORD ms = std::min(IDLE_CAP_MS, script_due_in());
     if (int64_t wake = coop_next_wake_ms()) {
@@ -76,7 +76,7 @@ void host_after_round() {
   coop_reset_busy();
 }
 
-bool host_last_round_idle() { return g_last_idle; }
+bool host_last_round_quiet() { return g_last_quiet; }
 
 /* ---------------------------------------------------------------------------
  * Frames

@@ -27,12 +27,21 @@
 static const size_t MAX_LINE = 1024;
 static const size_t QUOTE_LENGTH = 60;
 static const size_t READ_CHUNK = 4096;
-// A gremlin waits for a scheduler round with nothing to do after its event, counted in
-// rounds so that a slow machine sees the same events land in the same program state. A
-// program that draws frames never settles: after this many rounds or this long the next
-// event comes anyway.
-static const int GREMLIN_SETTLE_ROUNDS = 64;
+// A gremlin after its event, and a script at `settle`, wait until the program has taken its
+// input and a scheduler round had nothing to do, counted in rounds so that a slow machine
+// sees input land in the same program state. A program that draws frames never settles:
+// after this many rounds or this long it goes on anyway. A script's pictures must not be
+// taken early on a busy machine, where one round may take long; random input may.
+static const int SETTLE_ROUNDS = 64;
 static const DWORD GREMLIN_SETTLE_MS = 500;
+static const DWORD SCRIPT_SETTLE_MS = 5000;
+
+struct Settling {
+  bool on = false;
+  int rounds = 0;
+  DWORD since = 0;
+  DWORD most = 0;  // milliseconds
+};
 
 struct Script {
   std::string path;
@@ -47,16 +56,27 @@ struct Script {
   std::string line;     // as read, for messages
   bool waiting = false;
   DWORD until = 0;
+  Settling settling;
 };
 
 struct Gremlins {
   long left = 0;
   uint64_t state = 0;
-  bool settling = false;
-  int rounds = 0;  // since the last event
-  DWORD since = 0;
+  Settling settling;        // after the last event
   bool closeAfter = false;  // no script follows them
 };
+
+static void settle_start(Settling& s, DWORD most) { s = {true, 0, GetTickCount(), most}; }
+
+// Called once a pass: false while the program is still taking its input.
+static bool settled(Settling& s) {
+  if (!s.on) return true;
+  bool quiet = host.count == 0 && host_last_round_quiet();
+  bool late = ++s.rounds >= SETTLE_ROUNDS || GetTickCount() - s.since >= s.most;
+  if (!quiet && !late) return false;
+  s.on = false;
+  return true;
+}
 
 struct Recorder {
   HostFile file;
@@ -227,7 +247,7 @@ static Read next_line(std::string& line, std::string& problem) {
 
 bool script_waits_for_input() {
   return g_script.fd >= 0 && g_script.later && !g_script.waiting && g_gremlins.left == 0 &&
-         !g_gremlins.settling;
+         !g_gremlins.settling.on;
 }
 
 bool script_input_ready(DWORD ms) { return descriptor_ready(ms); }
@@ -353,6 +373,9 @@ static bool run(const std::string& line, std::string& reason) {
       return reason = with_junk("wait needs milliseconds", junk), false;
     g_script.waiting = true;
     g_script.until = GetTickCount() + static_cast<DWORD>(v[0]);
+  } else if (cmd == "settle") {
+    if (!rest.empty()) return reason = with_junk("settle takes nothing", rest), false;
+    settle_start(g_script.settling, SCRIPT_SETTLE_MS);
   } else if (cmd == "down" || cmd == "move" || cmd == "up" || cmd == "tap") {
     if (!numbers(args, 2, -32768, 32767, v, junk))
       return reason = with_junk(cmd + " needs X Y", junk), false;
@@ -434,13 +457,7 @@ static std::vector<std::string> gremlin_event() {
 
 // Runs the next gremlin event once the last one has been taken; false to wait.
 static bool gremlin_step() {
-  if (g_gremlins.settling) {
-    bool settled = host.count == 0 && host_last_round_idle();
-    bool late = ++g_gremlins.rounds >= GREMLIN_SETTLE_ROUNDS ||
-                GetTickCount() - g_gremlins.since >= GREMLIN_SETTLE_MS;
-    if (!settled && !late) return false;
-    g_gremlins.settling = false;
-  }
+  if (!settled(g_gremlins.settling)) return false;
   if (g_gremlins.left > 0) {
     g_gremlins.left--;
     for (const std::string& line : gremlin_event()) {
@@ -448,9 +465,7 @@ static bool gremlin_step() {
       run(line, reason);
     }
     host_note_work();
-    g_gremlins.settling = true;
-    g_gremlins.rounds = 0;
-    g_gremlins.since = GetTickCount();
+    settle_start(g_gremlins.settling, GREMLIN_SETTLE_MS);
     return false;  // settled only by a round after this one
   }
   if (g_gremlins.closeAfter) {
@@ -605,7 +620,8 @@ void script_step() {
       if (static_cast<int32_t>(GetTickCount() - g_script.until) < 0) return;
       g_script.waiting = false;
     }
-    if (g_gremlins.left > 0 || g_gremlins.settling || g_gremlins.closeAfter) {
+    if (!settled(g_script.settling)) return;
+    if (g_gremlins.left > 0 || g_gremlins.settling.on || g_gremlins.closeAfter) {
       if (!gremlin_step()) return;
       continue;
     }
@@ -631,6 +647,7 @@ void script_step() {
     if (line.empty()) continue;
     std::string reason;
     if (!run(line, reason)) stop_with(reason);
+    if (g_script.settling.on) return;  // settled only by a round after this one
   }
 }
 
@@ -639,7 +656,9 @@ DWORD script_due_in() {
     auto left = static_cast<int32_t>(g_script.until - GetTickCount());
     return left > 0 ? static_cast<DWORD>(left) : 0;
   }
-  if (g_gremlins.left > 0 || g_gremlins.settling || g_gremlins.closeAfter) return 0;
+  if (g_script.settling.on || g_gremlins.left > 0 || g_gremlins.settling.on ||
+      g_gremlins.closeAfter)
+    return 0;
   if (g_script.fd >= 0 && !g_script.later) return 0;
   return INFINITE;  // ended, or waiting for a writer: the idle wait watches the descriptor
 }

@@ -117,8 +117,8 @@ TEST(OrbitaleTable, LookUpByNumberAndMassesRiseExceptTheKnownInversions) {
 // The frame's contents start 16 pixels down, under its title bar.
 constexpr int kTop = 16;
 
-// Each step is given time to be delivered and painted, even on a busy machine.
-std::string pen(const char* what, int x, int y) { return script_pen(what, x, y) + "wait 400\n"; }
+// Each step is delivered and painted before the next, however busy the machine.
+std::string pen(const char* what, int x, int y) { return script_pen(what, x, y) + "settle\n"; }
 std::string tap(int x, int y) { return pen("tap", x, y); }
 std::string down(int x, int y) { return pen("down", x, y); }
 std::string up(int x, int y) { return pen("up", x, y); }
@@ -131,7 +131,7 @@ const std::string kTitleBar = tap(40, 5), kOk = tap(80, 147);
 const std::string kPressHydrogen = down(14, kTop + 18), kLiftHydrogen = up(14, kTop + 18);
 
 ProgramRun run(const std::string& dir, const std::string& script, const std::string& args = "") {
-  return run_executable(ORBITALE, args, dir, "wait 600\n" + script + "close\n", 60);
+  return run_executable(ORBITALE, args, dir, "settle\n" + script + "close\n", 60);
 }
 
 Screen load(const std::string& dir, const std::string& name) {
@@ -197,8 +197,8 @@ TEST(Orbitale, PressesBetweenCellsTheOptionsMenuAndDisplayOptions) {
   }
   ProgramRun r =
       run(dir, shot("start") + between + kTitleBar + shot("strip") + tap(25, 7) + shot("menu") +
-                   tap(30, 32) + shot("about") + kOk + shot("closed") + "press Menu\nwait 400\n" +
-                   shot("key") + "press Menu\nwait 400\n" + shot("key2") + options + shot("opts1") +
+                   tap(30, 32) + shot("about") + kOk + shot("closed") + "press Menu\nsettle\n" +
+                   shot("key") + "press Menu\nsettle\n" + shot("key2") + options + shot("opts1") +
                    alkali + shot("opts2") + kOk + shot("alkali") + kPressHydrogen + shot("hidden") +
                    kLiftHydrogen + shot("hiddenInfo") + kOk + shot("hiddenClosed") + options +
                    alkali + kOk + shot("none") + options + shot("opts3") + tap(100, 112) + kOk +
