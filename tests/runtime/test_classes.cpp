@@ -109,11 +109,8 @@ std::vector<ClassDecl*> all() {
 
 }  // namespace test
 
-static ClassDecl intArray2 = rt_array_class("[[I");
-
 std::vector<ClassDecl*> core_classes(std::vector<ClassDecl*> extra) {
   std::vector<ClassDecl*> list = runtime_classes();
-  list.push_back(&intArray2);
   list.insert(list.end(), extra.begin(), extra.end());
   return list;
 }
