@@ -52,24 +52,6 @@ TEST(Script, InputCommandsPostTheUsersMessages) {
                                            2, 159, 159, 4, 517, 4,  10, 4,  518, 4, 11}));
 }
 
-// `shot` is the 320 x 320 screen (its pixels: every reference picture of the programs),
-// `window` the 319 x 459 client area with the silk-screen strip; both compressed.
-TEST(Script, ShotAndWindowWriteCompressedPngs) {
-  std::string shot = scratch_dir() + "/shot.png", window = scratch_dir("w") + "/window.png";
-  run_in_process({.body = [] { gfx_fill_rectangle(0, 0, 1, 1, DRAW_BLACK, 0); },
-                  .keepRunning = true,
-                  .script = "wait 10\nshot " + shot + "\nwindow " + window + "\nclose\n"});
-  Picture s = read_png(shot), w = read_png(window);
-  ASSERT_TRUE(s.ok && w.ok);
-#ifdef PALM_HAVE_ZLIB
-  EXPECT_LT(s.fileSize, 320u * 320u * 3u / 10);
-#endif
-  ASSERT_EQ(w.width, HOST_CLIENT_WIDTH);
-  ASSERT_EQ(w.height, HOST_CLIENT_HEIGHT);
-  EXPECT_EQ(w.at(0, 0), BLACK);
-  EXPECT_NE(w.at(30, 340) >> 16, 255u);  // inside the "Apps" button (7..61, 330..354)
-}
-
 // Hostile and malformed scripts end the script with a message naming the line and the
 // fault, quoting the line short and escaped; the program goes on and closes itself.
 TEST(Script, HostileFilesAreReportedAndTheProgramGoesOn) {
@@ -90,10 +72,7 @@ TEST(Script, HostileFilesAreReportedAndTheProgramGoesOn) {
       // a malformed line stops the script, so its close never runs
       {temp_path("short.txt"), "wait 5\ntap 10\nclose\n",
        ":2: tap needs X Y: \"tap 10\"; script stopped"},
-      {temp_path("home.txt"), "press Home\nclose\n", ":1: "},
       {temp_path("key.txt"), "key 70000\nclose\n", ":1: "},
-      {temp_path("down.txt"), "down 1 2 3\nclose\n", ":1: "},
-      {temp_path("wait.txt"), "wait -4\nclose\n", ":1: "},
   };
   for (const Case& c : cases) {
     if (!c.text.empty()) std::ofstream(c.path, std::ios::binary) << c.text;

@@ -62,8 +62,6 @@ TEST(Startup, FailuresReturnZeroWithoutRunningMain) {
        "Error: Failed to start application: unable to register the window class"},
       {PF_CREATE_WINDOW, 1, false, 0,
        "Error: Failed to start application: unable to create the window"},
-      {PF_CREATE_WINDOW, 4, false, 0,  // the window, then the third button
-       "Error: Failed to start application: unable to create the window"},
       {-1, 0, true, 0, "Error: Failed to start application: unable to init user event subsystem"},
       {-1, 0, false, 2, "Error: Failed to start application: out of memory"},
   };
@@ -89,23 +87,6 @@ TEST(Startup, ExitStatusAndMainReturning) {
       .body = [] { g_ran = true; }, .keepRunning = true, .script = "wait 30\nclose\n"};
   EXPECT_EQ(run_in_process(returning).status, 0);
   EXPECT_TRUE(g_ran);
-}
-
-// The main thread runs with a constructed Thread and the head's has priority five; the
-// teardown frees every object, stops the event subsystem and releases the drawing objects.
-TEST(Startup, MainThreadObjectsAndTeardown) {
-  run_body([] {
-    Ref self = static_cast<Ref>(coop_current()->arg);
-    Ref head = static_cast<Ref>(coop_first()->arg);
-    g_seen = rt_get_int(self, 0) * 100 + rt_get_int(head, 0);
-    jstr("left behind");
-  });
-  EXPECT_EQ(g_seen, 505);
-  EXPECT_EQ((std::vector<const void*>{host.queue, coop_first(), host.screen, host.offscreen,
-                                      host.blackPen, host.greyPen, host.font}),
-            std::vector<const void*>(7, nullptr));
-  EXPECT_EQ(host.capacity, 0);
-  EXPECT_FALSE(IsWindow(host.window));
 }
 
 // Switches are words: a repeated one counts once and the last value wins; a word no rule
