@@ -13,7 +13,6 @@ std::string g_log;
 int64_t g_woke_at;
 int g_checks_failed;
 int g_finished;
-ThreadRecord* g_victim;
 
 PROGRAM_TEST(Scheduler, StrictRoundRobinAndSleepingThreadsSkippedUntilTheirWakeTime) {
   g_log.clear();
@@ -87,30 +86,6 @@ PROGRAM_TEST(Scheduler, LocalsSurviveSwitchesAtEveryDepth) {
   EXPECT_TRUE(yield_until([] { return g_finished == 4; }, 100000));
   EXPECT_EQ(g_checks_failed, 0);
   EXPECT_EQ(churn(50, 9), churn(50, 9));  // and on the head, with the others gone
-}
-
-// A finishing thread whose resumer was removed meanwhile resumes the head instead.
-PROGRAM_TEST(Scheduler, FinishingThreadWhoseResumerIsGoneResumesTheHead) {
-  g_log.clear();
-  g_victim = spawn([] {
-    for (;;) {
-      g_log += '1';
-      coop_yield();
-    }
-  });
-  spawn([] {
-    g_log += '2';
-    coop_yield();  // back via the head; next time the victim switches here
-    coop_remove(g_victim);
-    g_log += 'r';
-  });
-  coop_yield();
-  EXPECT_EQ(g_log, "12");
-  coop_yield();  // victim, then the second thread removes it and ends
-  EXPECT_EQ(g_log, "121r");
-  EXPECT_EQ(coop_current(), coop_first());
-  coop_yield();
-  EXPECT_EQ(thread_count(), 1);
 }
 
 #if GTEST_HAS_DEATH_TEST
