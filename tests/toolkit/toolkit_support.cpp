@@ -5,7 +5,6 @@
 #include "com/sun/kjava/class_list.h"
 #include "host/host.h"
 #include "java/awt/AWTEvent.h"
-#include "java/awt/Checkbox.h"
 #include "java/awt/Container.h"
 #include "java/awt/Frame.h"
 #include "java/awt/Graphics.h"
@@ -72,9 +71,8 @@ void Probe::action(Ref self, Ref e) {
 }
 
 void Probe::item(Ref self, Ref e) {
-  Ref item = event::ItemEvent::getItem(e);
-  if (instanceof <Checkbox>(item)) item = Checkbox::f(item).label;
-  note(self, "item " + text(item) + " " + std::to_string(event::ItemEvent::getStateChange(e)));
+  note(self, "item " + text(event::ItemEvent::getItem(e)) + " " +
+                 std::to_string(event::ItemEvent::getStateChange(e)));
 }
 
 void Probe::adjust(Ref self, Ref e) {

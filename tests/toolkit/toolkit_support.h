@@ -12,8 +12,7 @@ extern std::vector<std::string> g_log;
 
 // A component that logs its events ("A 501 5 5", "A key 30", "A activate") and fills itself
 // with its foreground when painted. Mouse events are enabled. It is the widgets' listener too:
-// "A action <command>", "A item <item> <state>" (a check box by its label), "A adjust <type>
-// <value>".
+// "A action <command>", "A item <item> <state>", "A adjust <type> <value>".
 struct Probe {
   static ClassDecl klass;
   struct RT_PACKED Fields {

@@ -1,6 +1,7 @@
 // Widget rules that a screenshot cannot pin, in process through the real host: the scroll
-// bar's arithmetic, the scroll manager's viewport, where a menu opens, what a list's select
-// does for each owner, the radio group.
+// bar's arithmetic, the scroll manager's viewport, where a menu opens, the list's keys. What
+// a choice's or a menu's list selects, the menu bar's keys and the radio group: end to end
+// (widgets_test.cpp).
 #include <gtest/gtest.h>
 
 #include "java/awt/Button.h"
@@ -16,10 +17,8 @@
 #include "java/awt/ScrollPane.h"
 #include "java/awt/Scrollbar.h"
 #include "java/awt/Toolkit.h"
-#include "java/awt/Window.h"
 #include "java/awt/event/KeyEvent.h"
 #include "java/awt/event/MouseEvent.h"
-#include "java/util/Vector.h"
 #include "runtime/rt.h"
 #include "toolkit_support.h"
 
@@ -157,44 +156,6 @@ TEST(MenuRules, OpenPlacesThePopupOnTheScreen) {
   }
 }
 
-// In a menu's list: every popup closed, the frame stays, and the item's action sent (the
-// item its source, its label the command); in a choice's: the choice changed, its popup closed.
-TEST(ListRules, SelectInAMenusOrAChoicesList) {
-  run([&] {
-    Ref volatile frame = shown_frame();
-    Ref volatile menu = jnew<Menu>(lit("M"));
-    Ref volatile listener = probe('r', 0, 0, 1, 1);
-    for (const char* s : {"Open", "Save"}) {
-      Ref volatile item = jnew<MenuItem>(lit(s));
-      MenuItem::addActionListener(item, listener);
-      Menu::add(menu, item);
-    }
-    Ref volatile other = jnew<Window>(frame);  // a popup below the menu's
-    Window::f(other).popup = 1;
-    Component::setBounds(other, 0, 0, 20, 20);
-    vcall(Component::m_setVisible, other, 1);
-    Menu::open(menu, 10, 10, 0);
-    EXPECT_EQ(java::util::Vector::size(Toolkit::windows()), 3);
-    List::select(Menu::f(menu).list, 1);
-    EXPECT_EQ(java::util::Vector::size(Toolkit::windows()), 1);
-    Menu::open(menu, 10, 10, 0);
-    List::select(Menu::f(menu).list, -1);
-    EXPECT_EQ(java::util::Vector::size(Toolkit::windows()), 1);
-
-    Ref volatile choice = jnew<Choice>();
-    for (const char* s : {"x", "y", "z"}) Choice::add(choice, lit(s));
-    Choice::addItemListener(choice, listener);
-    Container::add(frame, choice);
-    Component::setBounds(choice, 10, 10, 40, 12);
-    vcall(Component::m_activate, choice, nullptr);
-    List::select(Choice::f(choice).list, 1);
-    List::select(Choice::f(choice).list, 1);  // the same again: no event
-    EXPECT_EQ(Choice::getSelectedIndex(choice), 1);
-    EXPECT_FALSE(Component::f(Choice::f(choice).popup).visible);
-  });
-  EXPECT_EQ(g_log, (Log{"r action Save", "r item y 1"}));
-}
-
 // A key pressed, as the dispatch thread hands it to the focus owner; true when consumed.
 bool key(Ref c, jint code) {
   Ref volatile e = jnew<KeyEvent>(c, KeyEvent::KEY_PRESSED, jlong{0}, 0, code, jchar{0});
@@ -234,45 +195,6 @@ TEST(ListRules, KeysMoveTheCursorChooseAndClearAndSelectReports) {
     EXPECT_FALSE(key(Menu::f(menu).list, 3));
   });
   EXPECT_EQ(g_log, (Log{"r item b 1", "r item a 1", "r item c 1"}));
-}
-
-TEST(MenuBarRules, ArrowKeysSelectTitlesAndWrapAtBothEnds) {
-  std::vector<jint> selected;
-  run([&] {
-    Ref volatile bar = jnew<MenuBar>();
-    for (const char* s : {"A", "B", "C"}) MenuBar::add(bar, jnew<Menu>(lit(s)));
-    Ref volatile strip = jnew<MenuBarComponent>(bar);
-    for (jint code : {37, 39, 40, 39, 39, 37, 38, 38})
-      if (key(strip, code)) selected.push_back(MenuBarComponent::f(strip).selectedMenu);
-  });
-  // From none, left gives the last; right from the last gives the first.
-  EXPECT_EQ(selected, (std::vector<jint>{2, 0, 1, 2, 0, 2, 1, 0}));
-}
-
-TEST(CheckboxRules, TurningARadioOnTurnsTheOthersOffWithoutTheirEvents) {
-  std::string states;
-  run([&] {
-    Ref volatile group = jnew<CheckboxGroup>();
-    Ref volatile a = jnew<Checkbox>(lit("a"), group, 1);
-    Ref volatile b = jnew<Checkbox>(lit("b"), group, 1);  // made on: a goes off
-    Ref volatile c = jnew<Checkbox>(lit("c"), group, 0);
-    Ref volatile r = probe('r', 0, 0, 1, 1);
-    for (Ref box : {a, b, c}) Checkbox::addItemListener(box, r);
-    auto snapshot = [&] {
-      for (Ref box : {a, b, c}) states += Checkbox::getState(box) ? '1' : '0';
-      states += ' ';
-    };
-    snapshot();
-    Checkbox::setState(c, 1);
-    snapshot();
-    vcall(Component::m_activate, c, nullptr);  // on already: stays on
-    Checkbox::setState(c, 0);                  // a program may turn it off
-    snapshot();
-    CheckboxGroup::setSelectedCheckbox(group, a);
-    snapshot();
-  });
-  EXPECT_EQ(states, "010 001 000 100 ");
-  EXPECT_EQ(g_log, (Log{"r item c 1", "r item c 2", "r item a 1"}));
 }
 
 // 100 wide needs a horizontal bar, leaving 48 x 41: the child grows to 41 high. The bars lie
