@@ -1,18 +1,16 @@
 // Spindrift's classes in process: the rotator's angles under taps and strokes, the near
-// limit, the status line after ten frames and the trigonometry.
+// limit and the status line after ten frames. Its trigonometry is the toolkit's class under
+// another name (GlimmerClasses); its rotation is Glimmer's too, whose run stops moving when a
+// pose is turned from the last one instead of the model (programs_test).
 #include "apps/spindrift/Spindrift.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "apps/spindrift/ObjectRotator.h"
 #include "apps/spindrift/ThreeDeeObject.h"
-#include "apps/spindrift/Trigonometric.h"
 #include "apps/spindrift/class_list.h"
 #include "com/sun/kjava/Spotlet.h"
 #include "in_process.h"
-#include "trigonometry_checks.h"
 
 using com::sun::kjava::Spotlet;
 using spindrift::ObjectRotator;
@@ -91,26 +89,6 @@ TEST(SpindriftClasses, TheStatusLineIsAbsentForTheFirstTenFrames) {
       pump(1);
     }
     EXPECT_EQ(seen, 11) << "measured over the first ten, shown from the eleventh";
-  });
-}
-
-TEST(SpindriftClasses, TrigonometryFollowsTheTablesForAnyAngle) {
-  run([] { expect_sines<spindrift::Trigonometric>(); });
-}
-
-// (The rotation and projection of a pose: the first screen's reference picture.)
-TEST(SpindriftClasses, RotationStartsFromTheModelEachTime) {
-  run([] {
-    Ref volatile o = jnew<ThreeDeeObject>(0, 0, -6000);
-    ThreeDeeObject::rotate(o, 40, -70, 0);
-    ThreeDeeObject::rotate(o, 0, 0, 0);
-    Ref model = ThreeDeeObject::S().model;
-    for (int i = 0; i < 130; i++) {
-      Ref v = rt_array_load_ref(model, i);
-      EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).rx, i), rt_array_load32(v, 0));
-      EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).ry, i), rt_array_load32(v, 1));
-      EXPECT_EQ(rt_array_load32(ThreeDeeObject::f(o).rz, i), rt_array_load32(v, 2));
-    }
   });
 }
 
