@@ -1,5 +1,6 @@
 // Tumbler's classes in process: placing, stepping and sending away the character, its
-// slot, its random numbers and the trace it leaves.
+// slot and its random numbers. That a finished character leaves no trace: the Tumbler visit
+// (programs_test); the manager drops it after its one last paint.
 #include "apps/tumbler/Tumbler.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 #include "apps/tumbler/Pellow.h"
 #include "apps/tumbler/Rectangle.h"
 #include "apps/tumbler/class_list.h"
-#include "com/sun/kjava/Graphics.h"
 #include "in_process.h"
 #include "java/util/Random.h"
 
@@ -107,26 +107,6 @@ TEST(TumblerClasses, ByeMakesItLeaveWaveForSixteenTicksAndFinishOrLeaveFromStand
     Pellow::bye(q);
     EXPECT_EQ(state(q), Pellow::LEAVING);
     EXPECT_NE(Pellow::f(q).dx, 0) << "every direction moves sideways";
-  });
-}
-
-// Where it stood is erased (end to end: the Tumbler visit), once: a mark there later stays.
-TEST(TumblerClasses, AFinishedCharacterErasesItsPictureOnceAndNoMore) {
-  run([] {
-    Ref m = still_manager();
-    Ref p = placed(m);
-    Ref g = com::sun::kjava::Graphics::getGraphics();
-    Pellow::setState(p, Pellow::WAVING);
-    auto& c = Pellow::f(p);
-    c.timer = 1;
-    vcall(AnimChar::m_update, p);
-    ASSERT_EQ(state(p), Pellow::FINISHED);
-    vcall(AnimChar::m_paint, p, g);
-    EXPECT_FALSE(c.visible);
-    com::sun::kjava::Graphics::drawLine(c.x + 5, c.y + 5, c.x + 5, c.y + 5,
-                                        com::sun::kjava::Graphics::PLAIN);
-    vcall(AnimChar::m_paint, p, g);
-    EXPECT_TRUE(screen_now().black(c.x + 5, c.y + 5)) << "no second erase";
   });
 }
 

@@ -75,12 +75,11 @@ TEST(ImageData, PartsOfRowsAndClipping) {
   });
 }
 
+// Depth 2 has a header but no pixels (gifdecode's depth_two case); depth 0, 17 or -1 no image.
 TEST(ImageData, DepthsOtherThanOneFourEightAreUnsupported) {
   run([] {
     Ref volatile img = jnew<ImageImpl>(4, 1, 2);
     EXPECT_EQ(words(img), (std::vector<int>{4, 1, 2, 0, 0x201, 0, 0, 0, 0}));
-    EXPECT_EQ(catch_java([&] { ImageImpl::setPixels(img, 0, 0, pixels({1}), 0, 1); }).message,
-              "depth currently unsupported!");
     for (jint depth : {0, 17, -1})
       EXPECT_EQ(catch_java([&] { jnew<ImageImpl>(4, 1, depth); }).message,
                 "depth currently unsupported!");
