@@ -22,8 +22,8 @@ constexpr uint32_t kAccent = 0x330099;
 std::string at(const char* cmd, int x, int y) { return script_pen(cmd, x, y); }
 std::string tap(int x, int y) { return script_tap(x, y); }
 std::string chr(int code) { return "char " + std::to_string(code) + "\n"; }
-// A shot waits long enough for the events before it on a busy machine.
-std::string shot(const char* name) { return std::string("wait 300\nshot ") + name + ".png\n"; }
+// A shot waits until the events before it are taken and painted, however busy the machine.
+std::string shot(const char* name) { return std::string("settle\nshot ") + name + ".png\n"; }
 
 // Palm key codes that the toolkit maps to its keys.
 constexpr int kDown = 31, kLeft = 28, kEnter = 13;
@@ -56,7 +56,7 @@ struct Session {
 
 Session play(const char* test, const std::string& script, const char* args = "") {
   Session r{test, scratch_dir(test), {}};
-  r.result = run_executable(WIDGETS, args, r.dir, "wait 300\n" + script + "close\n");
+  r.result = run_executable(WIDGETS, args, r.dir, "settle\n" + script + "close\n");
   EXPECT_EQ(r.result.err.find("Fatal error"), std::string::npos) << r.result.err;
   return r;
 }
