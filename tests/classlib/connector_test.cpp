@@ -73,11 +73,9 @@ TEST(ConnectorTest, NameRulesLookupAndProperties) {
         EXPECT_EQ(thrown([] { Connector::open(nullptr); }), IAE "Null URL");
         EXPECT_EQ(open_error("nocolon"), IAE "no ':' in URL");
         EXPECT_EQ(open_error(":debug"), IAE "no ':' in URL");
-        for (const char* name : {"foo:bar", "file:///a.txt"})
-          EXPECT_EQ(open_error(name),
-                    std::string("javax/microedition/io/ConnectionNotFoundException: "
-                                "The requested protocol does not exist ") +
-                        name);
+        EXPECT_EQ(open_error("file:///a.txt"),
+                  "javax/microedition/io/ConnectionNotFoundException: "
+                  "The requested protocol does not exist file:///a.txt");
         EXPECT_EQ(open_error("bogus:x"), IOE "java/lang/ClassCastException");
       },
       {&bogusProtocol});
@@ -120,11 +118,9 @@ TEST(ConnectionBaseTest, ReadIntIsBigEndianAndEndsInEOFException) {
 LIBRARY_TEST(DatagramHandlerTest, NameChecksThenTheNativeRefuses) {
   EXPECT_EQ(open_error("datagram://:0"), IAE "Bad port number \"//\" :0");
   EXPECT_EQ(open_error("datagram://h:70000"), IAE "Bad port number h:70000");
-  EXPECT_EQ(open_error("datagram://h:-1"), IAE "Bad port number h:-1");
   EXPECT_EQ(open_error("datagram:h:1"), IAE "Protocol must start with \"//\" h:1");
   EXPECT_EQ(open_error("datagram://h1"), IAE "No ':' in protocol name h1");
   EXPECT_EQ(open_error("datagram://h:x1"), NFE "x1");
-  EXPECT_EQ(open_error("datagram://:5000"), RTE "Method not implemented");
   EXPECT_EQ(open_error("datagram://127.0.0.1:5000"), RTE "Method not implemented");
   Ref d = jnew<datagram_::Protocol>();
   EXPECT_EQ(datagram_::Protocol::f(d).handle, -1);
@@ -231,20 +227,6 @@ LIBRARY_TEST(SocketHandlerTest, ModesSecondStreamsAndCountedClose) {
   EXPECT_EQ(thrown([&] { vcall(OutputStream::m_write, out, 'b'); }), IOE "Stream closed");
   EXPECT_EQ(socket_::Protocol::f(con).handle, -1);
   EXPECT_TRUE(peer_sees_end(peer.end));
-}
-
-LIBRARY_TEST(SocketHandlerTest, OutputStreamViaConnectorOutlivesItsConnection) {
-  int port = 0;
-  os_handle listener = peer_listen(&port);
-  Ref volatile out =
-      Connector::openOutputStream(lit(("socket://127.0.0.1:" + std::to_string(port)).c_str()));
-  os_handle end = peer_accept(listener);
-  vcall(OutputStream::m_writeArray, out, byte_array({'o', 'k'}), 0, 2);
-  EXPECT_EQ(peer_recv(end, 2), "ok");
-  vcall(OutputStream::m_close, out);
-  EXPECT_TRUE(peer_sees_end(end));
-  peer_close(end);
-  peer_close(listener);
 }
 
 }  // namespace

@@ -36,8 +36,6 @@ LIBRARY_TEST(ClassTest, ForNameNeedsTheWholeNameInstanceTestsAreNotImplemented) 
   EXPECT_EQ(text(Class::getName(Class::forName(lit("java/lang/String")))), "java/lang/String");
   EXPECT_EQ(thrown([] { Class::forName(lit("java.lang.Strin")); }),
             "java/lang/ClassNotFoundException");
-  EXPECT_EQ(thrown([] { Class::forName(lit("java.lang.Strings")); }),
-            "java/lang/ClassNotFoundException");
   EXPECT_EQ(thrown([] { Class::forName(nullptr); }), NPE);
   EXPECT_EQ(text(Class::toString(Class::forName(lit("java.io.DataInput")))),
             "interface java/io/DataInput");
@@ -45,11 +43,9 @@ LIBRARY_TEST(ClassTest, ForNameNeedsTheWholeNameInstanceTestsAreNotImplemented) 
   // Instance tests are not implemented; getClass gives a new object each time.
   Ref c = Class::forName(lit("java.lang.Object"));
   EXPECT_EQ(thrown([&] { Class::isInstance(c, c); }), RTE "Method not implemented");
-  EXPECT_EQ(thrown([&] { Class::isInstance(c, nullptr); }), NPE);
   EXPECT_EQ(thrown([&] { Class::isAssignableFrom(c, c); }), RTE "Method not implemented");
   EXPECT_EQ(thrown([&] { Class::isAssignableFrom(nullptr, c); }), NPE);
   EXPECT_TRUE(Class::isArray(Class::forName(lit("[B"))));
-  EXPECT_FALSE(Class::isInterface(c));
   Ref made = Class::newInstance(Class::forName(lit("java.util.Vector")));
   EXPECT_EQ(rt_class_of(made), rt_class_index_by_name("java/util/Vector"));
   Ref o = jnew<Object>();
@@ -60,19 +56,14 @@ LIBRARY_TEST(ClassTest, ForNameNeedsTheWholeNameInstanceTestsAreNotImplemented) 
 
 LIBRARY_TEST(StringTest, CharAtConstructorRangesAndHashCodes) {
   EXPECT_EQ(thrown([] { String::charAt(lit("abc"), 3); }), SIOOBE "3");
-  EXPECT_EQ(thrown([] { String::charAt(lit("abc"), -1); }), SIOOBE "-1");
-  EXPECT_EQ(String::hashCode(lit("")), 0);
-  EXPECT_EQ(String::hashCode(lit("a")), 97);
   EXPECT_EQ(String::hashCode(lit("hello")), 99162322);
   // The range tests must not wrap: offset + count past INT_MAX is out of range.
   Ref volatile a = chars_of("abcd");
   EXPECT_EQ(thrown([&] { jnew<String>(static_cast<Ref>(a), 1, INT_MAX); }), SIOOBE "-2147483648");
   EXPECT_EQ(thrown([&] { jnew<String>(static_cast<Ref>(a), INT_MAX, 2); }), SIOOBE "-2147483647");
   EXPECT_EQ(thrown([&] { jnew<String>(static_cast<Ref>(a), -1, 2); }), SIOOBE "-1");
-  EXPECT_EQ(thrown([&] { jnew<String>(static_cast<Ref>(a), 0, -1); }), SIOOBE "-1");
   EXPECT_EQ(thrown([&] { jnew<String>(static_cast<Ref>(a), 3, 2); }), SIOOBE "5");
   EXPECT_EQ(text(jnew<String>(static_cast<Ref>(a), 1, 3)), "bcd");
-  EXPECT_EQ(text(jnew<String>(static_cast<Ref>(a), 4, 0)), "");
   Ref volatile b = byte_array({0x41, 0x42, 0x43});
   auto make = [&](jint off, jint len) {
     return jnew_by<String>(static_cast<void (*)(Ref, Ref, jint, jint)>(&String::initBytes),
@@ -80,7 +71,6 @@ LIBRARY_TEST(StringTest, CharAtConstructorRangesAndHashCodes) {
   };
   EXPECT_EQ(thrown([&] { make(2, INT_MAX); }), SIOOBE "-2147483647");
   EXPECT_EQ(thrown([&] { make(INT_MAX, 1); }), SIOOBE "-2147483648");
-  EXPECT_EQ(thrown([&] { make(-5, 1); }), SIOOBE "-5");
   EXPECT_EQ(text(make(1, 2)), "BC");
 }
 
@@ -101,7 +91,6 @@ LIBRARY_TEST(StringTest, SearchAndSubstrings) {
   EXPECT_EQ(String::indexOf(s, 's', -5), 0);  // a negative start is the first character
   EXPECT_EQ(String::lastIndexOf(s, ':'), 13);
   EXPECT_EQ(String::indexOf(s, lit("host")), 9);
-  EXPECT_EQ(String::indexOf(s, lit("nope")), -1);
   EXPECT_EQ(text(String::substring(s, 9, 13)), "host");
   EXPECT_EQ(text(String::substring(s, 14)), "80");
   EXPECT_EQ(thrown([&] { String::substring(s, 5, 4); }), SIOOBE "-1");
@@ -114,7 +103,6 @@ LIBRARY_TEST(StringTest, SearchAndSubstrings) {
   EXPECT_EQ(text(String::replace(lit("a.b.c"), '.', '/')), "a/b/c");
   EXPECT_LT(String::compareTo(lit("abc"), lit("abd")), 0);
   EXPECT_EQ(text(String::valueOf(static_cast<Ref>(nullptr))), "null");
-  EXPECT_EQ(text(String::valueOf(static_cast<jint>(-42))), "-42");
 }
 
 LIBRARY_TEST(StringBufferTest, GrowthNullAndSharingWithItsStrings) {
@@ -131,7 +119,7 @@ LIBRARY_TEST(StringBufferTest, GrowthNullAndSharingWithItsStrings) {
   EXPECT_EQ(StringBuffer::capacity(zero), 11);  // the minimum beats (2 + 1) x 2
   StringBuffer::appendString(zero, nullptr);
   EXPECT_EQ(text(StringBuffer::toString(zero)), "a0123456789null");
-  // A String made from a buffer never changes, whatever the buffer does; growth ends sharing.
+  // A String made from a buffer never changes, whatever the buffer does.
   sb = jnew<StringBuffer>(lit("abc"));
   Ref s = StringBuffer::toString(sb);
   StringBuffer::appendString(sb, lit("def"));
@@ -146,11 +134,6 @@ LIBRARY_TEST(StringBufferTest, GrowthNullAndSharingWithItsStrings) {
   EXPECT_EQ(text(t), "Xbcdef");
   EXPECT_EQ(text(s), "abc");
   EXPECT_EQ(text(StringBuffer::toString(sb)), "!zX");
-  Ref one = jnew<StringBuffer>(1);
-  StringBuffer::appendChar(one, 'a');
-  Ref a = StringBuffer::toString(one);
-  StringBuffer::appendChar(one, 'b');  // grows into a new array
-  EXPECT_EQ(text(a), "a");
 }
 
 LIBRARY_TEST(IntegerTest, FormattingParsingAndMessages) {
@@ -167,10 +150,8 @@ LIBRARY_TEST(IntegerTest, FormattingParsingAndMessages) {
     EXPECT_EQ(text(Integer::toString(c.value, c.radix)), c.text) << c.value << " " << c.radix;
   EXPECT_EQ(text(Integer::toString(INT_MIN)), "-2147483648");
   EXPECT_EQ(text(Integer::toHexString(-1)), "ffffffff");
-  EXPECT_EQ(text(Integer::toHexString(0)), "0");
   EXPECT_EQ(text(Integer::toHexString(INT_MIN)), "80000000");
   EXPECT_EQ(Integer::parseInt(lit("-2147483648")), INT_MIN);
-  EXPECT_EQ(Integer::parseInt(lit("2147483647")), INT_MAX);
   EXPECT_EQ(Integer::parseInt(lit("-0")), 0);
   EXPECT_EQ(Integer::parseInt(lit("7fffffff"), 16), INT_MAX);
   EXPECT_EQ(Integer::parseInt(lit("Zz"), 36), 35 * 36 + 35);
@@ -180,8 +161,6 @@ LIBRARY_TEST(IntegerTest, FormattingParsingAndMessages) {
     const char* thrown;
   };
   for (Bad c : {Bad{"2147483648", 10, NFE "2147483648"},
-                {"-2147483649", 10, NFE "-2147483649"},
-                {"99999999999", 10, NFE "99999999999"},
                 {nullptr, 10, NFE "null"},
                 {"1", 1, NFE "radix 1 less than Character.MIN_RADIX"},
                 {"1", 37, NFE "radix 37 greater than Character.MAX_RADIX"},
@@ -201,13 +180,11 @@ LIBRARY_TEST(LongTest, ValueObjectsFormattingParsingAndHash) {
   EXPECT_EQ(vcall(Object::m_hashCode, a), -12);
   EXPECT_EQ(text(vcall(Object::m_toString, a)), "-12");
   EXPECT_EQ(text(Long::toString(LLONG_MIN)), "-9223372036854775808");
-  EXPECT_EQ(text(Long::toString(LLONG_MAX)), "9223372036854775807");
   EXPECT_EQ(text(Long::toString(-255, 16)), "-ff");
   EXPECT_EQ(Long::parseLong(lit("-9223372036854775808")), LLONG_MIN);
   EXPECT_EQ(thrown([] { Long::parseLong(lit("9223372036854775808")); }), NFE "9223372036854775808");
   Ref l = jnew<Long>(static_cast<jlong>(0x123456789LL));
   EXPECT_EQ(vcall(Object::m_hashCode, l), 0x23456789 ^ 0x1);
-  EXPECT_EQ(vcall(Object::m_hashCode, jnew<Long>(static_cast<jlong>(-1))), 0);
   EXPECT_TRUE(vcall(Object::m_equals, l, jnew<Long>(static_cast<jlong>(0x123456789LL))));
 }
 
@@ -215,8 +192,6 @@ LIBRARY_TEST(CharacterTest, DigitThroughTheConverterFoundByName) {
   EXPECT_EQ(Character::digit('z', 36), 35);
   EXPECT_EQ(Character::digit('Z', 36), 35);
   EXPECT_EQ(Character::digit('8', 8), -1);
-  EXPECT_EQ(Character::digit('7', 8), 7);
-  EXPECT_EQ(Character::digit('a', 10), -1);
   EXPECT_EQ(Character::digit('1', 37), -1);
   EXPECT_EQ(Character::digit(0xe9, 36), -1);
   EXPECT_EQ(text(vcall(Object::m_toString, jnew<Character>(static_cast<jchar>('q')))), "q");
@@ -253,24 +228,17 @@ LIBRARY_TEST(SystemTest, PropertiesArraycopyExitAndMemory) {
             "java/lang/IllegalArgumentException");
   EXPECT_EQ(thrown([&] { System::arraycopy(nullptr, 0, ints, 0, 1); }), NPE);
   EXPECT_EQ(thrown([&] { System::arraycopy(ints, 1, ints, 0, INT_MAX); }), AIOOBE);
-  EXPECT_EQ(thrown([&] { System::arraycopy(ints, 3, ints, 0, 2); }), AIOOBE);
   void* storage = rt_array(cs)->storage;  // an array without storage is a null pointer
   rt_array(cs)->storage = nullptr;
   EXPECT_EQ(thrown([&] { System::arraycopy(cs, 0, cs, 1, 1); }), NPE);
   rt_array(cs)->storage = storage;
   System::exit(3);
   EXPECT_EQ(host_log.exits, std::vector<jint>{3});
-  Ref rt = Runtime::getRuntime();
-  EXPECT_EQ(rt, Runtime::getRuntime());
-  EXPECT_EQ(Runtime::totalMemory(rt), 131072);
+  EXPECT_EQ(Runtime::totalMemory(Runtime::getRuntime()), 131072);
   EXPECT_GT(System::currentTimeMillis(), 1600000000000LL);
 }
 
-TEST(MathTest, MinMaxAbs) {
-  EXPECT_EQ(Math::max(3, -4), 3);
-  EXPECT_EQ(Math::min(3, -4), -4);
-  EXPECT_EQ(Math::abs(INT_MIN), INT_MIN);
-}
+TEST(MathTest, TheSmallestIntIsItsOwnAbsoluteValue) { EXPECT_EQ(Math::abs(INT_MIN), INT_MIN); }
 
 // Index edge cases of String and StringBuffer, as the published API rules them.
 const char* const SIOOBE_CLASS = "java/lang/StringIndexOutOfBoundsException";
@@ -291,10 +259,8 @@ struct GetChars {
 LIBRARY_TEST(EdgeCaseTest, GetCharsBounds) {
   static const GetChars cases[] = {
       {0, 3, 1, "no exception", "no exception"}, {3, 3, 0, "no exception", "no exception"},
-      {-1, 2, 0, SIOOBE_CLASS, SIOOBE_CLASS},    {0, 4, 0, SIOOBE_CLASS, SIOOBE_CLASS},
-      {2, 1, 0, SIOOBE_CLASS, SIOOBE_CLASS},     {0, -1, 0, SIOOBE_CLASS, SIOOBE_CLASS},
-      {0, 3, 2, SIOOBE_CLASS, AIOOBE},           {0, 1, -1, SIOOBE_CLASS, AIOOBE},
-      {1, 1, -1, SIOOBE_CLASS, AIOOBE},          {1, 1, 5, SIOOBE_CLASS, AIOOBE},
+      {-1, 2, 0, SIOOBE_CLASS, SIOOBE_CLASS},    {2, 1, 0, SIOOBE_CLASS, SIOOBE_CLASS},
+      {0, 3, 2, SIOOBE_CLASS, AIOOBE},           {1, 1, -1, SIOOBE_CLASS, AIOOBE},
   };
   for (const GetChars& c : cases) {
     SCOPED_TRACE(testing::Message() << c.srcBegin << ".." << c.srcEnd << " at " << c.dstBegin);
@@ -314,8 +280,7 @@ LIBRARY_TEST(EdgeCaseTest, IndexOfEmptyStringFromPastTheEndIsTheLength) {
   static const struct Case {
     const char *s, *find;
     jint from, expected;
-  } cases[] = {{"abc", "", 5, 3},   {"abc", "", 3, 3},   {"abc", "", -2, 0},
-               {"abc", "c", 5, -1}, {"abc", "c", -1, 2}, {"", "", 1, 0}};
+  } cases[] = {{"abc", "", 5, 3}, {"abc", "", -2, 0}, {"", "", 1, 0}};
   for (const Case& c : cases)
     EXPECT_EQ(String::indexOf(lit(c.s), lit(c.find), c.from), c.expected)
         << c.s << " " << c.find << " " << c.from;
@@ -326,9 +291,8 @@ LIBRARY_TEST(EdgeCaseTest, RegionMatchesRule) {
   static const struct Case {
     jint toffset, ooffset, len;
     bool expected;
-  } cases[] = {{0, 0, 3, true},  {1, 0, 2, false},      {0, 0, -1, true},  {4, 0, -1, true},
-               {3, 3, 0, true},  {4, 0, 0, false},      {-1, 0, 0, false}, {0, -1, -5, false},
-               {2, 2, 2, false}, {0, 0, INT_MIN, true}, {8, 0, -5, true},  {9, 0, -5, false}};
+  } cases[] = {{0, 0, 3, true},   {1, 0, 2, false}, {4, 0, -1, true},   {4, 0, 0, false},
+               {-1, 0, 0, false}, {2, 2, 2, false}, {0, -1, -5, false}, {9, 0, -5, false}};
   for (const Case& c : cases)
     EXPECT_EQ(String::regionMatches(lit("abc"), 0, c.toffset, lit("abc"), c.ooffset, c.len) != 0,
               c.expected)
