@@ -40,7 +40,7 @@ LIBRARY_TEST(ClassTest, ForNameNeedsTheWholeNameInstanceTestsAreNotImplemented) 
   EXPECT_EQ(text(Class::toString(Class::forName(lit("java.io.DataInput")))),
             "interface java/io/DataInput");
   EXPECT_EQ(text(Class::toString(Class::forName(lit("[C")))), "class [C");
-  // Instance tests are not implemented; getClass gives a new object each time.
+  // Instance tests are not implemented.
   Ref c = Class::forName(lit("java.lang.Object"));
   EXPECT_EQ(thrown([&] { Class::isInstance(c, c); }), RTE "Method not implemented");
   EXPECT_EQ(thrown([&] { Class::isAssignableFrom(c, c); }), RTE "Method not implemented");
@@ -48,10 +48,6 @@ LIBRARY_TEST(ClassTest, ForNameNeedsTheWholeNameInstanceTestsAreNotImplemented) 
   EXPECT_TRUE(Class::isArray(Class::forName(lit("[B"))));
   Ref made = Class::newInstance(Class::forName(lit("java.util.Vector")));
   EXPECT_EQ(rt_class_of(made), rt_class_index_by_name("java/util/Vector"));
-  Ref o = jnew<Object>();
-  Ref a = Object::getClass(o), b = Object::getClass(o);
-  EXPECT_NE(a, b);
-  EXPECT_EQ(text(Class::getName(a)), text(Class::getName(b)));
 }
 
 LIBRARY_TEST(StringTest, CharAtConstructorRangesAndHashCodes) {
@@ -223,7 +219,6 @@ LIBRARY_TEST(SystemTest, PropertiesArraycopyExitAndMemory) {
   Ref volatile cs = new_char_array(4);
   EXPECT_EQ(thrown([&] { System::arraycopy(ints, 0, cs, 0, 1); }),
             RTE "Array element size mismatch");
-  EXPECT_EQ(thrown([&] { System::arraycopy(ints, 100, cs, -100, 0); }), "no exception");
   EXPECT_EQ(thrown([&] { System::arraycopy(ints, 0, ints, 0, -1); }),
             "java/lang/IllegalArgumentException");
   EXPECT_EQ(thrown([&] { System::arraycopy(nullptr, 0, ints, 0, 1); }), NPE);
