@@ -156,7 +156,7 @@ TEST_F(ManyStores, StoreBeyondTheLastTypeIsRefused) {
 }
 
 // At offset 0 a record is the whole array whatever the count, else the range; positions
-// count from 0. Versions (like times and listeners) are not kept; replacing a record fails rather
+// count from 0. Versions, times and listeners are not kept; replacing a record fails rather
 // than silently keeping the old bytes; a record copies into a caller's buffer.
 TEST_F(RecordStores, AddSizesAndWhatTheBindingDoesNotKeep) {
   run_storage_program([] {
