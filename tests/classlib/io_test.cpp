@@ -12,13 +12,11 @@
 #include "java/io/DataOutputStream.h"
 #include "java/io/OutputStreamWriter.h"
 #include "java/io/PrintStream.h"
-#include "java/lang/String.h"
 #include "java/lang/System.h"
 #include "program.h"
 
 using namespace java::io;
 using com::sun::cldc::i18n::Helper;
-using java::lang::String;
 using java::lang::System;
 
 namespace {

@@ -15,7 +15,6 @@
 
 #include "class_code.h"
 #include "host/db.h"
-#include "java/lang/String.h"
 #include "program.h"
 #include "scratch.h"
 
