@@ -176,10 +176,10 @@ PROGRAM_TEST(Switching, ExceptionsInFlightSurviveThreadSwitches) {
   g_done = 0;
   for (int k = 0; k < 3; k++) {
     spawn([k] {
-      std::string name = std::string(1, 't') + std::to_string(k);
+      const char name[] = {'t', static_cast<char>('0' + k), 0};
       Thrown t = catch_java([&] {
         try {
-          rt_throw(jnew<IOException>(lit(name.c_str())));
+          rt_throw(jnew<IOException>(lit(name)));
         } catch (JavaThrow& e) {
           for (int i = 0; i < 10; i++) {
             coop_yield();
