@@ -40,7 +40,6 @@ struct Settling {
   bool on = false;
   int rounds = 0;
   DWORD since = 0;
-  DWORD most = 0;  // milliseconds
 };
 
 struct Script {
@@ -66,13 +65,14 @@ struct Gremlins {
   bool closeAfter = false;  // no script follows them
 };
 
-static void settle_start(Settling& s, DWORD most) { s = {true, 0, GetTickCount(), most}; }
+static void settle_start(Settling& s) { s = {true, 0, GetTickCount()}; }
 
-// Called once a pass: false while the program is still taking its input.
-static bool settled(Settling& s) {
+// Called once a pass: false while the program is still taking its input, for at most
+// `most` milliseconds.
+static bool settled(Settling& s, DWORD most) {
   if (!s.on) return true;
   bool quiet = host.count == 0 && host_last_round_quiet();
-  bool late = ++s.rounds >= SETTLE_ROUNDS || GetTickCount() - s.since >= s.most;
+  bool late = ++s.rounds >= SETTLE_ROUNDS || GetTickCount() - s.since >= most;
   if (!quiet && !late) return false;
   s.on = false;
   return true;
@@ -375,7 +375,7 @@ static bool run(const std::string& line, std::string& reason) {
     g_script.until = GetTickCount() + static_cast<DWORD>(v[0]);
   } else if (cmd == "settle") {
     if (!rest.empty()) return reason = with_junk("settle takes nothing", rest), false;
-    settle_start(g_script.settling, SCRIPT_SETTLE_MS);
+    settle_start(g_script.settling);
   } else if (cmd == "down" || cmd == "move" || cmd == "up" || cmd == "tap") {
     if (!numbers(args, 2, -32768, 32767, v, junk))
       return reason = with_junk(cmd + " needs X Y", junk), false;
@@ -457,7 +457,7 @@ static std::vector<std::string> gremlin_event() {
 
 // Runs the next gremlin event once the last one has been taken; false to wait.
 static bool gremlin_step() {
-  if (!settled(g_gremlins.settling)) return false;
+  if (!settled(g_gremlins.settling, GREMLIN_SETTLE_MS)) return false;
   if (g_gremlins.left > 0) {
     g_gremlins.left--;
     for (const std::string& line : gremlin_event()) {
@@ -465,7 +465,7 @@ static bool gremlin_step() {
       run(line, reason);
     }
     host_note_work();
-    settle_start(g_gremlins.settling, GREMLIN_SETTLE_MS);
+    settle_start(g_gremlins.settling);
     return false;  // settled only by a round after this one
   }
   if (g_gremlins.closeAfter) {
@@ -620,7 +620,7 @@ void script_step() {
       if (static_cast<int32_t>(GetTickCount() - g_script.until) < 0) return;
       g_script.waiting = false;
     }
-    if (!settled(g_script.settling)) return;
+    if (!settled(g_script.settling, SCRIPT_SETTLE_MS)) return;
     if (g_gremlins.left > 0 || g_gremlins.settling.on || g_gremlins.closeAfter) {
       if (!gremlin_step()) return;
       continue;

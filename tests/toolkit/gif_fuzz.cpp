@@ -18,6 +18,7 @@
 #include "com/sun/kjava/Bitmap.h"
 #include "de/kawt/impl/kjava/GifLoader.h"
 #include "de/kawt/impl/kjava/ImageImpl.h"
+#include "gif_cases.h"
 #include "java/awt/Image.h"
 #include "java/io/ByteArrayInputStream.h"
 #include "java/io/InputStream.h"
@@ -45,8 +46,7 @@ static std::vector<ClassDecl*> classes() {
 static std::vector<Bytes> pictures() {
   fs::path dir = fs::temp_directory_path() / ("gif_fuzz_" + std::to_string(getpid()));
   fs::create_directories(dir);
-  std::string cmd = "/usr/bin/python3 " GIF_CASES " " + dir.string();
-  if (std::system(cmd.c_str()) != 0) fprintf(stderr, "gif_cases.py failed\n");
+  if (!write_gif_cases(dir.string())) fprintf(stderr, "gif_cases.py failed\n");
   const std::set<fs::path> files{fs::directory_iterator(dir), fs::directory_iterator()};
   std::vector<Bytes> out;
   for (const fs::path& file : files) {
@@ -107,7 +107,7 @@ static std::string decode(const Bytes& bytes, jint depth) {
 int main(int argc, char** argv) {
   double seconds = argc > 1 ? atof(argv[1]) : 20;
   unsigned seedValue = argc > 2 ? static_cast<unsigned>(strtoul(argv[2], nullptr, 10)) : 1;
-  if (std::system("/usr/bin/python3 -c 'import PIL' 2>/dev/null") != 0) {
+  if (!have_pillow()) {
     puts("no pictures to mutate: python3-pil is not installed");
     return 77;
   }
